@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "geometry/prepare_choices.h"
+#include "reader/figure_store.h"
+#include "reader/host.h"
+
+namespace zrv {
+
+// GRAFIC_OPTIMIEREN: BOHRUNGEN_OPTIMIEREN, then FRAESUNGEN_OPTIMIEREN.
+void GRAFIC_OPTIMIEREN(FigureStore& store, const PrepareChoices& choices, Host& host);
+
+// Greedy nearest-neighbour drill order from (0, 0) at the level of the text.
+void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view levelText,
+                          Host& host);
+
+// Orders the milling paths (entering each from the nearer end) and joins touching neighbours.
+void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>& fraesungen, std::string_view levelText,
+                           Host& host);
+
+// The pairs of a path in reverse order, each rewritten with "00.000".
+std::string PFAD_UMKEHREN(std::string_view path);
+
+}  // namespace zrv

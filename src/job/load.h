@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "job/program_state.h"
+#include "output/choices.h"
+#include "reader/host.h"
+
+namespace zrv {
+
+// How a load ended.
+enum class LoadOutcome {
+    Loaded,          // header accepted, every figure read, post-processing done
+    NoFile,          // path shorter than 5 characters: "no Datei"
+    ReadFailed,      // missing, unreadable, a folder, or no "." among the last five characters
+    Empty,           // the file holds no byte
+    NotZirva,        // first byte not 7: "no ZIRVA-Datei"
+    ForeignTag,      // a tag without "ZIRVA": nothing parsed
+    AnalysisFailed,  // a list overflowed or a record was cut off: store kept up to there
+};
+
+struct LoadResult {
+    LoadOutcome outcome = LoadOutcome::Loaded;
+    std::string message;  // the German message shown, if any
+};
+
+// DATEI_LADEN: resets the store, reads the file whole, runs ANALYSE_DATEI (header check, the
+// five parsers, flush, mirror, optimisation, redraw request).
+LoadResult DATEI_LADEN(ProgramState& state, std::string_view path, const Choices& choices,
+                       Host& host);
+
+}  // namespace zrv

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+namespace zrv {
+
+struct Point {
+    double x = 0;
+    double y = 0;
+
+    friend bool operator==(const Point&, const Point&) = default;
+};
+
+// The point of a point entry: X is the leading number two characters after the first "X",
+// Y likewise after the first "Y".
+Point readPoint(std::string_view entry);
+
+// The pairs of a path entry, in order: find the next "X" and read X after it, find the next "Y"
+// after that and read Y after it, go on after that "Y"; the walk ends when no "X" follows.
+std::vector<Point> readPairs(std::string_view entry);
+
+}  // namespace zrv

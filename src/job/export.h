@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+
+#include "job/program_state.h"
+#include "output/choices.h"
+#include "output/parameters.h"
+#include "reader/host.h"
+#include "text/status.h"
+
+namespace zrv {
+
+// Step 1 of the export button: every parameter text replaced by the number read from it,
+// written back for the locale ("12,5" stays "12,5" in German, "abc" becomes "0").
+Parameters cleanParameters(const Parameters& parameters, NumberLocale locale);
+
+struct WriteResult {
+    Status status;     // the German message when nothing was written
+    std::string path;  // the file written (or that would have been)
+};
+
+// GERBER_SCHREIBEN: the G-code program to DATEI_BASIS + ".nc", from the store, the (cleaned)
+// parameters and the travel and time values of `state`; written atomically.
+WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host);
+
+// MENUE_EXPORT_DATEN_FRAESUNGEN: the milling paths as a tab-separated table to
+// DATEI_BASIS + "_EXPORT.txt"; written atomically.
+WriteResult exportMillingData(const ProgramState& state, Host& host);
+
+}  // namespace zrv

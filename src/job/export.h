@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "job/program_state.h"
 #include "output/choices.h"
@@ -19,9 +20,11 @@ struct WriteResult {
     std::string path;  // the file written (or that would have been)
 };
 
-// GERBER_SCHREIBEN: the G-code program to DATEI_BASIS + ".nc", from the store, the (cleaned)
-// parameters and the travel and time values of `state`; written atomically.
-WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host);
+// GERBER_SCHREIBEN: the G-code program to DATEI_BASIS + ".nc" (or to `outputPath` when given),
+// from the store, the (cleaned) parameters and the travel and time values of `state`; written
+// atomically.
+WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,
+                             std::string_view outputPath = {});
 
 // MENUE_EXPORT_DATEN_FRAESUNGEN: the milling paths as a tab-separated table to
 // DATEI_BASIS + "_EXPORT.txt"; written atomically.

@@ -1,3 +1,5 @@
 target_sources(zrvcore PRIVATE
-
+    ${CMAKE_CURRENT_LIST_DIR}/export.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/load.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/time_estimate.cpp
 )

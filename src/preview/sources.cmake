@@ -1,3 +1,3 @@
 target_sources(zrvcore PRIVATE
-
+    ${CMAKE_CURRENT_LIST_DIR}/travel.cpp
 )

@@ -1,16 +1,146 @@
 #include "geometry/optimise.h"
 
-namespace zrv {
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <string>
+#include <utility>
 
-// Placeholder until the drill order and the milling order land.
+#include "geometry/chaining.h"
+#include "geometry/drill_order.h"
+#include "geometry/milling_order.h"
+#include "geometry/pair_text.h"
+#include "geometry/weighted_distance.h"
+#include "text/number_format.h"
+
+namespace zrv {
+namespace {
+
+constexpr double kSecondsPerDay = 86400;
+
+// The seconds since start as "0.000" in the locale followed by "s"; a run across midnight
+// still counts forward.
+std::string elapsedLine(const Host& host, double start) {
+    double elapsed = host.clock.secondsSinceMidnight() - start;
+    if (elapsed < 0) {
+        elapsed += kSecondsPerDay;
+    }
+    return formatPattern(elapsed, "0.000", host.locale) + "s";
+}
+
+// Writes the share of holes done into the window title whenever the clock has moved on to
+// another whole second, so the title shows 0% at the start and changes at most once a second.
+class TitleProgress {
+  public:
+    TitleProgress(Host& host, std::size_t total) : host_(host), total_(total) {}
+
+    void step(std::size_t done) {
+        const double second = std::floor(host_.clock.secondsSinceMidnight());
+        if (shownSecond_ == second) {
+            return;
+        }
+        host_.progress.processEvents();
+        const double share = static_cast<double>(done) / static_cast<double>(total_) * 100;
+        host_.progress.setTitle(std::to_string(std::llround(share)) + "%");
+        host_.progress.processEvents();
+        shownSecond_ = second;
+    }
+
+  private:
+    Host& host_;
+    std::size_t total_;
+    std::optional<double> shownSecond_;
+};
+
+template <typename T>
+std::vector<T> takeInOrder(std::vector<T>& from, const std::vector<std::size_t>& order) {
+    std::vector<T> to;
+    to.reserve(order.size());
+    for (std::size_t k : order) {
+        to.push_back(std::move(from[k]));
+    }
+    return to;
+}
+
+}  // namespace
+
 void GRAFIC_OPTIMIEREN(FigureStore& store, const PrepareChoices& choices, Host& host) {
     BOHRUNGEN_OPTIMIEREN(store.PUNKTE, choices.Combo_BOHRUNGEN_OPTIMIEREN, host);
     FRAESUNGEN_OPTIMIEREN(store.FRAESUNGEN, choices.Combo_FRAESUNGEN_OPTIMIEREN, host);
 }
-void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>&, std::string_view, Host& host) {
+
+void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view levelText,
+                          Host& host) {
     host.progress.setDrillTravelLabel("?");
+    if (punkte.empty()) {
+        return;
+    }
+    const std::optional<Exponents> exponents = levelExponents(levelText);
+    if (!exponents) {
+        return;
+    }
+    host.progress.addLine("");
+    host.progress.addLine("Bohrungen (Punkte) optimieren...");
+    host.progress.processEvents();
+    const double start = host.clock.secondsSinceMidnight();
+
+    std::vector<Point> holes;
+    holes.reserve(punkte.size());
+    for (const std::string& text : punkte) {
+        holes.push_back(readPoint(text));
+    }
+    TitleProgress title(host, punkte.size());
+    const std::vector<std::size_t> order =
+        drillOrder(holes, *exponents, [&title](std::size_t i) { title.step(i); });
+    punkte = takeInOrder(punkte, order);
+
+    host.progress.addLine(elapsedLine(host, start));
+    host.progress.processEvents();
 }
-void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>&, std::string_view, Host&) {}
-std::string PFAD_UMKEHREN(std::string_view path) { return std::string(path); }
+
+void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>& fraesungen, std::string_view levelText,
+                           Host& host) {
+    const std::optional<Exponents> exponents = levelExponents(levelText);
+    if (!exponents || fraesungen.empty()) {
+        return;
+    }
+    host.progress.addLine("");
+    host.progress.addLine("Fräsungen optimieren...");
+    host.progress.processEvents();
+    const double start = host.clock.secondsSinceMidnight();
+
+    std::vector<PathEnds> ends;
+    ends.reserve(fraesungen.size());
+    for (const std::string& text : fraesungen) {
+        ends.push_back(pathEnds(text));
+    }
+    std::vector<std::string> ordered;
+    std::vector<PathEnds> orderedEnds;
+    ordered.reserve(fraesungen.size());
+    orderedEnds.reserve(fraesungen.size());
+    for (const PathVisit& visit : millingOrder(ends, *exponents)) {
+        if (visit.reversed) {
+            ordered.push_back(PFAD_UMKEHREN(fraesungen[visit.path]));
+            orderedEnds.push_back(pathEnds(ordered.back()));
+        } else {
+            ordered.push_back(std::move(fraesungen[visit.path]));
+            orderedEnds.push_back(ends[visit.path]);
+        }
+    }
+    ChainResult chained = chainTouching(std::move(ordered), orderedEnds);
+    fraesungen = std::move(chained.paths);
+
+    if (chained.joins > 0) {
+        host.progress.addLine("erfolgreich verkettet: " + std::to_string(chained.joins));
+    }
+    host.progress.addLine(elapsedLine(host, start));
+}
+
+std::string PFAD_UMKEHREN(std::string_view path) {
+    std::vector<Point> pairs = readPairs(path);
+    std::reverse(pairs.begin(), pairs.end());
+    // The decimal sign does not matter: KOMMA_PUNKT turns either into ".".
+    return pairsText(pairs, "00.000", kCLocale);
+}
 
 }  // namespace zrv

@@ -1,0 +1,237 @@
+#include "geometry/nearest_index.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numeric>
+
+namespace zrv {
+namespace {
+
+constexpr std::uint32_t kLeafSize = 8;
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+// a^e by products for the even exponents of the levels. It differs from std::pow by a few
+// units in the last place at most, far inside the margins below; for any other exponent it
+// gives 0, which never skips anything.
+double powerByProducts(double a, double e) {
+    const double a2 = a * a;
+    if (e == 2) {
+        return a2;
+    }
+    const double a4 = a2 * a2;
+    if (e == 4) {
+        return a4;
+    }
+    if (e == 6) {
+        return a4 * a2;
+    }
+    if (e == 8) {
+        return a4 * a4;
+    }
+    return 0;
+}
+
+// A sum of powers lowered by far more than the rounding of pow, sums and products can move it.
+double lowSum(double ax, double ay, Exponents e) {
+    return (powerByProducts(ax, e.x) + powerByProducts(ay, e.y)) * (1 - 1e-9);
+}
+
+// A candidate whose lowered sum exceeds this is strictly farther than a best of distance d.
+// The absolute part covers the subnormal range, where relative margins do not hold.
+double limitFor(double d) {
+    return d * d * (1 + 1e-9) + 1e-280;
+}
+
+// The smallest |coordinate - from| inside [low, high]. Rounding is monotone, so every
+// difference computed for a point inside is at least this.
+double gapTo(double from, double low, double high) {
+    if (from < low) {
+        return low - from;
+    }
+    if (from > high) {
+        return from - high;
+    }
+    return 0;
+}
+
+}  // namespace
+
+struct NearestIndex::Search {
+    Point from;
+    Exponents exponents;
+    bool found = false;
+    double distance = kInfinity;
+    double limit = kInfinity;
+    std::int64_t rank = 0;
+    std::uint32_t member = 0;
+};
+
+NearestIndex::NearestIndex(std::span<const Point> points, std::span<const std::int64_t> ranks)
+    : groupOf_(points.size()),
+      rank_(ranks.begin(), ranks.end()),
+      alive_(points.size(), true),
+      heaps_() {
+    std::vector<std::uint32_t> members(points.size());
+    std::iota(members.begin(), members.end(), 0U);
+    std::sort(members.begin(), members.end(), [&points](std::uint32_t a, std::uint32_t b) {
+        return points[a].x < points[b].x ||
+               (points[a].x == points[b].x && points[a].y < points[b].y);
+    });
+    for (std::uint32_t m : members) {
+        if (groups_.empty() || !(groups_.back().point == points[m])) {
+            groups_.push_back(Group{points[m], m, 0, 0, -1});
+        }
+        Group& g = groups_.back();
+        ++g.size;
+        ++g.alive;
+        groupOf_[m] = static_cast<std::uint32_t>(groups_.size() - 1);
+    }
+    heaps_.resize(groups_.size());
+    for (std::uint32_t m : members) {
+        pushRank(m);
+    }
+    groupOrder_.resize(groups_.size());
+    std::iota(groupOrder_.begin(), groupOrder_.end(), 0U);
+    if (!groups_.empty()) {
+        nodes_.reserve(2 * groups_.size() / kLeafSize + 2);
+        build(0, static_cast<std::uint32_t>(groups_.size()), -1);
+    }
+}
+
+std::int32_t NearestIndex::build(std::uint32_t begin, std::uint32_t end, std::int32_t parent) {
+    Node node{kInfinity, -kInfinity, kInfinity, -kInfinity, begin, end};
+    node.parent = parent;
+    for (std::uint32_t k = begin; k < end; ++k) {
+        const Group& g = groups_[groupOrder_[k]];
+        node.xMin = std::min(node.xMin, g.point.x);
+        node.xMax = std::max(node.xMax, g.point.x);
+        node.yMin = std::min(node.yMin, g.point.y);
+        node.yMax = std::max(node.yMax, g.point.y);
+        node.alive += g.alive;
+    }
+    const auto index = static_cast<std::int32_t>(nodes_.size());
+    nodes_.push_back(node);
+    if (end - begin <= kLeafSize) {
+        for (std::uint32_t k = begin; k < end; ++k) {
+            groups_[groupOrder_[k]].leaf = index;
+        }
+        return index;
+    }
+    const bool alongX = node.xMax - node.xMin >= node.yMax - node.yMin;
+    const std::uint32_t middle = begin + (end - begin) / 2;
+    std::nth_element(groupOrder_.begin() + begin, groupOrder_.begin() + middle,
+                     groupOrder_.begin() + end, [this, alongX](std::uint32_t a, std::uint32_t b) {
+                         return alongX ? groups_[a].point.x < groups_[b].point.x
+                                       : groups_[a].point.y < groups_[b].point.y;
+                     });
+    const std::int32_t left = build(begin, middle, index);
+    const std::int32_t right = build(middle, end, index);
+    nodes_[static_cast<std::size_t>(index)].left = left;
+    nodes_[static_cast<std::size_t>(index)].right = right;
+    return index;
+}
+
+std::size_t NearestIndex::nearest(Point from, Exponents exponents) const {
+    Search search{from, exponents};
+    if (!nodes_.empty()) {
+        visit(0, search);
+    }
+    return search.member;
+}
+
+void NearestIndex::visit(std::int32_t index, Search& search) const {
+    const Node& node = nodes_[static_cast<std::size_t>(index)];
+    if (node.alive == 0) {
+        return;
+    }
+    const double low = lowSum(gapTo(search.from.x, node.xMin, node.xMax),
+                              gapTo(search.from.y, node.yMin, node.yMax), search.exponents);
+    if (search.found && low > search.limit) {
+        return;
+    }
+    if (node.left < 0) {
+        for (std::uint32_t k = node.begin; k < node.end; ++k) {
+            consider(groupOrder_[k], search);
+        }
+        return;
+    }
+    const auto lowOf = [this, &search](std::int32_t child) {
+        const Node& c = nodes_[static_cast<std::size_t>(child)];
+        return lowSum(gapTo(search.from.x, c.xMin, c.xMax), gapTo(search.from.y, c.yMin, c.yMax),
+                      search.exponents);
+    };
+    if (lowOf(node.right) < lowOf(node.left)) {
+        visit(node.right, search);
+        visit(node.left, search);
+    } else {
+        visit(node.left, search);
+        visit(node.right, search);
+    }
+}
+
+void NearestIndex::consider(std::uint32_t groupIndex, Search& search) const {
+    const Group& group = groups_[groupIndex];
+    if (group.alive == 0) {
+        return;
+    }
+    const double dx = group.point.x - search.from.x;
+    const double dy = group.point.y - search.from.y;
+    if (search.found && lowSum(std::fabs(dx), std::fabs(dy), search.exponents) > search.limit) {
+        return;
+    }
+    double distance = weightedDistance(dx, dy, search.exponents);
+    if (std::isnan(distance)) {
+        distance = kInfinity;
+    }
+    const std::uint32_t member = bestMember(groupIndex);
+    const std::int64_t rank = rank_[member];
+    if (!search.found || distance < search.distance ||
+        (distance == search.distance && rank > search.rank)) {
+        search.found = true;
+        search.distance = distance;
+        search.limit = limitFor(distance);
+        search.rank = rank;
+        search.member = member;
+    }
+}
+
+std::uint32_t NearestIndex::bestMember(std::uint32_t groupIndex) const {
+    const Group& group = groups_[groupIndex];
+    if (group.size == 1) {
+        return group.first;
+    }
+    std::vector<HeapEntry>& heap = heaps_[groupIndex];
+    while (!alive_[heap.front().second] || rank_[heap.front().second] != heap.front().first) {
+        std::pop_heap(heap.begin(), heap.end());
+        heap.pop_back();
+    }
+    return heap.front().second;
+}
+
+void NearestIndex::pushRank(std::uint32_t member) {
+    const std::uint32_t groupIndex = groupOf_[member];
+    if (groups_[groupIndex].size == 1) {
+        return;
+    }
+    std::vector<HeapEntry>& heap = heaps_[groupIndex];
+    heap.emplace_back(rank_[member], member);
+    std::push_heap(heap.begin(), heap.end());
+}
+
+void NearestIndex::remove(std::size_t member) {
+    alive_[member] = false;
+    Group& group = groups_[groupOf_[member]];
+    --group.alive;
+    for (std::int32_t node = group.leaf; node >= 0;
+         node = nodes_[static_cast<std::size_t>(node)].parent) {
+        --nodes_[static_cast<std::size_t>(node)].alive;
+    }
+}
+
+void NearestIndex::setRank(std::size_t member, std::int64_t rank) {
+    rank_[member] = rank;
+    pushRank(static_cast<std::uint32_t>(member));
+}
+
+}  // namespace zrv

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "geometry/weighted_distance.h"
+#include "reader/entry_text.h"
+
+namespace zrv {
+
+// A k-d tree over points ("members") that finds the alive member with the smallest weighted
+// distance from a position, and among equal distances the one with the highest rank. Members
+// can be removed and their ranks changed between queries. Members at identical coordinates
+// share one tree entry that keeps its best rank in a lazy heap, so heaps of duplicates cost
+// no more than one point.
+//
+// A subtree or a point is skipped only when a bound proves it strictly farther than the best
+// found so far; everything at an equal distance is looked at, so ties come out exactly as a
+// full scan gives them.
+class NearestIndex {
+  public:
+    NearestIndex(std::span<const Point> points, std::span<const std::int64_t> ranks);
+
+    // The best alive member; there must be one.
+    std::size_t nearest(Point from, Exponents exponents) const;
+    void remove(std::size_t member);
+    void setRank(std::size_t member, std::int64_t rank);
+
+  private:
+    struct Node {
+        double xMin, xMax, yMin, yMax;
+        std::uint32_t begin, end;  // range of groupOrder_ below this node
+        std::int32_t left = -1, right = -1, parent = -1;
+        std::uint32_t alive = 0;
+    };
+    struct Group {
+        Point point;
+        std::uint32_t first = 0;  // the member, when the group has only one
+        std::uint32_t size = 0;
+        std::uint32_t alive = 0;
+        std::int32_t leaf = -1;
+    };
+    using HeapEntry = std::pair<std::int64_t, std::uint32_t>;  // rank, member
+    struct Search;
+
+    std::int32_t build(std::uint32_t begin, std::uint32_t end, std::int32_t parent);
+    void visit(std::int32_t node, Search& search) const;
+    void consider(std::uint32_t group, Search& search) const;
+    std::uint32_t bestMember(std::uint32_t group) const;
+    void pushRank(std::uint32_t member);
+
+    std::vector<Node> nodes_;
+    std::vector<Group> groups_;
+    std::vector<std::uint32_t> groupOrder_;  // groups in tree order
+    std::vector<std::uint32_t> groupOf_;     // member -> group
+    std::vector<std::int64_t> rank_;
+    std::vector<bool> alive_;
+    // Only groups of more than one member use their heap; stale entries are dropped on top.
+    mutable std::vector<std::vector<HeapEntry>> heaps_;
+};
+
+}  // namespace zrv

@@ -40,13 +40,16 @@ bool readsPiecewise(std::string_view text) {
         return false;
     }
     char expected = 'X';
-    for (char c : text) {
-        if (c == 'X' || c == 'Y') {
-            if (c != expected) {
-                return false;
-            }
-            expected = c == 'X' ? 'Y' : 'X';
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        const char c = text[k];
+        if (c != 'X' && c != 'Y') {
+            continue;
         }
+        // A number that starts inside the text never reads into the next one.
+        if (c != expected || k + 2 >= text.size() || text[k + 1] != '=') {
+            return false;
+        }
+        expected = c == 'X' ? 'Y' : 'X';
     }
     return expected == 'X';
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "geometry/milling_order.h"
@@ -19,7 +20,8 @@ struct ChainResult {
 ChainResult chainTouching(std::vector<std::string> ordered, std::span<const PathEnds> ends);
 
 // True when the text reads the same inside any concatenation of such texts: its first
-// non-blank character is an "X", and "X" and "Y" alternate, ending with a "Y".
+// non-blank character is an "X", "X" and "Y" alternate, ending with a "Y", and each is
+// followed by "=" and at least one more character.
 bool readsPiecewise(std::string_view text);
 
 }  // namespace zrv

@@ -79,8 +79,9 @@ NearestIndex::NearestIndex(std::span<const Point> points, std::span<const std::i
                (points[a].x == points[b].x && points[a].y < points[b].y);
     });
     for (std::uint32_t m : members) {
-        if (groups_.empty() || !(groups_.back().point == points[m])) {
-            groups_.push_back(Group{points[m], m, 0, 0, -1});
+        if (entries_.empty() || !(entries_.back().point == points[m])) {
+            entries_.push_back(Entry{points[m], static_cast<std::uint32_t>(groups_.size())});
+            groups_.push_back(Group{m, 0, 0, -1});
         }
         Group& g = groups_.back();
         ++g.size;
@@ -91,8 +92,6 @@ NearestIndex::NearestIndex(std::span<const Point> points, std::span<const std::i
     for (std::uint32_t m : members) {
         pushRank(m);
     }
-    groupOrder_.resize(groups_.size());
-    std::iota(groupOrder_.begin(), groupOrder_.end(), 0U);
     if (!groups_.empty()) {
         nodes_.reserve(2 * groups_.size() / kLeafSize + 2);
         build(0, static_cast<std::uint32_t>(groups_.size()), -1);
@@ -103,27 +102,26 @@ std::int32_t NearestIndex::build(std::uint32_t begin, std::uint32_t end, std::in
     Node node{kInfinity, -kInfinity, kInfinity, -kInfinity, begin, end};
     node.parent = parent;
     for (std::uint32_t k = begin; k < end; ++k) {
-        const Group& g = groups_[groupOrder_[k]];
-        node.xMin = std::min(node.xMin, g.point.x);
-        node.xMax = std::max(node.xMax, g.point.x);
-        node.yMin = std::min(node.yMin, g.point.y);
-        node.yMax = std::max(node.yMax, g.point.y);
-        node.alive += g.alive;
+        const Entry& e = entries_[k];
+        node.xMin = std::min(node.xMin, e.point.x);
+        node.xMax = std::max(node.xMax, e.point.x);
+        node.yMin = std::min(node.yMin, e.point.y);
+        node.yMax = std::max(node.yMax, e.point.y);
+        node.alive += groups_[e.group].alive;
     }
     const auto index = static_cast<std::int32_t>(nodes_.size());
     nodes_.push_back(node);
     if (end - begin <= kLeafSize) {
         for (std::uint32_t k = begin; k < end; ++k) {
-            groups_[groupOrder_[k]].leaf = index;
+            groups_[entries_[k].group].leaf = index;
         }
         return index;
     }
     const bool alongX = node.xMax - node.xMin >= node.yMax - node.yMin;
     const std::uint32_t middle = begin + (end - begin) / 2;
-    std::nth_element(groupOrder_.begin() + begin, groupOrder_.begin() + middle,
-                     groupOrder_.begin() + end, [this, alongX](std::uint32_t a, std::uint32_t b) {
-                         return alongX ? groups_[a].point.x < groups_[b].point.x
-                                       : groups_[a].point.y < groups_[b].point.y;
+    std::nth_element(entries_.begin() + begin, entries_.begin() + middle, entries_.begin() + end,
+                     [alongX](const Entry& a, const Entry& b) {
+                         return alongX ? a.point.x < b.point.x : a.point.y < b.point.y;
                      });
     const std::int32_t left = build(begin, middle, index);
     const std::int32_t right = build(middle, end, index);
@@ -152,7 +150,7 @@ void NearestIndex::visit(std::int32_t index, Search& search) const {
     }
     if (node.left < 0) {
         for (std::uint32_t k = node.begin; k < node.end; ++k) {
-            consider(groupOrder_[k], search);
+            consider(entries_[k], search);
         }
         return;
     }
@@ -170,13 +168,12 @@ void NearestIndex::visit(std::int32_t index, Search& search) const {
     }
 }
 
-void NearestIndex::consider(std::uint32_t groupIndex, Search& search) const {
-    const Group& group = groups_[groupIndex];
-    if (group.alive == 0) {
+void NearestIndex::consider(const Entry& entry, Search& search) const {
+    if (groups_[entry.group].alive == 0) {
         return;
     }
-    const double dx = group.point.x - search.from.x;
-    const double dy = group.point.y - search.from.y;
+    const double dx = entry.point.x - search.from.x;
+    const double dy = entry.point.y - search.from.y;
     if (search.found && lowSum(std::fabs(dx), std::fabs(dy), search.exponents) > search.limit) {
         return;
     }
@@ -184,7 +181,7 @@ void NearestIndex::consider(std::uint32_t groupIndex, Search& search) const {
     if (std::isnan(distance)) {
         distance = kInfinity;
     }
-    const std::uint32_t member = bestMember(groupIndex);
+    const std::uint32_t member = bestMember(entry.group);
     const std::int64_t rank = rank_[member];
     if (!search.found || distance < search.distance ||
         (distance == search.distance && rank > search.rank)) {

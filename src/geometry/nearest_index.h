@@ -32,30 +32,33 @@ class NearestIndex {
   private:
     struct Node {
         double xMin, xMax, yMin, yMax;
-        std::uint32_t begin, end;  // range of groupOrder_ below this node
+        std::uint32_t begin, end;  // range of entries_ below this node
         std::int32_t left = -1, right = -1, parent = -1;
         std::uint32_t alive = 0;
     };
     struct Group {
-        Point point;
         std::uint32_t first = 0;  // the member, when the group has only one
         std::uint32_t size = 0;
         std::uint32_t alive = 0;
         std::int32_t leaf = -1;
+    };
+    struct Entry {
+        Point point;
+        std::uint32_t group;
     };
     using HeapEntry = std::pair<std::int64_t, std::uint32_t>;  // rank, member
     struct Search;
 
     std::int32_t build(std::uint32_t begin, std::uint32_t end, std::int32_t parent);
     void visit(std::int32_t node, Search& search) const;
-    void consider(std::uint32_t group, Search& search) const;
+    void consider(const Entry& entry, Search& search) const;
     std::uint32_t bestMember(std::uint32_t group) const;
     void pushRank(std::uint32_t member);
 
     std::vector<Node> nodes_;
     std::vector<Group> groups_;
-    std::vector<std::uint32_t> groupOrder_;  // groups in tree order
-    std::vector<std::uint32_t> groupOf_;     // member -> group
+    std::vector<Entry> entries_;          // one per group, in tree order
+    std::vector<std::uint32_t> groupOf_;  // member -> group
     std::vector<std::int64_t> rank_;
     std::vector<bool> alive_;
     // Only groups of more than one member use their heap; stale entries are dropped on top.

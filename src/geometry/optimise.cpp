@@ -92,7 +92,10 @@ void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view lev
     TitleProgress title(host, punkte.size());
     const std::vector<std::size_t> order =
         drillOrder(holes, *exponents, [&title](std::size_t i) { title.step(i); });
-    punkte = takeInOrder(punkte, order);
+    // Events ran in between; a list replaced meanwhile is left as it now stands.
+    if (punkte.size() == order.size()) {
+        punkte = takeInOrder(punkte, order);
+    }
 
     host.progress.addLine(elapsedLine(host, start));
     host.progress.processEvents();

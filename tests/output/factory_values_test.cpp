@@ -34,6 +34,10 @@ const LocaleCase kLocales[] = {
       "-1.1", "-1.2", "-1.3", "-1.4", "-1.5", "-1.6", "-1.7", "-1.8", "-1.9", "-2.0"}},
 };
 
+void PrintTo(const LocaleCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class ChoiceListsTest : public testing::TestWithParam<LocaleCase> {};
 
 TEST_P(ChoiceListsTest, HeightsAndDepthsStopAtTwoAndNeverOfferTwoPointOne) {

@@ -29,6 +29,10 @@ const LengthCase kLengths[] = {
     {"Zero", 0, "0,0mm", "0.0mm"},
 };
 
+void PrintTo(const LengthCase& row, std::ostream* out) {
+    *out << row.name;
+}
+
 class FormatLengthTest : public testing::TestWithParam<LengthCase> {};
 
 TEST_P(FormatLengthTest, UnitAndDigitsFollowTheThresholds) {

@@ -9,6 +9,7 @@
 #include "settings_values.h"
 #include "temp_folder.h"
 #include "text/text_file.h"
+#include "text/windows1252.h"
 
 namespace zrv {
 namespace {
@@ -223,7 +224,7 @@ Lines replaced(Lines lines, std::size_t lineNumber, std::string text) {
 std::string lfFile(const Lines& lines) {
     std::string text;
     for (const std::string& line : lines) {
-        text += line + "\n";
+        text += utf8ToWindows1252(line) + "\n";
     }
     return text;
 }
@@ -452,6 +453,10 @@ const ReadCase kReadCases[] = {
          return expected;
      }},
 };
+
+void PrintTo(const ReadCase& row, std::ostream* out) {
+    *out << row.name;
+}
 
 class SettingsReadTest : public testing::TestWithParam<ReadCase> {};
 

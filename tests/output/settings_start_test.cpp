@@ -7,6 +7,7 @@
 #include "output/settings_file.h"
 #include "settings_values.h"
 #include "temp_folder.h"
+#include "text/text_file.h"
 
 namespace zrv {
 namespace {
@@ -87,7 +88,7 @@ TEST(SettingsStart, IncompleteFileSaysIniAndStillOpensTheDrawing) {
     const WithDrawing saved(folder);
     std::vector<std::string> lines = settingsLines(saved.settings, kGermanLocale);
     lines.erase(lines.begin() + 40);
-    writeBytes(folder / "zrvcam.ini", test::crlfFile(lines));
+    writeBytes(folder / "zrvcam.ini", windowsText(lines));
     const SettingsStart start =
         loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kGermanLocale), kGermanLocale);
     EXPECT_EQ(start.outcome, SettingsOutcome::Incomplete);
@@ -102,7 +103,7 @@ TEST(SettingsStart, ForeignRevisionKeepsLineOneButOpensNothing) {
     const WithDrawing saved(folder);
     std::vector<std::string> lines = settingsLines(saved.settings, kGermanLocale);
     lines[1] = " 1 ";
-    writeBytes(folder / "zrvcam.ini", test::crlfFile(lines));
+    writeBytes(folder / "zrvcam.ini", windowsText(lines));
     const Settings factory = factorySettings(kGermanLocale);
     const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory, kGermanLocale);
     EXPECT_EQ(start.outcome, SettingsOutcome::RevisionMismatch);

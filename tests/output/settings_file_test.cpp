@@ -233,6 +233,15 @@ std::string fileOf(const Lines& lines) {
     return windowsText(lines);
 }
 
+// The changed settings' file with some lines (numbered from 1) replaced.
+std::string changedFileWith(std::initializer_list<std::pair<std::size_t, std::string>> lines) {
+    Lines file = changedLines();
+    for (const auto& [lineNumber, text] : lines) {
+        file = replaced(file, lineNumber, text);
+    }
+    return fileOf(file);
+}
+
 struct ReadCase {
     const char* name;
     std::function<std::string()> bytes;
@@ -280,15 +289,30 @@ const ReadCase kReadCases[] = {
          return fileOf(lines);
      },
      SettingsOutcome::Werkseinstellung, currentValues},
-    {"EndeWithTrailingBlank", [] { return fileOf(replaced(changedLines(), 54, "ENDE ")); },
+    {"EndeWithTrailingBlank",
+     [] {
+         return changedFileWith({{54, "ENDE "}});
+     },
      SettingsOutcome::Werkseinstellung, currentValues},
-    {"LowerCaseEnde", [] { return fileOf(replaced(changedLines(), 54, "ende")); },
+    {"LowerCaseEnde",
+     [] {
+         return changedFileWith({{54, "ende"}});
+     },
      SettingsOutcome::Werkseinstellung, currentValues},
-    {"ForeignRevision", [] { return fileOf(replaced(changedLines(), 2, " 3 ")); },
+    {"ForeignRevision",
+     [] {
+         return changedFileWith({{2, " 3 "}});
+     },
      SettingsOutcome::RevisionMismatch, lineOneOnly},
-    {"RevisionAsText", [] { return fileOf(replaced(changedLines(), 2, "zwei")); },
+    {"RevisionAsText",
+     [] {
+         return changedFileWith({{2, "zwei"}});
+     },
      SettingsOutcome::RevisionMismatch, lineOneOnly},
-    {"RevisionWithDecimalComma", [] { return fileOf(replaced(changedLines(), 2, " 2,5 ")); },
+    {"RevisionWithDecimalComma",
+     [] {
+         return changedFileWith({{2, " 2,5 "}});
+     },
      SettingsOutcome::Applied, fileValues},
     {"OnlyTheEndMark", [] { return fileOf({"ENDE"}); }, SettingsOutcome::RevisionMismatch,
      currentValues},
@@ -368,11 +392,7 @@ const ReadCase kReadCases[] = {
      }},
     {"TextWhereNumbersBelong",
      [] {
-         Lines lines = changedLines();
-         lines = replaced(lines, 9, "fünf");
-         lines = replaced(lines, 12, "ja");
-         lines = replaced(lines, 19, "Zirva Farben");
-         return fileOf(replaced(lines, 36, "hellgrau"));
+         return changedFileWith({{9, "fünf"}, {12, "ja"}, {19, "Zirva Farben"}, {36, "hellgrau"}});
      },
      SettingsOutcome::Applied,
      [](const Settings& file, const Settings& current) {
@@ -386,15 +406,14 @@ const ReadCase kReadCases[] = {
      }},
     {"CheckValuesOutsideZeroToTwo",
      [] {
-         Lines lines = changedLines();
-         lines = replaced(lines, 11, " 3 ");
-         lines = replaced(lines, 12, "-1 ");
-         lines = replaced(lines, 13, " 2.5 ");
-         lines = replaced(lines, 14, " 99999999999999999999 ");
-         lines = replaced(lines, 15, " 1.6 ");
-         lines = replaced(lines, 16, " 0.5 ");
-         lines = replaced(lines, 19, "-0.4");
-         return fileOf(replaced(lines, 23, "2 Zirva Figuren"));
+         return changedFileWith({{11, " 3 "},
+                                 {12, "-1 "},
+                                 {13, " 2.5 "},
+                                 {14, " 99999999999999999999 "},
+                                 {15, " 1.6 "},
+                                 {16, " 0.5 "},
+                                 {19, "-0.4"},
+                                 {23, "2 Zirva Figuren"}});
      },
      SettingsOutcome::Applied,
      [](const Settings& file, const Settings& current) {
@@ -411,11 +430,8 @@ const ReadCase kReadCases[] = {
      }},
     {"ColoursOutsideTwentyFourBits",
      [] {
-         Lines lines = changedLines();
-         lines = replaced(lines, 31, "-1 ");
-         lines = replaced(lines, 32, " 16777216 ");
-         lines = replaced(lines, 36, " 255,7 ");
-         return fileOf(replaced(lines, 37, " 16777215 "));
+         return changedFileWith(
+             {{31, "-1 "}, {32, " 16777216 "}, {36, " 255,7 "}, {37, " 16777215 "}});
      },
      SettingsOutcome::Applied,
      [](const Settings& file, const Settings& current) {
@@ -428,7 +444,9 @@ const ReadCase kReadCases[] = {
          return expected;
      }},
     {"DistancesThatWouldDivideByZero",
-     [] { return fileOf(replaced(replaced(changedLines(), 9, " 0 "), 10, "-2,54 ")); },
+     [] {
+         return changedFileWith({{9, " 0 "}, {10, "-2,54 "}});
+     },
      SettingsOutcome::Applied,
      [](const Settings& file, const Settings& current) {
          Settings expected = file;
@@ -436,7 +454,9 @@ const ReadCase kReadCases[] = {
          return expected;
      }},
     {"DistanceTooLargeForADouble",
-     [] { return fileOf(replaced(changedLines(), 10, "1" + std::string(400, '0'))); },
+     [] {
+         return changedFileWith({{10, "1" + std::string(400, '0')}});
+     },
      SettingsOutcome::Applied,
      [](const Settings& file, const Settings& current) {
          Settings expected = file;
@@ -445,7 +465,9 @@ const ReadCase kReadCases[] = {
          return expected;
      }},
     {"DistancesWithPointOrCommaAndLabel",
-     [] { return fileOf(replaced(replaced(changedLines(), 9, "1.5"), 10, " 0,8 mm")); },
+     [] {
+         return changedFileWith({{9, "1.5"}, {10, " 0,8 mm"}});
+     },
      SettingsOutcome::Applied,
      [](const Settings& file, const Settings&) {
          Settings expected = file;
@@ -491,7 +513,7 @@ TEST(SettingsRead, NoReadableFileKeepsTheCurrentValuesAndSaysWhy) {
 TEST(SettingsRead, ForeignRevisionIsWrittenBackWithItsLineOne) {
     TempFolder folder;
     const auto path = folder / "zrvcam.ini";
-    writeBytes(path, fileOf(replaced(changedLines(), 2, " 1 ")));
+    writeBytes(path, changedFileWith({{2, " 1 "}}));
     const SettingsRead read = readSettings(path, factorySettings(kGermanLocale), kGermanLocale);
     ASSERT_EQ(read.outcome, SettingsOutcome::RevisionMismatch);
     ASSERT_TRUE(PARAMETER_SPEICHERN(path, read.settings, kGermanLocale).ok());

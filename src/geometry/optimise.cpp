@@ -52,6 +52,25 @@ class TitleProgress {
     std::optional<double> shownSecond_;
 };
 
+// An empty line and the heading in the status list, one event pass; gives the start time.
+double announce(Host& host, std::string_view heading) {
+    host.progress.addLine("");
+    host.progress.addLine(heading);
+    host.progress.processEvents();
+    return host.clock.secondsSinceMidnight();
+}
+
+// Every text parsed once, so the optimisers never read a text twice.
+template <typename Read>
+auto readEach(const std::vector<std::string>& texts, Read read) {
+    std::vector<decltype(read(std::string_view{}))> values;
+    values.reserve(texts.size());
+    for (const std::string& text : texts) {
+        values.push_back(read(text));
+    }
+    return values;
+}
+
 template <typename T>
 std::vector<T> takeInOrder(std::vector<T>& from, const std::vector<std::size_t>& order) {
     std::vector<T> to;
@@ -79,16 +98,8 @@ void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view lev
     if (!exponents) {
         return;
     }
-    host.progress.addLine("");
-    host.progress.addLine("Bohrungen (Punkte) optimieren...");
-    host.progress.processEvents();
-    const double start = host.clock.secondsSinceMidnight();
-
-    std::vector<Point> holes;
-    holes.reserve(punkte.size());
-    for (const std::string& text : punkte) {
-        holes.push_back(readPoint(text));
-    }
+    const double start = announce(host, "Bohrungen (Punkte) optimieren...");
+    const std::vector<Point> holes = readEach(punkte, readPoint);
     TitleProgress title(host, punkte.size());
     const std::vector<std::size_t> order =
         drillOrder(holes, *exponents, [&title](std::size_t i) { title.step(i); });
@@ -107,16 +118,8 @@ void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>& fraesungen, std::string_vie
     if (!exponents || fraesungen.empty()) {
         return;
     }
-    host.progress.addLine("");
-    host.progress.addLine("Fräsungen optimieren...");
-    host.progress.processEvents();
-    const double start = host.clock.secondsSinceMidnight();
-
-    std::vector<PathEnds> ends;
-    ends.reserve(fraesungen.size());
-    for (const std::string& text : fraesungen) {
-        ends.push_back(pathEnds(text));
-    }
+    const double start = announce(host, "Fräsungen optimieren...");
+    const std::vector<PathEnds> ends = readEach(fraesungen, pathEnds);
     std::vector<std::string> ordered;
     std::vector<PathEnds> orderedEnds;
     ordered.reserve(fraesungen.size());

@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numeric>
 
 namespace zrv {
 namespace {
 
 constexpr std::uint32_t kLeafSize = 8;
+// Groups up to this size find their best member by a look at each; larger ones keep a heap.
+constexpr std::uint32_t kScanLimit = 8;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
 // a^e by products for the even exponents of the levels. It differs from std::pow by a few
@@ -68,28 +69,28 @@ struct NearestIndex::Search {
 };
 
 NearestIndex::NearestIndex(std::span<const Point> points, std::span<const std::int64_t> ranks)
-    : groupOf_(points.size()),
-      rank_(ranks.begin(), ranks.end()),
-      alive_(points.size(), true),
-      heaps_() {
-    std::vector<std::uint32_t> members(points.size());
-    std::iota(members.begin(), members.end(), 0U);
-    std::sort(members.begin(), members.end(), [&points](std::uint32_t a, std::uint32_t b) {
-        return points[a].x < points[b].x ||
-               (points[a].x == points[b].x && points[a].y < points[b].y);
+    : groupOf_(points.size()), rank_(ranks.begin(), ranks.end()), alive_(points.size(), true) {
+    std::vector<Entry> sorted(points.size());
+    for (std::uint32_t m = 0; m < sorted.size(); ++m) {
+        sorted[m] = Entry{points[m], m};
+    }
+    std::sort(sorted.begin(), sorted.end(), [](const Entry& a, const Entry& b) {
+        return a.point.x < b.point.x || (a.point.x == b.point.x && a.point.y < b.point.y);
     });
-    for (std::uint32_t m : members) {
-        if (entries_.empty() || !(entries_.back().point == points[m])) {
-            entries_.push_back(Entry{points[m], static_cast<std::uint32_t>(groups_.size())});
-            groups_.push_back(Group{m, 0, 0, -1});
+    members_.reserve(sorted.size());
+    for (const Entry& e : sorted) {
+        if (entries_.empty() || !(entries_.back().point == e.point)) {
+            entries_.push_back(Entry{e.point, static_cast<std::uint32_t>(groups_.size())});
+            groups_.push_back(Group{static_cast<std::uint32_t>(members_.size()), 0, 0, -1});
         }
         Group& g = groups_.back();
         ++g.size;
         ++g.alive;
-        groupOf_[m] = static_cast<std::uint32_t>(groups_.size() - 1);
+        groupOf_[e.group] = static_cast<std::uint32_t>(groups_.size() - 1);
+        members_.push_back(e.group);
     }
     heaps_.resize(groups_.size());
-    for (std::uint32_t m : members) {
+    for (std::uint32_t m : members_) {
         pushRank(m);
     }
     if (!groups_.empty()) {
@@ -195,8 +196,17 @@ void NearestIndex::consider(const Entry& entry, Search& search) const {
 
 std::uint32_t NearestIndex::bestMember(std::uint32_t groupIndex) const {
     const Group& group = groups_[groupIndex];
-    if (group.size == 1) {
-        return group.first;
+    if (group.size <= kScanLimit) {
+        std::uint32_t best = 0;
+        bool any = false;
+        for (std::uint32_t k = group.first; k < group.first + group.size; ++k) {
+            const std::uint32_t m = members_[k];
+            if (alive_[m] && (!any || rank_[m] > rank_[best])) {
+                best = m;
+                any = true;
+            }
+        }
+        return best;
     }
     std::vector<HeapEntry>& heap = heaps_[groupIndex];
     while (!alive_[heap.front().second] || rank_[heap.front().second] != heap.front().first) {
@@ -208,7 +218,7 @@ std::uint32_t NearestIndex::bestMember(std::uint32_t groupIndex) const {
 
 void NearestIndex::pushRank(std::uint32_t member) {
     const std::uint32_t groupIndex = groupOf_[member];
-    if (groups_[groupIndex].size == 1) {
+    if (groups_[groupIndex].size <= kScanLimit) {
         return;
     }
     std::vector<HeapEntry>& heap = heaps_[groupIndex];

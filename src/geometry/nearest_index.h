@@ -14,8 +14,8 @@ namespace zrv {
 // A k-d tree over points ("members") that finds the alive member with the smallest weighted
 // distance from a position, and among equal distances the one with the highest rank. Members
 // can be removed and their ranks changed between queries. Members at identical coordinates
-// share one tree entry that keeps its best rank in a lazy heap, so heaps of duplicates cost
-// no more than one point.
+// share one tree entry; a large such group keeps its ranks in a lazy heap, so heaps of
+// repeated points cost little more than one point.
 //
 // A subtree or a point is skipped only when a bound proves it strictly farther than the best
 // found so far; everything at an equal distance is looked at, so ties come out exactly as a
@@ -37,7 +37,7 @@ class NearestIndex {
         std::uint32_t alive = 0;
     };
     struct Group {
-        std::uint32_t first = 0;  // the member, when the group has only one
+        std::uint32_t first = 0;  // its members are members_[first, first + size)
         std::uint32_t size = 0;
         std::uint32_t alive = 0;
         std::int32_t leaf = -1;
@@ -61,7 +61,8 @@ class NearestIndex {
     std::vector<std::uint32_t> groupOf_;  // member -> group
     std::vector<std::int64_t> rank_;
     std::vector<bool> alive_;
-    // Only groups of more than one member use their heap; stale entries are dropped on top.
+    std::vector<std::uint32_t> members_;  // members grouped by their point
+    // Only large groups use their heap; stale entries are dropped when they come to the top.
     mutable std::vector<std::vector<HeapEntry>> heaps_;
 };
 

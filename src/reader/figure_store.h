@@ -1,11 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <vector>
 
 namespace zrv {
+
+// The circle constant as the program sets it at start: 4 x arctangent of 1.
+inline const double PI = 4 * std::atan(1.0);
 
 // Every list of the store holds at most this many entries (indices 0 to 30000).
 inline constexpr std::size_t kListCapacity = 30001;
@@ -39,9 +43,9 @@ struct FigureStore {
 
 // The six lists by kind, in the order of the store.
 enum class FigureList { Punkte, Linien, Rechtecke, Polygone, Kreise, Fraesungen };
-inline constexpr std::array kAllFigureLists{FigureList::Punkte,   FigureList::Linien,
+inline constexpr std::array kAllFigureLists{FigureList::Punkte,    FigureList::Linien,
                                             FigureList::Rechtecke, FigureList::Polygone,
-                                            FigureList::Kreise,   FigureList::Fraesungen};
+                                            FigureList::Kreise,    FigureList::Fraesungen};
 
 std::vector<std::string>& figureList(FigureStore& store, FigureList list);
 const std::vector<std::string>& figureList(const FigureStore& store, FigureList list);

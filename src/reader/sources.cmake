@@ -8,6 +8,7 @@ target_sources(zrvcore PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/figure_store.cpp
     ${CMAKE_CURRENT_LIST_DIR}/file_names.cpp
     ${CMAKE_CURRENT_LIST_DIR}/header.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/host.cpp
     ${CMAKE_CURRENT_LIST_DIR}/parse_circles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/parse_paths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/parse_points.cpp

@@ -97,13 +97,12 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
 
 std::string usageText() {
     return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] BEFEHL ZEICHNUNG [ARG]\n"
-           "Befehle:\n"
-           "  list punkte|linien|rechtecke|polygone|kreise|fraesungen  Einträge einer Liste\n"
-           "  info                      Kennzahlen der Zeichnung (key=value)\n"
-           "  log                       Meldungen beim Laden\n"
-           "  gcode [AUSGABE]           G-Code schreiben (Vorgabe: Zeichnung mit .nc)\n"
-           "  export                    Fräsdaten als Text exportieren\n"
-           "  dump horizontal|vertical  Bytes der Zeichnung als Hex-Text\n";
+           "  list ZEICHNUNG punkte|linien|rechtecke|polygone|kreise|fraesungen\n"
+           "  info ZEICHNUNG              Kennzahlen (key=value)\n"
+           "  log ZEICHNUNG               Meldungen beim Laden\n"
+           "  gcode ZEICHNUNG [AUSGABE]   G-Code schreiben (Vorgabe: Zeichnung mit .nc)\n"
+           "  export ZEICHNUNG            Fräsdaten als Text exportieren\n"
+           "  dump ZEICHNUNG horizontal|vertical\n";
 }
 
 }  // namespace zrv

@@ -29,7 +29,7 @@ std::filesystem::path fileSystemPath(std::string_view utf8) {
 std::size_t characterCount(std::string_view utf8) {
     std::size_t count = 0;
     for (char c : utf8) {
-        count += isContinuationByte(c) ? 0 : 1;
+        count += isContinuationByte(c) ? 0u : 1u;
     }
     return count;
 }

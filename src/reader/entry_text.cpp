@@ -56,7 +56,7 @@ ScannedNumber scan(std::string_view text) {
     std::size_t i = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
-        if (c == ' ') {
+        if (c == ' ' || c == '\t') {
             continue;
         }
         if ((c == '-' || c == '+') && !started) {

@@ -168,10 +168,11 @@ std::string DrawingBuilder::bytes() const {
     for (std::string_view marker : kMarkers) {
         for (std::size_t hit = all.find(marker); hit != std::string_view::npos;
              hit = all.find(marker, hit + 1)) {
+            const auto record = std::lower_bound(
+                records_.begin(), records_.end(), hit,
+                [](const RecordStart& start, std::size_t at) { return start.position < at; });
             const bool recordStart =
-                std::any_of(records_.begin(), records_.end(), [&](const RecordStart& record) {
-                    return record.position == hit && record.marker == marker;
-                });
+                record != records_.end() && record->position == hit && record->marker == marker;
             if (!recordStart) {
                 throw std::logic_error("stray marker at byte " + std::to_string(hit));
             }

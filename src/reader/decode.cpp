@@ -1,5 +1,6 @@
 #include "reader/decode.h"
 
+#include <bit>
 #include <cmath>
 #include <cstdint>
 
@@ -25,11 +26,14 @@ std::optional<double> CALC_KOORDINATEN(std::string_view field) {
         return std::nullopt;
     }
     const std::uint32_t pattern = littleEndianPattern(field);
-    const int exponent = static_cast<int>((pattern >> 23) & 0xFFu);
-    const std::uint32_t fraction = pattern & 0x7FFFFFu;
-    // (2^23 + fraction) x 2^(E - 150) = (1 + fraction / 2^23) x 2^(E - 127); exponent 255 is an
-    // ordinary exponent here, so the value stays finite.
-    const double magnitude = std::ldexp(static_cast<double>(fraction | 0x800000u), exponent - 150);
+    const std::uint32_t exponent = (pattern >> 23) & 0xFFu;
+    // Below exponent 255 the rule gives the single-precision value itself (subnormals lie far
+    // below the smallest magnitude); exponent 255 is an ordinary exponent here:
+    // (2^23 + fraction) x 2^(255 - 150), a finite number.
+    const double magnitude =
+        exponent == 255
+            ? std::ldexp(static_cast<double>((pattern & 0x7FFFFFu) | 0x800000u), 255 - 150)
+            : static_cast<double>(std::bit_cast<float>(pattern & 0x7FFFFFFFu));
     if (magnitude < kSmallestMagnitude) {
         return 0.0;
     }

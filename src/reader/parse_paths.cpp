@@ -12,6 +12,8 @@ namespace {
 Point appendVertices(const RecordValues& values, std::string& entry, FigureStore& store,
                      NumberLocale locale) {
     const std::size_t n = values.count(24);
+    constexpr std::size_t kPairLength = 20;  // " X=12.345 Y=67.890" and a little room
+    entry.reserve(entry.size() + (n + 2) * kPairLength);
     Point first;
     for (std::size_t i = 0; i <= n; ++i) {
         const double x = values.coordinate(28 + 8 * i);

@@ -30,7 +30,7 @@ const std::string& drawingPath(int count) {
         }
         const auto file = std::filesystem::temp_directory_path() /
                           ("zrvcam-load-bench-" + std::to_string(count) + ".zrv");
-        zrv::test::writeBytes(file, drawing.bytes());
+        zrv::test::writeDrawingFile(file, drawing.bytes());
         path = file.string();
     }
     return path;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -13,7 +14,7 @@
 #include "cli_run.h"
 #include "reader/host.h"
 #include "support/case_name.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder.h"
 #include "text/windows1252.h"
 
 namespace zrv {
@@ -55,6 +56,8 @@ std::string comparable(std::string text, const fs::path& folder) {
 struct EndToEndCase {
     std::string name;
     std::vector<std::string> args;  // "{D}" stands for the folder the drawings were copied to
+
+    friend void PrintTo(const EndToEndCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const std::vector<EndToEndCase> kCases = [] {
@@ -83,7 +86,7 @@ const std::vector<EndToEndCase> kCases = [] {
 
 // Exit status, both streams and every file the run wrote, as one text.
 std::string wholeOutput(const EndToEndCase& c) {
-    test::TempFolder folder;
+    test::ScratchFolder folder;
     for (const std::string& drawing : kDrawings) {
         fs::copy_file(kExamples / drawing, folder.path() / drawing);
     }

@@ -9,7 +9,7 @@
 #include "cli_run.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace zrv {
 namespace {
@@ -43,10 +43,10 @@ class CliExitFiles : public testing::Test {
   protected:
     std::string write(const std::string& name, const std::string& bytes) {
         const std::string path = folder.file(name);
-        test::writeBytes(path, bytes);
+        test::writeDrawingFile(path, bytes);
         return path;
     }
-    test::TempFolder folder;
+    test::ScratchFolder folder;
 };
 
 TEST_F(CliExitFiles, ADrawingThatCannotBeReadEndsWithOne) {

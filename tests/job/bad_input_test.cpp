@@ -10,7 +10,7 @@
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
 #include "support/recording_host.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace zrv {
 namespace {
@@ -89,12 +89,12 @@ TEST(BadInput, EveryPrefixOfTheExamplesReadsAPrefixOfEveryList) {
 }
 
 TEST(BadInput, EveryPrefixLoadedFromDiskEndsCleanly) {
-    test::TempFolder folder;
+    test::ScratchFolder folder;
     const std::string whole = test::platine70Bytes();
     for (std::size_t length = 0; length <= whole.size(); length += 7) {
         SCOPED_TRACE(length);
         const std::string path = folder.file("teil.zrv7");
-        test::writeBytes(path, whole.substr(0, length));
+        test::writeDrawingFile(path, whole.substr(0, length));
         test::RecordingHost recorder;
         ProgramState state;
         const LoadResult result = DATEI_LADEN(state, path, test::unchangedOrder(), recorder.host);

@@ -9,7 +9,7 @@
 #include "load_helper.h"
 #include "support/example_drawings.h"
 #include "support/recording_host.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace zrv {
 namespace {
@@ -23,7 +23,7 @@ std::string readBack(const std::string& path) {
     return bytes.str();
 }
 
-DrawingFile drawing(const test::TempFolder& folder, std::string bytes) {
+DrawingFile drawing(const test::ScratchFolder& folder, std::string bytes) {
     DrawingFile file;
     file.DATEI_NAME = folder.file("platine.zrv");
     file.DATEI_BASIS = folder.file("platine");
@@ -32,7 +32,7 @@ DrawingFile drawing(const test::TempFolder& folder, std::string bytes) {
 }
 
 TEST(Dump, BothLayoutsWriteEveryByteAsTwoUpperCaseDigits) {
-    test::TempFolder folder;
+    test::ScratchFolder folder;
     const DrawingFile file = drawing(folder, std::string("\x07\x5A\x00\xFF\x0A", 5));
     struct Case {
         DumpLayout layout;
@@ -52,7 +52,7 @@ TEST(Dump, BothLayoutsWriteEveryByteAsTwoUpperCaseDigits) {
 }
 
 TEST(Dump, AnEmptyDrawingGivesOneEmptyLineOrNoLine) {
-    test::TempFolder folder;
+    test::ScratchFolder folder;
     const DrawingFile file = drawing(folder, "");
     test::RecordingHost recorder;
     EXPECT_TRUE(writeDump(file, DumpLayout::Horizontal, recorder.host).status.ok());
@@ -63,7 +63,7 @@ TEST(Dump, AnEmptyDrawingGivesOneEmptyLineOrNoLine) {
 }
 
 TEST(Dump, TheLoadedExampleDumpsItsBytesInFileOrder) {
-    test::TempFolder folder;
+    test::ScratchFolder folder;
     const DrawingFile file = drawing(folder, test::platine40Bytes());
     test::RecordingHost recorder;
     ASSERT_TRUE(writeDump(file, DumpLayout::Vertical, recorder.host).status.ok());
@@ -89,7 +89,7 @@ class SteppingClock final : public Clock {
 };
 
 TEST(Dump, TheTitleShowsTheProgressOnceASecond) {
-    test::TempFolder folder;
+    test::ScratchFolder folder;
     const DrawingFile file = drawing(folder, std::string(10, '\x11'));
     test::RecordingProgress progress;
     const SteppingClock clock;
@@ -101,7 +101,7 @@ TEST(Dump, TheTitleShowsTheProgressOnceASecond) {
 }
 
 TEST(Dump, AFailedWriteIsShownAndNotReportedAsDone) {
-    test::TempFolder folder;
+    test::ScratchFolder folder;
     DrawingFile file = drawing(folder, "\x07ZIRVA40");
     file.DATEI_BASIS = folder.file("fehlt/platine");
     test::RecordingHost recorder;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -9,7 +10,7 @@
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
 #include "support/recording_host.h"
-#include "support/temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace zrv {
 namespace {
@@ -56,11 +57,11 @@ class Load : public testing::Test {
     }
     std::string write(const std::string& name, const std::string& bytes) {
         const std::string path = folder.file(name);
-        test::writeBytes(path, bytes);
+        test::writeDrawingFile(path, bytes);
         return path;
     }
 
-    test::TempFolder folder;
+    test::ScratchFolder folder;
     test::RecordingHost recorder;
     ProgramState state;
 };
@@ -131,6 +132,8 @@ struct OutcomeCase {
     const char* message;    // a part of the message shown; "" for none
     std::size_t listLines;  // lines in List1 afterwards
     int previewClears;
+
+    friend void PrintTo(const OutcomeCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const OutcomeCase kOutcomeCases[] = {
@@ -156,9 +159,9 @@ class LoadOutcomes : public testing::TestWithParam<OutcomeCase> {};
 
 TEST_P(LoadOutcomes, EachEndsWithItsMessageAndLeavesTheStoreReset) {
     const OutcomeCase& c = GetParam();
-    test::TempFolder folder;
+    test::ScratchFolder folder;
     if (*c.fileName != '\0') {
-        test::writeBytes(folder.file(c.fileName), c.bytes);
+        test::writeDrawingFile(folder.file(c.fileName), c.bytes);
     }
     std::filesystem::create_directories(folder.path() / "ordner.zrv");
     // Short names and absolute paths are given as they are, the others lie in the folder.

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -50,6 +51,8 @@ struct PatternCase {
     const char* name;
     std::uint32_t pattern;
     double expected;
+
+    friend void PrintTo(const PatternCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const PatternCase kPatternCases[] = {

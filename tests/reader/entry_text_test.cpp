@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -53,6 +54,8 @@ struct EntryCase {
     const char* name;
     const char* entry;
     std::vector<Point> pairs;
+
+    friend void PrintTo(const EntryCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const std::vector<EntryCase> kEntryCases = {

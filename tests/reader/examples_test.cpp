@@ -11,8 +11,7 @@ namespace zrv {
 namespace {
 
 std::string committed(const char* name) {
-    std::ifstream file(std::filesystem::path(ZRV_SOURCE_DIR) / "examples" / name,
-                       std::ios::binary);
+    std::ifstream file(std::filesystem::path(ZRV_SOURCE_DIR) / "examples" / name, std::ios::binary);
     std::ostringstream bytes;
     bytes << file.rdbuf();
     return bytes.str();

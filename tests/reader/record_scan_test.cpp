@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,8 @@ struct FixedByteCase {
     std::size_t length;  // bytes from the marker on
     const char* rectangleFault;
     const char* lineFault;
+
+    friend void PrintTo(const FixedByteCase& row, std::ostream* out) { *out << row.name; }
 };
 
 const FixedByteCase kFixedByteCases[] = {

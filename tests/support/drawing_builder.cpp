@@ -50,7 +50,7 @@ std::string floatBytes(float value) {
     return bytes;
 }
 
-void writeBytes(const std::filesystem::path& path, std::string_view bytes) {
+void writeDrawingFile(const std::filesystem::path& path, std::string_view bytes) {
     if (path.has_parent_path()) {
         std::filesystem::create_directories(path.parent_path());
     }

@@ -81,6 +81,6 @@ class DrawingBuilder {
 std::string floatBytes(float value);
 
 // Writes bytes to a file (for tests), creating its folder.
-void writeBytes(const std::filesystem::path& path, std::string_view bytes);
+void writeDrawingFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace zrv::test

@@ -10,17 +10,17 @@
 namespace zrv::test {
 
 // A fresh folder for one test, removed with everything in it at the end.
-class TempFolder {
+class ScratchFolder {
   public:
-    TempFolder() {
+    ScratchFolder() {
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
                 ("zrvcam-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
         std::filesystem::create_directories(path_);
     }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    ~TempFolder() {
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace zrv {
@@ -109,10 +110,63 @@ double leadingValue(std::string_view text) {
     return number.negative ? -magnitude : magnitude;
 }
 
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The shape of every number the store writes: an optional minus, digits, at most one point and
+// digits, not followed (past blanks) by anything that could go on with it. No answer for any
+// other shape; the general scan reads those.
+std::optional<double> plainValue(std::string_view text) {
+    constexpr int kExactDigits = 15;
+    std::size_t i = 0;
+    const bool negative = !text.empty() && text[0] == '-';
+    i += negative ? 1 : 0;
+    std::uint64_t mantissa = 0;
+    int significant = 0;
+    int fraction = 0;
+    bool point = false;
+    bool anyDigit = false;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (isDigit(c)) {
+            anyDigit = true;
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            significant += mantissa != 0 ? 1 : 0;
+            fraction += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    while (i < text.size() && isBlank(text[i])) {
+        ++i;
+    }
+    const bool goesOn = i < text.size() && (isDigit(text[i]) || (text[i] == '.' && !point));
+    const int mostFractionDigits = static_cast<int>(std::size(kExactPowersOfTen)) - 1;
+    if (!anyDigit || goesOn || significant > kExactDigits || fraction > mostFractionDigits) {
+        return std::nullopt;
+    }
+    const double magnitude =
+        static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fraction)];
+    return negative && magnitude != 0 ? -magnitude : magnitude;
+}
+
 // The number that starts two characters after the letter at `letter`.
 double numberAfter(std::string_view entry, std::size_t letter) {
     const std::size_t start = letter + 2;
-    return start >= entry.size() ? 0 : leadingValue(entry.substr(start));
+    if (start >= entry.size()) {
+        return 0;
+    }
+    const std::string_view text = entry.substr(start);
+    if (const std::optional<double> plain = plainValue(text)) {
+        return *plain;
+    }
+    return leadingValue(text);
 }
 
 double numberAfterFirst(std::string_view entry, char letter) {
@@ -128,6 +182,8 @@ Point readPoint(std::string_view entry) {
 
 std::vector<Point> readPairs(std::string_view entry) {
     std::vector<Point> pairs;
+    constexpr std::size_t kShortestStorePair = 16;  // " X=0.000 Y=0.000"
+    pairs.reserve(entry.size() / kShortestStorePair + 1);
     std::size_t from = 0;
     while (true) {
         const std::size_t x = entry.find('X', from);

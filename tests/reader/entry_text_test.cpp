@@ -81,6 +81,14 @@ const std::vector<EntryCase> kEntryCases = {
     {"long fraction", " X=0.1234567890123456789012345 Y=3", {{0.1234567890123456789012345, 3}}},
     {"sixteen significant digits", " X=9007199254740993 Y=1", {{9007199254740993.0, 1}}},
     {"comma is not a point", " X=1,5 Y=2", {{1, 2}}},
+    {"blank before the point goes on", " X=5 .25 Y=1", {{5.25, 1}}},
+    {"blank after the point goes on", " X=5. 25 Y=1", {{5.25, 1}}},
+    {"many zeros after the point", " X=0.0000000000000000000000000007 Y=1", {{7e-28, 1}}},
+    {"fifteen significant digits", " X=-123456789.012345 Y=1", {{-123456789.012345, 1}}},
+    {"sixteen significant digits after the point",
+     " X=0.1234567890123456 Y=1",
+     {{0.1234567890123456, 1}}},
+    {"minus alone", " X=- Y=-.", {{0, 0}}},
 };
 
 class EntryReading : public testing::TestWithParam<EntryCase> {};

@@ -4,19 +4,26 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "geometry/optimise.h"
 #include "geometry/pair_text.h"
 #include "geometry/reference_optimise.h"
+#include "job/load.h"
+#include "output/choices.h"
+#include "support/drawing_builder.h"
 #include "support/recording_host.h"
 
 namespace zrv {
 namespace {
 
 constexpr std::size_t kFullList = 30001;
+constexpr std::size_t kMostHoles = kFullList - 1;
 
 std::string holeText(Point p) {
     return pairsText(std::span(&p, 1), "0000.000", kCLocale);
@@ -122,6 +129,74 @@ void BM_MillingOrderPlain(benchmark::State& state) {
     }
 }
 
+// A drawing of 30000 holes (the most the point reader keeps) on a 2.54 mm grid with gaps and
+// 30001 lines of two segments at random places, written once.
+const std::string& wholeDrawing() {
+    static const std::string path = [] {
+        std::mt19937 rng(17);
+        std::bernoulli_distribution gap(1.0 / 6);
+        std::uniform_int_distribution<int> place(0, 3999);
+        test::DrawingBuilder drawing;
+        std::size_t holes = 0;
+        for (int k = 0; holes < kMostHoles; ++k) {
+            if (!gap(rng)) {
+                // 50 drawing units are 2.54 mm at the standard scale
+                drawing.point({static_cast<float>(k % 200) * 50, static_cast<float>(k / 200) * 50},
+                              test::kRot);
+                ++holes;
+            }
+        }
+        for (std::size_t k = 0; k < kFullList; ++k) {
+            const auto x = static_cast<float>(place(rng)) * 2.5F;
+            const auto y = static_cast<float>(place(rng)) * 2.5F;
+            drawing.line({{x, y}, {x + 25, y}, {x + 25, y + 25}}, test::kBlau);
+        }
+        const auto file = std::filesystem::temp_directory_path() / "zrvcam-geometry-bench.zrv";
+        test::writeDrawingFile(file, drawing.bytes());
+        return file.string();
+    }();
+    return path;
+}
+
+double loadSeconds(const Choices& choices) {
+    test::RecordingHost recording;
+    ProgramState program;
+    const auto start = std::chrono::steady_clock::now();
+    DATEI_LADEN(program, wholeDrawing(), choices, recording.host);
+    const auto end = std::chrono::steady_clock::now();
+    if (program.store.PUNKTE.size() != kMostHoles || program.store.LINIEN.size() != kFullList) {
+        std::string why =
+            "the drawing was not read whole: " + std::to_string(program.store.PUNKTE.size()) +
+            " holes";
+        for (const std::string& m : recording.progress.messages) {
+            why += "; " + m;
+        }
+        throw std::runtime_error(why);
+    }
+    return std::chrono::duration<double>(end - start).count();
+}
+
+// The whole load with both optimisers at "1-Standard" against the same load at "0-keine"
+// (reading, parsing, flush), alternating in every iteration.
+void BM_WholeLoadOrderedAgainstParsed(benchmark::State& state) {
+    Choices ordered = factoryChoices(kGermanLocale);
+    ordered.prepare.Combo_BOHRUNGEN_OPTIMIEREN = "1-Standard";
+    ordered.prepare.Combo_FRAESUNGEN_OPTIMIEREN = "1-Standard";
+    Choices parsed = ordered;
+    parsed.prepare.Combo_BOHRUNGEN_OPTIMIEREN = "0-keine";
+    parsed.prepare.Combo_FRAESUNGEN_OPTIMIEREN = "0-keine";
+    double orderedSeconds = 0;
+    double parsedSeconds = 0;
+    for (auto _ : state) {
+        parsedSeconds += loadSeconds(parsed);
+        orderedSeconds += loadSeconds(ordered);
+    }
+    const auto runs = static_cast<double>(state.iterations());
+    state.counters["parsed_ms"] = 1000 * parsedSeconds / runs;
+    state.counters["ordered_ms"] = 1000 * orderedSeconds / runs;
+    state.counters["ordered_per_parsed"] = orderedSeconds / parsedSeconds;
+}
+
 // First argument: 0 = grid with gaps, 1 = uniformly random; second: the number of holes.
 BENCHMARK(BM_DrillOrderFast)
     ->Args({0, kFullList})
@@ -140,6 +215,8 @@ BENCHMARK(BM_MillingOrderPlain)
     ->Arg(kFullList)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_WholeLoadOrderedAgainstParsed)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace zrv

@@ -1,6 +1,5 @@
 #include "geometry/optimise.h"
 
-#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -9,7 +8,6 @@
 #include "geometry/chaining.h"
 #include "geometry/drill_order.h"
 #include "geometry/milling_order.h"
-#include "geometry/pair_text.h"
 #include "geometry/weighted_distance.h"
 #include "text/number_format.h"
 
@@ -140,13 +138,6 @@ void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>& fraesungen, std::string_vie
         host.progress.addLine("erfolgreich verkettet: " + std::to_string(chained.joins));
     }
     host.progress.addLine(elapsedLine(host, start));
-}
-
-std::string PFAD_UMKEHREN(std::string_view path) {
-    std::vector<Point> pairs = readPairs(path);
-    std::reverse(pairs.begin(), pairs.end());
-    // The decimal sign does not matter: KOMMA_PUNKT turns either into ".".
-    return pairsText(pairs, "00.000", kCLocale);
 }
 
 }  // namespace zrv

@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "geometry/optimise.h"
+#include "geometry/pair_text.h"
+#include "reader/entry_text.h"
 #include "support/recording_host.h"
 
 namespace zrv {
@@ -154,10 +158,44 @@ TEST(PfadUmkehren, RewritesEveryPairBackwards) {
         {"three pairs", " X=1 Y=1 X=2 Y=2 X=3 Y=3",
          " X=03.000 Y=03.000 X=02.000 Y=02.000 X=01.000 Y=01.000"},
         {"no pair", "", ""},
+        {"negative zero loses its sign", " X=-0000.000 Y=-0.001", " X=00.000 Y=-00.001"},
+        {"not the store's shape", " X=1,5 Y=2  X=3 Y=4.25", " X=03.000 Y=04.250 X=01.000 Y=02.000"},
     };
     for (const ReverseCase& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(PFAD_UMKEHREN(c.path), c.reversed);
+    }
+}
+
+// Texts in the store's shape are rewritten without going through their values; the result
+// must be what formatting the read values gives, for every width and sign, also for numbers
+// of more digits than a double holds to three decimals.
+TEST(PfadUmkehren, StoreShapeEqualsFormattedValues) {
+    std::mt19937 rng(5);
+    const auto digitsOf = [&rng](std::size_t count) {
+        std::string digits;
+        for (std::size_t k = 0; k < count; ++k) {
+            digits += static_cast<char>('0' + rng() % 10);
+        }
+        return digits;
+    };
+    for (int run = 0; run < 3000; ++run) {
+        std::string text;
+        const std::size_t pairs = 1 + rng() % 4;
+        for (std::size_t k = 0; k < 2 * pairs; ++k) {
+            text += k % 2 == 0 ? " X=" : " Y=";
+            if (rng() % 3 == 0) {
+                text += '-';
+            }
+            // mostly short and zero-padded, sometimes up to 18 digits
+            const bool small = rng() % 4 != 0;
+            text += small ? std::string(rng() % 4, '0') + digitsOf(1 + rng() % 2)
+                          : digitsOf(1 + rng() % 18);
+            text += "." + (rng() % 8 == 0 ? std::string("000") : digitsOf(3));
+        }
+        std::vector<Point> read = readPairs(text);
+        std::reverse(read.begin(), read.end());
+        ASSERT_EQ(PFAD_UMKEHREN(text), pairsText(read, "00.000", kCLocale)) << text;
     }
 }
 

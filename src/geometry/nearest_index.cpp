@@ -95,58 +95,72 @@ NearestIndex::NearestIndex(std::span<const Point> points, std::span<const std::i
     }
     if (!groups_.empty()) {
         nodes_.reserve(2 * groups_.size() / kLeafSize + 2);
-        build(0, static_cast<std::uint32_t>(groups_.size()), -1);
+        Box all{kInfinity, -kInfinity, kInfinity, -kInfinity};
+        for (const Entry& e : entries_) {
+            all.widen(e.point);
+        }
+        build(0, static_cast<std::uint32_t>(groups_.size()), -1, all);
     }
 }
 
-std::int32_t NearestIndex::build(std::uint32_t begin, std::uint32_t end, std::int32_t parent) {
-    Node node{kInfinity, -kInfinity, kInfinity, -kInfinity, begin, end};
-    node.parent = parent;
-    for (std::uint32_t k = begin; k < end; ++k) {
-        const Entry& e = entries_[k];
-        node.xMin = std::min(node.xMin, e.point.x);
-        node.xMax = std::max(node.xMax, e.point.x);
-        node.yMin = std::min(node.yMin, e.point.y);
-        node.yMax = std::max(node.yMax, e.point.y);
-        node.alive += groups_[e.group].alive;
-    }
+// The split axis follows the box the parents' splits leave (cheap to pass down); the box a
+// node keeps for the search is the tight one of its entries, gathered from below.
+std::int32_t NearestIndex::build(std::uint32_t begin, std::uint32_t end, std::int32_t parent,
+                                 Box room) {
     const auto index = static_cast<std::int32_t>(nodes_.size());
-    nodes_.push_back(node);
+    nodes_.push_back(Node{{kInfinity, -kInfinity, kInfinity, -kInfinity}, begin, end});
+    nodes_.back().parent = parent;
     if (end - begin <= kLeafSize) {
+        Node& leaf = nodes_.back();
         for (std::uint32_t k = begin; k < end; ++k) {
-            groups_[entries_[k].group].leaf = index;
+            const Entry& e = entries_[k];
+            leaf.box.widen(e.point);
+            leaf.alive += groups_[e.group].alive;
+            groups_[e.group].leaf = index;
         }
         return index;
     }
-    const bool alongX = node.xMax - node.xMin >= node.yMax - node.yMin;
+    const bool alongX = room.xMax - room.xMin >= room.yMax - room.yMin;
     const std::uint32_t middle = begin + (end - begin) / 2;
     std::nth_element(entries_.begin() + begin, entries_.begin() + middle, entries_.begin() + end,
                      [alongX](const Entry& a, const Entry& b) {
                          return alongX ? a.point.x < b.point.x : a.point.y < b.point.y;
                      });
-    const std::int32_t left = build(begin, middle, index);
-    const std::int32_t right = build(middle, end, index);
-    nodes_[static_cast<std::size_t>(index)].left = left;
-    nodes_[static_cast<std::size_t>(index)].right = right;
+    const Point cut = entries_[middle].point;
+    Box lower = room;
+    Box upper = room;
+    (alongX ? lower.xMax : lower.yMax) = alongX ? cut.x : cut.y;
+    (alongX ? upper.xMin : upper.yMin) = alongX ? cut.x : cut.y;
+    const std::int32_t left = build(begin, middle, index, lower);
+    const std::int32_t right = build(middle, end, index, upper);
+    Node& node = nodes_[static_cast<std::size_t>(index)];
+    const Node& l = nodes_[static_cast<std::size_t>(left)];
+    const Node& r = nodes_[static_cast<std::size_t>(right)];
+    node.left = left;
+    node.right = right;
+    node.box = l.box;
+    node.box.widen(r.box);
+    node.alive = l.alive + r.alive;
     return index;
 }
 
 std::size_t NearestIndex::nearest(Point from, Exponents exponents) const {
     Search search{from, exponents};
     if (!nodes_.empty()) {
-        visit(0, search);
+        visit(0, lowTo(nodes_.front().box, search), search);
     }
     return search.member;
 }
 
-void NearestIndex::visit(std::int32_t index, Search& search) const {
+double NearestIndex::lowTo(const Box& box, const Search& search) {
+    return lowSum(gapTo(search.from.x, box.xMin, box.xMax),
+                  gapTo(search.from.y, box.yMin, box.yMax), search.exponents);
+}
+
+// low: the lowered sum of powers from the position to the node's box.
+void NearestIndex::visit(std::int32_t index, double low, Search& search) const {
     const Node& node = nodes_[static_cast<std::size_t>(index)];
-    if (node.alive == 0) {
-        return;
-    }
-    const double low = lowSum(gapTo(search.from.x, node.xMin, node.xMax),
-                              gapTo(search.from.y, node.yMin, node.yMax), search.exponents);
-    if (search.found && low > search.limit) {
+    if (node.alive == 0 || (search.found && low > search.limit)) {
         return;
     }
     if (node.left < 0) {
@@ -155,17 +169,14 @@ void NearestIndex::visit(std::int32_t index, Search& search) const {
         }
         return;
     }
-    const auto lowOf = [this, &search](std::int32_t child) {
-        const Node& c = nodes_[static_cast<std::size_t>(child)];
-        return lowSum(gapTo(search.from.x, c.xMin, c.xMax), gapTo(search.from.y, c.yMin, c.yMax),
-                      search.exponents);
-    };
-    if (lowOf(node.right) < lowOf(node.left)) {
-        visit(node.right, search);
-        visit(node.left, search);
+    const double lowLeft = lowTo(nodes_[static_cast<std::size_t>(node.left)].box, search);
+    const double lowRight = lowTo(nodes_[static_cast<std::size_t>(node.right)].box, search);
+    if (lowRight < lowLeft) {
+        visit(node.right, lowRight, search);
+        visit(node.left, lowLeft, search);
     } else {
-        visit(node.left, search);
-        visit(node.right, search);
+        visit(node.left, lowLeft, search);
+        visit(node.right, lowRight, search);
     }
 }
 

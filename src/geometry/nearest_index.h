@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -30,8 +31,23 @@ class NearestIndex {
     void setRank(std::size_t member, std::int64_t rank);
 
   private:
-    struct Node {
+    struct Box {
         double xMin, xMax, yMin, yMax;
+        void widen(Point p) {
+            xMin = std::min(xMin, p.x);
+            xMax = std::max(xMax, p.x);
+            yMin = std::min(yMin, p.y);
+            yMax = std::max(yMax, p.y);
+        }
+        void widen(const Box& b) {
+            xMin = std::min(xMin, b.xMin);
+            xMax = std::max(xMax, b.xMax);
+            yMin = std::min(yMin, b.yMin);
+            yMax = std::max(yMax, b.yMax);
+        }
+    };
+    struct Node {
+        Box box;
         std::uint32_t begin, end;  // range of entries_ below this node
         std::int32_t left = -1, right = -1, parent = -1;
         std::uint32_t alive = 0;
@@ -49,8 +65,9 @@ class NearestIndex {
     using HeapEntry = std::pair<std::int64_t, std::uint32_t>;  // rank, member
     struct Search;
 
-    std::int32_t build(std::uint32_t begin, std::uint32_t end, std::int32_t parent);
-    void visit(std::int32_t node, Search& search) const;
+    std::int32_t build(std::uint32_t begin, std::uint32_t end, std::int32_t parent, Box room);
+    static double lowTo(const Box& box, const Search& search);
+    void visit(std::int32_t node, double low, Search& search) const;
     void consider(const Entry& entry, Search& search) const;
     std::uint32_t bestMember(std::uint32_t group) const;
     void pushRank(std::uint32_t member);

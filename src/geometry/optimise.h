@@ -14,8 +14,7 @@ namespace zrv {
 void GRAFIC_OPTIMIEREN(FigureStore& store, const PrepareChoices& choices, Host& host);
 
 // Greedy nearest-neighbour drill order from (0, 0) at the level of the text.
-void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view levelText,
-                          Host& host);
+void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view levelText, Host& host);
 
 // Orders the milling paths (entering each from the nearer end) and joins touching neighbours.
 void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>& fraesungen, std::string_view levelText,

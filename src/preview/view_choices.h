@@ -10,9 +10,15 @@ using Colour = std::uint32_t;
 constexpr Colour rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return static_cast<Colour>(r) | (static_cast<Colour>(g) << 8) | (static_cast<Colour>(b) << 16);
 }
-constexpr std::uint8_t red(Colour c) { return static_cast<std::uint8_t>(c & 0xFF); }
-constexpr std::uint8_t green(Colour c) { return static_cast<std::uint8_t>((c >> 8) & 0xFF); }
-constexpr std::uint8_t blue(Colour c) { return static_cast<std::uint8_t>((c >> 16) & 0xFF); }
+constexpr std::uint8_t red(Colour c) {
+    return static_cast<std::uint8_t>(c & 0xFF);
+}
+constexpr std::uint8_t green(Colour c) {
+    return static_cast<std::uint8_t>((c >> 8) & 0xFF);
+}
+constexpr std::uint8_t blue(Colour c) {
+    return static_cast<std::uint8_t>((c >> 16) & 0xFF);
+}
 
 // The display-only choices of the preview; a box counts as ticked when its value is 1.
 struct ViewChoices {

@@ -20,6 +20,8 @@ struct FigureFilter {
 };
 
 // A box counts as ticked only when its value is exactly 1.
-inline bool ticked(int checkValue) { return checkValue == 1; }
+inline bool ticked(int checkValue) {
+    return checkValue == 1;
+}
 
 }  // namespace zrv

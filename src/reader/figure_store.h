@@ -39,9 +39,9 @@ struct FigureStore {
 
 // The six lists by kind, in the order of the store.
 enum class FigureList { Punkte, Linien, Rechtecke, Polygone, Kreise, Fraesungen };
-inline constexpr std::array kAllFigureLists{FigureList::Punkte,   FigureList::Linien,
+inline constexpr std::array kAllFigureLists{FigureList::Punkte,    FigureList::Linien,
                                             FigureList::Rechtecke, FigureList::Polygone,
-                                            FigureList::Kreise,   FigureList::Fraesungen};
+                                            FigureList::Kreise,    FigureList::Fraesungen};
 
 std::vector<std::string>& figureList(FigureStore& store, FigureList list);
 const std::vector<std::string>& figureList(const FigureStore& store, FigureList list);

@@ -10,23 +10,23 @@ namespace zrv {
 // Where the core's progress and messages go: the window shows them in its status list and in
 // message boxes, the command-line tool on standard error, tests record them.
 class Progress {
-public:
+  public:
     virtual ~Progress() = default;
 
-    virtual void addLine(std::string_view line) = 0;      // a line at the end of List1
-    virtual void clearLines() = 0;                         // List1 emptied
-    virtual void showMessage(std::string_view text) = 0;  // a message box with OK
-    virtual void processEvents() {}                        // let pending window events run
-    virtual void setTitle(std::string_view /*title*/) {}  // caption of the main window
-    virtual void setVersionCaption(std::string_view /*tag*/) {}  // caption of MENUE_ZIRVA
+    virtual void addLine(std::string_view line) = 0;                // a line at the end of List1
+    virtual void clearLines() = 0;                                  // List1 emptied
+    virtual void showMessage(std::string_view text) = 0;            // a message box with OK
+    virtual void processEvents() {}                                 // let pending window events run
+    virtual void setTitle(std::string_view /*title*/) {}            // caption of the main window
+    virtual void setVersionCaption(std::string_view /*tag*/) {}     // caption of MENUE_ZIRVA
     virtual void setDrillTravelLabel(std::string_view /*text*/) {}  // Label_BOHRUNGEN_FAHRWEG
-    virtual void clearPreview() {}                          // Picture1 cleared
-    virtual void requestRedraw() {}                         // MENUE_ZEICHNEN_Click
+    virtual void clearPreview() {}                                  // Picture1 cleared
+    virtual void requestRedraw() {}                                 // MENUE_ZEICHNEN_Click
 };
 
 // The time of day, for elapsed-time lines, the once-a-second progress and the date texts.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
 
     virtual double secondsSinceMidnight() const = 0;  // with fractions of a second
@@ -37,14 +37,14 @@ public:
 // The system clock; dates and times in the short formats of the locale
 // (German: 07.12.2026 and 08:05:15).
 class SystemClock final : public Clock {
-public:
+  public:
     explicit SystemClock(NumberLocale locale = kCLocale) : locale_(locale) {}
 
     double secondsSinceMidnight() const override;
     std::string dateText() const override;
     std::string timeText() const override;
 
-private:
+  private:
     NumberLocale locale_;
 };
 

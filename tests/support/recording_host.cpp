@@ -2,13 +2,17 @@
 
 namespace zrv::test {
 
-void RecordingProgress::addLine(std::string_view line) { lines.emplace_back(line); }
+void RecordingProgress::addLine(std::string_view line) {
+    lines.emplace_back(line);
+}
 
 void RecordingProgress::clearLines() {
     lines.clear();
     ++lineClears;
 }
 
-void RecordingProgress::showMessage(std::string_view text) { messages.emplace_back(text); }
+void RecordingProgress::showMessage(std::string_view text) {
+    messages.emplace_back(text);
+}
 
 }  // namespace zrv::test

@@ -9,7 +9,7 @@ namespace zrv::test {
 
 // Records everything the core reports, in order.
 class RecordingProgress final : public Progress {
-public:
+  public:
     void addLine(std::string_view line) override;
     void clearLines() override;
     void showMessage(std::string_view text) override;
@@ -33,7 +33,7 @@ public:
 
 // A clock that stands still unless a test moves it.
 class FixedClock final : public Clock {
-public:
+  public:
     double secondsSinceMidnight() const override { return seconds; }
     std::string dateText() const override { return date; }
     std::string timeText() const override { return time; }

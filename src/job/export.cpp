@@ -5,15 +5,15 @@
 
 #include "output/gcode_writer.h"
 #include "output/milling_export.h"
+#include "output/plain_number.h"
 #include "text/number_format.h"
-#include "text/number_scan.h"
 #include "text/text_file.h"
 
 namespace zrv {
 namespace {
 
 std::string cleaned(std::string_view text, NumberLocale locale) {
-    return numberText(numberFromText(text), locale);
+    return plainNumberText(parameterNumber(text), locale);
 }
 
 std::filesystem::path filePath(std::string_view utf8) {

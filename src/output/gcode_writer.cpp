@@ -3,6 +3,7 @@
 #include <array>
 
 #include "output/format_length.h"
+#include "output/plain_number.h"
 #include "output/settings_file.h"
 #include "reader/entry_text.h"
 #include "text/number_format.h"
@@ -14,7 +15,7 @@ namespace {
 constexpr std::string_view kProgramName = "zrvcam";
 
 std::string plainNumber(std::string_view text) {
-    return numberText(numberFromText(text), kCLocale);
+    return plainNumberText(parameterNumber(text), kCLocale);
 }
 
 std::string countText(double value, NumberLocale locale) {
@@ -158,7 +159,7 @@ void writeEnd(GcodeLines& out) {
 }
 
 void appendNonPositive(std::string& captions, std::string_view text, std::string_view caption) {
-    if (numberFromText(text) > 0) {
+    if (parameterNumber(text) > 0) {
         return;
     }
     if (!captions.empty()) {

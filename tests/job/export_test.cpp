@@ -257,6 +257,7 @@ TEST(CleanParameters, NumberReadBackForTheLocale) {
         {"empty becomes 0", kGermanLocale, "", "0"},
         {"comma read as point in C", kCLocale, "12,5", "12.5"},
         {"minus zero", kCLocale, "-0", "0"},
+        {"tiny value without exponent", kGermanLocale, "0,00001", "0,00001"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -268,6 +269,19 @@ TEST(CleanParameters, NumberReadBackForTheLocale) {
         expected.Combo_FRAESUNG_VORSCHUB_XY = c.cleaned;
         EXPECT_EQ(cleanParameters(typed, c.locale), expected);
     }
+    Parameters overlong = test::startParameters(kCLocale);
+    overlong.Combo_BOHRUNG_VORSCHUB_XY = std::string(400, '9');
+    EXPECT_EQ(cleanParameters(overlong, kCLocale).Combo_BOHRUNG_VORSCHUB_XY, "0");
+}
+
+// Cleaning twice changes nothing: a tiny depth stays tiny instead of turning into -1.
+TEST(CleanParameters, CleanedTextsStayAsTheyAre) {
+    Parameters typed = test::startParameters(kGermanLocale);
+    typed.Combo_BOHRUNG_TIEFE = "-0,00001";
+    typed.Combo_FRAESUNG_HOEHE = "1500000000000000";
+    const Parameters once = cleanParameters(typed, kGermanLocale);
+    EXPECT_EQ(once, typed);
+    EXPECT_EQ(cleanParameters(once, kGermanLocale), once);
 }
 
 TEST_F(ExportTest, MillingTableOnDisk) {

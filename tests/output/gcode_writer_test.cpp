@@ -263,6 +263,21 @@ TEST(GcodeNumbers, SpindleSpeedIsTheNumberReadFromTheText) {
     }
 }
 
+TEST(GcodeNumbers, TinyAndHugeValuesAreWrittenWithoutExponent) {
+    const Board board = exampleBoard();
+    GcodeJob job = jobFor(board, kGermanLocale);
+    job.parameters.Combo_BOHRUNG_TIEFE = "-0,00001";
+    job.parameters.Combo_BOHRUNG_VORSCHUB_XY = "1E+20";
+    job.parameters.Combo_FRAESUNG_VORSCHUB_XY = std::string(400, '9');
+    const std::vector<std::string> lines = gcodeProgram(job);
+    for (const char* wanted : {"G01  F10 Z-0.00001 (Bohrer ab)", "G01 F1X10.00 Y20.00 (Next)"}) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), wanted), lines.end()) << wanted;
+    }
+    expectPlainRs274(lines);
+    EXPECT_EQ(feedRefusal(job),
+              "Export abgebrochen: Vorschub muss größer als 0 sein: Fräsung (XY)");
+}
+
 TEST(GcodeHeader, BracketsAndLineBreaksOfThePathCannotEndTheComment) {
     const struct {
         const char* name;

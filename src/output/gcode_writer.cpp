@@ -248,8 +248,8 @@ std::vector<std::string> gcodeProgram(const GcodeJob& job) {
     return out.take();
 }
 
-GcodeLines::GcodeLines(const MachineValues& values, NumberLocale locale)
-    : values_(values), locale_(locale) {}
+GcodeLines::GcodeLines(MachineValues values, NumberLocale locale)
+    : values_(std::move(values)), locale_(locale) {}
 
 void GcodeLines::ZEILE_SCHREIBEN(std::string line) {
     lines_.push_back(KOMMA_PUNKT(std::move(line)));

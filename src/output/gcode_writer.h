@@ -62,7 +62,7 @@ MachineValues machineValues(const Parameters& parameters);
 // The line building blocks of the program; each appends its lines through ZEILE_SCHREIBEN.
 class GcodeLines {
   public:
-    GcodeLines(const MachineValues& values, NumberLocale locale);
+    GcodeLines(MachineValues values, NumberLocale locale);
 
     void ZEILE_SCHREIBEN(std::string line);
     void TRENNLINIE();
@@ -85,7 +85,7 @@ class GcodeLines {
   private:
     std::string coordinate(double value) const;
 
-    const MachineValues& values_;
+    MachineValues values_;
     NumberLocale locale_;
     std::vector<std::string> lines_;
 };

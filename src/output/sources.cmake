@@ -6,5 +6,7 @@ target_sources(zrvcore PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/gcode_writer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/milling_export.cpp
     ${CMAKE_CURRENT_LIST_DIR}/plain_number.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/program_folder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/settings_file_start.cpp
 )

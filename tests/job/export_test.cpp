@@ -1,13 +1,12 @@
 #include "job/export.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "output/gcode_examples.h"
 #include "output/gcode_reading.h"
+#include "output/temp_folder.h"
 #include "support/recording_host.h"
 #include "text/windows1252.h"
 
@@ -16,20 +15,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string fileBytes(const fs::path& path) {
-    std::string bytes(static_cast<std::size_t>(fs::file_size(path)), '\0');
-    std::ifstream(path, std::ios::binary)
-        .read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 // The file's lines as UTF-8; every line must end with CR LF.
 std::vector<std::string> fileLines(const fs::path& path) {
-    const std::string bytes = fileBytes(path);
+    const std::string bytes = test::readBytes(path);
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -58,11 +46,6 @@ std::string grouped(std::uintmax_t number, char sign) {
 class ExportTest : public testing::Test {
   protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("zrv_export_" + std::to_string(::getpid()) + "_" +
-                testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
         state_.file.DATEI_NAME = (dir_ / "board.zrv").string();
         state_.file.DATEI_BASIS = (dir_ / "board").string();
         state_.store.PUNKTE = {test::kExampleHole};
@@ -72,7 +55,6 @@ class ExportTest : public testing::Test {
         state_.ZEIT_BOHRUNGEN = test::kExampleZeitBohrungen;
         state_.ZEIT_FRAESUNGEN = test::kExampleZeitFraesungen;
     }
-    void TearDown() override { fs::remove_all(dir_); }
 
     Choices choices(NumberLocale locale, int grbl = 0) const {
         Choices result;
@@ -81,7 +63,8 @@ class ExportTest : public testing::Test {
         return result;
     }
 
-    fs::path dir_;
+    test::TempFolder folder_;
+    const fs::path& dir_ = folder_.path();
     ProgramState state_;
 };
 
@@ -99,7 +82,7 @@ TEST_F(ExportTest, WorkedExampleOnDiskInBothLocales) {
         EXPECT_EQ(result.path, path);
         EXPECT_EQ(fileLines(path), test::workedExampleLines("(07.12.2026 08:00:00)", path));
         // "ä", "Ö" and "ü" are single bytes in the file.
-        EXPECT_NE(fileBytes(path).find("(Bohrung-H\xD6HE: 2.5)\r\n"), std::string::npos);
+        EXPECT_NE(test::readBytes(path).find("(Bohrung-H\xD6HE: 2.5)\r\n"), std::string::npos);
         const std::string sizeLine = grouped(fs::file_size(path), c.locale.grouping) + " Bytes";
         EXPECT_EQ(recording.progress.lines, (std::vector<std::string>{"Export Gerberdatei...", path,
                                                                       "", "", sizeLine, "ok"}));
@@ -146,7 +129,7 @@ TEST_F(ExportTest, SecondExportReplacesTheFirstWhole) {
 
 TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
     const fs::path target = dir_ / "board.nc";
-    writeBytes(target, "previous program\r\n");
+    test::writeBytes(target, "previous program\r\n");
     Choices zero = choices(kGermanLocale);
     zero.parameters.Combo_BOHRUNG_VORSCHUB_Z_AB = "0";
     zero.parameters.Combo_FRAESUNG_VORSCHUB_XY = "kein";
@@ -157,14 +140,14 @@ TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
         "Export abgebrochen: Vorschub muss größer als 0 sein: Bohrung (Z), Fräsung (XY)";
     EXPECT_EQ(result.status.error, message);
     EXPECT_EQ(recording.progress.messages, std::vector<std::string>{message});
-    EXPECT_EQ(fileBytes(target), "previous program\r\n");
+    EXPECT_EQ(test::readBytes(target), "previous program\r\n");
     EXPECT_EQ(recording.progress.lines, std::vector<std::string>{"earlier line"});
 }
 
 TEST_F(ExportTest, FailedWriteLeavesWhatWasThere) {
     const fs::path folderTarget = dir_ / "board.nc";
     fs::create_directories(folderTarget);
-    writeBytes(folderTarget / "inside.txt", "kept");
+    test::writeBytes(folderTarget / "inside.txt", "kept");
     const struct {
         const char* name;
         std::string base;
@@ -185,7 +168,7 @@ TEST_F(ExportTest, FailedWriteLeavesWhatWasThere) {
         EXPECT_TRUE(recording.progress.lines.empty() || recording.progress.lines.back() != "ok");
     }
     EXPECT_TRUE(fs::is_directory(folderTarget));
-    EXPECT_EQ(fileBytes(folderTarget / "inside.txt"), "kept");
+    EXPECT_EQ(test::readBytes(folderTarget / "inside.txt"), "kept");
     EXPECT_FALSE(fs::exists(dir_ / "fehlt"));
     for (const auto& entry : fs::directory_iterator(dir_)) {
         EXPECT_EQ(entry.path().filename(), "board.nc") << "left behind";
@@ -291,7 +274,8 @@ TEST_F(ExportTest, MillingTableOnDisk) {
     ASSERT_TRUE(result.status.ok()) << result.status.error;
     const std::string path = (dir_ / "board_EXPORT.txt").string();
     EXPECT_EQ(result.path, path);
-    EXPECT_EQ(fileBytes(path), "05,250\t-03,000\t10,000\t00,000\t\r\n\r\n01,000\t02,000\t\r\n");
+    EXPECT_EQ(test::readBytes(path),
+              "05,250\t-03,000\t10,000\t00,000\t\r\n\r\n01,000\t02,000\t\r\n");
     EXPECT_EQ(recording.progress.lines,
               (std::vector<std::string>{"", "Export als Text-Datei... wait", path, "ok"}));
     EXPECT_GE(recording.progress.eventPasses, 1);

@@ -15,7 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The file's lines as UTF-8; every line must end with CR LF.
+// The file's lines as UTF-8; every line must end with CR LF, and a program must be plain RS274.
 std::vector<std::string> fileLines(const fs::path& path) {
     const std::string bytes = test::readBytes(path);
     std::vector<std::string> lines;
@@ -30,6 +30,10 @@ std::vector<std::string> fileLines(const fs::path& path) {
         EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
         lines.push_back(windows1252ToUtf8(line));
         start = end + 2;
+    }
+    if (path.extension() == ".nc" || path.filename() == ".nc") {
+        const test::WordCheck check = test::checkWords(lines);
+        EXPECT_TRUE(check.errors.empty()) << check.errors.front();
     }
     return lines;
 }

@@ -15,8 +15,9 @@ using Words = std::map<char, double>;
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
+// The word letters GRBL knows; any other letter is an unsupported command to it.
 bool isLetter(char c) {
-    return c >= 'A' && c <= 'Z';
+    return c != '\0' && std::string_view("FGIJKLMNPRSTXYZ").find(c) != std::string_view::npos;
 }
 
 // Reads a number at `pos`: optional sign, digits with at most one ".", at least one digit.

@@ -8,7 +8,8 @@
 namespace zrv::test {
 
 // A strict reading of the RS274 words of a program: comments in parentheses closed on their
-// line and not nested, otherwise only letter-number words (at most one X, Y, Z, F, S each);
+// line and not nested, otherwise only letter-number words with the letters GRBL knows (at most
+// one X, Y, Z, F, S each);
 // "$" and "?" lines only as one block of GRBL queries right after a separator line.
 struct WordCheck {
     std::vector<std::string> errors;     // "line N: what is wrong"

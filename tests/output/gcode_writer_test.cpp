@@ -48,9 +48,12 @@ GcodeJob jobFor(const Board& board, NumberLocale locale) {
     return job;
 }
 
-void expectPlainRs274(const std::vector<std::string>& lines) {
+// Every program a test builds must be plain RS274.
+std::vector<std::string> program(const GcodeJob& job) {
+    std::vector<std::string> lines = gcodeProgram(job);
     const test::WordCheck check = test::checkWords(lines);
     EXPECT_TRUE(check.errors.empty()) << check.errors.front();
+    return lines;
 }
 
 // The lines from the first one equal to `first`, `count` of them.
@@ -77,14 +80,13 @@ class WorkedExample : public testing::TestWithParam<NamedLocale> {};
 
 TEST_P(WorkedExample, EightyOneLinesAsListed) {
     const Board board = exampleBoard();
-    const std::vector<std::string> lines = gcodeProgram(jobFor(board, GetParam().locale));
+    const std::vector<std::string> lines = program(jobFor(board, GetParam().locale));
     const std::vector<std::string> expected =
         test::workedExampleLines("(07.12.2026 08:00:00)", "/tmp/board.nc");
     ASSERT_EQ(lines.size(), 81u);
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(lines[i], expected[i]) << "line " << i + 1;
     }
-    expectPlainRs274(lines);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, WorkedExample, testing::ValuesIn(kLocales), localeName);
@@ -130,7 +132,7 @@ TEST(GcodeSections, ProgramsWithoutSectionsHoldOnlyTheFrame) {
         SCOPED_TRACE(c.name);
         GcodeJob job = jobFor(c.board, kGermanLocale);
         job.exports = c.exports;
-        const std::vector<std::string> lines = gcodeProgram(job);
+        const std::vector<std::string> lines = program(job);
         EXPECT_EQ(lines, frame(c.grbl));
         const test::WordCheck check = test::checkWords(lines);
         EXPECT_TRUE(check.errors.empty());
@@ -142,7 +144,7 @@ TEST(GcodeSections, GrblQueriesFollowTheSetUpAndPassTheWordCheck) {
     const Board board = exampleBoard();
     GcodeJob job = jobFor(board, kCLocale);
     job.exports.Check_EXPORT_GRBL_INFO = 1;
-    const std::vector<std::string> lines = gcodeProgram(job);
+    const std::vector<std::string> lines = program(job);
     ASSERT_EQ(lines.size(), 88u);
     EXPECT_EQ(lines[28], "M5 (Spindel Stop)");
     EXPECT_EQ(lines[29], kSeparator);
@@ -154,7 +156,7 @@ TEST(GcodeSections, GrblQueriesFollowTheSetUpAndPassTheWordCheck) {
 
 TEST(GcodeDrilling, OneHoleIsFiveLines) {
     const Board board{{" X=0012.500 Y=0003.000"}, {}};
-    const std::vector<std::string> lines = gcodeProgram(jobFor(board, kGermanLocale));
+    const std::vector<std::string> lines = program(jobFor(board, kGermanLocale));
     const std::vector<std::string> expected{"(========== Bohrung-NR:0 / 0 ==========)",
                                             "G01 F500X12.50 Y3.00 (Next)",
                                             "G01 F100 Z0.1 (Bohrer absenken)",
@@ -168,7 +170,7 @@ TEST(GcodeMilling, RectangleGivesSevenXyLines) {
     const Board board{{},
                       {pairText(0, 0) + pairText(10, 0) + pairText(10, 0) + pairText(10, 5) +
                        pairText(10, 5) + pairText(0, 5) + pairText(0, 5) + pairText(0, 0)}};
-    const std::vector<std::string> lines = gcodeProgram(jobFor(board, kGermanLocale));
+    const std::vector<std::string> lines = program(jobFor(board, kGermanLocale));
     const std::vector<std::string> expected{"(========== Fräsung-NR:0 / 0 ==========)",
                                             "G01 X0.00 Y0.00 F1000 (Next)",
                                             "G01 Z0.1 F100 (ab-schnell)",
@@ -188,7 +190,7 @@ TEST(GcodeMilling, RectangleGivesSevenXyLines) {
 
 TEST(GcodeMilling, PathWithoutPairsOnlyLiftsTheCutter) {
     const Board board{{}, {pairText(1, 1) + pairText(2, 2), "", pairText(3, 3) + pairText(4, 4)}};
-    const std::vector<std::string> lines = gcodeProgram(jobFor(board, kCLocale));
+    const std::vector<std::string> lines = program(jobFor(board, kCLocale));
     const std::vector<std::string> expected{
         "(========== Fräsung-NR:1 / 2 ==========)", "G01 Z2.5 F100 (auf)",
         "(========== Fräsung-NR:2 / 2 ==========)", "G01 X3.00 Y3.00 F1000 (Next)"};
@@ -204,7 +206,7 @@ TEST(GcodeMilling, LongChainedPathIsWrittenWhole) {
     }
     ASSERT_GT(entry.size(), 65536u);
     const Board board{{}, {entry}};
-    const std::vector<std::string> lines = gcodeProgram(jobFor(board, kGermanLocale));
+    const std::vector<std::string> lines = program(jobFor(board, kGermanLocale));
     const auto xyLines = std::count_if(lines.begin(), lines.end(),
                                        [](const std::string& l) { return l.ends_with(" (XY)"); });
     EXPECT_EQ(xyLines, pairs - 1);
@@ -224,7 +226,7 @@ TEST(GcodeNumbers, LocaleSignsBecomePoints) {
         job.parameters.Combo_BOHRUNG_VORSCHUB_XY = named.locale.decimal == ',' ? "12,5" : "12.5";
         job.FAHRWEG_BOHRUNGEN = 12345678;
         job.ZEIT_BOHRUNGEN = 12345.6;
-        const std::vector<std::string> lines = gcodeProgram(job);
+        const std::vector<std::string> lines = program(job);
         for (const std::string& line : lines) {
             EXPECT_EQ(line.find(','), std::string::npos) << line;
         }
@@ -258,7 +260,7 @@ TEST(GcodeNumbers, SpindleSpeedIsTheNumberReadFromTheText) {
         GcodeJob job = jobFor(board, kGermanLocale);
         job.parameters.Combo_BOHRUNG_SPINDLE_SPEED = c.text;
         job.parameters.Combo_FRAESUNG_SPINDLE_SPEED = c.text;
-        const std::vector<std::string> lines = gcodeProgram(job);
+        const std::vector<std::string> lines = program(job);
         EXPECT_EQ(std::count(lines.begin(), lines.end(), c.line), 2);
     }
 }
@@ -269,11 +271,10 @@ TEST(GcodeNumbers, TinyAndHugeValuesAreWrittenWithoutExponent) {
     job.parameters.Combo_BOHRUNG_TIEFE = "-0,00001";
     job.parameters.Combo_BOHRUNG_VORSCHUB_XY = "1E+20";
     job.parameters.Combo_FRAESUNG_VORSCHUB_XY = std::string(400, '9');
-    const std::vector<std::string> lines = gcodeProgram(job);
+    const std::vector<std::string> lines = program(job);
     for (const char* wanted : {"G01  F10 Z-0.00001 (Bohrer ab)", "G01 F1X10.00 Y20.00 (Next)"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), wanted), lines.end()) << wanted;
     }
-    expectPlainRs274(lines);
     EXPECT_EQ(feedRefusal(job),
               "Export abgebrochen: Vorschub muss größer als 0 sein: Fräsung (XY)");
 }
@@ -293,9 +294,8 @@ TEST(GcodeHeader, BracketsAndLineBreaksOfThePathCannotEndTheComment) {
         SCOPED_TRACE(c.name);
         GcodeJob job = jobFor(board, kGermanLocale);
         job.outputPath = c.path;
-        const std::vector<std::string> lines = gcodeProgram(job);
+        const std::vector<std::string> lines = program(job);
         EXPECT_EQ(lines[2], c.line);
-        expectPlainRs274(lines);
     }
 }
 
@@ -412,7 +412,7 @@ TEST_P(GcodeReadBack, EveryHoleOnceAndToolUpBetweenHolesAndPaths) {
     GcodeJob job = jobFor(board, locale);
     job.exports.Check_EXPORT_GRBL_INFO = 1;
     job.parameters.Combo_FRAESUNG_TIEFE = locale.decimal == ',' ? "-0,3" : "-0.3";
-    const std::vector<std::string> lines = gcodeProgram(job);
+    const std::vector<std::string> lines = program(job);
 
     const test::WordCheck check = test::checkWords(lines);
     EXPECT_TRUE(check.errors.empty()) << check.errors.front();

@@ -1,4 +1,5 @@
 #include "job/export.h"
+#include "job/load.h"
 
 #include <gtest/gtest.h>
 
@@ -7,6 +8,7 @@
 #include "output/gcode_examples.h"
 #include "output/gcode_reading.h"
 #include "output/temp_folder.h"
+#include "reader/entry_text.h"
 #include "support/recording_host.h"
 #include "text/windows1252.h"
 
@@ -114,6 +116,53 @@ TEST_F(ExportTest, WrittenProgramReadsBackSafely) {
         drilled += plunge.z == -1.5 ? 1 : 0;
     }
     EXPECT_EQ(drilled, state_.store.PUNKTE.size());
+}
+
+// The example boards, loaded and prepared as the window does, run through a simple machine:
+// every hole drilled once at the set depth, cuts only along the stored paths.
+TEST_F(ExportTest, ExampleBoardsDrillEveryHoleOnceAndCutOnlyAlongThePaths) {
+    for (const char* drawing : {"platine40.zrv", "platine70.zrv7"}) {
+        SCOPED_TRACE(drawing);
+        const fs::path copy = dir_ / drawing;
+        fs::copy_file(fs::path(ZRV_SOURCE_DIR) / "examples" / drawing, copy);
+        test::RecordingHost recording(kGermanLocale);
+        Choices all = factoryChoices(kGermanLocale);
+        ProgramState board;
+        ASSERT_EQ(DATEI_LADEN(board, copy.string(), all, recording.host).outcome,
+                  LoadOutcome::Loaded);
+        ASSERT_FALSE(board.store.PUNKTE.empty());
+        ASSERT_FALSE(board.store.FRAESUNGEN.empty());
+        const WriteResult result = GERBER_SCHREIBEN(board, all, recording.host);
+        ASSERT_TRUE(result.status.ok()) << result.status.error;
+        const test::MachineRun run = test::runProgram(fileLines(result.path));
+        EXPECT_TRUE(run.violations.empty()) << run.violations.front();
+        EXPECT_EQ(run.lowestZ, -1.5);
+
+        std::vector<Point> drilled;
+        for (const test::Plunge& plunge : run.plunges) {
+            if (plunge.z == -1.5) {
+                drilled.push_back({plunge.x, plunge.y});
+            }
+        }
+        std::vector<Point> holes;
+        for (const std::string& entry : board.store.PUNKTE) {
+            holes.push_back(readPoint(entry));
+        }
+        EXPECT_EQ(drilled, holes);
+
+        std::vector<Point> cutEnds;
+        for (const test::Cut& cut : run.cuts) {
+            EXPECT_EQ(cut.section, "Fräsungen");
+            cutEnds.push_back({cut.toX, cut.toY});
+        }
+        std::vector<Point> pathPoints;
+        for (const std::string& entry : board.store.FRAESUNGEN) {
+            const std::vector<Point> pairs = readPairs(entry);
+            pathPoints.insert(pathPoints.end(), pairs.begin() + (pairs.empty() ? 0 : 1),
+                              pairs.end());
+        }
+        EXPECT_EQ(cutEnds, pathPoints);
+    }
 }
 
 TEST_F(ExportTest, SecondExportReplacesTheFirstWhole) {

@@ -59,13 +59,14 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
                              std::string_view outputPath) {
     std::string path =
         outputPath.empty() ? state.file.DATEI_BASIS + ".nc" : std::string(outputPath);
+    host.progress.clearLines();
+    host.progress.processEvents();
+    // Taken after the pending events ran: they may have reloaded the store.
     GcodeJob job = gcodeJob(state, choices, host.locale);
-    // A feed of 0 would stall the machine mid-program; refuse before touching anything.
+    // A feed of 0 would stall the machine mid-program; refuse before touching the file.
     if (std::string refusal = feedRefusal(job); !refusal.empty()) {
         return failed(host, std::move(refusal), std::move(path));
     }
-    host.progress.clearLines();
-    host.progress.processEvents();
     host.progress.addLine("Export Gerberdatei...");
     host.progress.addLine(path);
     job.dateText = host.clock.dateText();

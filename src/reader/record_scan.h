@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "reader/host.h"
@@ -46,22 +47,38 @@ class Record {
 // count as not zero.
 std::string_view fixedByteFault(std::string_view inhalt, std::size_t hit, const RecordKind& kind);
 
+// A damaged file can hold a failing marker hit every few bytes; past this many per scan the
+// status list only counts them, so it cannot grow to ten times the file.
+inline constexpr std::size_t kMostFaultLines = 1000;
+
+// The line that stands for the fault lines left out.
+inline std::string moreFaultsLine(std::size_t leftOut) {
+    return "... " + std::to_string(leftOut) + " weitere";
+}
+
 // The record scan: every occurrence of the kind's marker, one byte after the last hit, also
 // inside the data of a record just read. Hits that fail the fixed-byte test go to the status
-// list; for the others `onRecord(const Record&)` decides whether the scan goes on (true).
+// list (the first kMostFaultLines of them); for the others `onRecord(const Record&)` decides
+// whether the scan goes on (true).
 template <class OnRecord>
 void scanRecords(std::string_view inhalt, const RecordKind& kind, Progress& progress,
                  OnRecord&& onRecord) {
+    std::size_t faults = 0;
     for (std::size_t hit = inhalt.find(kind.marker); hit != std::string_view::npos;
          hit = inhalt.find(kind.marker, hit + 1)) {
         const std::string_view fault = fixedByteFault(inhalt, hit, kind);
         if (!fault.empty()) {
-            progress.addLine(fault);
+            if (++faults <= kMostFaultLines) {
+                progress.addLine(fault);
+            }
             continue;
         }
         if (!onRecord(Record(inhalt.substr(hit), hit + 1))) {
-            return;
+            break;
         }
+    }
+    if (faults > kMostFaultLines) {
+        progress.addLine(moreFaultsLine(faults - kMostFaultLines));
     }
 }
 

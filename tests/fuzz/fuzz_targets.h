@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zrv::fuzz {
+
+// Each target takes arbitrary bytes and returns what went wrong: empty when every invariant
+// held, otherwise a description. Crashes, leaks and undefined behaviour are the sanitizers'
+// findings; the returned text covers wrong results.
+using Bytes = std::span<const std::uint8_t>;
+
+// The whole road of a drawing from bytes already in memory. The first five bytes choose:
+//   0: bits 0-4 enable points, lines, rectangles, polygons, circles; bit 5 writes 2 (greyed)
+//      into the enabled boxes; bit 6 flush; bit 7 mirror
+//   1: bits 0-5 the colour boxes red, green, blue, grey, black, all; bit 6 German locale
+//      (else C); bit 7 writes 2 (greyed, not ticked) into the set colour boxes
+//   2: low and high nibble: the drill and the milling level (0-7 the list's texts, then
+//      foreign texts)
+//   3: bits 0-2 the calibration; bits 3-4 the header (0 the bytes as they are, 1 "ZIRVA40",
+//      2 "ZIRVA70", 3 "zirva70" put in front); bits 5-7 the parameter texts
+//   4: bits 0-3 the export boxes; bit 4 also writes the hex dump
+// The rest is the drawing. After the analysis come the travel sums, the time estimates, the
+// G-code program (written to a temporary folder and read back) and the milling table.
+std::string loadDrawing(Bytes data);
+
+// The settings file: the bytes as a file read over the factory settings; what was read,
+// written and read again must stay the same.
+std::string settingsFile(Bytes data);
+
+// The leading-number scan against a plain reference.
+std::string leadingNumberScan(Bytes data);
+
+// The number formatter: 8 bytes of a double, then a byte choosing the pattern and the locale.
+std::string numberFormat(Bytes data);
+
+struct Target {
+    std::string_view name;  // also the folder of its corpus under tests/fuzz/corpus
+    std::string (*run)(Bytes data);
+};
+
+inline constexpr Target kTargets[] = {
+    {"load", &loadDrawing},
+    {"settings", &settingsFile},
+    {"number_scan", &leadingNumberScan},
+    {"number_format", &numberFormat},
+};
+
+}  // namespace zrv::fuzz

@@ -1,0 +1,144 @@
+// Writes the seed files of the fuzz corpus: make_fuzz_seeds [FOLDER] (default: the corpus
+// folder of the source tree). Findings are added beside them by hand, minimised.
+#include <bit>
+#include <filesystem>
+#include <iostream>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "output/factory_values.h"
+#include "output/settings_file.h"
+#include "support/drawing_builder.h"
+#include "support/example_drawings.h"
+#include "text/text_file.h"
+
+namespace zrv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// All kinds, all colours, German, level 1 for both, standard scale, the drawing's own header,
+// factory parameters, every export box.
+const std::string kEverything{'\x1F', '\x7F', '\x11', '\x00', '\x0F'};
+// The same with flush, mirror, the rows level for holes and level 7 for paths, and the dump.
+const std::string kTransformed{'\xDF', '\x3F', '\x72', '\x00', '\x1F'};
+// Red and black only, greyed kind boxes, no optimisation, scale 1:1, "ZIRVA70" put in front.
+const std::string kFiltered{'\x3F', '\x11', '\x00', '\x11', '\x03'};
+
+std::string smallDrawing(const std::string& tag, Layout layout) {
+    DrawingBuilder drawing(tag, layout);
+    drawing.point({10, 20}, kRot)
+        .point({-5, 7.5f}, kSchwarz)
+        .line({{0, 0}, {100, 0}, {100, 50}}, kBlau)
+        .line({{100, 50}, {0, 0}}, kOrange)
+        .rectangle({0, 0}, {200, 100}, kSchwarz)
+        .polygon({{0, 0}, {50, 0}, {25, 40}}, kGruen)
+        .circle({0, 0}, {40, 20}, 0, std::numbers::pi_v<float>, kGrau);
+    return drawing.bytes();
+}
+
+// A line whose vertex list runs past the end of the file, and a point cut inside its values.
+std::string cutDrawing() {
+    DrawingBuilder drawing;
+    drawing.point({1, 2}, kRot).line({{0, 0}, {1, 1}, {2, 2}}, kBlau);
+    std::string bytes = drawing.bytes();
+    return bytes.substr(0, bytes.size() - 6);
+}
+
+std::string hugeValues(Layout layout) {
+    DrawingBuilder drawing(layout == Layout::Zirva70 ? "ZIRVA70" : "ZIRVA40", layout);
+    const float big = std::bit_cast<float>(0x7F7FFFFFu);
+    drawing.point({big, -big}, kRot)
+        .line({{-big, 0}, {big, 1e-30f}}, kBlau)
+        .circle({-big, -big}, {big, big}, -1e30f, 1e30f, kGrau);
+    return drawing.raw(std::string("\x01\x00\x01\x00\x00\x00\x00", 7)).bytes();
+}
+
+void write(const fs::path& folder, const std::string& name, const std::string& bytes) {
+    writeDrawingFile(folder / name, bytes);
+}
+
+void loadSeeds(const fs::path& folder) {
+    const std::string p40 = platine40Bytes();
+    const std::string p70 = platine70Bytes();
+    write(folder, "seed_platine40", kEverything + p40);
+    write(folder, "seed_platine70", kEverything + p70);
+    write(folder, "seed_platine40_transformed", kTransformed + p40);
+    write(folder, "seed_platine70_filtered", kFiltered + p70.substr(8));
+    write(folder, "seed_small40", kEverything + smallDrawing("ZIRVA40", Layout::Older));
+    write(folder, "seed_small70", kTransformed + smallDrawing("ZIRVA70", Layout::Zirva70));
+    write(folder, "seed_small_lower_case_tag",
+          kEverything + smallDrawing("zirva70", Layout::Older));
+    write(folder, "seed_foreign_tag", kEverything + smallDrawing("ABCDEFG", Layout::Older));
+    write(folder, "seed_cut", kEverything + cutDrawing());
+    write(folder, "seed_huge40", kTransformed + hugeValues(Layout::Older));
+    write(folder, "seed_huge70", kEverything + hugeValues(Layout::Zirva70));
+    write(folder, "seed_empty", kEverything);
+}
+
+std::string settingsBytes(const Settings& settings, NumberLocale locale) {
+    return windowsText(settingsLines(settings, locale));
+}
+
+void settingsSeeds(const fs::path& folder) {
+    const Settings german{"C:\\Zeichnungen\\Übung ä.zrv", factoryChoices(kGermanLocale)};
+    const Settings c{"/home/platine.zrv7", factoryChoices(kCLocale)};
+    const std::string germanFile = settingsBytes(german, kGermanLocale);
+    write(folder, "seed_german", "\x01" + germanFile);
+    write(folder, "seed_c", std::string("\x02") + settingsBytes(c, kCLocale));
+    write(folder, "seed_cut", "\x01" + germanFile.substr(0, germanFile.size() / 2) + "ENDE\r\n");
+    write(folder, "seed_foreign_revision", "\x03" + std::string("a.zrv\r\n 1 \r\nENDE\r\n"));
+    write(folder, "seed_lf_only", std::string("\x00\x43:\\x.zrv\n 2 \n 1e5 \nENDE", 23));
+    write(folder, "seed_empty", std::string(1, '\0'));
+}
+
+void numberSeeds(const fs::path& scan, const fs::path& format) {
+    const std::vector<std::string> texts = {"12,5",   " - 3 . 25 mm",
+                                            "+0.000", "-0",
+                                            "1e5",    "..5",
+                                            "1.2.3",  std::string(400, '9') + ".5",
+                                            "\t7",    "0." + std::string(330, '0') + "1"};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        write(scan, "seed_" + std::to_string(i), texts[i]);
+    }
+    const std::vector<double> values = {12.5,
+                                        -0.0004,
+                                        -0.0,
+                                        0.0625,
+                                        1234567.891,
+                                        2.5,
+                                        1e20,
+                                        1e-5,
+                                        1e15,
+                                        5e-324,
+                                        1.7976931348623157e308,
+                                        -999999,
+                                        0.1 * 3,
+                                        2.0 / 3,
+                                        1.0005};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        const auto bits = std::bit_cast<std::array<char, 8>>(values[i]);
+        const char choice = static_cast<char>(i % 2);
+        write(format, "seed_" + std::to_string(i), std::string(bits.begin(), bits.end()) + choice);
+    }
+}
+
+}  // namespace
+}  // namespace zrv::test
+
+int main(int argc, char** argv) {
+    namespace fs = std::filesystem;
+    const fs::path corpus =
+        argc > 1 ? fs::path(argv[1]) : fs::path(ZRV_SOURCE_DIR) / "tests" / "fuzz" / "corpus";
+    try {
+        zrv::test::loadSeeds(corpus / "load");
+        zrv::test::settingsSeeds(corpus / "settings");
+        zrv::test::numberSeeds(corpus / "number_scan", corpus / "number_format");
+    } catch (const std::exception& failure) {
+        std::cerr << failure.what() << '\n';
+        return 1;
+    }
+    std::cout << corpus.string() << '\n';
+    return 0;
+}

@@ -1,0 +1,61 @@
+#include <string>
+#include <vector>
+
+#include "fuzz_checks.h"
+#include "fuzz_targets.h"
+#include "output/choices.h"
+#include "output/factory_values.h"
+#include "output/settings_file.h"
+#include "support/drawing_builder.h"
+
+namespace zrv::fuzz {
+namespace {
+
+Settings factorySettings(NumberLocale locale) {
+    return Settings{{}, factoryChoices(locale)};
+}
+
+}  // namespace
+
+// The first byte chooses the locale (bit 0) and whether the start-up reading runs too (bit 1);
+// the rest is the file.
+std::string settingsFile(Bytes data) {
+    const std::uint8_t choice = data.empty() ? 0 : data[0];
+    const NumberLocale locale = (choice & 1) != 0 ? kGermanLocale : kCLocale;
+    const Bytes file = data.subspan(data.empty() ? 0 : 1);
+    const std::filesystem::path path = scratch() / "zrvcam.ini";
+    test::writeDrawingFile(path, std::string(file.begin(), file.end()));
+
+    const Settings factory = factorySettings(locale);
+    const SettingsRead first = readSettings(path, factory, locale);
+    const std::vector<std::string> firstLines = settingsLines(first.settings, locale);
+    if (first.outcome == SettingsOutcome::Werkseinstellung &&
+        firstLines != settingsLines(factory, locale)) {
+        return "a file that was not taken changed the settings";
+    }
+    if ((choice & 2) != 0) {
+        const SettingsStart start = loadSettingsAtStart(path, factory, locale);
+        if (start.openDrawing && start.settings.DATEI_NAME.empty()) {
+            return "the start opens a drawing without a name";
+        }
+    }
+    // What was read, written and read again is what was read.
+    const std::filesystem::path written = scratch() / "zrvcam-written.ini";
+    if (const Status status = PARAMETER_SPEICHERN(written, first.settings, locale); !status.ok()) {
+        return "the settings cannot be written: " + status.error;
+    }
+    const SettingsRead again = readSettings(written, factory, locale);
+    if (again.outcome != SettingsOutcome::Applied) {
+        return "a written settings file is not taken whole";
+    }
+    const std::vector<std::string> againLines = settingsLines(again.settings, locale);
+    for (std::size_t i = 0; i < firstLines.size(); ++i) {
+        if (i >= againLines.size() || againLines[i] != firstLines[i]) {
+            return "line " + std::to_string(i + 1) + " changed from \"" + firstLines[i] +
+                   "\" to \"" + (i < againLines.size() ? againLines[i] : "") + "\"";
+        }
+    }
+    return {};
+}
+
+}  // namespace zrv::fuzz

@@ -3,8 +3,11 @@
 
 #include "fuzz_checks.h"
 #include "fuzz_targets.h"
+#include "job/export.h"
 #include "output/choices.h"
 #include "output/factory_values.h"
+#include "output/gcode_reading.h"
+#include "output/gcode_writer.h"
 #include "output/settings_file.h"
 #include "support/drawing_builder.h"
 
@@ -13,6 +16,29 @@ namespace {
 
 Settings factorySettings(NumberLocale locale) {
     return Settings{{}, factoryChoices(locale)};
+}
+
+// Whatever the boxes hold, once cleaned every line of a program is plain G-code, and cleaning
+// again changes nothing.
+std::string checkProgram(const Settings& settings, NumberLocale locale) {
+    const std::vector<std::string> punkte = {" X=0012.500 Y=-0003.000"};
+    const std::vector<std::string> fraesungen = {" X=00.000 Y=00.000 X=10.000 Y=05.000"};
+    GcodeJob job;
+    job.PUNKTE = punkte;
+    job.FRAESUNGEN = fraesungen;
+    job.parameters = cleanParameters(settings.choices.parameters, locale);
+    if (cleanParameters(job.parameters, locale) != job.parameters) {
+        return "cleaning the parameters twice changes them";
+    }
+    job.exports = settings.choices.exports;
+    job.outputPath = settings.DATEI_NAME;
+    job.locale = locale;
+    if (!feedRefusal(job).empty()) {
+        return {};
+    }
+    const std::vector<std::string> lines = gcodeProgram(job);
+    const test::WordCheck words = test::checkWords(lines);
+    return words.errors.empty() ? std::string{} : "G-code: " + words.errors.front();
 }
 
 }  // namespace
@@ -38,6 +64,9 @@ std::string settingsFile(Bytes data) {
         if (start.openDrawing && start.settings.DATEI_NAME.empty()) {
             return "the start opens a drawing without a name";
         }
+    }
+    if (std::string fault = checkProgram(first.settings, locale); !fault.empty()) {
+        return fault;
     }
     // What was read, written and read again is what was read.
     const std::filesystem::path written = scratch() / "zrvcam-written.ini";

@@ -4,8 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "output/plain_number.h"
 #include "output/settings_file_layout.h"
-#include "text/number_format.h"
 #include "text/number_scan.h"
 #include "text/text_file.h"
 
@@ -15,9 +15,10 @@ namespace {
 constexpr std::size_t kLineCount = 54;
 constexpr std::string_view kEndMark = "ENDE";
 
-// A blank stands where a minus sign would, and one blank follows the number.
+// A blank stands where a minus sign would, and one blank follows the number. Never with an
+// exponent: the reading scan would stop at the "E" and take 1E-05 as 1.
 std::string numberLine(double value, NumberLocale locale) {
-    return (value < 0 ? "" : " ") + numberText(value, locale) + " ";
+    return (value < 0 ? "" : " ") + plainNumberText(value, locale) + " ";
 }
 
 std::string withoutLineBreaks(std::string text) {

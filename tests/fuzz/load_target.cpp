@@ -185,11 +185,16 @@ std::string checkDrillOrder(const Analysed& ordered, const Job& job) {
     return a == b ? std::string{} : "the drill order lost or added holes";
 }
 
+// Travel sums are lengths; a time may be negative only with a negative feed typed.
 std::string checkTravel(const ProgramState& state) {
-    for (double v : {state.FAHRWEG_BOHRUNGEN, state.FAHRWEG_FRAESUNGEN, state.ZEIT_BOHRUNGEN,
-                     state.ZEIT_FRAESUNGEN}) {
-        if (std::isnan(v) || v < 0) {
-            return "a travel sum or time estimate is " + std::to_string(v);
+    for (double v : {state.FAHRWEG_BOHRUNGEN, state.FAHRWEG_FRAESUNGEN}) {
+        if (!(v >= 0)) {
+            return "a travel sum is " + std::to_string(v);
+        }
+    }
+    for (double v : {state.ZEIT_BOHRUNGEN, state.ZEIT_FRAESUNGEN}) {
+        if (std::isnan(v)) {
+            return "a time estimate is not a number";
         }
     }
     return {};

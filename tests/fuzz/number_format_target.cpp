@@ -137,10 +137,12 @@ std::string checkPatterns(double value, NumberLocale locale) {
             return mismatch(rule.pattern, value, text, expected);
         }
     }
-    // The store's pattern reads back within its last digit.
+    // The store's pattern reads back within half its last digit (and the rounding of the
+    // value read).
     if (std::fabs(value) < 1e9) {
         const std::string text = formatPattern(value, "0000.000", locale);
-        if (!(std::fabs(numberFromText(text) - value) <= 0.0005 + 1e-9)) {
+        const double slack = std::fabs(value) * 4e-16 + 1e-12;
+        if (!(std::fabs(numberFromText(text) - value) <= 0.0005 + slack)) {
             return mismatch("read back", value, text, "within 0.0005");
         }
     }

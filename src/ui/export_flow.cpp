@@ -1,0 +1,48 @@
+#include "ui/export_flow.h"
+
+#include "job/export.h"
+#include "ui/control_values.h"
+
+namespace zrv {
+
+ExportFlow::ExportFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
+                       OperationQueue& queue, PreviewRedraw& redraw,
+                       std::function<Status()> saveSettings, std::string messageTitle)
+    : state_(state),
+      controls_(controls),
+      platform_(platform),
+      host_(host),
+      queue_(queue),
+      redraw_(redraw),
+      saveSettings_(std::move(saveSettings)),
+      messageTitle_(std::move(messageTitle)) {}
+
+void ExportFlow::Command_EXPORT_GERBER_Click() {
+    queue_.run(OperationQueue::Kind::Export, [this] { exportProgram(); });
+}
+
+void ExportFlow::exportProgram() {
+    writeParameters(controls_, cleanParameters(readParameters(controls_), host_.locale));
+    const Status saved = saveSettings_();
+    if (!saved.ok()) {
+        platform_.message("Error: " + saved.error, messageTitle_);
+        return;
+    }
+    redraw_.request();
+
+    const Choices choices = readChoices(controls_, state_);
+    const WriteResult written = GERBER_SCHREIBEN(state_.program, choices, host_);
+    if (!written.status.ok()) {
+        platform_.message(written.status.error, messageTitle_);
+        return;
+    }
+    if (choices.exports.Check_EXPORT_VORSCHAU == 1) {
+        const StartResult started =
+            platform_.startProcess(choices.paths.PROGRAMM_EDITOR, written.path);
+        if (!started.ok()) {
+            platform_.message(started.error, messageTitle_);
+        }
+    }
+}
+
+}  // namespace zrv

@@ -2,5 +2,7 @@ target_sources(zrvcore PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/choices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/factory_values.cpp
     ${CMAKE_CURRENT_LIST_DIR}/format_length.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/program_folder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_file.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/settings_file_start.cpp
 )

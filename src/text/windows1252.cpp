@@ -40,7 +40,7 @@ char32_t nextCodePoint(std::string_view text, std::size_t& i) {
         ++i;
         return 0xFFFD;
     }
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
+    char32_t c = length == 1 ? lead : static_cast<char32_t>(lead & (0x7F >> length));
     for (int k = 1; k < length; ++k) {
         const std::uint8_t next = at(i + static_cast<std::size_t>(k));
         if ((next & 0xC0) != 0x80) {

@@ -1,0 +1,71 @@
+#include <fstream>
+#include <system_error>
+
+#include "output/settings_file.h"
+
+namespace zrv {
+namespace {
+
+// The program keeps paths as UTF-8 texts; the file system wants them as paths.
+std::filesystem::path pathFromUtf8(std::string_view text) {
+    std::u8string utf8;
+    utf8.reserve(text.size());
+    for (const char c : text) {
+        utf8.push_back(static_cast<char8_t>(c));
+    }
+    return std::filesystem::path(utf8);
+}
+
+bool isFileWithContent(std::string_view path) {
+    std::error_code error;
+    const std::filesystem::path file = pathFromUtf8(path);
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return false;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    return !error && size > 0;
+}
+
+// Opening for appending leaves an existing file as it is; a failure is no error here.
+void createIfMissing(const std::filesystem::path& path) {
+    const std::ofstream file(path, std::ios::app);
+}
+
+}  // namespace
+
+std::optional<std::string> folderOfPath(std::string_view path) {
+    const std::size_t separator = path.find_last_of("\\/");
+    if (separator == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(path.substr(0, separator == 0 ? 1 : separator));
+}
+
+SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Settings& current,
+                                  NumberLocale locale) {
+    createIfMissing(path);
+    SettingsRead read = readSettings(path, current, locale);
+    SettingsStart start;
+    start.outcome = read.outcome;
+    start.settings = std::move(read.settings);
+    if (read.outcome == SettingsOutcome::Werkseinstellung ||
+        read.outcome == SettingsOutcome::RevisionMismatch) {
+        if (!read.status.ok()) {
+            start.lines.push_back(read.status.error);
+        }
+        start.lines.emplace_back("Werkseinstellung");
+        return start;
+    }
+    if (read.outcome == SettingsOutcome::Incomplete) {
+        start.message = "ini ?";
+    }
+    if (!isFileWithContent(start.settings.DATEI_NAME)) {
+        start.settings.DATEI_NAME.clear();
+        return start;
+    }
+    start.DATEI_ORDNER = folderOfPath(start.settings.DATEI_NAME);
+    start.openDrawing = true;
+    return start;
+}
+
+}  // namespace zrv

@@ -28,9 +28,8 @@ NumberLocale numberLocaleOf(const QLocale& locale) {
 
 WindowSetup desktopSetup(const QStringList& arguments) {
     WindowSetup setup;
-    const std::filesystem::path folder = pathOf(utf8(QCoreApplication::applicationDirPath()));
-    setup.settingsFile = folder / "zrvcam.ini";
-    setup.dataFolder = folder / "Dateien";
+    setup.folder = programFolder(pathOf(utf8(QCoreApplication::applicationDirPath())),
+                                 userFoldersFromEnvironment());
     setup.commandLine = utf8(arguments.mid(1).join(QLatin1Char(' ')));
     setup.programName = utf8(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());
     setup.locale = numberLocaleOf(QLocale::system());

@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <string>
 
 #include "job/program_state.h"
+#include "output/program_folder.h"
 #include "output/program_paths.h"
 #include "reader/calibration.h"
 #include "text/number_locale.h"
@@ -24,8 +24,7 @@ struct WindowState {
 
 // Facts of the run that never change after the start.
 struct WindowSetup {
-    std::filesystem::path settingsFile;  // zrvcam.ini
-    std::filesystem::path dataFolder;    // "Dateien", the open dialog's first folder
+    ProgramFolder folder;                // where zrvcam.ini and "Dateien" live
     std::string commandLine;             // the arguments as given, shown but not used
     std::string programName = "zrvcam";  // the executable's name without extension
     NumberLocale locale;

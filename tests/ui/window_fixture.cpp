@@ -85,8 +85,7 @@ void WindowTest::TearDown() {
 
 WindowSetup WindowTest::setup(NumberLocale locale) const {
     WindowSetup result;
-    result.settingsFile = folder_ / "zrvcam.ini";
-    result.dataFolder = folder_ / "Dateien";
+    result.folder = {folder_, folder_ / "zrvcam.ini", folder_ / "Dateien"};
     result.locale = locale;
     return result;
 }

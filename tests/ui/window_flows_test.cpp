@@ -187,7 +187,7 @@ TEST_F(FlowTest, ExportCleansTheBoxesWritesSettingsAndProgramAndShowsIt) {
 TEST_F(FlowTest, ExportStopsWhenTheSettingsCannotBeWritten) {
     std::ofstream(folder_ / "blocker") << "a file where the folder should be";
     WindowSetup blocked = setup();
-    blocked.settingsFile = folder_ / "blocker" / "zrvcam.ini";
+    blocked.folder.settingsFile = folder_ / "blocker" / "zrvcam.ini";
     open(blocked);
     openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
     find<QPushButton>("Command_EXPORT_GERBER")->click();

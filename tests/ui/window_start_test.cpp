@@ -273,7 +273,7 @@ TEST_F(WindowTest, EndAndCloseButtonWriteTheSettings) {
 TEST_F(WindowTest, FailedSaveAtTheEndKeepsTheProgramOpen) {
     std::ofstream(folder_ / "blocker") << "a file where the folder should be";
     WindowSetup blocked = setup();
-    blocked.settingsFile = folder_ / "blocker" / "zrvcam.ini";
+    blocked.folder.settingsFile = folder_ / "blocker" / "zrvcam.ini";
     open(blocked);
     window_->close();
     EXPECT_TRUE(window_->isVisible());

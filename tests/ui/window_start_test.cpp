@@ -270,6 +270,19 @@ TEST_F(WindowTest, EndAndCloseButtonWriteTheSettings) {
     }
 }
 
+// The boxes hold the user's choices only once the settings file has been applied.
+TEST_F(WindowTest, ClosingBeforeTheEndOfStartUpKeepsTheSettingsFile) {
+    Settings saved{"", factoryChoices(kGermanLocale)};
+    saved.choices.parameters.Combo_BOHRUNG_SPINDLE_SPEED = "12345";
+    ASSERT_TRUE(PARAMETER_SPEICHERN(folder_ / "zrvcam.ini", saved, kGermanLocale).ok());
+    const std::vector<std::string> before = settingsFileLines();
+
+    open(setup(), false);
+    EXPECT_TRUE(window_->close());
+    EXPECT_EQ(settingsFileLines(), before);
+    EXPECT_EQ(before[37], "12345");
+}
+
 TEST_F(WindowTest, FailedSaveAtTheEndKeepsTheProgramOpen) {
     std::ofstream(folder_ / "blocker") << "a file where the folder should be";
     WindowSetup blocked = setup();

@@ -1,12 +1,156 @@
 #include "job/load.h"
 
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+#include "geometry/align.h"
+#include "geometry/optimise.h"
+#include "reader/analysis.h"
+#include "reader/file_names.h"
+#include "text/number_format.h"
+#include "text/text_file.h"
+
 namespace zrv {
 
-// Placeholder until the reader lands.
-LoadResult DATEI_LADEN(ProgramState& state, std::string_view path, const Choices&, Host&) {
+namespace {
+
+constexpr double kSecondsPerDay = 24 * 3600;
+
+LoadResult stop(Host& host, LoadOutcome outcome, std::string message) {
+    host.progress.showMessage(message);
+    return {outcome, std::move(message)};
+}
+
+std::string cannotRead(std::string_view path, std::string_view cause) {
+    return "Die Datei \"" + std::string(path) +
+           "\" kann nicht gelesen werden: " + std::string(cause);
+}
+
+// The file's length, or the message why it cannot be read.
+struct FileLength {
+    std::uintmax_t bytes = 0;
+    std::string error;
+};
+
+FileLength fileLength(std::string_view path) {
+    std::error_code error;
+    const std::filesystem::path file = fileSystemPath(path);
+    const std::filesystem::file_status status = std::filesystem::status(file, error);
+    if (error) {
+        return {0, cannotRead(path, systemErrorText(error.value()))};
+    }
+    if (std::filesystem::is_directory(status)) {
+        return {0, cannotRead(path, "das ist ein Ordner")};
+    }
+    if (!std::filesystem::is_regular_file(status)) {
+        return {0, cannotRead(path, "das ist keine gewöhnliche Datei")};
+    }
+    const std::uintmax_t bytes = std::filesystem::file_size(file, error);
+    if (error) {
+        return {0, cannotRead(path, systemErrorText(error.value()))};
+    }
+    return {bytes, {}};
+}
+
+bool containsZirva(std::string_view tag) {
+    constexpr std::string_view kZirva = "ZIRVA";
+    for (std::size_t start = 0; start + kZirva.size() <= tag.size(); ++start) {
+        bool same = true;
+        for (std::size_t i = 0; i < kZirva.size() && same; ++i) {
+            same = std::toupper(static_cast<unsigned char>(tag[start + i])) == kZirva[i];
+        }
+        if (same) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void resetForLoad(ProgramState& state, std::string_view path) {
     state.file.DATEI_NAME = std::string(path);
+    state.file.DATEI_INHALT.clear();
     state.store.reset();
-    return {LoadOutcome::ReadFailed, "Lesen noch nicht verfügbar"};
+    state.FAHRWEG_BOHRUNGEN = 0;
+    state.FAHRWEG_FRAESUNGEN = 0;
+}
+
+std::string elapsedLine(double start, const Host& host) {
+    double seconds = host.clock.secondsSinceMidnight() - start;
+    if (seconds < 0) {
+        seconds += kSecondsPerDay;  // the read went past midnight
+    }
+    return formatPattern(seconds, "0.000", host.locale) + "s";
+}
+
+}  // namespace
+
+LoadResult DATEI_LADEN(ProgramState& state, std::string_view path, const Choices& choices,
+                       Host& host) {
+    Progress& progress = host.progress;
+    resetForLoad(state, path);
+    progress.clearLines();
+    progress.addLine("Datei öffnen...");
+    progress.processEvents();
+    if (characterCount(path) < 5) {
+        return stop(host, LoadOutcome::NoFile, "no Datei");
+    }
+    const FileLength length = fileLength(path);
+    if (!length.error.empty()) {
+        return stop(host, LoadOutcome::ReadFailed, length.error);
+    }
+    progress.addLine(DATEI_OHNE_PFAD(path) + "   (" +
+                     formatPattern(static_cast<double>(length.bytes), "#,##0", host.locale) +
+                     " Bytes) ");
+    progress.processEvents();
+    const std::optional<std::string> basis = dateiBasis(path);
+    if (!basis) {
+        return stop(host, LoadOutcome::ReadFailed,
+                    cannotRead(path,
+                               "der Name hat keine Endung (kein \".\" unter den letzten "
+                               "fünf Zeichen)"));
+    }
+    state.file.DATEI_BASIS = *basis;
+    progress.processEvents();
+    const double start = host.clock.secondsSinceMidnight();
+    FileBytes read = readFileBytes(fileSystemPath(path));
+    if (!read.status.ok()) {
+        return stop(host, LoadOutcome::ReadFailed, read.status.error);
+    }
+    state.file.DATEI_INHALT = std::move(read.bytes);
+    progress.addLine(elapsedLine(start, host));
+    progress.processEvents();
+    return ANALYSE_DATEI(state, choices, host);
+}
+
+LoadResult ANALYSE_DATEI(ProgramState& state, const Choices& choices, Host& host) {
+    Progress& progress = host.progress;
+    progress.clearPreview();
+    progress.processEvents();
+    if (state.file.DATEI_INHALT.empty()) {
+        return {LoadOutcome::Empty, {}};
+    }
+    if (!ANALYSE_HEADER(state.file, host)) {
+        return {LoadOutcome::NotZirva, "no ZIRVA-Datei"};
+    }
+    if (!containsZirva(state.file.DATEI_VERSION)) {
+        return {LoadOutcome::ForeignTag, {}};
+    }
+    const std::string name = DATEI_OHNE_PFAD(state.file.DATEI_NAME);
+    const AnalysisInput input{state.file.DATEI_INHALT, state.file.DATEI_VERSION,
+                              name.empty() ? state.file.DATEI_NAME : name, choices.filter,
+                              choices.calibration};
+    const Status analysed = analyseFigures(input, state.store, host);
+    if (!analysed.ok()) {
+        return stop(host, LoadOutcome::AnalysisFailed, analysed.error);
+    }
+    progress.processEvents();
+    GRAFIC_BUENDIG(state.store, choices.prepare.Check_BUENDIG, host);
+    GRAFIC_SPIEGELN(state.store, choices.prepare.Check_SPIEGELN_HORIZONTAL, host);
+    GRAFIC_OPTIMIEREN(state.store, choices.prepare, host);
+    progress.processEvents();
+    progress.requestRedraw();
+    return {LoadOutcome::Loaded, {}};
 }
 
 }  // namespace zrv

@@ -30,4 +30,8 @@ struct LoadResult {
 LoadResult DATEI_LADEN(ProgramState& state, std::string_view path, const Choices& choices,
                        Host& host);
 
+// ANALYSE_DATEI: the analysis of DATEI_INHALT as DATEI_LADEN runs it after the read. An
+// analysis failure is shown with a German message naming the drawing and the cause.
+LoadResult ANALYSE_DATEI(ProgramState& state, const Choices& choices, Host& host);
+
 }  // namespace zrv

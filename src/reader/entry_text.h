@@ -17,7 +17,8 @@ struct Point {
 Point readPoint(std::string_view entry);
 
 // The pairs of a path entry, in order: find the next "X" and read X after it, find the next "Y"
-// after that and read Y after it, go on after that "Y"; the walk ends when no "X" follows.
+// after that and read Y after it, go on after that "Y"; the walk ends when no "X" follows. An
+// "X" without a "Y" after it gives a last pair with Y = 0. Numbers follow leadingNumber.
 std::vector<Point> readPairs(std::string_view entry);
 
 }  // namespace zrv

@@ -1,11 +1,15 @@
 #pragma once
 
 #include <array>
+#include <cmath>
 #include <cstddef>
 #include <string>
 #include <vector>
 
 namespace zrv {
+
+// The circle constant as the program sets it at start: 4 x arctangent of 1.
+inline const double PI = 4 * std::atan(1.0);
 
 // Every list of the store holds at most this many entries (indices 0 to 30000).
 inline constexpr std::size_t kListCapacity = 30001;

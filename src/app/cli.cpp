@@ -1,0 +1,162 @@
+#include "app/cli.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "app/cli_arguments.h"
+#include "job/dump.h"
+#include "job/export.h"
+#include "job/load.h"
+#include "job/report.h"
+#include "output/settings_file.h"
+#include "reader/file_names.h"
+
+namespace zrv {
+
+namespace {
+
+constexpr int kSuccess = 0;
+constexpr int kNotDone = 1;
+constexpr int kUsage = 2;
+
+// The status list is kept for "log"; message boxes go to standard error.
+class CliProgress final : public Progress {
+  public:
+    explicit CliProgress(std::ostream& err) : err_(err) {}
+
+    void addLine(std::string_view line) override { lines.emplace_back(line); }
+    void clearLines() override { lines.clear(); }
+    void showMessage(std::string_view text) override {
+        err_ << text << '\n';
+        lastMessage = text;
+    }
+
+    std::vector<std::string> lines;
+    std::string lastMessage;
+
+  private:
+    std::ostream& err_;
+};
+
+struct ChoicesRead {
+    Choices choices;
+    bool ok = true;
+};
+
+// The factory settings, or every choice of the settings file over them (its line 1 ignored).
+ChoicesRead readChoices(const CliRequest& request, std::ostream& err) {
+    ChoicesRead read{factoryChoices(request.locale), true};
+    if (!request.settingsPath) {
+        return read;
+    }
+    const std::string& path = *request.settingsPath;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(fileSystemPath(path), error)) {
+        err << "Die Einstellungsdatei \"" << path << "\" gibt es nicht.\n";
+        read.ok = false;
+        return read;
+    }
+    const SettingsRead settings =
+        readSettings(fileSystemPath(path), Settings{{}, read.choices}, request.locale);
+    switch (settings.outcome) {
+        case SettingsOutcome::Applied:
+            break;
+        case SettingsOutcome::Incomplete:
+            err << "ini ?\n";
+            break;
+        case SettingsOutcome::Werkseinstellung:
+        case SettingsOutcome::RevisionMismatch:
+            err << "Die Einstellungsdatei \"" << path
+                << "\" passt nicht zu diesem Programm: Werkseinstellung\n";
+            break;
+    }
+    read.choices = settings.settings.choices;
+    return read;
+}
+
+const std::vector<std::string>& namedList(const FigureStore& store, std::string_view kind) {
+    constexpr std::pair<std::string_view, FigureList> kKinds[] = {
+        {"punkte", FigureList::Punkte},       {"linien", FigureList::Linien},
+        {"rechtecke", FigureList::Rechtecke}, {"polygone", FigureList::Polygone},
+        {"kreise", FigureList::Kreise},       {"fraesungen", FigureList::Fraesungen}};
+    for (const auto& [name, list] : kKinds) {
+        if (name == kind) {
+            return figureList(store, list);
+        }
+    }
+    return store.FRAESUNGEN;
+}
+
+void printLines(std::ostream& out, const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        out << line << '\n';
+    }
+}
+
+// An output step's result: its message unless the core has shown it already.
+int finishWrite(const WriteResult& result, const CliProgress& progress, std::ostream& err) {
+    if (result.status.ok()) {
+        return kSuccess;
+    }
+    if (result.status.error != progress.lastMessage) {
+        err << result.status.error << '\n';
+    }
+    return kNotDone;
+}
+
+int runCommand(const CliRequest& request, Choices& choices, ProgramState& state, Host& host,
+               const CliProgress& progress, std::ostream& out, std::ostream& err) {
+    const std::string& command = request.command;
+    if (command == "list") {
+        printLines(out, namedList(state.store, request.argument));
+        return kSuccess;
+    }
+    if (command == "info") {
+        computeTravelAndTime(state, choices.parameters);
+        printLines(out, infoLines(state));
+        return kSuccess;
+    }
+    if (command == "dump") {
+        const DumpLayout layout =
+            request.argument == "vertical" ? DumpLayout::Vertical : DumpLayout::Horizontal;
+        return finishWrite(writeDump(state.file, layout, host), progress, err);
+    }
+    if (command == "export") {
+        return finishWrite(exportMillingData(state, host), progress, err);
+    }
+    choices.parameters = cleanParameters(choices.parameters, request.locale);
+    computeTravelAndTime(state, choices.parameters);
+    return finishWrite(GERBER_SCHREIBEN(state, choices, host, request.argument), progress, err);
+}
+
+}  // namespace
+
+int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
+    const auto parsed = parseCliArguments(args, environmentLocale());
+    if (const auto* usage = std::get_if<UsageError>(&parsed)) {
+        err << "zrvcam-cli: " << usage->reason << '\n' << usageText();
+        return kUsage;
+    }
+    const CliRequest& request = std::get<CliRequest>(parsed);
+    ChoicesRead read = readChoices(request, err);
+    if (!read.ok) {
+        return kUsage;
+    }
+    CliProgress progress(err);
+    const SystemClock clock(request.locale);
+    Host host{progress, clock, request.locale};
+    ProgramState state;
+    const LoadResult loaded = DATEI_LADEN(state, request.drawing, read.choices, host);
+    if (request.command == "log") {
+        printLines(out, progress.lines);
+    }
+    if (loaded.outcome != LoadOutcome::Loaded) {
+        return kNotDone;
+    }
+    if (request.command == "log") {
+        return kSuccess;
+    }
+    return runCommand(request, read.choices, state, host, progress, out, err);
+}
+
+}  // namespace zrv

@@ -1,0 +1,108 @@
+#include "app/cli_arguments.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <string_view>
+
+namespace zrv {
+
+namespace {
+
+constexpr std::array<std::string_view, 6> kListKinds{"punkte",   "linien", "rechtecke",
+                                                     "polygone", "kreise", "fraesungen"};
+constexpr std::array<std::string_view, 2> kDumpLayouts{"horizontal", "vertical"};
+
+template <std::size_t N>
+bool isOneOf(std::string_view word, const std::array<std::string_view, N>& words) {
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+// Whether the argument after DRAWING is right for the command.
+std::optional<std::string> argumentProblem(const CliRequest& request, bool hasArgument) {
+    const std::string& command = request.command;
+    if (command == "list") {
+        return isOneOf(request.argument, kListKinds)
+                   ? std::nullopt
+                   : std::optional<std::string>(
+                         "list braucht eine Liste: punkte, linien, "
+                         "rechtecke, polygone, kreise oder fraesungen");
+    }
+    if (command == "dump") {
+        return isOneOf(request.argument, kDumpLayouts)
+                   ? std::nullopt
+                   : std::optional<std::string>("dump braucht horizontal oder vertical");
+    }
+    if (command == "gcode") {
+        return std::nullopt;
+    }
+    if (command == "info" || command == "log" || command == "export") {
+        return hasArgument ? std::optional<std::string>(command + " nimmt kein weiteres Argument")
+                           : std::nullopt;
+    }
+    return "unbekannter Befehl \"" + command + "\"";
+}
+
+}  // namespace
+
+NumberLocale environmentLocale() {
+    for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value != nullptr && *value != '\0') {
+            return std::string_view(value).starts_with("de") ? kGermanLocale : kCLocale;
+        }
+    }
+    return kCLocale;
+}
+
+std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::string> args,
+                                                       NumberLocale defaultLocale) {
+    CliRequest request;
+    request.locale = defaultLocale;
+    std::size_t next = 0;
+    while (next < args.size() && args[next].starts_with("--")) {
+        const std::string& option = args[next];
+        if (next + 1 >= args.size()) {
+            return UsageError{option + " braucht einen Wert"};
+        }
+        const std::string& value = args[next + 1];
+        if (option == "--settings") {
+            request.settingsPath = value;
+        } else if (option == "--locale" && (value == "de" || value == "C")) {
+            request.locale = value == "de" ? kGermanLocale : kCLocale;
+        } else if (option == "--locale") {
+            return UsageError{"--locale nimmt de oder C"};
+        } else {
+            return UsageError{"unbekannte Option \"" + option + "\""};
+        }
+        next += 2;
+    }
+    const std::span<const std::string> rest = args.subspan(next);
+    if (rest.size() < 2) {
+        return UsageError{"Befehl und Zeichnung fehlen"};
+    }
+    if (rest.size() > 3) {
+        return UsageError{"zu viele Argumente"};
+    }
+    request.command = rest[0];
+    request.drawing = rest[1];
+    if (rest.size() == 3) {
+        request.argument = rest[2];
+    }
+    if (const std::optional<std::string> problem = argumentProblem(request, rest.size() == 3)) {
+        return UsageError{*problem};
+    }
+    return request;
+}
+
+std::string usageText() {
+    return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] BEFEHL ZEICHNUNG [ARG]\n"
+           "  list ZEICHNUNG punkte|linien|rechtecke|polygone|kreise|fraesungen\n"
+           "  info ZEICHNUNG              Kennzahlen (key=value)\n"
+           "  log ZEICHNUNG               Meldungen beim Laden\n"
+           "  gcode ZEICHNUNG [AUSGABE]   G-Code schreiben (Vorgabe: Zeichnung mit .nc)\n"
+           "  export ZEICHNUNG            Fräsdaten als Text exportieren\n"
+           "  dump ZEICHNUNG horizontal|vertical\n";
+}
+
+}  // namespace zrv

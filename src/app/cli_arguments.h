@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <variant>
+
+#include "text/number_locale.h"
+
+namespace zrv {
+
+// One call of zrvcam-cli:
+// zrvcam-cli [--settings FILE] [--locale de|C] COMMAND DRAWING [ARG]
+struct CliRequest {
+    std::optional<std::string> settingsPath;
+    NumberLocale locale = kCLocale;
+    std::string command;  // list, info, log, gcode, export, dump
+    std::string drawing;
+    std::string argument;  // KIND of list, layout of dump, OUT of gcode; empty when not given
+};
+
+// Why a command line is not a call; shown above the usage text.
+struct UsageError {
+    std::string reason;
+};
+
+// What an empty --locale leaves: "de" when LC_ALL, LC_NUMERIC or LANG (the first one set)
+// begins with "de", otherwise the C locale.
+NumberLocale environmentLocale();
+
+// The arguments after the program's name.
+std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::string> args,
+                                                       NumberLocale defaultLocale);
+
+// The short German usage text.
+std::string usageText();
+
+}  // namespace zrv

@@ -1,0 +1,55 @@
+#include "job/report.h"
+
+#include <charconv>
+
+#include "job/time_estimate.h"
+#include "preview/travel.h"
+
+namespace zrv {
+
+void computeTravelAndTime(ProgramState& state, const Parameters& parameters) {
+    const FigureStore& store = state.store;
+    state.FAHRWEG_BOHRUNGEN = FAHRWEG_BOHRUNGEN(store.PUNKTE);
+    state.FAHRWEG_FRAESUNGEN = FAHRWEG_FRAESUNGEN(store.FRAESUNGEN);
+    state.ZEIT_BOHRUNGEN = ZEIT_BOHRUNGEN(store.PUNKTE.size(), parameters.Combo_BOHRUNG_TIEFE,
+                                          parameters.Combo_BOHRUNG_VORSCHUB_Z_AB);
+    state.ZEIT_FRAESUNGEN =
+        ZEIT_FRAESUNGEN(state.FAHRWEG_FRAESUNGEN, parameters.Combo_FRAESUNG_VORSCHUB_XY);
+}
+
+std::string plainNumber(double value) {
+    if (value == 0) {
+        return "0";
+    }
+    // Fixed notation of the largest double needs 309 digits before the point.
+    char text[400];
+    const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
+    return std::string(text, result.ptr);
+}
+
+std::vector<std::string> infoLines(const ProgramState& state) {
+    const FigureStore& store = state.store;
+    const Extents& extents = store.extents;
+    const auto count = [](const std::vector<std::string>& list) {
+        return std::to_string(list.size());
+    };
+    return {
+        "version=" + state.file.DATEI_VERSION,
+        "punkte=" + count(store.PUNKTE),
+        "linien=" + count(store.LINIEN),
+        "rechtecke=" + count(store.RECHTECKE),
+        "polygone=" + count(store.POLYGONE),
+        "kreise=" + count(store.KREISE),
+        "fraesungen=" + count(store.FRAESUNGEN),
+        "x_min=" + plainNumber(extents.X_MIN),
+        "x_max=" + plainNumber(extents.X_MAX),
+        "y_min=" + plainNumber(extents.Y_MIN),
+        "y_max=" + plainNumber(extents.Y_MAX),
+        "fahrweg_bohrungen=" + plainNumber(state.FAHRWEG_BOHRUNGEN),
+        "fahrweg_fraesungen=" + plainNumber(state.FAHRWEG_FRAESUNGEN),
+        "zeit_bohrungen=" + plainNumber(state.ZEIT_BOHRUNGEN),
+        "zeit_fraesungen=" + plainNumber(state.ZEIT_FRAESUNGEN),
+    };
+}
+
+}  // namespace zrv

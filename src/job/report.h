@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "job/program_state.h"
+#include "output/parameters.h"
+
+namespace zrv {
+
+// What the preview and the status display compute for the loaded store: the two travel sums and,
+// from them and the parameter texts, the two time estimates.
+void computeTravelAndTime(ProgramState& state, const Parameters& parameters);
+
+// A number for scripts: "." as decimal point, the shortest text that reads back as the same
+// double (at most 17 significant digits), never an exponent; -0 is written 0.
+std::string plainNumber(double value);
+
+// The key=value lines of the command-line "info": version, the six counts, the extents, the
+// travel sums and the time estimates.
+std::vector<std::string> infoLines(const ProgramState& state);
+
+}  // namespace zrv

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace zrv {
+
+// DATEI_OHNE_PFAD: the file name of a path, everything after its last "\" or "/". A path of
+// four characters or fewer gives the empty text; a name without any separator is its own name.
+std::string DATEI_OHNE_PFAD(std::string_view path);
+
+// DATEI_BASIS of a path: everything left of the first "." among its last five characters.
+// No answer when none of them is a ".".
+std::optional<std::string> dateiBasis(std::string_view path);
+
+// A UTF-8 path text as a path of the file system.
+std::filesystem::path fileSystemPath(std::string_view utf8);
+
+// The number of characters of a UTF-8 text.
+std::size_t characterCount(std::string_view utf8);
+
+}  // namespace zrv

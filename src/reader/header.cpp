@@ -1,0 +1,21 @@
+#include "reader/analysis.h"
+#include "text/windows1252.h"
+
+namespace zrv {
+
+bool ANALYSE_HEADER(DrawingFile& file, Host& host) {
+    host.progress.addLine("");
+    host.progress.addLine("Analyse Header");
+    host.progress.processEvents();
+    file.DATEI_VERSION = "???";
+    if (file.DATEI_INHALT.empty() || file.DATEI_INHALT.front() != '\x07') {
+        host.progress.showMessage("no ZIRVA-Datei");
+        return false;
+    }
+    // The tag is bytes of the file; inside the program texts are UTF-8.
+    file.DATEI_VERSION = windows1252ToUtf8(std::string_view(file.DATEI_INHALT).substr(1, 7));
+    host.progress.setVersionCaption(file.DATEI_VERSION);
+    return true;
+}
+
+}  // namespace zrv

@@ -1,0 +1,48 @@
+#include "reader/record_scan.h"
+
+namespace zrv {
+
+namespace {
+
+bool allZero(std::string_view inhalt, std::size_t from, std::size_t count) {
+    if (from + count > inhalt.size()) {
+        return false;
+    }
+    for (char c : inhalt.substr(from, count)) {
+        if (c != '\0') {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::uint8_t> Record::byte(std::size_t offset) const {
+    if (offset >= bytes_.size()) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint8_t>(bytes_[offset]);
+}
+
+std::string_view Record::field(std::size_t offset) const {
+    return offset >= bytes_.size() ? std::string_view{} : bytes_.substr(offset, 4);
+}
+
+std::string_view fixedByteFault(std::string_view inhalt, std::size_t hit, const RecordKind& kind) {
+    if (!allZero(inhalt, hit + 4, 3)) {
+        return "?";
+    }
+    if (!kind.allFixedByteTests) {
+        return {};
+    }
+    if (!allZero(inhalt, hit + 10, 5)) {
+        return "??";
+    }
+    if (!allZero(inhalt, hit + 18, 6)) {
+        return "???";
+    }
+    return {};
+}
+
+}  // namespace zrv

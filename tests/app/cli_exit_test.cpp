@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli_run.h"
+#include "support/drawing_builder.h"
+#include "support/example_drawings.h"
+#include "support/scratch_folder.h"
+
+namespace zrv {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(CliExit, UsageErrorsShowTheUsageOnStandardError) {
+    const std::vector<std::vector<std::string>> calls = {
+        {},
+        {"info"},
+        {"bohren", "a.zrv"},
+        {"list", "a.zrv"},
+        {"dump", "a.zrv", "diagonal"},
+        {"--locale", "fr", "info", "a.zrv"},
+    };
+    for (const auto& call : calls) {
+        SCOPED_TRACE(testing::PrintToString(call));
+        const test::CliRun run = test::runCliWith(call);
+        EXPECT_EQ(run.exitStatus, 2);
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_TRUE(run.err.starts_with("zrvcam-cli: "));
+        EXPECT_TRUE(contains(run.err, "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C]"));
+    }
+}
+
+class CliExitFiles : public testing::Test {
+  protected:
+    std::string write(const std::string& name, const std::string& bytes) {
+        const std::string path = folder.file(name);
+        test::writeDrawingFile(path, bytes);
+        return path;
+    }
+    test::ScratchFolder folder;
+};
+
+TEST_F(CliExitFiles, ADrawingThatCannotBeReadEndsWithOne) {
+    struct Case {
+        const char* name;
+        std::string path;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"missing", folder.file("fehlt.zrv"), "fehlt.zrv"},
+        {"not a drawing", write("text.zrv", "Hallo"), "no ZIRVA-Datei"},
+        {"foreign tag",
+         write("tag.zrv",
+               "\x07"
+               "ABCDEFG"),
+         ""},
+        {"cut off in a value", write("wert.zrv", test::platine40Bytes().substr(0, 480)),
+         "Error in: CALC_KOORDINATEN"},
+        {"cut off before a colour", write("kurz.zrv", test::platine40Bytes().substr(0, 500)),
+         "Die Zeichnung \"kurz.zrv\" wurde nicht vollständig gelesen: Punkt an Position 489"},
+        {"too short a path", "a.z", "no Datei"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::CliRun info = test::runCliWith({"info", c.path});
+        EXPECT_EQ(info.exitStatus, 1);
+        EXPECT_TRUE(info.out.empty());
+        EXPECT_TRUE(contains(info.err, c.message)) << info.err;
+        // "log" prints the status lines before it fails.
+        const test::CliRun log = test::runCliWith({"--locale", "de", "log", c.path});
+        EXPECT_EQ(log.exitStatus, 1);
+        EXPECT_TRUE(log.out.starts_with("Datei öffnen...\n")) << log.out;
+    }
+}
+
+TEST_F(CliExitFiles, AnOutputThatCannotBeWrittenEndsWithOne) {
+    const std::string drawing = write("platine.zrv", test::platine40Bytes());
+    fs::create_directories(folder.path() / "platine_EXPORT.txt");  // a folder in the way
+    const test::CliRun run = test::runCliWith({"dump", drawing, "vertical"});
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_TRUE(contains(run.err, "platine_EXPORT.txt")) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);  // said once
+}
+
+TEST_F(CliExitFiles, AMissingSettingsFileIsAUsageError) {
+    const std::string drawing = write("platine.zrv", test::platine40Bytes());
+    const test::CliRun run =
+        test::runCliWith({"--settings", folder.file("fehlt.ini"), "info", drawing});
+    EXPECT_EQ(run.exitStatus, 2);
+    EXPECT_TRUE(contains(run.err, "fehlt.ini"));
+}
+
+TEST_F(CliExitFiles, TheSettingsFileIsReadButNeverWritten) {
+    const std::string drawing = write("platine.zrv", test::platine40Bytes());
+    const std::string settings = write("zrvcam.ini", "/anderes/bild.zrv\r\n");
+    fs::last_write_time(settings, fs::file_time_type::clock::now() - std::chrono::hours(1));
+    const auto before = fs::last_write_time(settings);
+    const test::CliRun run = test::runCliWith({"--settings", settings, "info", drawing});
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_TRUE(run.out.starts_with("version=ZIRVA40\n"));
+    EXPECT_EQ(fs::last_write_time(settings), before);
+    EXPECT_EQ(fs::file_size(settings), 19u);
+}
+
+TEST_F(CliExitFiles, InfoNumbersUseAPointAndTheShortestRoundTrip) {
+    // With the factory calibration 5 units are 0.254 mm and -13 units -0.6604000000000001 mm.
+    const std::string drawing =
+        write("klein.zrv", test::DrawingBuilder().point({5, -13}, test::kRot).bytes());
+    const test::CliRun run = test::runCliWith({"--locale", "de", "info", drawing});
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_TRUE(contains(run.out, "\nx_min=0.254\nx_max=0.254\ny_min=-0.6604000000000001\n"))
+        << run.out;
+    EXPECT_TRUE(contains(run.out, "\npunkte=1\nlinien=0\n"));
+}
+
+}  // namespace
+}  // namespace zrv

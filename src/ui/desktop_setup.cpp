@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "ui/file_facts.h"
+#include "reader/file_names.h"
 #include "ui/qt_text.h"
 
 namespace zrv {
@@ -28,7 +28,7 @@ NumberLocale numberLocaleOf(const QLocale& locale) {
 
 WindowSetup desktopSetup(const QStringList& arguments) {
     WindowSetup setup;
-    setup.folder = programFolder(pathOf(utf8(QCoreApplication::applicationDirPath())),
+    setup.folder = programFolder(fileSystemPath(utf8(QCoreApplication::applicationDirPath())),
                                  userFoldersFromEnvironment());
     setup.commandLine = utf8(arguments.mid(1).join(QLatin1Char(' ')));
     setup.programName = utf8(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName());

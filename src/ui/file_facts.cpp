@@ -1,10 +1,8 @@
 #include "ui/file_facts.h"
 
-namespace zrv {
+#include "reader/file_names.h"
 
-std::filesystem::path pathOf(std::string_view utf8Text) {
-    return std::filesystem::path(std::u8string(utf8Text.begin(), utf8Text.end()));
-}
+namespace zrv {
 
 std::string textOf(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
@@ -13,7 +11,7 @@ std::string textOf(const std::filesystem::path& path) {
 
 bool holdsBytes(std::string_view path) {
     std::error_code error;
-    const std::filesystem::path file = pathOf(path);
+    const std::filesystem::path file = fileSystemPath(path);
     if (!std::filesystem::is_regular_file(file, error)) {
         return false;
     }

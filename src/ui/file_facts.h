@@ -6,8 +6,7 @@
 
 namespace zrv {
 
-// Paths from and to the program's UTF-8 texts, the same on every system.
-std::filesystem::path pathOf(std::string_view utf8Text);
+// A path as the program's UTF-8 text, the same on every system.
 std::string textOf(const std::filesystem::path& path);
 
 // A regular file with a length above 0 bytes.

@@ -3,18 +3,11 @@
 #include "job/time_estimate.h"
 #include "output/format_length.h"
 #include "output/settings_file.h"
+#include "reader/file_names.h"
 #include "text/number_format.h"
 #include "ui/qt_text.h"
 
 namespace zrv {
-
-std::string fileNameOfPath(std::string_view path) {
-    if (path.size() <= 4) {
-        return {};
-    }
-    const std::size_t separator = path.find_last_of("\\/");
-    return std::string(separator == std::string_view::npos ? path : path.substr(separator + 1));
-}
 
 StatusDisplay::StatusDisplay(QTimer* timer, QMainWindow& window, Controls& controls, Menus& menus,
                              WindowState& state, const WindowSetup& setup, const Clock& clock)
@@ -37,7 +30,7 @@ std::string StatusDisplay::number(double value) const {
 
 void StatusDisplay::tick() {
     window_.setWindowTitle(
-        qs(clock_.timeText() + "  " + fileNameOfPath(state_.program.file.DATEI_NAME)));
+        qs(clock_.timeText() + "  " + DATEI_OHNE_PFAD(state_.program.file.DATEI_NAME)));
     showCaptions();
     showCountsAndTravel();
     showTimes();

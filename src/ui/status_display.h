@@ -37,8 +37,4 @@ class StatusDisplay final : public QObject {
     const Clock& clock_;
 };
 
-// DATEI_OHNE_PFAD: the file name of a path ("\" or "/" ends the folder); empty for a path of
-// 4 characters or fewer.
-std::string fileNameOfPath(std::string_view path);
-
 }  // namespace zrv

@@ -1,18 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "support/scratch_folder.h"
 #include "text/text_file.h"
 #include "ui/desktop_setup.h"
 #include "ui/dialog_filter.h"
 #include "ui/operation_queue.h"
 #include "ui/qt_platform.h"
-#include "ui/status_display.h"
 #include "window_fixture.h"
 
 namespace zrv {
@@ -76,30 +75,10 @@ TEST(NumberLocaleOf, TakesTheSystemSignsAndFallsBackForUnusualOnes) {
     }
 }
 
-TEST(FileNameOfPath, TakesWhatFollowsTheLastSeparator) {
-    struct Case {
-        const char* path;
-        const char* name;
-    };
-    const Case cases[] = {
-        {"C:\\pcb\\board.zrv", "board.zrv"},
-        {"/home/anna/platine.zrv7", "platine.zrv7"},
-        {"board.zrv", "board.zrv"},
-        {"a.zr", ""},
-        {"", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(fileNameOfPath(c.path), c.name);
-    }
-}
-
 // The outside program gets the file as one argument: no shell, no splitting at blanks.
 TEST(QtPlatform, StartsAProgramWithExactlyOneArgument) {
-    const std::filesystem::path folder =
-        std::filesystem::temp_directory_path() /
-        ("zrvcam_start_" + std::to_string(QCoreApplication::applicationPid()));
-    std::filesystem::create_directories(folder);
+    const test::ScratchFolder scratch;
+    const std::filesystem::path& folder = scratch.path();
     const std::filesystem::path script = folder / "zeige argumente.sh";
     const std::filesystem::path output = folder / "argumente.txt";
     std::ofstream(script) << "#!/bin/sh\nprintf '%s\\n' \"$#\" \"$1\" > '" << output.string()
@@ -116,7 +95,6 @@ TEST(QtPlatform, StartsAProgramWithExactlyOneArgument) {
     EXPECT_FALSE(missing.ok());
     EXPECT_TRUE(missing.notFound);
     EXPECT_FALSE(missing.error.empty());
-    std::filesystem::remove_all(folder);
 }
 
 TEST(QtPlatform, BringToFrontConfirmsOnlyARunningProgram) {

@@ -1,52 +1,18 @@
 #include "window_fixture.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
-#include <atomic>
-#include <cstring>
 #include <fstream>
 
+#include "support/drawing_builder.h"
 #include "text/text_file.h"
 #include "ui/preview_redraw.h"
 
 namespace zrv::test {
-
-namespace {
-
-std::string floatBytes(float value) {
-    std::uint32_t bits = 0;
-    static_assert(sizeof bits == sizeof value);
-    std::memcpy(&bits, &value, sizeof bits);
-    std::string bytes;
-    for (int i = 0; i < 4; ++i) {
-        bytes += static_cast<char>((bits >> (8 * i)) & 0xFFu);
-    }
-    return bytes;
-}
-
-std::string pointRecord(float x, float y) {
-    std::string record("\x08\x01\x00\x02", 4);
-    record += std::string(11, '\0');           // fixed zeros and unread bytes
-    record += std::string("\xFF\x00\x00", 3);  // red
-    record += std::string(6, '\0');
-    return record + floatBytes(x) + floatBytes(y);
-}
-
-std::string lineRecord(float x0, float y0, float x1, float y1) {
-    std::string record("\x04\x00\x01\x00", 4);
-    record += std::string(3, '\0');
-    record += std::string("\xFF\x00\x00", 3);
-    record += std::string(14, '\0');
-    record += std::string("\x01\x00\x00\x00", 4);  // two vertices
-    return record + floatBytes(x0) + floatBytes(y0) + floatBytes(x1) + floatBytes(y1);
-}
-
-}  // namespace
 
 bool waitFor(const std::function<bool()>& condition, int milliseconds) {
     QElapsedTimer clock;
@@ -61,26 +27,16 @@ bool waitFor(const std::function<bool()>& condition, int milliseconds) {
 }
 
 std::string smallDrawingBytes() {
-    std::string bytes("\x07ZIRVA40", 8);
-    bytes += std::string(8, '\0');
-    bytes += pointRecord(250, 250) + pointRecord(500, 250) + pointRecord(500, 750);
-    bytes += lineRecord(0, 0, 1000, 0);
-    return bytes + std::string(8, '\0');
-}
-
-void WindowTest::SetUp() {
-    static std::atomic<int> counter{0};
-    folder_ = std::filesystem::temp_directory_path() /
-              ("zrvcam_ui_" + std::to_string(QCoreApplication::applicationPid()) + "_" +
-               std::to_string(counter++));
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
+    return DrawingBuilder("ZIRVA40")
+        .point({250, 250}, kRot)
+        .point({500, 250}, kRot)
+        .point({500, 750}, kRot)
+        .line({{0, 0}, {1000, 0}}, kRot)
+        .bytes();
 }
 
 void WindowTest::TearDown() {
     window_.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(folder_, ignored);
 }
 
 WindowSetup WindowTest::setup(NumberLocale locale) const {

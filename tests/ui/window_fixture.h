@@ -6,11 +6,16 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "support/scratch_folder.h"
 #include "ui/main_window.h"
 #include "ui/scripted_platform.h"
+
+// Failure messages show a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 namespace zrv::test {
 
@@ -25,7 +30,6 @@ std::string smallDrawingBytes();
 // A main window in a folder of its own, with scripted dialogs.
 class WindowTest : public ::testing::Test {
   protected:
-    void SetUp() override;
     void TearDown() override;
 
     WindowSetup setup(NumberLocale locale = kGermanLocale) const;
@@ -51,7 +55,8 @@ class WindowTest : public ::testing::Test {
     void trigger(const char* actionName) const;
     std::vector<std::string> settingsFileLines() const;
 
-    std::filesystem::path folder_;
+    ScratchFolder scratch_;
+    const std::filesystem::path& folder_ = scratch_.path();
     ScriptedPlatform platform_;
     std::unique_ptr<MainWindow> window_;
 };

@@ -12,7 +12,12 @@
 #include <fstream>
 #include <optional>
 
+#include "job/load.h"
+#include "output/choices.h"
 #include "output/factory_values.h"
+#include "output/format_length.h"
+#include "preview/travel.h"
+#include "support/recording_host.h"
 #include "text/text_file.h"
 #include "ui/preview_redraw.h"
 #include "ui/preview_widget.h"
@@ -77,6 +82,40 @@ TEST_F(FlowTest, OpeningADrawingShowsCountsTravelTimesAndScale) {
     EXPECT_NEAR(program.FAHRWEG_FRAESUNGEN, 50.8, 1e-9);
     EXPECT_NEAR(program.ZEIT_FRAESUNGEN, 5.08, 1e-9);
     EXPECT_NEAR(program.ZEIT_BOHRUNGEN, 0.45, 1e-9);
+}
+
+// The window shows what the core makes of the example board on its own.
+TEST_F(FlowTest, TheExampleBoardShowsWhatTheCoreReads) {
+    const std::string example = std::string(ZRV_SOURCE_DIR) + "/examples/platine40.zrv";
+    ProgramState expected;
+    RecordingHost core;
+    DATEI_LADEN(expected, example, factoryChoices(kGermanLocale), core.host);
+    ASSERT_FALSE(expected.store.PUNKTE.empty());
+
+    open();
+    openDrawing(example);
+    waitForStatusTick();
+    const FigureStore& store = expected.store;
+    const std::pair<const char*, std::size_t> counts[] = {
+        {"Label_BOHRUNGEN_ANZAHL", store.PUNKTE.size()},
+        {"Label_LINIEN_ANZAHL", store.LINIEN.size()},
+        {"Label_RECHTECKE_ANZAHL", store.RECHTECKE.size()},
+        {"Label_POLYGONE_ANZAHL", store.POLYGONE.size()},
+        {"Label_KREISE_ANZAHL", store.KREISE.size()},
+    };
+    for (const auto& [label, count] : counts) {
+        SCOPED_TRACE(label);
+        EXPECT_EQ(text(label), std::to_string(count));
+    }
+    EXPECT_EQ(find<QGroupBox>("Frame_Fräsungen")->title().toStdString(),
+              "Fräsungen: " + std::to_string(store.FRAESUNGEN.size()));
+    EXPECT_EQ(text("Label_BOHRUNGEN_FAHRWEG"),
+              FORMAT_LAENGE(FAHRWEG_BOHRUNGEN(store.PUNKTE), kGermanLocale));
+    EXPECT_EQ(text("Label_FRÄSUNGEN_FAHRWEG"),
+              FORMAT_LAENGE(FAHRWEG_FRAESUNGEN(store.FRAESUNGEN), kGermanLocale));
+    EXPECT_TRUE(window_->windowTitle().endsWith(QStringLiteral("  platine40.zrv")));
+    EXPECT_EQ(find<QAction>("MENUE_ZIRVA")->text().toStdString(), "ZIRVA40");
+    EXPECT_EQ(window_->state().program.store.PUNKTE, store.PUNKTE) << "same order";
 }
 
 TEST_F(FlowTest, CancelledDialogOrEmptyFileLoadsNothing) {

@@ -16,13 +16,14 @@ namespace zrv {
 Parameters cleanParameters(const Parameters& parameters, NumberLocale locale);
 
 struct WriteResult {
-    Status status;     // the German message when nothing was written
+    Status status;     // the German message when nothing was written (already shown through
+                       // host.progress.showMessage)
     std::string path;  // the file written (or that would have been)
 };
 
 // GERBER_SCHREIBEN: the G-code program to DATEI_BASIS + ".nc" (or to `outputPath` when given),
 // from the store, the (cleaned) parameters and the travel and time values of `state`; written
-// atomically.
+// atomically. Refused, with nothing written, when a feed the program would use is 0 or below.
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,
                              std::string_view outputPath = {});
 

@@ -1,0 +1,137 @@
+// Building and writing the G-code program of a full board (30001 holes, 30001 paths), as a
+// ratio to writing the same number of bytes with a plain buffered stream.
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "output/gcode_writer.h"
+#include "output/milling_export.h"
+#include "reader/figure_store.h"
+#include "text/text_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+std::string pair(const char* format, double x, double y) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, x, y);
+    return text;
+}
+
+struct Board {
+    std::vector<std::string> punkte;
+    std::vector<std::string> fraesungen;
+};
+
+// Holes on a grid; each path a closed square of five pairs, as the store writes them.
+const Board& fullBoard() {
+    static const Board board = [] {
+        Board b;
+        for (std::size_t i = 0; i < zrv::kListCapacity; ++i) {
+            const double x = static_cast<double>(i % 200) * 1.27;
+            const double y = static_cast<double>(i / 200) * 1.27;
+            b.punkte.push_back(pair(" X=%08.3f Y=%08.3f", x, y));
+            std::string path;
+            for (const auto& [dx, dy] :
+                 {std::pair{0.0, 0.0}, {0.8, 0.0}, {0.8, 0.8}, {0.0, 0.8}, {0.0, 0.0}}) {
+                path += pair(" X=%06.3f Y=%06.3f", x + dx, y + dy);
+            }
+            b.fraesungen.push_back(path);
+        }
+        return b;
+    }();
+    return board;
+}
+
+zrv::GcodeJob fullJob() {
+    zrv::GcodeJob job;
+    job.PUNKTE = fullBoard().punkte;
+    job.FRAESUNGEN = fullBoard().fraesungen;
+    job.parameters = {"1000", "500", "1000", "10", "2,5", "-1,5",
+                      "1000", "100", "10",   "10", "2,5", "-0,1"};
+    job.exports = zrv::ExportChoices{1, 1, 0, 1};
+    job.FAHRWEG_BOHRUNGEN = 123456;
+    job.FAHRWEG_FRAESUNGEN = 234567;
+    job.ZEIT_BOHRUNGEN = 4500;
+    job.ZEIT_FRAESUNGEN = 23456;
+    job.dateText = "07.12.2026";
+    job.timeText = "08:00:00";
+    job.outputPath = "/tmp/board.nc";
+    job.locale = zrv::kGermanLocale;
+    return job;
+}
+
+struct ScratchFolder {
+    ScratchFolder() : path(fs::temp_directory_path() / ("zrv_bench_" + std::to_string(getpid()))) {
+        fs::create_directories(path);
+    }
+    ~ScratchFolder() { fs::remove_all(path); }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    fs::path path;
+};
+
+double secondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void plainWrite(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// The whole export (lines, Windows-1252 text, atomic write) against a plain write of as many
+// bytes; the counter "ratio" is export time over plain write time.
+void BM_GcodeExportVsPlainWrite(benchmark::State& state) {
+    const ScratchFolder folder;
+    const zrv::GcodeJob job = fullJob();
+    const std::string sameBytes = zrv::windowsText(zrv::gcodeProgram(job));
+    double exportSeconds = 0;
+    double plainSeconds = 0;
+    for (auto _ : state) {
+        Clock::time_point start = Clock::now();
+        const zrv::Status status = zrv::writeFileAtomically(
+            folder.path / "board.nc", zrv::windowsText(zrv::gcodeProgram(job)));
+        exportSeconds += secondsSince(start);
+        benchmark::DoNotOptimize(status);
+        start = Clock::now();
+        plainWrite(folder.path / "plain.nc", sameBytes);
+        plainSeconds += secondsSince(start);
+    }
+    const auto runs = static_cast<double>(state.iterations());
+    state.counters["bytes"] = static_cast<double>(sameBytes.size());
+    state.counters["export_ms"] = exportSeconds / runs * 1000;
+    state.counters["plain_ms"] = plainSeconds / runs * 1000;
+    state.counters["ratio"] = exportSeconds / plainSeconds;
+}
+BENCHMARK(BM_GcodeExportVsPlainWrite)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Building the lines alone.
+void BM_GcodeProgramLines(benchmark::State& state) {
+    const zrv::GcodeJob job = fullJob();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(zrv::gcodeProgram(job));
+    }
+}
+BENCHMARK(BM_GcodeProgramLines)->Unit(benchmark::kMillisecond);
+
+// The milling table of the same board.
+void BM_MillingExportLines(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            zrv::millingExportLines(fullBoard().fraesungen, zrv::kGermanLocale));
+    }
+}
+BENCHMARK(BM_MillingExportLines)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

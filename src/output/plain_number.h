@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "text/number_locale.h"
+
+namespace zrv {
+
+// The ordinary number text of the locale (up to 15 significant digits, no grouping, no trailing
+// zeros), but never with an exponent: "0,00001" rather than "1E-05", which would read back as 1
+// and is no G-code word. A value that is not finite gives "0".
+std::string plainNumberText(double value, NumberLocale locale);
+
+// The number of a parameter text as the program uses it: read leniently, 0 when not finite.
+double parameterNumber(std::string_view text);
+
+}  // namespace zrv

@@ -1,6 +1,7 @@
 #include "ui/export_flow.h"
 
 #include "job/export.h"
+#include "output/command_lines.h"
 #include "ui/control_values.h"
 
 namespace zrv {
@@ -31,14 +32,14 @@ void ExportFlow::exportProgram() {
     redraw_.request();
 
     const Choices choices = readChoices(controls_, state_);
+    // A failure of the writer has been shown by the writer itself.
     const WriteResult written = GERBER_SCHREIBEN(state_.program, choices, host_);
     if (!written.status.ok()) {
-        platform_.message(written.status.error, messageTitle_);
         return;
     }
     if (choices.exports.Check_EXPORT_VORSCHAU == 1) {
-        const StartResult started =
-            platform_.startProcess(choices.paths.PROGRAMM_EDITOR, written.path);
+        const OutsideCommand editor = outsideCommand(choices.paths.PROGRAMM_EDITOR, written.path);
+        const StartResult started = platform_.startProcess(editor.program, editor.argument);
         if (!started.ok()) {
             platform_.message(started.error, messageTitle_);
         }

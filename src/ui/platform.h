@@ -48,12 +48,4 @@ class Platform {
     virtual bool bringToFront(std::int64_t taskId) = 0;
 };
 
-// The program text shown for a start: the program, one blank, the file.
-inline std::string commandText(std::string_view program, std::string_view argument) {
-    std::string text(program);
-    text += ' ';
-    text += argument;
-    return text;
-}
-
 }  // namespace zrv

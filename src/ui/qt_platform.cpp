@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#include "output/command_lines.h"
 #include "ui/dialog_filter.h"
 #include "ui/qt_text.h"
 
@@ -90,8 +91,9 @@ StartResult QtPlatform::startProcess(std::string_view program, std::string_view 
     }
     qint64 pid = 0;
     if (!QProcess::startDetached(programText, {qs(argument)}, QString(), &pid) || pid <= 0) {
-        return {0, false,
-                "Programm konnte nicht gestartet werden: " + commandText(program, argument)};
+        return {
+            0, false,
+            "Programm konnte nicht gestartet werden: " + outsideCommand(program, argument).text};
     }
     return {pid, false, {}};
 }

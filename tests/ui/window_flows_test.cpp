@@ -235,6 +235,17 @@ TEST_F(FlowTest, ExportStopsWhenTheSettingsCannotBeWritten) {
     EXPECT_FALSE(std::filesystem::exists(folder_ / "klein.nc"));
 }
 
+TEST_F(FlowTest, RefusedProgramIsReportedOnceAndNotShown) {
+    open();
+    openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
+    find<QComboBox>("Combo_FRÄSUNG_VORSCHUB_XY")->setEditText(QStringLiteral("0"));
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    EXPECT_EQ(platform_.messages().size(), 1u);
+    EXPECT_TRUE(platform_.callsOf("startProcess").empty());
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "klein.nc"));
+    EXPECT_EQ(settingsFileLines().size(), 54u) << "the settings are saved before writing";
+}
+
 TEST_F(FlowTest, DeveloperModeStaysOnOnceSwitchedOn) {
     open();
     auto* developer = find<QMenu>("MENUE_ENTWICKLER");

@@ -1,16 +1,143 @@
 #include "geometry/optimise.h"
 
-namespace zrv {
+#include <cmath>
+#include <optional>
+#include <string>
+#include <utility>
 
-// Placeholder until the drill order and the milling order land.
+#include "geometry/chaining.h"
+#include "geometry/drill_order.h"
+#include "geometry/milling_order.h"
+#include "geometry/weighted_distance.h"
+#include "text/number_format.h"
+
+namespace zrv {
+namespace {
+
+constexpr double kSecondsPerDay = 86400;
+
+// The seconds since start as "0.000" in the locale followed by "s"; a run across midnight
+// still counts forward.
+std::string elapsedLine(const Host& host, double start) {
+    double elapsed = host.clock.secondsSinceMidnight() - start;
+    if (elapsed < 0) {
+        elapsed += kSecondsPerDay;
+    }
+    return formatPattern(elapsed, "0.000", host.locale) + "s";
+}
+
+// Writes the share of holes done into the window title whenever the clock has moved on to
+// another whole second, so the title shows 0% at the start and changes at most once a second.
+class TitleProgress {
+  public:
+    TitleProgress(Host& host, std::size_t total) : host_(host), total_(total) {}
+
+    void step(std::size_t done) {
+        const double second = std::floor(host_.clock.secondsSinceMidnight());
+        if (shownSecond_ == second) {
+            return;
+        }
+        host_.progress.processEvents();
+        const double share = static_cast<double>(done) / static_cast<double>(total_) * 100;
+        host_.progress.setTitle(std::to_string(std::llround(share)) + "%");
+        host_.progress.processEvents();
+        shownSecond_ = second;
+    }
+
+  private:
+    Host& host_;
+    std::size_t total_;
+    std::optional<double> shownSecond_;
+};
+
+// An empty line and the heading in the status list, one event pass; gives the start time.
+double announce(Host& host, std::string_view heading) {
+    host.progress.addLine("");
+    host.progress.addLine(heading);
+    host.progress.processEvents();
+    return host.clock.secondsSinceMidnight();
+}
+
+// Every text parsed once, so the optimisers never read a text twice.
+template <typename Read>
+auto readEach(const std::vector<std::string>& texts, Read read) {
+    std::vector<decltype(read(std::string_view{}))> values;
+    values.reserve(texts.size());
+    for (const std::string& text : texts) {
+        values.push_back(read(text));
+    }
+    return values;
+}
+
+template <typename T>
+std::vector<T> takeInOrder(std::vector<T>& from, const std::vector<std::size_t>& order) {
+    std::vector<T> to;
+    to.reserve(order.size());
+    for (std::size_t k : order) {
+        to.push_back(std::move(from[k]));
+    }
+    return to;
+}
+
+}  // namespace
+
 void GRAFIC_OPTIMIEREN(FigureStore& store, const PrepareChoices& choices, Host& host) {
     BOHRUNGEN_OPTIMIEREN(store.PUNKTE, choices.Combo_BOHRUNGEN_OPTIMIEREN, host);
     FRAESUNGEN_OPTIMIEREN(store.FRAESUNGEN, choices.Combo_FRAESUNGEN_OPTIMIEREN, host);
 }
-void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>&, std::string_view, Host& host) {
+
+void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view levelText,
+                          Host& host) {
     host.progress.setDrillTravelLabel("?");
+    if (punkte.empty()) {
+        return;
+    }
+    const std::optional<Exponents> exponents = levelExponents(levelText);
+    if (!exponents) {
+        return;
+    }
+    const double start = announce(host, "Bohrungen (Punkte) optimieren...");
+    const std::vector<Point> holes = readEach(punkte, readPoint);
+    TitleProgress title(host, punkte.size());
+    const std::vector<std::size_t> order =
+        drillOrder(holes, *exponents, [&title](std::size_t i) { title.step(i); });
+    // Events ran in between; a list replaced meanwhile is left as it now stands.
+    if (punkte.size() == order.size()) {
+        punkte = takeInOrder(punkte, order);
+    }
+
+    host.progress.addLine(elapsedLine(host, start));
+    host.progress.processEvents();
 }
-void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>&, std::string_view, Host&) {}
-std::string PFAD_UMKEHREN(std::string_view path) { return std::string(path); }
+
+void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>& fraesungen, std::string_view levelText,
+                           Host& host) {
+    const std::optional<Exponents> exponents = levelExponents(levelText);
+    if (!exponents || fraesungen.empty()) {
+        return;
+    }
+    const double start = announce(host, "Fräsungen optimieren...");
+    const std::vector<PathEnds> ends = readEach(fraesungen, pathEnds);
+    std::vector<std::string> ordered;
+    std::vector<PathEnds> orderedEnds;
+    ordered.reserve(fraesungen.size());
+    orderedEnds.reserve(fraesungen.size());
+    for (const PathVisit& visit : millingOrder(ends, *exponents)) {
+        if (visit.reversed) {
+            ordered.push_back(PFAD_UMKEHREN(fraesungen[visit.path]));
+            orderedEnds.push_back(pathEnds(ordered.back()));
+        } else {
+            ordered.push_back(std::move(fraesungen[visit.path]));
+            orderedEnds.push_back(ends[visit.path]);
+        }
+    }
+    ChainResult chained = chainTouching(std::move(ordered), orderedEnds);
+    fraesungen = std::move(chained.paths);
+
+    if (chained.joins > 0) {
+        host.progress.addLine("erfolgreich verkettet: " + std::to_string(chained.joins));
+    }
+    host.progress.addLine(elapsedLine(host, start));
+}
 
 }  // namespace zrv

@@ -1,9 +1,28 @@
 #include "job/time_estimate.h"
 
-namespace zrv {
+#include <cmath>
 
-// Placeholders until the time estimates land.
-double ZEIT_FRAESUNGEN(double, std::string_view) { return 0; }
-double ZEIT_BOHRUNGEN(std::size_t, std::string_view, std::string_view) { return 0; }
+#include "text/number_scan.h"
+
+namespace zrv {
+namespace {
+
+// An empty, foreign or zero feed counts as 0.1 mm/min: a large estimate instead of a failure.
+double feedOrMinimum(std::string_view text) {
+    const double feed = numberFromText(text);
+    return feed == 0 ? 0.1 : feed;
+}
+
+}  // namespace
+
+double ZEIT_FRAESUNGEN(double fahrwegFraesungen, std::string_view feedXyText) {
+    return fahrwegFraesungen / feedOrMinimum(feedXyText);
+}
+
+double ZEIT_BOHRUNGEN(std::size_t anzahlPunkte, std::string_view depthText,
+                      std::string_view plungeFeedText) {
+    const double plunge = std::fabs(numberFromText(depthText)) * static_cast<double>(anzahlPunkte);
+    return plunge / feedOrMinimum(plungeFeedText);
+}
 
 }  // namespace zrv

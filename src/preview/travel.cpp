@@ -1,9 +1,45 @@
 #include "preview/travel.h"
 
-namespace zrv {
+#include <cmath>
+#include <optional>
+#include <vector>
 
-// Placeholders until the travel sums land.
-double FAHRWEG_BOHRUNGEN(std::span<const std::string>) { return 0; }
-double FAHRWEG_FRAESUNGEN(std::span<const std::string>) { return 0; }
+#include "reader/entry_text.h"
+
+namespace zrv {
+namespace {
+
+double straight(Point from, Point to) {
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+}  // namespace
+
+double FAHRWEG_BOHRUNGEN(std::span<const std::string> punkte) {
+    double sum = 0;
+    std::optional<Point> previous;
+    for (const std::string& text : punkte) {
+        const Point hole = readPoint(text);
+        sum += straight(previous.value_or(hole), hole);
+        previous = hole;
+    }
+    return sum;
+}
+
+// Every point of a path counts, however many: chained paths may hold thousands, and the
+// preview's own buffers do not limit the sum.
+double FAHRWEG_FRAESUNGEN(std::span<const std::string> fraesungen) {
+    double sum = 0;
+    std::optional<Point> previous;
+    for (const std::string& text : fraesungen) {
+        for (const Point& p : readPairs(text)) {
+            sum += straight(previous.value_or(p), p);
+            previous = p;
+        }
+    }
+    return sum;
+}
 
 }  // namespace zrv

@@ -1,0 +1,40 @@
+#include "geometry/drill_order.h"
+
+#include <cstdint>
+#include <numeric>
+
+#include "geometry/nearest_index.h"
+
+namespace zrv {
+
+std::vector<std::size_t> drillOrder(std::span<const Point> holes, Exponents exponents,
+                                    const std::function<void(std::size_t)>& beforeStep) {
+    const std::size_t n = holes.size();
+    // The list position of every hole and the hole at every position, as the exchanges of
+    // the plain tour would move them: ties go by position.
+    std::vector<std::size_t> holeAt(n);
+    std::iota(holeAt.begin(), holeAt.end(), std::size_t{0});
+    std::vector<std::int64_t> position(n);
+    std::iota(position.begin(), position.end(), std::int64_t{0});
+    NearestIndex index(holes, position);
+
+    Point current{0, 0};
+    for (std::size_t i = 0; i < n; ++i) {
+        beforeStep(i);
+        const std::size_t kept = index.nearest(current, exponents);
+        const auto keptAt = static_cast<std::size_t>(position[kept]);
+        index.remove(kept);
+        if (keptAt != i) {
+            const std::size_t displaced = holeAt[i];
+            holeAt[keptAt] = displaced;
+            position[displaced] = static_cast<std::int64_t>(keptAt);
+            index.setRank(displaced, position[displaced]);
+            holeAt[i] = kept;
+            position[kept] = static_cast<std::int64_t>(i);
+        }
+        current = holes[kept];
+    }
+    return holeAt;
+}
+
+}  // namespace zrv

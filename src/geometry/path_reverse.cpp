@@ -1,0 +1,105 @@
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "geometry/optimise.h"
+#include "geometry/pair_text.h"
+#include "reader/entry_text.h"
+
+namespace zrv {
+namespace {
+
+// Below 2^43 a three-decimal number read into a double comes back with the same three
+// decimals, so its text can be rewritten without going through the value.
+constexpr std::size_t kMostExactDigits = 12;
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A number as the store writes it: an optional "-", 1 to 12 digits, ".", three digits.
+std::optional<std::string_view> storeNumber(std::string_view text, std::size_t& at) {
+    const std::size_t start = at;
+    if (at < text.size() && text[at] == '-') {
+        ++at;
+    }
+    const std::size_t digits = at;
+    while (at < text.size() && isDigit(text[at])) {
+        ++at;
+    }
+    const std::size_t whole = at - digits;
+    if (whole == 0 || whole > kMostExactDigits || at + 4 > text.size() || text[at] != '.' ||
+        !isDigit(text[at + 1]) || !isDigit(text[at + 2]) || !isDigit(text[at + 3])) {
+        return std::nullopt;
+    }
+    at += 4;
+    return text.substr(start, at - start);
+}
+
+bool takeMarker(std::string_view text, std::size_t& at, std::string_view marker) {
+    if (text.substr(at, marker.size()) != marker) {
+        return false;
+    }
+    at += marker.size();
+    return true;
+}
+
+// The numbers of a text made only of " X=" number " Y=" number pairs in the store's shape.
+std::optional<std::vector<std::string_view>> storeNumbers(std::string_view text) {
+    std::vector<std::string_view> numbers;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        for (std::string_view marker : {" X=", " Y="}) {
+            std::optional<std::string_view> number;
+            if (!takeMarker(text, at, marker) || !(number = storeNumber(text, at))) {
+                return std::nullopt;
+            }
+            numbers.push_back(*number);
+        }
+    }
+    return numbers;
+}
+
+// A store number in the pattern "00.000": at least two whole digits, no sign on zero.
+void appendTwoDigitPattern(std::string& out, std::string_view number) {
+    const bool negative = number.front() == '-';
+    if (negative) {
+        number.remove_prefix(1);
+    }
+    std::string_view whole = number.substr(0, number.size() - 4);
+    while (whole.size() > 2 && whole.front() == '0') {
+        whole.remove_prefix(1);
+    }
+    if (negative && number.find_first_not_of("0.") != std::string_view::npos) {
+        out += '-';
+    }
+    if (whole.size() < 2) {
+        out += '0';
+    }
+    out += whole;
+    out += number.substr(number.size() - 4);
+}
+
+}  // namespace
+
+std::string PFAD_UMKEHREN(std::string_view path) {
+    if (const auto numbers = storeNumbers(path)) {
+        std::string reversed;
+        reversed.reserve(path.size());
+        for (std::size_t k = numbers->size(); k >= 2; k -= 2) {
+            reversed += " X=";
+            appendTwoDigitPattern(reversed, (*numbers)[k - 2]);
+            reversed += " Y=";
+            appendTwoDigitPattern(reversed, (*numbers)[k - 1]);
+        }
+        return reversed;
+    }
+    std::vector<Point> pairs = readPairs(path);
+    std::reverse(pairs.begin(), pairs.end());
+    // The decimal sign does not matter: KOMMA_PUNKT turns either into ".".
+    return pairsText(pairs, "00.000", kCLocale);
+}
+
+}  // namespace zrv

@@ -1,8 +1,8 @@
 #include "ui/option_actions.h"
 
+#include "geometry/calibration_input.h"
 #include "output/factory_values.h"
 #include "text/number_format.h"
-#include "text/number_scan.h"
 #include "ui/control_values.h"
 
 namespace zrv {
@@ -22,11 +22,11 @@ void OptionActions::askDistance(double& value, const char* prompt, const char* t
     if (!answer) {
         return;
     }
-    const double distance = numberFromText(*answer);
-    if (!(distance > 0)) {
+    const std::optional<double> distance = distanceAnswer(*answer);
+    if (!distance) {
         return;
     }
-    value = distance;
+    value = *distance;
     reload_();
 }
 
@@ -39,12 +39,12 @@ void OptionActions::STRECKE_ORIGINAL_Click() {
 }
 
 void OptionActions::MENUE_MASSSTAB_1_1_Click() {
-    state_.calibration = {1.0, 1.0};
+    setScaleOneToOne(state_.calibration);
     reload_();
 }
 
 void OptionActions::MENUE_MASSSTAB_STANDARD_Click() {
-    state_.calibration = {5.0, 2.54};
+    setScaleStandard(state_.calibration);
     reload_();
 }
 

@@ -1,7 +1,5 @@
 #include "ui/load_flow.h"
 
-#include <filesystem>
-
 #include "job/load.h"
 #include "ui/control_values.h"
 #include "ui/file_facts.h"

@@ -15,7 +15,9 @@
 #include "ui/scripted_platform.h"
 
 // Failure messages show a QString as its text.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace zrv::test {
 

@@ -153,7 +153,7 @@ TEST_F(FlowTest, DistanceDialogAcceptsOnlyPositiveNumbers) {
         platform_.inputAnswers.push_back(c.answer);
         trigger("STRECKE_ORIGINAL");
 
-        const ScriptedPlatform::Call& dialog = platform_.callsOf("inputText").back();
+        const ScriptedPlatform::Call dialog = platform_.callsOf("inputText").back();
         EXPECT_EQ(dialog.args, (std::vector<std::string>{"z.B. 2,54 mm", "Strecke-ORIGINAL", "1"}));
         EXPECT_DOUBLE_EQ(window_->state().calibration.STRECKE_ORIGINAL_WERT,
                          c.accepted ? 2.54 : 1.0);

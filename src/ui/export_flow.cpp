@@ -1,8 +1,8 @@
 #include "ui/export_flow.h"
 
 #include "job/export.h"
-#include "output/command_lines.h"
 #include "ui/control_values.h"
+#include "ui/outside_programs.h"
 
 namespace zrv {
 
@@ -38,11 +38,7 @@ void ExportFlow::exportProgram() {
         return;
     }
     if (choices.exports.Check_EXPORT_VORSCHAU == 1) {
-        const OutsideCommand editor = outsideCommand(choices.paths.PROGRAMM_EDITOR, written.path);
-        const StartResult started = platform_.startProcess(editor.program, editor.argument);
-        if (!started.ok()) {
-            platform_.message(started.error, messageTitle_);
-        }
+        startEditor(platform_, choices.paths.PROGRAMM_EDITOR, written.path, messageTitle_);
     }
 }
 

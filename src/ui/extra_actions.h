@@ -4,9 +4,12 @@
 
 #include "reader/host.h"
 #include "ui/controls.h"
+#include "ui/developer_exports.h"
 #include "ui/operation_queue.h"
+#include "ui/outside_programs.h"
 #include "ui/platform.h"
 #include "ui/preview_redraw.h"
+#include "ui/reference_window.h"
 #include "ui/window_state.h"
 
 namespace zrv {
@@ -28,7 +31,7 @@ class ExtraActions {
         std::function<void()> endProgram;  // MENUE_ENDE_Click
     };
 
-    explicit ExtraActions(Context context) : context_(std::move(context)) {}
+    explicit ExtraActions(Context context);
 
     // Outside programs
     void MENUE_EDIT_DATEI_Click();
@@ -65,7 +68,13 @@ class ExtraActions {
     void MENUE_HILFE_KENNDATEN_Click();
 
   private:
+    void chooseColour(ColourButton* button);
+    void showList(FigureList list);
+
     Context context_;
+    OutsidePrograms programs_;
+    DeveloperExports exports_;
+    HelpMenu help_;
 };
 
 }  // namespace zrv

@@ -8,6 +8,7 @@
 
 #include "ui/export_flow.h"
 #include "ui/extra_actions.h"
+#include "ui/list_double_click.h"
 #include "ui/load_flow.h"
 #include "ui/option_actions.h"
 #include "ui/preview_redraw.h"
@@ -185,7 +186,7 @@ void MainWindow::connectExtraActions() {
     onClick(c.Command_FARBE_WEG_BOHRUNGEN, x, &X::Command_FARBE_WEG_BOHRUNGEN_Click);
     onClick(c.Command_FARBE_VIEW_FRAESUNGEN, x, &X::Command_FARBE_VIEW_FRAESUNGEN_Click);
     onClick(c.Command_FARBE_WEG_FRAESUNGEN, x, &X::Command_FARBE_WEG_FRAESUNGEN_Click);
-    connect(c.List1, &QListWidget::itemDoubleClicked, [x] { x->List1_DblClick(); });
+    new ListDoubleClick(c.List1, [x] { x->List1_DblClick(); });
     connect(c.Picture1, &PreviewWidget::clicked, [x] { x->MENUE_ZIRVA_Click(); });
 }
 

@@ -190,12 +190,15 @@ TEST_F(OutsideProgramTest, CncStartsTheSenderWithTheProgramFileThenEnds) {
     }
 }
 
-TEST_F(OutsideProgramTest, CncWithoutUsableSenderKeepsTheProgramOpen) {
+TEST_F(OutsideProgramTest, CncWithoutUsableSenderOrDrawingKeepsTheProgramOpen) {
     open();
-    const std::string drawing = openTagged("board.zrv", "ZIRVA40");
+    choose("MENUE_PROGRAMM_CNC", "/cnc/sender");
+    trigger("MENUE_CNC");  // no drawing: there is no G-code file to name
+    openTagged("board.zrv", "ZIRVA40");
     choose("MENUE_PROGRAMM_CNC", "/cnc");  // under five characters: not chosen
     trigger("MENUE_CNC");
-    EXPECT_EQ(platform_.messages(), (Args{"Bitte unter -Optionen- ein CNC-Programm einstellen"}));
+    EXPECT_EQ(platform_.messages(),
+              (Args{"no *.zrv Datei", "Bitte unter -Optionen- ein CNC-Programm einstellen"}));
     EXPECT_TRUE(startArgs().empty());
 
     choose("MENUE_PROGRAMM_CNC", "/cnc/fehlt");

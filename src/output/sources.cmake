@@ -7,6 +7,7 @@ target_sources(zrvcore PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/milling_export.cpp
     ${CMAKE_CURRENT_LIST_DIR}/plain_number.cpp
     ${CMAKE_CURRENT_LIST_DIR}/program_folder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/reference_tables.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/settings_file_start.cpp
 )

@@ -7,11 +7,10 @@
 #include <cstdlib>
 
 namespace zrv {
-namespace {
 
-// True when |value| lies exactly halfway between two neighbours at `decimals` places, that is
-// when value x 2 x 10^decimals is an odd integer. With value = m x 2^e (m odd) that needs
-// e + 1 + decimals = 0, and for negative decimals also 5^-decimals dividing m.
+// The value is an exact half when value x 2 x 10^decimals is an odd integer. With
+// value = m x 2^e (m odd) that needs e + 1 + decimals = 0, and for negative decimals also
+// 5^-decimals dividing m.
 bool isExactHalf(double value, int decimals) {
     if (value == 0 || !std::isfinite(value)) {
         return false;
@@ -39,6 +38,8 @@ bool isExactHalf(double value, int decimals) {
     }
     return mantissa % power == 0;
 }
+
+namespace {
 
 std::string toFixed(double magnitude, int decimals) {
     std::array<char, 400> buffer{};

@@ -12,6 +12,10 @@ struct DecimalDigits {
 };
 DecimalDigits roundToDecimals(double value, int decimals);
 
+// True when |value| lies exactly halfway between two neighbours at `decimals` places (judged on
+// the exact binary value), where correctly rounded library output rounds to even instead.
+bool isExactHalf(double value, int decimals);
+
 // |value| to `significant` digits (1 to 17), exact halves away from zero: the digits without
 // trailing zeros and the decimal exponent of the first digit (123.45 to 4 gives "1235", 2).
 struct SignificantDigits {

@@ -1,5 +1,7 @@
 #include "text/number_format.h"
 
+#include <array>
+#include <charconv>
 #include <cmath>
 #include <cstddef>
 
@@ -33,23 +35,47 @@ Pattern parsePattern(std::string_view text) {
     return pattern;
 }
 
-std::string groupDigits(const std::string& digits, char sign) {
-    std::string grouped;
-    grouped.reserve(digits.size() + digits.size() / 3);
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
-            grouped.push_back(sign);
-        }
-        grouped.push_back(digits[i]);
-    }
-    return grouped;
-}
-
 std::string nonFiniteText(double value) {
     if (std::isnan(value)) {
         return "nan";
     }
     return value < 0 ? "-inf" : "inf";
+}
+
+// The rounded digits of |value|: the library's correctly rounded text, except at an exact half,
+// where it would round to even instead of away from zero.
+struct RoundedText {
+    std::array<char, 400> buffer;  // filled by to_chars before it is read
+    std::string_view integer;
+    std::string_view fraction;
+    std::string slowDigits;  // backing store when the half had to be rounded by hand
+};
+
+void roundForPattern(double magnitude, int decimals, RoundedText& out) {
+    if (!isExactHalf(magnitude, decimals)) {
+        const auto result = std::to_chars(out.buffer.data(), out.buffer.data() + out.buffer.size(),
+                                          magnitude, std::chars_format::fixed, decimals);
+        const std::string_view text(out.buffer.data(),
+                                    static_cast<std::size_t>(result.ptr - out.buffer.data()));
+        const auto point = text.find('.');
+        out.integer = text.substr(0, point);
+        out.fraction =
+            point == std::string_view::npos ? std::string_view{} : text.substr(point + 1);
+        return;
+    }
+    const DecimalDigits digits = roundToDecimals(magnitude, decimals);
+    out.slowDigits = digits.integer + digits.fraction;
+    out.integer = std::string_view(out.slowDigits).substr(0, digits.integer.size());
+    out.fraction = std::string_view(out.slowDigits).substr(digits.integer.size());
+}
+
+void appendGrouped(std::string& text, std::string_view digits, char sign) {
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0) {
+            text.push_back(sign);
+        }
+        text.push_back(digits[i]);
+    }
 }
 
 }  // namespace
@@ -59,22 +85,33 @@ std::string formatPattern(double value, std::string_view patternText, NumberLoca
         return nonFiniteText(value);
     }
     const Pattern pattern = parsePattern(patternText);
-    DecimalDigits digits = roundToDecimals(value, pattern.maxDecimals);
+    RoundedText rounded;
+    roundForPattern(std::fabs(value), pattern.maxDecimals, rounded);
 
-    std::string& fraction = digits.fraction;
+    std::string_view fraction = rounded.fraction;
     while (static_cast<int>(fraction.size()) > pattern.minDecimals && fraction.back() == '0') {
-        fraction.pop_back();
+        fraction.remove_suffix(1);
     }
-    std::string integer = digits.integer == "0" ? std::string{} : digits.integer;
-    if (static_cast<int>(integer.size()) < pattern.minIntegerDigits) {
-        integer.insert(0, static_cast<std::size_t>(pattern.minIntegerDigits) - integer.size(), '0');
-    }
+    const std::string_view integer = rounded.integer == "0" ? std::string_view{} : rounded.integer;
+    const std::size_t padding =
+        integer.size() < static_cast<std::size_t>(pattern.minIntegerDigits)
+            ? static_cast<std::size_t>(pattern.minIntegerDigits) - integer.size()
+            : 0;
 
-    std::string text = value < 0 ? "-" : "";
-    text += pattern.grouping ? groupDigits(integer, locale.grouping) : integer;
+    std::string text;
+    text.reserve(padding + integer.size() + integer.size() / 3 + fraction.size() + 2);
+    if (value < 0) {
+        text.push_back('-');
+    }
+    if (pattern.grouping) {
+        appendGrouped(text, std::string(padding, '0') + std::string(integer), locale.grouping);
+    } else {
+        text.append(padding, '0');
+        text.append(integer);
+    }
     if (!fraction.empty()) {
-        text += locale.decimal;
-        text += fraction;
+        text.push_back(locale.decimal);
+        text.append(fraction);
     }
     return text;
 }

@@ -1,0 +1,149 @@
+#include "preview/scene.h"
+
+#include "preview/travel.h"
+#include "reader/figure_filter.h"
+#include "text/number_format.h"
+
+namespace zrv {
+
+namespace {
+
+constexpr double kGridStep = 10;
+constexpr int kGridLines = 31;
+constexpr double kGridLength = 1000;
+
+void addDot(PreviewScene& scene, Point at, int penWidth, Colour colour) {
+    scene.primitives.push_back({Shape::Dot, at, at, penWidth, colour});
+}
+
+void addLine(PreviewScene& scene, Point from, Point to, int penWidth, Colour colour) {
+    // A travel line of no length marks nothing.
+    if (from == to) {
+        return;
+    }
+    scene.primitives.push_back({Shape::Line, from, to, penWidth, colour});
+}
+
+void addGrid(PreviewScene& scene) {
+    for (int i = 0; i < kGridLines; ++i) {
+        const double at = kGridStep * i;
+        addLine(scene, {at, 0}, {at, kGridLength}, 1, kGrid);
+        addLine(scene, {0, at}, {kGridLength, at}, 1, kGrid);
+    }
+}
+
+void addHoles(PreviewScene& scene, const std::vector<std::string>& punkte,
+              const ViewChoices& view) {
+    Point previous;
+    bool first = true;
+    for (const std::string& entry : punkte) {
+        const Point hole = readPoint(entry);
+        if (first) {
+            previous = hole;
+            first = false;
+        }
+        if (ticked(view.Check_VIEW_BOHRUNGEN)) {
+            addDot(scene, hole, 3, view.Command_FARBE_VIEW_BOHRUNGEN);
+        }
+        if (ticked(view.Check_WEG_BOHRUNGEN)) {
+            addLine(scene, previous, hole, 1, view.Command_FARBE_WEG_BOHRUNGEN);
+        }
+        previous = hole;
+    }
+}
+
+// Every point of a path is drawn, however long the chaining made it.
+void addPaths(PreviewScene& scene, const std::vector<std::string>& fraesungen,
+              const ViewChoices& view) {
+    Point previous;
+    bool first = true;
+    for (const std::string& entry : fraesungen) {
+        const std::vector<Point> pairs = readPairs(entry);
+        if (pairs.empty()) {
+            continue;
+        }
+        if (ticked(view.Check_VIEW_FRAESUNGEN)) {
+            for (std::size_t m = 0; m + 1 < pairs.size(); ++m) {
+                addLine(scene, pairs[m], pairs[m + 1], 2, view.Command_FARBE_VIEW_FRAESUNGEN);
+            }
+        }
+        if (first) {
+            previous = pairs.front();
+            first = false;
+        }
+        if (ticked(view.Check_WEG_FRAESUNGEN)) {
+            addDot(scene, pairs.front(), 4, kPathStart);
+            for (const Point& point : pairs) {
+                addLine(scene, previous, point, 1, view.Command_FARBE_WEG_FRAESUNGEN);
+                previous = point;
+            }
+        }
+        previous = pairs.back();
+    }
+}
+
+}  // namespace
+
+void clampExtents(Extents& extents) {
+    for (double* maximum : {&extents.X_MAX, &extents.Y_MAX}) {
+        if (!(*maximum >= 1)) {
+            *maximum = 1;
+        }
+        if (*maximum > 10000) {
+            *maximum = 10000;
+        }
+    }
+    for (double* minimum : {&extents.X_MIN, &extents.Y_MIN}) {
+        if (*minimum > 10000) {
+            *minimum = 0;
+        }
+    }
+}
+
+VisibleArea visibleArea(double xMax, double yMax, double pictureWidth, double pictureHeight) {
+    if (!(pictureWidth > 0) || !(pictureHeight > 0)) {
+        return {1.05 * xMax, 1.05 * yMax};
+    }
+    const double a = pictureWidth * yMax / pictureHeight;
+    const double width = 1.05 * (a > xMax ? a : xMax);
+    return {width, pictureHeight * width / pictureWidth};
+}
+
+PreviewScene ZEICHNEN_VORSCHAU(FigureStore& store, const ViewChoices& view,
+                               const Calibration& calibration, NumberLocale locale) {
+    Extents& extents = store.extents;
+    clampExtents(extents);
+
+    PreviewScene scene;
+    scene.xMax = extents.X_MAX;
+    scene.yMax = extents.Y_MAX;
+    scene.scaleCaption = "(" + numberText(calibration.STRECKE_ZIRVA_WERT, locale) + ":" +
+                         numberText(calibration.STRECKE_ORIGINAL_WERT, locale) + ")";
+
+    if (ticked(view.Check_BEREICH)) {
+        scene.primitives.push_back({Shape::Box,
+                                    {extents.X_MIN, extents.Y_MIN},
+                                    {extents.X_MAX, extents.Y_MAX},
+                                    20,
+                                    kBoardArea});
+    }
+    if (ticked(view.Check_VIEW_LINEAL)) {
+        const double length = calibration.STRECKE_ORIGINAL_WERT * 10;
+        scene.ruler = {true, length, numberText(length, locale) + "mm"};
+    }
+    if (ticked(view.Check_VIEW_RASTER)) {
+        scene.showsGrid = true;
+        addGrid(scene);
+    }
+    if (ticked(view.Check_NULL_PUNKT)) {
+        addDot(scene, {0, 0}, 16, kZeroPoint);
+    }
+
+    addHoles(scene, store.PUNKTE, view);
+    scene.FAHRWEG_BOHRUNGEN = FAHRWEG_BOHRUNGEN(store.PUNKTE);
+    addPaths(scene, store.FRAESUNGEN, view);
+    scene.FAHRWEG_FRAESUNGEN = FAHRWEG_FRAESUNGEN(store.FRAESUNGEN);
+    return scene;
+}
+
+}  // namespace zrv

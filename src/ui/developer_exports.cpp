@@ -1,0 +1,71 @@
+#include "ui/developer_exports.h"
+
+#include "job/export.h"
+#include "job/load.h"
+#include "ui/control_values.h"
+#include "ui/outside_programs.h"
+
+namespace zrv {
+
+DeveloperExports::DeveloperExports(WindowState& state, Controls& controls, Platform& platform,
+                                   Host& host, OperationQueue& queue, const WindowSetup& setup)
+    : state_(state),
+      controls_(controls),
+      platform_(platform),
+      host_(host),
+      queue_(queue),
+      setup_(setup) {}
+
+void DeveloperExports::dump(DumpLayout layout) {
+    queue_.run(OperationQueue::Kind::Export, [this, layout] { dumpReloaded(layout); });
+}
+
+void DeveloperExports::MENUE_EXPORT_DATEN_FRAESUNGEN_Click() {
+    queue_.run(OperationQueue::Kind::Export, [this] { exportMilling(); });
+}
+
+// The dump shows the file as it is on disk now, so it is read again first.
+void DeveloperExports::dumpReloaded(DumpLayout layout) {
+    if (state_.START_FERTIG) {
+        // A copy: the load replaces the name it reads from.
+        const std::string name = state_.program.file.DATEI_NAME;
+        const LoadResult loaded =
+            DATEI_LADEN(state_.program, name, readChoices(controls_, state_), host_);
+        if (state_.program.file.DATEI_INHALT.empty() && !loaded.message.empty()) {
+            return;  // the load has said why
+        }
+    }
+    if (!drawingRead()) {
+        return;
+    }
+    const WriteResult written = writeDump(state_.program.file, layout, host_);
+    if (written.status.ok()) {
+        showWritten(written.path);
+    }
+}
+
+void DeveloperExports::exportMilling() {
+    if (!drawingRead()) {
+        return;
+    }
+    const WriteResult written = exportMillingData(state_.program, host_);
+    if (written.status.ok()) {
+        showWritten(written.path);
+    }
+}
+
+// Without a drawing in memory the output's name would have no base: "_EXPORT.txt" in whatever
+// folder is current, or a stale one over the export of the drawing read before.
+bool DeveloperExports::drawingRead() {
+    if (!state_.program.file.DATEI_INHALT.empty()) {
+        return true;
+    }
+    platform_.message("no Datei", setup_.programName);
+    return false;
+}
+
+void DeveloperExports::showWritten(const std::string& path) {
+    startEditor(platform_, state_.paths.PROGRAMM_EDITOR, path, setup_.programName);
+}
+
+}  // namespace zrv

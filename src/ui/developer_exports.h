@@ -1,0 +1,38 @@
+#pragma once
+
+#include "job/dump.h"
+#include "reader/host.h"
+#include "ui/controls.h"
+#include "ui/operation_queue.h"
+#include "ui/platform.h"
+#include "ui/window_state.h"
+
+namespace zrv {
+
+// The developer menu's text files, each opened in the text editor once written: the hex dump
+// of the drawing (read again from disk first) and the milling data export.
+class DeveloperExports {
+  public:
+    DeveloperExports(WindowState& state, Controls& controls, Platform& platform, Host& host,
+                     OperationQueue& queue, const WindowSetup& setup);
+
+    // MENUE_ANALYSE_DATEI_Click (horizontal) and MENUE_ANALYSE_DATEI_VERTIKAL_Click
+    void dump(DumpLayout layout);
+    void MENUE_EXPORT_DATEN_FRAESUNGEN_Click();
+
+  private:
+    void dumpReloaded(DumpLayout layout);
+    void exportMilling();
+    // A file of the drawing can be written: its bytes are in memory. Says why not otherwise.
+    bool drawingRead();
+    void showWritten(const std::string& path);
+
+    WindowState& state_;
+    Controls& controls_;
+    Platform& platform_;
+    Host& host_;
+    OperationQueue& queue_;
+    const WindowSetup& setup_;
+};
+
+}  // namespace zrv

@@ -1,0 +1,45 @@
+#include "ui/export_flow.h"
+
+#include "job/export.h"
+#include "ui/control_values.h"
+#include "ui/outside_programs.h"
+
+namespace zrv {
+
+ExportFlow::ExportFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
+                       OperationQueue& queue, PreviewRedraw& redraw,
+                       std::function<Status()> saveSettings, std::string messageTitle)
+    : state_(state),
+      controls_(controls),
+      platform_(platform),
+      host_(host),
+      queue_(queue),
+      redraw_(redraw),
+      saveSettings_(std::move(saveSettings)),
+      messageTitle_(std::move(messageTitle)) {}
+
+void ExportFlow::Command_EXPORT_GERBER_Click() {
+    queue_.run(OperationQueue::Kind::Export, [this] { exportProgram(); });
+}
+
+void ExportFlow::exportProgram() {
+    writeParameters(controls_, cleanParameters(readParameters(controls_), host_.locale));
+    const Status saved = saveSettings_();
+    if (!saved.ok()) {
+        platform_.message("Error: " + saved.error, messageTitle_);
+        return;
+    }
+    redraw_.request();
+
+    const Choices choices = readChoices(controls_, state_);
+    // A failure of the writer has been shown by the writer itself.
+    const WriteResult written = GERBER_SCHREIBEN(state_.program, choices, host_);
+    if (!written.status.ok()) {
+        return;
+    }
+    if (choices.exports.Check_EXPORT_VORSCHAU == 1) {
+        startEditor(platform_, choices.paths.PROGRAMM_EDITOR, written.path, messageTitle_);
+    }
+}
+
+}  // namespace zrv

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "reader/host.h"
+#include "text/status.h"
+#include "ui/controls.h"
+#include "ui/operation_queue.h"
+#include "ui/platform.h"
+#include "ui/preview_redraw.h"
+#include "ui/window_state.h"
+
+namespace zrv {
+
+// The export button: parameters cleaned, settings saved, a redraw requested, the G-code
+// program written and, when asked for, shown in the text editor.
+class ExportFlow {
+  public:
+    ExportFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
+               OperationQueue& queue, PreviewRedraw& redraw, std::function<Status()> saveSettings,
+               std::string messageTitle);
+
+    void Command_EXPORT_GERBER_Click();
+
+  private:
+    void exportProgram();
+
+    WindowState& state_;
+    Controls& controls_;
+    Platform& platform_;
+    Host& host_;
+    OperationQueue& queue_;
+    PreviewRedraw& redraw_;
+    std::function<Status()> saveSettings_;
+    std::string messageTitle_;
+};
+
+}  // namespace zrv

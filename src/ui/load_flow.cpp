@@ -1,0 +1,40 @@
+#include "ui/load_flow.h"
+
+#include "job/load.h"
+#include "ui/control_values.h"
+#include "ui/file_facts.h"
+
+namespace zrv {
+
+namespace {
+
+constexpr const char* kDrawingFilter = "ZIRVA(*.zrv *.zrv7)|*.zr*|alle(*.*)|*.*";
+
+}  // namespace
+
+LoadFlow::LoadFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
+                   OperationQueue& queue)
+    : state_(state), controls_(controls), platform_(platform), host_(host), queue_(queue) {}
+
+void LoadFlow::MENUE_ZIRVA_OEFFNEN_Click() {
+    queue_.run(OperationQueue::Kind::Open, [this] {
+        const std::optional<std::string> chosen =
+            platform_.openFile("öffnen", state_.DATEI_ORDNER, kDrawingFilter);
+        if (chosen && holdsBytes(*chosen)) {
+            load(*chosen);
+        }
+    });
+}
+
+void LoadFlow::MENUE_REFRESH_DATEI_Click() {
+    if (!state_.START_FERTIG) {
+        return;
+    }
+    queue_.run(OperationQueue::Kind::Reload, [this] { load(state_.program.file.DATEI_NAME); });
+}
+
+void LoadFlow::load(std::string path) {
+    DATEI_LADEN(state_.program, path, readChoices(controls_, state_), host_);
+}
+
+}  // namespace zrv

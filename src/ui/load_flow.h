@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "reader/host.h"
+#include "ui/controls.h"
+#include "ui/operation_queue.h"
+#include "ui/platform.h"
+#include "ui/window_state.h"
+
+namespace zrv {
+
+// Opening a drawing through the dialog and reloading the current one.
+class LoadFlow {
+  public:
+    LoadFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
+             OperationQueue& queue);
+
+    void MENUE_ZIRVA_OEFFNEN_Click();
+    void MENUE_REFRESH_DATEI_Click();
+
+    // DATEI_LADEN with a snapshot of the current choices; the caller runs it as an operation.
+    void load(std::string path);
+
+  private:
+    WindowState& state_;
+    Controls& controls_;
+    Platform& platform_;
+    Host& host_;
+    OperationQueue& queue_;
+};
+
+}  // namespace zrv

@@ -1,0 +1,59 @@
+#include "ui/settings_flow.h"
+
+#include "output/factory_values.h"
+#include "output/program_folder.h"
+#include "output/settings_file.h"
+#include "ui/control_values.h"
+#include "ui/file_facts.h"
+
+namespace zrv {
+
+SettingsFlow::SettingsFlow(WindowState& state, Controls& controls, const WindowSetup& setup,
+                           Progress& progress, std::function<void(std::string)> load)
+    : state_(state),
+      controls_(controls),
+      setup_(setup),
+      progress_(progress),
+      load_(std::move(load)) {}
+
+void SettingsFlow::START_WERTE() {
+    createFilesFolder(setup_.folder);
+    state_.DATEI_ORDNER = textOf(setup_.folder.filesFolder);
+    state_.calibration = {};
+    state_.paths = factoryProgramPaths();
+    fillChoiceLists(controls_, choiceLists(setup_.locale));
+    setComboText(controls_.Combo_BOHRUNGEN_OPTIMIEREN, "1-Standard");
+    setComboText(controls_.Combo_FRAESUNGEN_OPTIMIEREN, "1-Standard");
+    writeParameters(controls_, factoryParameters(setup_.locale));
+}
+
+void SettingsFlow::PARAMETER_LADEN() {
+    const Settings current{state_.program.file.DATEI_NAME, readChoices(controls_, state_)};
+    const SettingsStart start =
+        loadSettingsAtStart(setup_.folder.settingsFile, current, setup_.locale);
+    for (const std::string& line : start.lines) {
+        progress_.addLine(line);
+    }
+    state_.program.file.DATEI_NAME = start.settings.DATEI_NAME;
+    if (start.outcome == SettingsOutcome::Werkseinstellung ||
+        start.outcome == SettingsOutcome::RevisionMismatch) {
+        return;
+    }
+    applyChoices(controls_, state_, start.settings.choices);
+    if (!start.message.empty()) {
+        progress_.showMessage(start.message);
+    }
+    if (start.DATEI_ORDNER) {
+        state_.DATEI_ORDNER = *start.DATEI_ORDNER;
+    }
+    if (start.openDrawing) {
+        load_(state_.program.file.DATEI_NAME);
+    }
+}
+
+Status SettingsFlow::PARAMETER_SPEICHERN() const {
+    const Settings settings{state_.program.file.DATEI_NAME, readChoices(controls_, state_)};
+    return zrv::PARAMETER_SPEICHERN(setup_.folder.settingsFile, settings, setup_.locale);
+}
+
+}  // namespace zrv

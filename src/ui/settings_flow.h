@@ -1,0 +1,35 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "reader/host.h"
+#include "text/status.h"
+#include "ui/controls.h"
+#include "ui/platform.h"
+#include "ui/window_state.h"
+
+namespace zrv {
+
+// The start-up values, the settings file at the start and its writing.
+class SettingsFlow {
+  public:
+    SettingsFlow(WindowState& state, Controls& controls, const WindowSetup& setup,
+                 Progress& progress, std::function<void(std::string)> load);
+
+    // START_WERTE: choice lists and factory values.
+    void START_WERTE();
+    // PARAMETER_LADEN: the settings file applied to the controls, then the last drawing.
+    void PARAMETER_LADEN();
+    // PARAMETER_SPEICHERN: every choice written to the settings file.
+    Status PARAMETER_SPEICHERN() const;
+
+  private:
+    WindowState& state_;
+    Controls& controls_;
+    const WindowSetup& setup_;
+    Progress& progress_;
+    std::function<void(std::string)> load_;
+};
+
+}  // namespace zrv

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QObject>
+#include <QTimer>
+
+#include "reader/host.h"
+#include "ui/controls.h"
+#include "ui/window_state.h"
+
+namespace zrv {
+
+// Timer_ANZEIGE: every 200 ms the title, counts, travel lengths, time estimates and menu
+// captions are written from the program state; the two time estimates are kept there for
+// the G-code header.
+class StatusDisplay final : public QObject {
+  public:
+    StatusDisplay(QTimer* timer, QMainWindow& window, Controls& controls, Menus& menus,
+                  WindowState& state, const WindowSetup& setup, const Clock& clock);
+
+    void start() { timer_->start(); }
+    void tick();  // Timer_ANZEIGE_Timer
+
+  private:
+    void showCaptions();
+    void showCountsAndTravel();
+    void showTimes();
+    void showDeveloperCaptions();
+    std::string number(double value) const;
+
+    QTimer* timer_;
+    QMainWindow& window_;
+    Controls& controls_;
+    Menus& menus_;
+    WindowState& state_;
+    const WindowSetup& setup_;
+    const Clock& clock_;
+};
+
+}  // namespace zrv

@@ -1,0 +1,56 @@
+#include "ui/window_progress.h"
+
+#include <QCoreApplication>
+
+#include "ui/preview_widget.h"
+#include "ui/qt_text.h"
+
+namespace zrv {
+
+WindowProgress::WindowProgress(QMainWindow& window, Controls& controls, Menus& menus,
+                               Platform& platform, PreviewRedraw& redraw, std::string messageTitle)
+    : window_(window),
+      controls_(controls),
+      menus_(menus),
+      platform_(platform),
+      redraw_(redraw),
+      messageTitle_(std::move(messageTitle)) {}
+
+void WindowProgress::addLine(std::string_view line) {
+    controls_.List1->addItem(qs(line));
+    controls_.List1->scrollToBottom();
+}
+
+void WindowProgress::clearLines() {
+    controls_.List1->clear();
+}
+
+void WindowProgress::showMessage(std::string_view text) {
+    platform_.message(text, messageTitle_);
+}
+
+void WindowProgress::processEvents() {
+    QCoreApplication::processEvents();
+}
+
+void WindowProgress::setTitle(std::string_view title) {
+    window_.setWindowTitle(qs(title));
+}
+
+void WindowProgress::setVersionCaption(std::string_view tag) {
+    menus_.MENUE_ZIRVA->setText(qs(tag));
+}
+
+void WindowProgress::setDrillTravelLabel(std::string_view text) {
+    controls_.Label_BOHRUNGEN_FAHRWEG->setText(qs(text));
+}
+
+void WindowProgress::clearPreview() {
+    controls_.Picture1->clear();
+}
+
+void WindowProgress::requestRedraw() {
+    redraw_.request();
+}
+
+}  // namespace zrv

@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QLabel>
+
+#include "ui/preview_widget.h"
+
+namespace zrv {
+namespace {
+
+PreviewScene sceneWith(std::vector<Primitive> primitives, double xMax, double yMax) {
+    PreviewScene scene;
+    scene.xMax = xMax;
+    scene.yMax = yMax;
+    scene.primitives = std::move(primitives);
+    return scene;
+}
+
+TEST(PreviewWidget, PaintsPrimitivesAtEqualScaleWithAMargin) {
+    PreviewWidget picture(nullptr);
+    picture.resize(420, 210);
+    // 100 x 50 mm in a 2:1 picture: 105 mm across, 4 pixels per millimetre.
+    picture.showScene(sceneWith({{Shape::Dot, {50, 25}, {50, 25}, 3, rgb(255, 0, 0)},
+                                 {Shape::Line, {0, 40}, {100, 40}, 2, rgb(0, 0, 255)}},
+                                100, 50));
+    EXPECT_DOUBLE_EQ(picture.toPixels({100, 50}).x(), 400.0);
+    EXPECT_DOUBLE_EQ(picture.toPixels({100, 50}).y(), 200.0);
+
+    const QImage image = picture.grab().toImage();
+    EXPECT_EQ(image.pixelColor(200, 100), QColor(255, 0, 0)) << "the hole";
+    EXPECT_EQ(image.pixelColor(200, 160), QColor(0, 0, 255)) << "the path";
+    EXPECT_EQ(image.pixelColor(300, 60), QColor(254, 249, 222)) << "the background";
+}
+
+TEST(PreviewWidget, ResizingRedrawsTheSameSceneAtTheNewSize) {
+    PreviewWidget picture(nullptr);
+    picture.resize(420, 210);
+    picture.showScene(sceneWith({{Shape::Dot, {50, 25}, {50, 25}, 3, rgb(255, 0, 0)}}, 100, 50));
+    picture.resize(210, 105);
+    const QImage image = picture.grab().toImage();
+    EXPECT_EQ(image.size(), QSize(210, 105));
+    EXPECT_EQ(image.pixelColor(100, 50), QColor(255, 0, 0));
+}
+
+TEST(PreviewWidget, ClearLeavesTheBackgroundAndKeepsTheRuler) {
+    PreviewWidget picture(nullptr);
+    picture.resize(420, 210);
+    PreviewScene scene = sceneWith({{Shape::Dot, {50, 25}, {50, 25}, 16, rgb(0, 255, 0)}}, 100, 50);
+    scene.ruler = {true, 25.4, "25,4mm"};
+    picture.showScene(scene);
+    picture.show();
+    picture.clear();
+    EXPECT_TRUE(picture.isBlank());
+    EXPECT_EQ(picture.grab().toImage().pixelColor(200, 100), QColor(254, 249, 222));
+
+    auto* ruler = picture.findChild<QWidget*>(QStringLiteral("Line_LINEAL"));
+    auto* caption = picture.findChild<QLabel*>(QStringLiteral("Label_ORIGINAL"));
+    ASSERT_NE(ruler, nullptr);
+    ASSERT_NE(caption, nullptr);
+    EXPECT_TRUE(ruler->isVisible());
+    EXPECT_EQ(ruler->x(), 0);
+    EXPECT_EQ(ruler->width(), 102);  // 25.4 mm at 4 pixels per millimetre
+    EXPECT_EQ(caption->text(), QStringLiteral("25,4mm"));
+
+    picture.showScene(sceneWith({}, 100, 50));
+    EXPECT_FALSE(ruler->isVisible());
+    EXPECT_FALSE(caption->isVisible());
+}
+
+}  // namespace
+}  // namespace zrv

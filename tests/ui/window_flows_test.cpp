@@ -1,0 +1,295 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <algorithm>
+#include <fstream>
+#include <optional>
+
+#include "job/load.h"
+#include "output/choices.h"
+#include "output/factory_values.h"
+#include "output/format_length.h"
+#include "preview/travel.h"
+#include "support/recording_host.h"
+#include "text/text_file.h"
+#include "ui/preview_redraw.h"
+#include "ui/preview_widget.h"
+#include "window_fixture.h"
+
+namespace zrv::test {
+namespace {
+
+class FlowTest : public WindowTest {
+  protected:
+    // Counts from now on how often List1 is emptied: every load does that once, at its start.
+    void countListClears() {
+        QObject::connect(find<QListWidget>("List1")->model(), &QAbstractItemModel::modelReset,
+                         window_.get(), [this] { ++listClears_; });
+    }
+    int listClears() const { return listClears_; }
+
+    int listClears_ = 0;
+};
+
+TEST_F(FlowTest, FiveRedrawRequestsGiveOneDrawingPass) {
+    open();
+    auto* picture = find<PreviewWidget>("Picture1");
+    QSignalSpy passes(&window_->redraw(), &PreviewRedraw::drawn);
+
+    auto* raster = find<QCheckBox>("Check_VIEW_RASTER");
+    for (int i = 0; i < 5; ++i) {
+        raster->click();
+        EXPECT_TRUE(picture->isBlank()) << "blank from the first request until the tick";
+    }
+    QTest::qWait(600);
+    EXPECT_EQ(passes.count(), 1);
+    EXPECT_FALSE(picture->isBlank());
+    EXPECT_EQ(text("Label_Raster"), "10mm");
+}
+
+TEST_F(FlowTest, OpeningADrawingShowsCountsTravelTimesAndScale) {
+    open();
+    const std::filesystem::path drawing = writeDrawing("klein.zrv", smallDrawingBytes());
+    openDrawing(drawing);
+
+    const std::vector<ScriptedPlatform::Call> dialogs = platform_.callsOf("openFile");
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(dialogs[0].args[0], "öffnen");
+    EXPECT_EQ(dialogs[0].args[1], (folder_ / "Dateien").string());
+    EXPECT_EQ(dialogs[0].args[2], "ZIRVA(*.zrv *.zrv7)|*.zr*|alle(*.*)|*.*");
+
+    waitForStatusTick();
+    EXPECT_EQ(text("Label_BOHRUNGEN_ANZAHL"), "3");
+    EXPECT_EQ(text("Label_LINIEN_ANZAHL"), "1");
+    EXPECT_EQ(find<QGroupBox>("Frame_Fräsungen")->title().toStdString(), "Fräsungen: 1");
+    EXPECT_EQ(text("Label_BOHRUNGEN_FAHRWEG"), "38mm");  // 12.7 + 25.4
+    EXPECT_EQ(text("Label_FRÄSUNGEN_FAHRWEG"), "51mm");  // 50.8
+    EXPECT_EQ(text("Label_FRÄSUNGEN_ZEIT"), "5min ");    // 50.8 mm at 10 mm/min
+    EXPECT_EQ(text("Label_BOHRUNGEN_ZEIT"), "0min ");    // 3 x 1.5 mm at 10 mm/min
+    EXPECT_TRUE(window_->windowTitle().endsWith(QStringLiteral("  klein.zrv")));
+    EXPECT_EQ(find<QAction>("Menue_MAßSTAB")->text().toStdString(), "(5:2,54)");
+    EXPECT_EQ(find<QAction>("MENUE_ZIRVA")->text().toStdString(), "ZIRVA40");
+
+    const ProgramState& program = window_->state().program;
+    EXPECT_NEAR(program.FAHRWEG_BOHRUNGEN, 38.1, 1e-9);
+    EXPECT_NEAR(program.FAHRWEG_FRAESUNGEN, 50.8, 1e-9);
+    EXPECT_NEAR(program.ZEIT_FRAESUNGEN, 5.08, 1e-9);
+    EXPECT_NEAR(program.ZEIT_BOHRUNGEN, 0.45, 1e-9);
+}
+
+// The window shows what the core makes of the example board on its own.
+TEST_F(FlowTest, TheExampleBoardShowsWhatTheCoreReads) {
+    const std::string example = std::string(ZRV_SOURCE_DIR) + "/examples/platine40.zrv";
+    ProgramState expected;
+    RecordingHost core;
+    DATEI_LADEN(expected, example, factoryChoices(kGermanLocale), core.host);
+    ASSERT_FALSE(expected.store.PUNKTE.empty());
+
+    open();
+    openDrawing(example);
+    waitForStatusTick();
+    const FigureStore& store = expected.store;
+    const std::pair<const char*, std::size_t> counts[] = {
+        {"Label_BOHRUNGEN_ANZAHL", store.PUNKTE.size()},
+        {"Label_LINIEN_ANZAHL", store.LINIEN.size()},
+        {"Label_RECHTECKE_ANZAHL", store.RECHTECKE.size()},
+        {"Label_POLYGONE_ANZAHL", store.POLYGONE.size()},
+        {"Label_KREISE_ANZAHL", store.KREISE.size()},
+    };
+    for (const auto& [label, count] : counts) {
+        SCOPED_TRACE(label);
+        EXPECT_EQ(text(label), std::to_string(count));
+    }
+    EXPECT_EQ(find<QGroupBox>("Frame_Fräsungen")->title().toStdString(),
+              "Fräsungen: " + std::to_string(store.FRAESUNGEN.size()));
+    EXPECT_EQ(text("Label_BOHRUNGEN_FAHRWEG"),
+              FORMAT_LAENGE(FAHRWEG_BOHRUNGEN(store.PUNKTE), kGermanLocale));
+    EXPECT_EQ(text("Label_FRÄSUNGEN_FAHRWEG"),
+              FORMAT_LAENGE(FAHRWEG_FRAESUNGEN(store.FRAESUNGEN), kGermanLocale));
+    EXPECT_TRUE(window_->windowTitle().endsWith(QStringLiteral("  platine40.zrv")));
+    EXPECT_EQ(find<QAction>("MENUE_ZIRVA")->text().toStdString(), "ZIRVA40");
+    EXPECT_EQ(window_->state().program.store.PUNKTE, store.PUNKTE) << "same order";
+}
+
+TEST_F(FlowTest, CancelledDialogOrEmptyFileLoadsNothing) {
+    open();
+    countListClears();
+    platform_.fileAnswers.push_back(std::nullopt);
+    trigger("MENUE_ZIRVA_ÖFFNEN");
+    platform_.fileAnswers.push_back(writeDrawing("leer.zrv", "").string());
+    trigger("MENUE_ZIRVA_ÖFFNEN");
+    EXPECT_EQ(platform_.callsOf("openFile").size(), 2u);
+    EXPECT_EQ(listClears(), 0);
+    EXPECT_EQ(window_->state().program.file.DATEI_NAME, "");
+}
+
+TEST_F(FlowTest, DistanceDialogAcceptsOnlyPositiveNumbers) {
+    open();
+    openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
+    countListClears();
+    struct Case {
+        const char* name;
+        std::optional<std::string> answer;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"decimal comma", "2,54", true},    {"decimal point", "2.54", true},
+        {"with unit", "2,54 mm", true},     {"zero", "0", false},
+        {"negative", "-1", false},          {"letters", "abc", false},
+        {"cancelled", std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        trigger("MENUE_MAßSTAB_1_1");
+        ASSERT_DOUBLE_EQ(window_->state().calibration.STRECKE_ORIGINAL_WERT, 1.0);
+        const int clearsBefore = listClears();
+        platform_.inputAnswers.push_back(c.answer);
+        trigger("STRECKE_ORIGINAL");
+
+        const ScriptedPlatform::Call dialog = platform_.callsOf("inputText").back();
+        EXPECT_EQ(dialog.args, (std::vector<std::string>{"z.B. 2,54 mm", "Strecke-ORIGINAL", "1"}));
+        EXPECT_DOUBLE_EQ(window_->state().calibration.STRECKE_ORIGINAL_WERT,
+                         c.accepted ? 2.54 : 1.0);
+        EXPECT_EQ(listClears() - clearsBefore, c.accepted ? 1 : 0) << "reloads";
+    }
+
+    platform_.inputAnswers.push_back("7,5");
+    trigger("STRECKE_ZIRVA");
+    EXPECT_EQ(platform_.callsOf("inputText").back().args,
+              (std::vector<std::string>{"z.B. 5,0 mm", "Strecke-ZIRVA", "1"}));
+    EXPECT_DOUBLE_EQ(window_->state().calibration.STRECKE_ZIRVA_WERT, 7.5);
+}
+
+TEST_F(FlowTest, ScaleEntriesRecalibrateAndReloadTheDrawing) {
+    open();
+    openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
+    trigger("MENUE_MAßSTAB_1_1");
+    EXPECT_NEAR(window_->state().program.store.extents.X_MAX, 100.0, 1e-4);  // 1000 units
+    trigger("MENUE_MAßSTAB_STANDARD");
+    EXPECT_NEAR(window_->state().program.store.extents.X_MAX, 50.8, 1e-4);
+    EXPECT_DOUBLE_EQ(window_->state().calibration.STRECKE_ZIRVA_WERT, 5.0);
+}
+
+TEST_F(FlowTest, StandardButtonWritesOnlyItsGroup) {
+    open();
+    find<QComboBox>("Combo_BOHRUNG_VORSCHUB_XY")->setEditText(QStringLiteral("abc"));
+    find<QPushButton>("Command_BOHRUNG_STANDARD")->click();
+    EXPECT_EQ(find<QComboBox>("Combo_BOHRUNG_VORSCHUB_XY")->currentText(), "1000");
+    EXPECT_EQ(find<QComboBox>("Combo_BOHRUNG_HÖHE")->currentText(), "1");
+    EXPECT_EQ(find<QComboBox>("Combo_BOHRUNG_TIEFE")->currentText(), "-2,1");
+    EXPECT_EQ(find<QComboBox>("Combo_FRÄSUNG_VORSCHUB_XY")->currentText(), "10");
+
+    find<QPushButton>("Command_FRÄSUNG_STANDARD")->click();
+    EXPECT_EQ(find<QComboBox>("Combo_FRÄSUNG_VORSCHUB_XY")->currentText(), "50");
+    EXPECT_EQ(find<QComboBox>("Combo_FRÄSUNG_VORSCHUB_Z_AUF")->currentText(), "1000");
+}
+
+TEST_F(FlowTest, ExportCleansTheBoxesWritesSettingsAndProgramAndShowsIt) {
+    open();
+    const std::filesystem::path drawing = writeDrawing("klein.zrv", smallDrawingBytes());
+    openDrawing(drawing);
+    find<QComboBox>("Combo_BOHRUNG_SPINDLE_SPEED")->setEditText(QStringLiteral("abc"));
+    find<QComboBox>("Combo_FRÄSUNG_HÖHE")->setEditText(QStringLiteral("1,50 mm"));
+
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    EXPECT_EQ(find<QComboBox>("Combo_BOHRUNG_SPINDLE_SPEED")->currentText(), "0");
+    EXPECT_EQ(find<QComboBox>("Combo_FRÄSUNG_HÖHE")->currentText(), "1,5");
+
+    const std::vector<std::string> settings = settingsFileLines();
+    ASSERT_EQ(settings.size(), 54u);
+    EXPECT_EQ(settings[0], drawing.string());
+    EXPECT_EQ(settings[37], "0");
+
+    const std::filesystem::path program = folder_ / "klein.nc";
+    const TextLines written = readTextFile(program);
+    ASSERT_TRUE(written.status.ok()) << written.status.error;
+    EXPECT_EQ(written.lines.back(), "M30 (Programm-Ende)");
+    EXPECT_TRUE(platform_.messages().empty());
+
+    const std::vector<ScriptedPlatform::Call> starts = platform_.callsOf("startProcess");
+    ASSERT_EQ(starts.size(), 1u);
+    EXPECT_EQ(starts[0].args,
+              (std::vector<std::string>{factoryProgramPaths().PROGRAMM_EDITOR, program.string()}));
+
+    find<QCheckBox>("Check_EXPORT_VORSCHAU")->click();
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    EXPECT_EQ(platform_.callsOf("startProcess").size(), 1u) << "no preview without the tick";
+}
+
+TEST_F(FlowTest, ExportStopsWhenTheSettingsCannotBeWritten) {
+    std::ofstream(folder_ / "blocker") << "a file where the folder should be";
+    WindowSetup blocked = setup();
+    blocked.folder.settingsFile = folder_ / "blocker" / "zrvcam.ini";
+    open(blocked);
+    openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    ASSERT_EQ(platform_.messages().size(), 1u);
+    EXPECT_EQ(platform_.messages()[0].rfind("Error: ", 0), 0u) << platform_.messages()[0];
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "klein.nc"));
+}
+
+TEST_F(FlowTest, RefusedProgramIsReportedOnceAndNotShown) {
+    open();
+    openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
+    find<QComboBox>("Combo_FRÄSUNG_VORSCHUB_XY")->setEditText(QStringLiteral("0"));
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    EXPECT_EQ(platform_.messages().size(), 1u);
+    EXPECT_TRUE(platform_.callsOf("startProcess").empty());
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "klein.nc"));
+    EXPECT_EQ(settingsFileLines().size(), 54u) << "the settings are saved before writing";
+}
+
+TEST_F(FlowTest, DeveloperModeStaysOnOnceSwitchedOn) {
+    open();
+    auto* developer = find<QMenu>("MENUE_ENTWICKLER");
+    EXPECT_FALSE(developer->menuAction()->isVisible());
+    EXPECT_FALSE(developer->menuAction()->isEnabled());
+    trigger("MENUE_ENTWICKLER_ON");
+    trigger("MENUE_ENTWICKLER_ON");
+    EXPECT_TRUE(find<QAction>("MENUE_ENTWICKLER_ON")->isChecked());
+    EXPECT_TRUE(developer->menuAction()->isVisible());
+    EXPECT_TRUE(developer->menuAction()->isEnabled());
+}
+
+// A reload clicked while a load lets pending events run waits until that load has ended.
+TEST_F(FlowTest, ReloadDuringARunningLoadRunsAfterIt) {
+    open();
+    openDrawing(writeDrawing("erste.zrv", smallDrawingBytes()));
+    const std::filesystem::path second = writeDrawing("zweite.zrv", smallDrawingBytes());
+    countListClears();
+    QTimer::singleShot(0, [this] { trigger("MENUE_REFRESH_DATEI"); });
+    platform_.fileAnswers.push_back(second.string());
+    trigger("MENUE_ZIRVA_ÖFFNEN");
+
+    EXPECT_EQ(listClears(), 2) << "the open and then the reload";
+    const std::vector<std::string> lines = listLines();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Datei öffnen..."), 1);
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "Analyse Header"), 1)
+        << "a reload inside the open would leave the open's later lines behind its own";
+    EXPECT_EQ(window_->state().program.file.DATEI_NAME, second.string());
+    EXPECT_EQ(window_->state().program.store.PUNKTE.size(), 3u);
+}
+
+TEST_F(FlowTest, PreviewShowsAHoleInItsColourWhereTheHoleIs) {
+    open();
+    openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
+    QSignalSpy passes(&window_->redraw(), &PreviewRedraw::drawn);
+    find<QCheckBox>("Check_WEG_BOHRUNGEN")->click();
+    ASSERT_TRUE(waitFor([&passes] { return passes.count() > 0; }));
+
+    auto* picture = find<PreviewWidget>("Picture1");
+    const QImage image = picture->grab().toImage();
+    const QPointF hole = picture->toPixels({25.4, 38.1});
+    EXPECT_EQ(image.pixelColor(hole.toPoint()), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(picture->toPixels({40, 25}).toPoint()), QColor(254, 249, 222));
+}
+
+}  // namespace
+}  // namespace zrv::test

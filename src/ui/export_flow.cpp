@@ -23,6 +23,11 @@ void ExportFlow::Command_EXPORT_GERBER_Click() {
 }
 
 void ExportFlow::exportProgram() {
+    // Before the start-up has applied the settings file the boxes do not hold the user's
+    // choices yet: saving them would lose them.
+    if (!state_.START_FERTIG) {
+        return;
+    }
     writeParameters(controls_, cleanParameters(readParameters(controls_), host_.locale));
     const Status saved = saveSettings_();
     if (!saved.ok()) {
@@ -30,6 +35,12 @@ void ExportFlow::exportProgram() {
         return;
     }
     redraw_.request();
+    // Without a drawing in memory the program has no name of its own: ".nc" in whatever folder
+    // is current, or an empty program over the one of the drawing read before.
+    if (state_.program.file.DATEI_INHALT.empty()) {
+        platform_.message("no Datei", messageTitle_);
+        return;
+    }
 
     const Choices choices = readChoices(controls_, state_);
     // A failure of the writer has been shown by the writer itself.

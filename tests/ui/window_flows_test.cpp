@@ -10,12 +10,14 @@
 #include <QTimer>
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <optional>
 
 #include "job/load.h"
 #include "output/choices.h"
 #include "output/factory_values.h"
 #include "output/format_length.h"
+#include "output/settings_file.h"
 #include "preview/travel.h"
 #include "support/recording_host.h"
 #include "text/text_file.h"
@@ -25,6 +27,25 @@
 
 namespace zrv::test {
 namespace {
+
+// The whole file, or nothing when there is none.
+std::string readBytes(const std::filesystem::path& path) {
+    return readFileBytes(path).bytes;
+}
+
+// The current folder, where a program without a name of its own would land, for one test.
+class InFolder {
+  public:
+    explicit InFolder(const std::filesystem::path& folder) {
+        std::filesystem::current_path(folder);
+    }
+    ~InFolder() { std::filesystem::current_path(before_); }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+  private:
+    std::filesystem::path before_ = std::filesystem::current_path();
+};
 
 class FlowTest : public WindowTest {
   protected:
@@ -221,6 +242,63 @@ TEST_F(FlowTest, ExportCleansTheBoxesWritesSettingsAndProgramAndShowsIt) {
     find<QCheckBox>("Check_EXPORT_VORSCHAU")->click();
     find<QPushButton>("Command_EXPORT_GERBER")->click();
     EXPECT_EQ(platform_.callsOf("startProcess").size(), 1u) << "no preview without the tick";
+}
+
+// Without a drawing in memory nothing is written: neither ".nc" in the current folder nor an
+// empty program over the one of the drawing that could not be read again.
+TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {
+    const InFolder inTestFolder(folder_);
+    open();
+    const std::filesystem::path drawing = writeDrawing("klein.zrv", smallDrawingBytes());
+    const std::filesystem::path program = folder_ / "klein.nc";
+    struct Case {
+        const char* name;
+        std::function<void()> arrange;
+    };
+    const Case cases[] = {
+        {"nothing opened yet", [] {}},
+        {"the drawing is gone when read again",
+         [&] {
+             openDrawing(drawing);
+             find<QPushButton>("Command_EXPORT_GERBER")->click();
+             ASSERT_TRUE(std::filesystem::exists(program));
+             std::filesystem::remove(drawing);
+             trigger("MENUE_REFRESH_DATEI");
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.arrange();
+        const std::string written = readBytes(program);
+        const std::size_t messagesBefore = platform_.messages().size();
+        const std::size_t startsBefore = platform_.callsOf("startProcess").size();
+        std::filesystem::remove(folder_ / "zrvcam.ini");
+
+        find<QPushButton>("Command_EXPORT_GERBER")->click();
+        ASSERT_EQ(platform_.messages().size(), messagesBefore + 1);
+        EXPECT_EQ(platform_.messages().back(), "no Datei");
+        EXPECT_FALSE(std::filesystem::exists(folder_ / ".nc"));
+        EXPECT_EQ(readBytes(program), written);
+        EXPECT_EQ(platform_.callsOf("startProcess").size(), startsBefore);
+        EXPECT_EQ(settingsFileLines().size(), 54u) << "the settings are saved all the same";
+    }
+}
+
+// Until the settings file has been applied the boxes hold no choice of the user's.
+TEST_F(FlowTest, ExportBeforeTheEndOfStartUpKeepsTheSettingsFile) {
+    Settings saved{"", factoryChoices(kGermanLocale)};
+    saved.choices.parameters.Combo_FRAESUNG_VORSCHUB_XY = "345";
+    ASSERT_TRUE(PARAMETER_SPEICHERN(folder_ / "zrvcam.ini", saved, kGermanLocale).ok());
+    const std::vector<std::string> before = settingsFileLines();
+
+    const InFolder inTestFolder(folder_);
+    open(setup(), false);
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    EXPECT_EQ(settingsFileLines(), before);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / ".nc"));
+    ASSERT_TRUE(waitFor([this] { return window_->state().START_FERTIG; }));
+    EXPECT_EQ(find<QComboBox>("Combo_FRÄSUNG_VORSCHUB_XY")->currentText(), "345");
+    EXPECT_TRUE(platform_.messages().empty());
 }
 
 TEST_F(FlowTest, ExportStopsWhenTheSettingsCannotBeWritten) {

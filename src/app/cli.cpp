@@ -51,13 +51,19 @@ ChoicesRead readChoices(const CliRequest& request, std::ostream& err) {
     }
     const std::string& path = *request.settingsPath;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(fileSystemPath(path), error)) {
+    if (!std::filesystem::exists(fileSystemPath(path), error)) {
         err << "Die Einstellungsdatei \"" << path << "\" gibt es nicht.\n";
         read.ok = false;
         return read;
     }
     const SettingsRead settings =
         readSettings(fileSystemPath(path), Settings{{}, read.choices}, request.locale);
+    // A file that cannot be read is no foreign file: say why instead of "Werkseinstellung".
+    if (!settings.status.ok()) {
+        err << settings.status.error << '\n';
+        read.ok = false;
+        return read;
+    }
     switch (settings.outcome) {
         case SettingsOutcome::Applied:
             break;
@@ -129,6 +135,21 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
     return finishWrite(GERBER_SCHREIBEN(state, choices, host, request.argument), progress, err);
 }
 
+bool fileWasRead(LoadOutcome outcome) {
+    return outcome != LoadOutcome::NoFile && outcome != LoadOutcome::ReadFailed;
+}
+
+// The window says nothing when a file is empty or carries a foreign tag; a script that gets
+// exit status 1 is told why.
+void reportSilentStop(LoadOutcome outcome, const DrawingFile& file, std::ostream& err) {
+    if (outcome == LoadOutcome::Empty) {
+        err << "Die Datei \"" << file.DATEI_NAME << "\" ist leer.\n";
+    } else if (outcome == LoadOutcome::ForeignTag) {
+        err << "Die Datei \"" << file.DATEI_NAME << "\" ist keine ZIRVA-Zeichnung (Kennung \""
+            << file.DATEI_VERSION << "\").\n";
+    }
+}
+
 }  // namespace
 
 int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
@@ -150,7 +171,12 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (request.command == "log") {
         printLines(out, progress.lines);
     }
+    // The dump studies the bytes of any file that was read, drawing or not, as the window's does.
+    if (request.command == "dump" && fileWasRead(loaded.outcome)) {
+        return runCommand(request, read.choices, state, host, progress, out, err);
+    }
     if (loaded.outcome != LoadOutcome::Loaded) {
+        reportSilentStop(loaded.outcome, state.file, err);
         return kNotDone;
     }
     if (request.command == "log") {

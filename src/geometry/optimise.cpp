@@ -41,7 +41,8 @@ class TitleProgress {
         const double share = static_cast<double>(done) / static_cast<double>(total_) * 100;
         host_.progress.setTitle(std::to_string(std::llround(share)) + "%");
         host_.progress.processEvents();
-        shownSecond_ = second;
+        // The second after the event passes: slow passes must not bring the next change closer.
+        shownSecond_ = std::floor(host_.clock.secondsSinceMidnight());
     }
 
   private:

@@ -92,6 +92,60 @@ TEST_F(CliExitFiles, AnOutputThatCannotBeWrittenEndsWithOne) {
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);  // said once
 }
 
+TEST_F(CliExitFiles, TheDumpWritesTheBytesOfAnyFileThatWasRead) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        const char* vertical;  // the dump file expected
+        const char* message;   // on standard error
+    };
+    const Case cases[] = {
+        {"not a drawing", "Hi", "48\r\n69\r\n", "no ZIRVA-Datei"},
+        {"foreign tag",
+         std::string("\x07"
+                     "AB",
+                     3),
+         "07\r\n41\r\n42\r\n", ""},
+        {"empty", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string drawing = write("fremd.zrv", c.bytes);
+        const test::CliRun run = test::runCliWith({"dump", drawing, "vertical"});
+        EXPECT_EQ(run.exitStatus, 0) << run.err;
+        EXPECT_TRUE(run.out.empty());
+        EXPECT_TRUE(contains(run.err, c.message)) << run.err;
+        std::ifstream file(folder.path() / "fremd_EXPORT.txt", std::ios::binary);
+        std::ostringstream dumped;
+        dumped << file.rdbuf();
+        EXPECT_EQ(dumped.str(), c.vertical);
+    }
+}
+
+TEST_F(CliExitFiles, AnEmptyFileOrAForeignTagIsExplainedOnStandardError) {
+    const test::CliRun empty = test::runCliWith({"info", write("leer.zrv", "")});
+    EXPECT_EQ(empty.exitStatus, 1);
+    EXPECT_TRUE(contains(empty.err, "leer.zrv\" ist leer.")) << empty.err;
+    const std::string tagged = write("tag.zrv",
+                                     "\x07"
+                                     "ABCDEFG");
+    const test::CliRun foreign = test::runCliWith({"list", tagged, "punkte"});
+    EXPECT_EQ(foreign.exitStatus, 1);
+    EXPECT_TRUE(contains(foreign.err, "keine ZIRVA-Zeichnung (Kennung \"ABCDEFG\")"))
+        << foreign.err;
+}
+
+TEST_F(CliExitFiles, ASettingsFileThatCannotBeReadSaysWhy) {
+    const std::string drawing = write("platine.zrv", test::platine40Bytes());
+    fs::create_directories(folder.path() / "zrvcam.ini");
+    const test::CliRun run =
+        test::runCliWith({"--settings", folder.file("zrvcam.ini"), "info", drawing});
+    EXPECT_EQ(run.exitStatus, 2);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_TRUE(contains(run.err, "Ordner")) << run.err;
+    EXPECT_FALSE(contains(run.err, "Werkseinstellung")) << run.err;
+}
+
 TEST_F(CliExitFiles, AMissingSettingsFileIsAUsageError) {
     const std::string drawing = write("platine.zrv", test::platine40Bytes());
     const test::CliRun run =

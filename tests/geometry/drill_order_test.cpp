@@ -120,8 +120,8 @@ class SteppingClock final : public Clock {
     double step_;
 };
 
-// The title follows the clock's whole seconds: with 0.5 s between readings it changes every
-// other hole, starting with 0%.
+// The title follows the clock's whole seconds, starting with 0%; after each change the clock is
+// read once more to remember its second.
 TEST(DrillOrder, TitleOncePerClockSecond) {
     test::RecordingProgress progress;
     SteppingClock clock(100.25, 0.5);
@@ -131,9 +131,41 @@ TEST(DrillOrder, TitleOncePerClockSecond) {
         holes.push_back(hole(std::to_string(k).c_str(), "0"));
     }
     BOHRUNGEN_OPTIMIEREN(holes, "1-Standard", host);
-    // readings: the start at 100.25, hole i at 100.75 + 0.5 i, the end at 105.75
-    EXPECT_EQ(progress.titles, (std::vector<std::string>{"0%", "10%", "30%", "50%", "70%", "90%"}));
-    EXPECT_EQ(progress.lines.back(), "5.500s");
+    // readings 0.5 s apart: the start at 100.25; hole 0 at 100.75 shows 0% and remembers 101.25;
+    // hole 1 at 101.75 stays; from hole 2 on each hole reads a new second and shows its share
+    EXPECT_EQ(progress.titles, (std::vector<std::string>{"0%", "20%", "30%", "40%", "50%", "60%",
+                                                         "70%", "80%", "90%"}));
+    EXPECT_EQ(progress.lines.back(), "10.000s");
+}
+
+// Event passes that take their time: the second remembered is the one after them, so a slow
+// pass cannot bring the next title change closer.
+TEST(DrillOrder, TitleSecondTakenAfterTheEventPasses) {
+    class SlowEvents final : public Progress {
+      public:
+        explicit SlowEvents(test::FixedClock& clock) : clock_(clock) {}
+        void addLine(std::string_view) override {}
+        void clearLines() override {}
+        void showMessage(std::string_view) override {}
+        void processEvents() override { clock_.seconds += 0.6; }
+        void setTitle(std::string_view title) override { titles.emplace_back(title); }
+        std::vector<std::string> titles;
+
+      private:
+        test::FixedClock& clock_;
+    };
+    test::FixedClock clock;
+    clock.seconds = 0;
+    SlowEvents progress(clock);
+    Host host{progress, clock, kCLocale};
+    std::vector<std::string> holes;
+    for (int k = 0; k < 6; ++k) {
+        holes.push_back(hole(std::to_string(k).c_str(), "0"));
+    }
+    BOHRUNGEN_OPTIMIEREN(holes, "1-Standard", host);
+    // hole 0 reads 0.6 s and shows 0%; the passes around the title end at 1.8 s, and no later
+    // hole reads another second
+    EXPECT_EQ(progress.titles, (std::vector<std::string>{"0%"}));
 }
 
 TEST(DrillOrder, ElapsedTimeAcrossMidnight) {
@@ -142,7 +174,8 @@ TEST(DrillOrder, ElapsedTimeAcrossMidnight) {
     Host host{progress, clock, kGermanLocale};
     std::vector<std::string> holes = {hole("1", "1")};
     BOHRUNGEN_OPTIMIEREN(holes, "1-Standard", host);
-    EXPECT_EQ(progress.lines.back(), "0,500s");
+    // start 86399.5; the hole and the title's second take two readings; the end reads 0.25
+    EXPECT_EQ(progress.lines.back(), "0,750s");
 }
 
 // A reload during the event passes replaces the list; the old run must not write over it.

@@ -9,11 +9,14 @@ namespace zrv {
 
 namespace {
 
-// The design size 16488 x 9528 twips and the list's margins, at 15 twips per pixel.
+// The design size 16488 x 9528 twips and the list at 120, 480 sized 16092 x 8928, at 15 twips
+// per pixel: the margins left, top, right and bottom.
 constexpr int kDesignWidth = 1099;
 constexpr int kDesignHeight = 635;
 constexpr int kListLeft = 8;
 constexpr int kListTop = 32;
+constexpr int kListRight = 18;
+constexpr int kListBottom = 8;
 
 }  // namespace
 
@@ -27,7 +30,7 @@ ReferenceWindow::ReferenceWindow(QWidget* mainWindow) : QWidget(mainWindow, Qt::
     list->setFont(QFont(QStringLiteral("MS Sans Serif")));
     list->setSortingEnabled(false);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(kListLeft, kListTop, kListLeft, kListLeft);
+    layout->setContentsMargins(kListLeft, kListTop, kListRight, kListBottom);
     layout->addWidget(list);
     list->addItems(listLines(gcodeReferenceLines()));
 }

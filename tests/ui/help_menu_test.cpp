@@ -39,6 +39,23 @@ TEST_F(HelpMenuTest, ReferenceWindowOpensOnceAndIsBuiltAnewAfterClosing) {
         << "the main window's list is not used";
 }
 
+// Twips at 15 to the pixel, rounded.
+constexpr int pixels(int twips) {
+    return (twips + 7) / 15;
+}
+
+// The design: client area 16488 x 9528 twips, the list at 120, 480 sized 16092 x 8928.
+TEST_F(HelpMenuTest, ReferenceListSitsAtItsDesignPlace) {
+    open();
+    trigger("HILFE_GERBER_PROTOKOLL");
+    ASSERT_EQ(referenceWindows().size(), 1);
+    QWidget* reference = referenceWindows().front();
+    EXPECT_EQ(reference->size(), QSize(pixels(16488), pixels(9528)));
+    const auto* list = reference->findChild<QListWidget*>(QStringLiteral("List1"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->geometry(), QRect(pixels(120), pixels(480), pixels(16092), pixels(8928)));
+}
+
 TEST_F(HelpMenuTest, TablesReplaceWhatTheListShowed) {
     open();
     trigger("Koordinaten_PUNKTE");

@@ -1,7 +1,6 @@
 // Building and writing the G-code program of a full board (30001 holes, 30001 paths), as a
 // ratio to writing the same number of bytes with a plain buffered stream.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -13,6 +12,7 @@
 #include "output/gcode_writer.h"
 #include "output/milling_export.h"
 #include "reader/figure_store.h"
+#include "support/scratch_folder.h"
 #include "text/text_file.h"
 
 namespace {
@@ -69,16 +69,6 @@ zrv::GcodeJob fullJob() {
     return job;
 }
 
-struct ScratchFolder {
-    ScratchFolder() : path(fs::temp_directory_path() / ("zrv_bench_" + std::to_string(getpid()))) {
-        fs::create_directories(path);
-    }
-    ~ScratchFolder() { fs::remove_all(path); }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-    fs::path path;
-};
-
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
@@ -91,7 +81,7 @@ void plainWrite(const fs::path& path, const std::string& bytes) {
 // The whole export (lines, Windows-1252 text, atomic write) against a plain write of as many
 // bytes; the counter "ratio" is export time over plain write time.
 void BM_GcodeExportVsPlainWrite(benchmark::State& state) {
-    const ScratchFolder folder;
+    const zrv::test::ScratchFolder folder;
     const zrv::GcodeJob job = fullJob();
     const std::string sameBytes = zrv::windowsText(zrv::gcodeProgram(job));
     double exportSeconds = 0;
@@ -99,11 +89,11 @@ void BM_GcodeExportVsPlainWrite(benchmark::State& state) {
     for (auto _ : state) {
         Clock::time_point start = Clock::now();
         const zrv::Status status = zrv::writeFileAtomically(
-            folder.path / "board.nc", zrv::windowsText(zrv::gcodeProgram(job)));
+            folder.path() / "board.nc", zrv::windowsText(zrv::gcodeProgram(job)));
         exportSeconds += secondsSince(start);
         benchmark::DoNotOptimize(status);
         start = Clock::now();
-        plainWrite(folder.path / "plain.nc", sameBytes);
+        plainWrite(folder.path() / "plain.nc", sameBytes);
         plainSeconds += secondsSince(start);
     }
     const auto runs = static_cast<double>(state.iterations());

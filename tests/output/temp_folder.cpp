@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
@@ -15,9 +17,14 @@ TempFolder::TempFolder() {
             c = '_';
         }
     }
-    path_ = std::filesystem::path(testing::TempDir()) / ("zrv_output_" + name);
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
+    // Unique, so that two checkouts running the same test at once never share a folder.
+    std::string pattern =
+        (std::filesystem::path(testing::TempDir()) / ("zrv_output_" + name + "_XXXXXX")).string();
+    if (::mkdtemp(pattern.data()) == nullptr) {
+        throw std::filesystem::filesystem_error("mkdtemp", pattern,
+                                                std::error_code(errno, std::generic_category()));
+    }
+    path_ = pattern;
 }
 
 TempFolder::~TempFolder() {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <atomic>
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <system_error>
@@ -12,11 +13,16 @@ namespace zrv::test {
 // A fresh folder for one test, removed with everything in it at the end.
 class ScratchFolder {
   public:
+    // mkdtemp, not the process id: a folder left behind by a killed run must never be reused
+    // by a later process that happens to get the same id.
     ScratchFolder() {
-        static std::atomic<int> counter{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("zrvcam-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::create_directories(path_);
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zrvcam-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw std::filesystem::filesystem_error(
+                "mkdtemp", pattern, std::error_code(errno, std::generic_category()));
+        }
+        path_ = pattern;
     }
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;

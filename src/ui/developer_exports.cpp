@@ -26,6 +26,7 @@ void DeveloperExports::MENUE_EXPORT_DATEN_FRAESUNGEN_Click() {
 
 // The dump shows the file as it is on disk now, so it is read again first.
 void DeveloperExports::dumpReloaded(DumpLayout layout) {
+    bool emptyFile = false;
     if (state_.START_FERTIG) {
         // A copy: the load replaces the name it reads from.
         const std::string name = state_.program.file.DATEI_NAME;
@@ -34,8 +35,10 @@ void DeveloperExports::dumpReloaded(DumpLayout layout) {
         if (state_.program.file.DATEI_INHALT.empty() && !loaded.message.empty()) {
             return;  // the load has said why
         }
+        // An empty drawing file is still a file: its dump is empty, not "no Datei".
+        emptyFile = loaded.outcome == LoadOutcome::Empty;
     }
-    if (!drawingRead()) {
+    if (!emptyFile && !drawingRead()) {
         return;
     }
     const WriteResult written = writeDump(state_.program.file, layout, host_);

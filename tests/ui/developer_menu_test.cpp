@@ -133,6 +133,27 @@ TEST_F(DeveloperMenuTest, DumpsReloadThenWriteAndOpenTheFileInTheEditor) {
     EXPECT_TRUE(platform_.messages().empty());
 }
 
+TEST_F(DeveloperMenuTest, AnEmptyDrawingFileGetsAnEmptyDump) {
+    open();
+    const std::filesystem::path drawing = writeDrawing("leer.zrv", smallDrawingBytes());
+    openDrawing(drawing);
+    writeDrawingFile(drawing, "");
+    const std::string dump = (folder_ / "leer_EXPORT.txt").string();
+    const std::pair<const char*, std::string> cases[] = {
+        {"MENUE_ANALYSE_DATEI", "\r\n"},
+        {"MENUE_ANALYSE_DATEI_VERTIKAL", ""},
+    };
+    for (const auto& [entry, expected] : cases) {
+        SCOPED_TRACE(entry);
+        trigger(entry);
+        const auto written = readFileBytes(dump);
+        ASSERT_TRUE(written.status.ok()) << written.status.error;
+        EXPECT_EQ(written.bytes, expected);
+        EXPECT_EQ(editorStarts().back(), dump);
+    }
+    EXPECT_TRUE(platform_.messages().empty()) << ::testing::PrintToString(platform_.messages());
+}
+
 TEST_F(DeveloperMenuTest, MillingExportWritesTheTableAndOpensIt) {
     open();
     openDrawing(writeDrawing("platine.zrv", smallDrawingBytes()));

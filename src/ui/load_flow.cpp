@@ -33,7 +33,8 @@ void LoadFlow::MENUE_REFRESH_DATEI_Click() {
     queue_.run(OperationQueue::Kind::Reload, [this] { load(state_.program.file.DATEI_NAME); });
 }
 
-void LoadFlow::load(std::string path) {
+// By value: a reload passes the very name the load replaces.
+void LoadFlow::load(std::string path) {  // NOLINT(performance-unnecessary-value-param)
     DATEI_LADEN(state_.program, path, readChoices(controls_, state_), host_);
 }
 

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "ui/export_flow.h"
 #include "ui/extra_actions.h"
@@ -94,8 +95,9 @@ void MainWindow::createFlows() {
     status_ =
         new StatusDisplay(timers_.Timer_ANZEIGE, *this, controls_, menus_, state_, setup_, clock_);
     load_ = std::make_unique<LoadFlow>(state_, controls_, platform_, *host_, queue_);
-    settings_ = std::make_unique<SettingsFlow>(state_, controls_, setup_, *progress_,
-                                               [this](std::string path) { load_->load(path); });
+    settings_ =
+        std::make_unique<SettingsFlow>(state_, controls_, setup_, *progress_,
+                                       [this](std::string path) { load_->load(std::move(path)); });
     export_ = std::make_unique<ExportFlow>(
         state_, controls_, platform_, *host_, queue_, *redraw_,
         [this] { return settings_->PARAMETER_SPEICHERN(); }, setup_.programName);

@@ -74,7 +74,7 @@ QGroupBox* coloursFrame(QWidget* parent, Controls& c) {
                             c.Check_FARBE_GRAU, c.Check_FARBE_SCHWARZ, c.Check_FARBE_ALLE}) {
         layout->addWidget(each);
     }
-    return box;
+    return box;  // NOLINT(clang-analyzer-cplusplus.NewDeleteLeaks): the box owns its layout
 }
 
 QGroupBox* figuresFrame(QWidget* parent, Controls& c) {

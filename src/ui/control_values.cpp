@@ -28,6 +28,43 @@ std::array<std::pair<QComboBox*, ParameterField>, 12> parameterBoxes(const Contr
     }};
 }
 
+// Every check box beside its value in the choices, in the settings file's order; the values
+// are const where the choices are.
+template <class SomeChoices>
+auto checkBoxes(const Controls& c, SomeChoices& choices) {
+    auto& v = choices.view;
+    auto& p = choices.prepare;
+    auto& f = choices.filter;
+    auto& e = choices.exports;
+    return std::array<std::pair<QCheckBox*, decltype(&v.Check_VIEW_RASTER)>, 25>{{
+        {c.Check_VIEW_RASTER, &v.Check_VIEW_RASTER},
+        {c.Check_VIEW_LINEAL, &v.Check_VIEW_LINEAL},
+        {c.Check_BEREICH, &v.Check_BEREICH},
+        {c.Check_NULL_PUNKT, &v.Check_NULL_PUNKT},
+        {c.Check_BUENDIG, &p.Check_BUENDIG},
+        {c.Check_SPIEGELN_HORIZONTAL, &p.Check_SPIEGELN_HORIZONTAL},
+        {c.Check_FARBE_ROT, &f.Check_FARBE_ROT},
+        {c.Check_FARBE_GRUEN, &f.Check_FARBE_GRUEN},
+        {c.Check_FARBE_BLAU, &f.Check_FARBE_BLAU},
+        {c.Check_FARBE_GRAU, &f.Check_FARBE_GRAU},
+        {c.Check_FARBE_SCHWARZ, &f.Check_FARBE_SCHWARZ},
+        {c.Check_FARBE_ALLE, &f.Check_FARBE_ALLE},
+        {c.Check_ENABLED_BOHRUNGEN, &f.Check_ENABLED_BOHRUNGEN},
+        {c.Check_ENABLED_LINIEN, &f.Check_ENABLED_LINIEN},
+        {c.Check_ENABLED_RECHTECKE, &f.Check_ENABLED_RECHTECKE},
+        {c.Check_ENABLED_POLYGONE, &f.Check_ENABLED_POLYGONE},
+        {c.Check_ENABLED_KREISE, &f.Check_ENABLED_KREISE},
+        {c.Check_VIEW_BOHRUNGEN, &v.Check_VIEW_BOHRUNGEN},
+        {c.Check_WEG_BOHRUNGEN, &v.Check_WEG_BOHRUNGEN},
+        {c.Check_VIEW_FRAESUNGEN, &v.Check_VIEW_FRAESUNGEN},
+        {c.Check_WEG_FRAESUNGEN, &v.Check_WEG_FRAESUNGEN},
+        {c.Check_EXPORT_BOHRUNG, &e.Check_EXPORT_BOHRUNG},
+        {c.Check_EXPORT_FRAESUNG, &e.Check_EXPORT_FRAESUNG},
+        {c.Check_EXPORT_VORSCHAU, &e.Check_EXPORT_VORSCHAU},
+        {c.Check_EXPORT_GRBL_INFO, &e.Check_EXPORT_GRBL_INFO},
+    }};
+}
+
 void fill(QComboBox* box, const std::vector<std::string>& items) {
     box->clear();
     for (const std::string& item : items) {
@@ -82,98 +119,37 @@ void writeParameters(Controls& controls, const Parameters& parameters) {
 
 Choices readChoices(const Controls& c, const WindowState& state) {
     Choices choices;
-    FigureFilter& f = choices.filter;
-    f.Check_ENABLED_BOHRUNGEN = checkValue(c.Check_ENABLED_BOHRUNGEN);
-    f.Check_ENABLED_LINIEN = checkValue(c.Check_ENABLED_LINIEN);
-    f.Check_ENABLED_RECHTECKE = checkValue(c.Check_ENABLED_RECHTECKE);
-    f.Check_ENABLED_POLYGONE = checkValue(c.Check_ENABLED_POLYGONE);
-    f.Check_ENABLED_KREISE = checkValue(c.Check_ENABLED_KREISE);
-    f.Check_FARBE_ROT = checkValue(c.Check_FARBE_ROT);
-    f.Check_FARBE_GRUEN = checkValue(c.Check_FARBE_GRUEN);
-    f.Check_FARBE_BLAU = checkValue(c.Check_FARBE_BLAU);
-    f.Check_FARBE_GRAU = checkValue(c.Check_FARBE_GRAU);
-    f.Check_FARBE_SCHWARZ = checkValue(c.Check_FARBE_SCHWARZ);
-    f.Check_FARBE_ALLE = checkValue(c.Check_FARBE_ALLE);
-
-    PrepareChoices& p = choices.prepare;
-    p.Check_BUENDIG = checkValue(c.Check_BUENDIG);
-    p.Check_SPIEGELN_HORIZONTAL = checkValue(c.Check_SPIEGELN_HORIZONTAL);
-    p.Combo_BOHRUNGEN_OPTIMIEREN = comboText(c.Combo_BOHRUNGEN_OPTIMIEREN);
-    p.Combo_FRAESUNGEN_OPTIMIEREN = comboText(c.Combo_FRAESUNGEN_OPTIMIEREN);
-
+    for (const auto& [box, value] : checkBoxes(c, choices)) {
+        *value = checkValue(box);
+    }
+    choices.prepare.Combo_BOHRUNGEN_OPTIMIEREN = comboText(c.Combo_BOHRUNGEN_OPTIMIEREN);
+    choices.prepare.Combo_FRAESUNGEN_OPTIMIEREN = comboText(c.Combo_FRAESUNGEN_OPTIMIEREN);
     ViewChoices& v = choices.view;
-    v.Check_VIEW_RASTER = checkValue(c.Check_VIEW_RASTER);
-    v.Check_VIEW_LINEAL = checkValue(c.Check_VIEW_LINEAL);
-    v.Check_BEREICH = checkValue(c.Check_BEREICH);
-    v.Check_NULL_PUNKT = checkValue(c.Check_NULL_PUNKT);
-    v.Check_VIEW_BOHRUNGEN = checkValue(c.Check_VIEW_BOHRUNGEN);
-    v.Check_WEG_BOHRUNGEN = checkValue(c.Check_WEG_BOHRUNGEN);
-    v.Check_VIEW_FRAESUNGEN = checkValue(c.Check_VIEW_FRAESUNGEN);
-    v.Check_WEG_FRAESUNGEN = checkValue(c.Check_WEG_FRAESUNGEN);
     v.Command_FARBE_VIEW_BOHRUNGEN = c.Command_FARBE_VIEW_BOHRUNGEN->colour();
     v.Command_FARBE_WEG_BOHRUNGEN = c.Command_FARBE_WEG_BOHRUNGEN->colour();
     v.Command_FARBE_VIEW_FRAESUNGEN = c.Command_FARBE_VIEW_FRAESUNGEN->colour();
     v.Command_FARBE_WEG_FRAESUNGEN = c.Command_FARBE_WEG_FRAESUNGEN->colour();
-
     choices.parameters = readParameters(c);
-
-    ExportChoices& e = choices.exports;
-    e.Check_EXPORT_BOHRUNG = checkValue(c.Check_EXPORT_BOHRUNG);
-    e.Check_EXPORT_FRAESUNG = checkValue(c.Check_EXPORT_FRAESUNG);
-    e.Check_EXPORT_VORSCHAU = checkValue(c.Check_EXPORT_VORSCHAU);
-    e.Check_EXPORT_GRBL_INFO = checkValue(c.Check_EXPORT_GRBL_INFO);
-
     choices.calibration = state.calibration;
     choices.paths = state.paths;
     return choices;
 }
 
+// Only a box's change raises an effect, so the boxes go first, in the settings file's order.
 void applyChoices(Controls& c, WindowState& state, const Choices& choices) {
     state.paths = choices.paths;
     state.calibration = choices.calibration;
-
-    const ViewChoices& v = choices.view;
-    const PrepareChoices& p = choices.prepare;
-    const FigureFilter& f = choices.filter;
-    const std::pair<QCheckBox*, int> checks[] = {
-        {c.Check_VIEW_RASTER, v.Check_VIEW_RASTER},
-        {c.Check_VIEW_LINEAL, v.Check_VIEW_LINEAL},
-        {c.Check_BEREICH, v.Check_BEREICH},
-        {c.Check_NULL_PUNKT, v.Check_NULL_PUNKT},
-        {c.Check_BUENDIG, p.Check_BUENDIG},
-        {c.Check_SPIEGELN_HORIZONTAL, p.Check_SPIEGELN_HORIZONTAL},
-        {c.Check_FARBE_ROT, f.Check_FARBE_ROT},
-        {c.Check_FARBE_GRUEN, f.Check_FARBE_GRUEN},
-        {c.Check_FARBE_BLAU, f.Check_FARBE_BLAU},
-        {c.Check_FARBE_GRAU, f.Check_FARBE_GRAU},
-        {c.Check_FARBE_SCHWARZ, f.Check_FARBE_SCHWARZ},
-        {c.Check_FARBE_ALLE, f.Check_FARBE_ALLE},
-        {c.Check_ENABLED_BOHRUNGEN, f.Check_ENABLED_BOHRUNGEN},
-        {c.Check_ENABLED_LINIEN, f.Check_ENABLED_LINIEN},
-        {c.Check_ENABLED_RECHTECKE, f.Check_ENABLED_RECHTECKE},
-        {c.Check_ENABLED_POLYGONE, f.Check_ENABLED_POLYGONE},
-        {c.Check_ENABLED_KREISE, f.Check_ENABLED_KREISE},
-        {c.Check_VIEW_BOHRUNGEN, v.Check_VIEW_BOHRUNGEN},
-        {c.Check_WEG_BOHRUNGEN, v.Check_WEG_BOHRUNGEN},
-    };
-    for (const auto& [box, value] : checks) {
-        setCheckValue(box, value);
+    for (const auto& [box, value] : checkBoxes(c, choices)) {
+        setCheckValue(box, *value);
     }
-    setComboText(c.Combo_BOHRUNGEN_OPTIMIEREN, p.Combo_BOHRUNGEN_OPTIMIEREN);
+    setComboText(c.Combo_BOHRUNGEN_OPTIMIEREN, choices.prepare.Combo_BOHRUNGEN_OPTIMIEREN);
+    setComboText(c.Combo_FRAESUNGEN_OPTIMIEREN, choices.prepare.Combo_FRAESUNGEN_OPTIMIEREN);
+    const ViewChoices& v = choices.view;
     c.Command_FARBE_VIEW_BOHRUNGEN->setColour(v.Command_FARBE_VIEW_BOHRUNGEN);
     c.Command_FARBE_WEG_BOHRUNGEN->setColour(v.Command_FARBE_WEG_BOHRUNGEN);
-    setCheckValue(c.Check_VIEW_FRAESUNGEN, v.Check_VIEW_FRAESUNGEN);
-    setCheckValue(c.Check_WEG_FRAESUNGEN, v.Check_WEG_FRAESUNGEN);
-    setComboText(c.Combo_FRAESUNGEN_OPTIMIEREN, p.Combo_FRAESUNGEN_OPTIMIEREN);
     c.Command_FARBE_VIEW_FRAESUNGEN->setColour(v.Command_FARBE_VIEW_FRAESUNGEN);
     c.Command_FARBE_WEG_FRAESUNGEN->setColour(v.Command_FARBE_WEG_FRAESUNGEN);
     writeParameters(c, choices.parameters);
-
-    const ExportChoices& e = choices.exports;
-    setCheckValue(c.Check_EXPORT_BOHRUNG, e.Check_EXPORT_BOHRUNG);
-    setCheckValue(c.Check_EXPORT_FRAESUNG, e.Check_EXPORT_FRAESUNG);
-    setCheckValue(c.Check_EXPORT_VORSCHAU, e.Check_EXPORT_VORSCHAU);
-    setCheckValue(c.Check_EXPORT_GRBL_INFO, e.Check_EXPORT_GRBL_INFO);
 }
 
 void fillChoiceLists(Controls& c, const ChoiceLists& lists) {

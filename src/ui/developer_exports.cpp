@@ -17,11 +17,14 @@ DeveloperExports::DeveloperExports(WindowState& state, Controls& controls, Platf
       setup_(setup) {}
 
 void DeveloperExports::dump(DumpLayout layout) {
-    queue_.run(OperationQueue::Kind::Export, [this, layout] { dumpReloaded(layout); });
+    const OperationQueue::Kind kind = layout == DumpLayout::Horizontal
+                                          ? OperationQueue::Kind::DumpHorizontal
+                                          : OperationQueue::Kind::DumpVertical;
+    queue_.run(kind, [this, layout] { dumpReloaded(layout); });
 }
 
 void DeveloperExports::MENUE_EXPORT_DATEN_FRAESUNGEN_Click() {
-    queue_.run(OperationQueue::Kind::Export, [this] { exportMilling(); });
+    queue_.run(OperationQueue::Kind::MillingExport, [this] { exportMilling(); });
 }
 
 // The dump shows the file as it is on disk now, so it is read again first.

@@ -12,7 +12,8 @@ namespace zrv {
 // never changed under it. A request of a kind that already waits is not queued twice.
 class OperationQueue {
   public:
-    enum class Kind { Start, Open, Reload, Export };
+    // One kind per request the user can make: only a repeat of the very same request waits once.
+    enum class Kind { Start, Open, Reload, Export, DumpHorizontal, DumpVertical, MillingExport };
 
     void run(Kind kind, std::function<void()> operation);
     bool busy() const { return running_; }

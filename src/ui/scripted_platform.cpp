@@ -1,5 +1,7 @@
 #include "ui/scripted_platform.h"
 
+#include <utility>
+
 namespace zrv {
 
 namespace {
@@ -20,6 +22,9 @@ std::optional<std::string> ScriptedPlatform::openFile(std::string_view title,
                                                       std::string_view folder,
                                                       std::string_view filter) {
     calls.push_back({"openFile", {std::string(title), std::string(folder), std::string(filter)}});
+    if (duringOpenFile) {
+        std::exchange(duringOpenFile, nullptr)();
+    }
     return takeAnswer(fileAnswers);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,8 @@ class ScriptedPlatform final : public Platform {
     std::deque<StartResult> startResults;  // empty: every start succeeds with a new task id
     std::deque<bool> frontResults;         // empty: the task still runs
     std::vector<Call> calls;
+    // Runs once inside the next open dialog, as clicks made while it is open would.
+    std::function<void()> duringOpenFile;
 
   private:
     std::int64_t nextTaskId_ = 1000;

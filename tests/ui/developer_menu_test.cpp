@@ -1,4 +1,5 @@
 #include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include "output/factory_values.h"
@@ -163,6 +164,25 @@ TEST_F(DeveloperMenuTest, MillingExportWritesTheTableAndOpensIt) {
     ASSERT_TRUE(written.status.ok()) << written.status.error;
     EXPECT_EQ(written.lines, Lines{"00,000\t00,000\t50,800\t00,000\t"});
     EXPECT_EQ(editorStarts(), Lines{table});
+}
+
+// The dumps and the exports are different requests: while one waits, the others are not lost.
+TEST_F(DeveloperMenuTest, OutputsAskedForDuringARunningOperationAllFollowIt) {
+    open();
+    openDrawing(writeDrawing("platine.zrv", smallDrawingBytes()));
+    platform_.calls.clear();
+    platform_.duringOpenFile = [this] {
+        find<QPushButton>("Command_EXPORT_GERBER")->click();
+        trigger("MENUE_ANALYSE_DATEI");
+        trigger("MENUE_ANALYSE_DATEI_VERTIKAL");
+        trigger("MENUE_EXPORT_DATEN_FRÄSUNGEN");
+        trigger("MENUE_ANALYSE_DATEI");
+        EXPECT_TRUE(platform_.callsOf("startProcess").empty()) << "nothing runs in the dialog";
+    };
+    trigger("MENUE_ZIRVA_ÖFFNEN");
+    const std::string dump = (folder_ / "platine_EXPORT.txt").string();
+    EXPECT_EQ(editorStarts(), (Lines{(folder_ / "platine.nc").string(), dump, dump, dump}));
+    EXPECT_TRUE(platform_.messages().empty()) << ::testing::PrintToString(platform_.messages());
 }
 
 // Without a drawing the output would be "_EXPORT.txt" in whatever folder is current.

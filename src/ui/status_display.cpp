@@ -28,6 +28,15 @@ std::string StatusDisplay::number(double value) const {
     return numberText(value, setup_.locale);
 }
 
+void StatusDisplay::start() {
+    menus_.Menue_VERSION->setText(qs(setup_.programName + "   Version: " + number(kRevision)));
+    menus_.MENUE_PROGRAMM_PARAMETER->setText(qs("Programm Paramer: " + setup_.commandLine));
+    // Files are opened and closed within one operation: the next free number is always 1. The
+    // other entries below the extents stay empty.
+    menus_.MENUE_INTERN[12]->setText(QStringLiteral("FreeFile:1"));
+    timer_->start();
+}
+
 void StatusDisplay::tick() {
     window_.setWindowTitle(
         qs(clock_.timeText() + "  " + DATEI_OHNE_PFAD(state_.program.file.DATEI_NAME)));
@@ -43,8 +52,6 @@ void StatusDisplay::showCaptions() {
         qs("STRECKE-ZIRVA: " + number(calibration.STRECKE_ZIRVA_WERT) + " mm"));
     menus_.STRECKE_ORIGINAL->setText(
         qs("STRECKE-ORIGINAL: " + number(calibration.STRECKE_ORIGINAL_WERT) + " mm"));
-    menus_.Menue_VERSION->setText(qs(setup_.programName + "   Version: " + number(kRevision)));
-    menus_.MENUE_PROGRAMM_PARAMETER->setText(qs("Programm Paramer: " + setup_.commandLine));
 
     const ProgramPaths& paths = state_.paths;
     menus_.MENUE_PROGRAMM_EDITOR->setText(qs("RROGRAMM_EDITOR: " + paths.PROGRAMM_EDITOR));
@@ -91,28 +98,10 @@ void StatusDisplay::showTimes() {
 
 void StatusDisplay::showDeveloperCaptions() {
     const Extents& extents = state_.program.store.extents;
-    const std::string captions[16] = {
-        "X-min " + number(extents.X_MIN) + "mm",
-        "Y-min " + number(extents.Y_MIN) + "mm",
-        "X-max " + number(extents.X_MAX) + "mm",
-        "y-max " + number(extents.Y_MAX) + "mm",
-        {},
-        {},
-        {},
-        {},
-        {},
-        {},
-        {},
-        {},
-        // Files are opened and closed within one operation: the next free number is always 1.
-        "FreeFile:1",
-        {},
-        {},
-        {},
-    };
-    for (std::size_t i = 0; i < menus_.MENUE_INTERN.size(); ++i) {
-        menus_.MENUE_INTERN[i]->setText(qs(captions[i]));
-    }
+    menus_.MENUE_INTERN[0]->setText(qs("X-min " + number(extents.X_MIN) + "mm"));
+    menus_.MENUE_INTERN[1]->setText(qs("Y-min " + number(extents.Y_MIN) + "mm"));
+    menus_.MENUE_INTERN[2]->setText(qs("X-max " + number(extents.X_MAX) + "mm"));
+    menus_.MENUE_INTERN[3]->setText(qs("y-max " + number(extents.Y_MAX) + "mm"));
 }
 
 }  // namespace zrv

@@ -12,13 +12,13 @@ namespace zrv {
 
 // Timer_ANZEIGE: every 200 ms the title, counts, travel lengths, time estimates and menu
 // captions are written from the program state; the two time estimates are kept there for
-// the G-code header.
+// the G-code header. Captions that cannot change within a run are written once, at the start.
 class StatusDisplay final : public QObject {
   public:
     StatusDisplay(QTimer* timer, QMainWindow& window, Controls& controls, Menus& menus,
                   WindowState& state, const WindowSetup& setup, const Clock& clock);
 
-    void start() { timer_->start(); }
+    void start();
     void tick();  // Timer_ANZEIGE_Timer
 
   private:

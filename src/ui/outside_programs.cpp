@@ -17,11 +17,6 @@ constexpr const char* kProgramFilter = "alle(*.*)|*.*|(*.exe)|*.exe";
 #endif
 constexpr const char* kTextFilter = "TXT(*.txt)|*.txt|alle(*.*)|*.*";
 
-std::string failureText(const StartResult& started, const OutsideCommand& command) {
-    return started.error.empty() ? "Programm konnte nicht gestartet werden: " + command.text
-                                 : started.error;
-}
-
 }  // namespace
 
 void startEditor(Platform& platform, std::string_view editor, std::string_view file,
@@ -29,7 +24,7 @@ void startEditor(Platform& platform, std::string_view editor, std::string_view f
     const OutsideCommand command = outsideCommand(editor, file);
     const StartResult started = platform.startProcess(command.program, command.argument);
     if (!started.ok()) {
-        platform.message(failureText(started, command), messageTitle);
+        platform.message(started.error, messageTitle);
     }
 }
 
@@ -108,7 +103,7 @@ void OutsidePrograms::MENUE_CNC_Click() {
     }
     const StartResult started = platform_.startProcess(cnc.command.program, cnc.command.argument);
     if (!started.ok()) {
-        message(failureText(started, cnc.command));
+        message(started.error);
         return;
     }
     endProgram_();

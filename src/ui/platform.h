@@ -13,7 +13,7 @@ namespace zrv {
 struct StartResult {
     std::int64_t taskId = 0;  // 0 when nothing was started
     bool notFound = false;    // the program does not exist
-    std::string error;        // German description of the failure
+    std::string error;        // German description of the failure, shown as it is
 
     bool ok() const { return taskId > 0; }
 };

@@ -4,9 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "file_bytes.h"
 #include "output/settings_file.h"
 #include "settings_values.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 #include "text/text_file.h"
 
 namespace zrv {
@@ -16,7 +17,7 @@ using test::changedSettings;
 using test::describe;
 using test::factorySettings;
 using test::readBytes;
-using test::TempFolder;
+using test::ScratchFolder;
 using test::writeBytes;
 
 std::string utf8(const std::filesystem::path& path) {
@@ -26,7 +27,7 @@ std::string utf8(const std::filesystem::path& path) {
 
 // Changed settings whose last drawing is a real file in the test folder.
 struct WithDrawing {
-    explicit WithDrawing(const TempFolder& folder)
+    explicit WithDrawing(const ScratchFolder& folder)
         : drawingFolder(folder / "Zeichnungen ä"),
           drawing(drawingFolder / "Platine Übung.zrv"),
           settings(changedSettings()) {
@@ -40,7 +41,7 @@ struct WithDrawing {
 };
 
 TEST(SettingsStart, FirstStartCreatesAnEmptyFileAndKeepsTheFactoryValues) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "zrvcam.ini";
     const Settings factory = factorySettings(kGermanLocale);
     const SettingsStart start = loadSettingsAtStart(path, factory, kGermanLocale);
@@ -60,7 +61,7 @@ TEST(SettingsStart, FirstStartCreatesAnEmptyFileAndKeepsTheFactoryValues) {
 }
 
 TEST(SettingsStart, ExistingFileIsNotTouched) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "zrvcam.ini";
     writeBytes(path, "keine Einstellungen");
     const SettingsStart start = loadSettingsAtStart(path, changedSettings(), kGermanLocale);
@@ -70,7 +71,7 @@ TEST(SettingsStart, ExistingFileIsNotTouched) {
 }
 
 TEST(SettingsStart, LastDrawingIsOpenedFromItsFolder) {
-    TempFolder folder;
+    ScratchFolder folder;
     const WithDrawing saved(folder);
     ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", saved.settings, kGermanLocale).ok());
     const SettingsStart start =
@@ -84,7 +85,7 @@ TEST(SettingsStart, LastDrawingIsOpenedFromItsFolder) {
 }
 
 TEST(SettingsStart, IncompleteFileSaysIniAndStillOpensTheDrawing) {
-    TempFolder folder;
+    ScratchFolder folder;
     const WithDrawing saved(folder);
     std::vector<std::string> lines = settingsLines(saved.settings, kGermanLocale);
     lines.erase(lines.begin() + 40);
@@ -99,7 +100,7 @@ TEST(SettingsStart, IncompleteFileSaysIniAndStillOpensTheDrawing) {
 }
 
 TEST(SettingsStart, ForeignRevisionKeepsLineOneButOpensNothing) {
-    TempFolder folder;
+    ScratchFolder folder;
     const WithDrawing saved(folder);
     std::vector<std::string> lines = settingsLines(saved.settings, kGermanLocale);
     lines[1] = " 1 ";
@@ -116,7 +117,7 @@ TEST(SettingsStart, ForeignRevisionKeepsLineOneButOpensNothing) {
 }
 
 TEST(SettingsStart, GoneOrEmptyDrawingIsForgottenSilently) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::filesystem::create_directory(folder / "ordner.zrv");
     writeBytes(folder / "leer.zrv", "");
     for (const char* name : {"fehlt.zrv", "leer.zrv", "ordner.zrv", ""}) {
@@ -136,7 +137,7 @@ TEST(SettingsStart, GoneOrEmptyDrawingIsForgottenSilently) {
 }
 
 TEST(SettingsStart, FolderWhereTheFileShouldBeGivesFactoryValuesAndAReason) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::filesystem::create_directory(folder / "zrvcam.ini");
     const Settings factory = factorySettings(kGermanLocale);
     const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory, kGermanLocale);

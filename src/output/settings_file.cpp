@@ -121,8 +121,7 @@ Status PARAMETER_SPEICHERN(const std::filesystem::path& path, const Settings& se
     return writeTextFile(path, settingsLines(settings, locale));
 }
 
-SettingsRead readSettings(const std::filesystem::path& path, const Settings& current,
-                          NumberLocale /*locale*/) {
+SettingsRead readSettings(const std::filesystem::path& path, const Settings& current) {
     SettingsRead result{SettingsOutcome::Werkseinstellung, current, {}};
     TextLines file = readTextFile(path);
     if (!file.status.ok()) {

@@ -32,10 +32,9 @@ std::optional<std::string> folderOfPath(std::string_view path) {
     return std::string(path.substr(0, separator == 0 ? 1 : separator));
 }
 
-SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Settings& current,
-                                  NumberLocale locale) {
+SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Settings& current) {
     createIfMissing(path);
-    SettingsRead read = readSettings(path, current, locale);
+    SettingsRead read = readSettings(path, current);
     SettingsStart start;
     start.outcome = read.outcome;
     start.settings = std::move(read.settings);

@@ -129,8 +129,7 @@ TEST(SettingsWrite, LineBreakInsideATextCannotShiftTheLaterLines) {
     settings.DATEI_NAME = "/tmp/a\nb\r\nc.zrv";
     settings.choices.parameters.Combo_FRAESUNG_TIEFE = "-0,1\n";
     ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", settings, kGermanLocale).ok());
-    const SettingsRead read =
-        readSettings(folder / "zrvcam.ini", factorySettings(kGermanLocale), kGermanLocale);
+    const SettingsRead read = readSettings(folder / "zrvcam.ini", factorySettings(kGermanLocale));
     EXPECT_EQ(read.outcome, SettingsOutcome::Applied);
     EXPECT_EQ(read.settings.DATEI_NAME, "/tmp/a b  c.zrv");
     EXPECT_EQ(read.settings.choices.parameters.Combo_FRAESUNG_TIEFE, "-0,1 ");
@@ -185,7 +184,7 @@ TEST(SettingsWrite, ReadOnlyFolderKeepsThePreviousFile) {
     EXPECT_EQ(readBytes(path), before);
 }
 
-// Every value survives a write and a read, in either locale, read in either locale.
+// Every value survives a write in either locale and a read over the factory values of either.
 TEST(SettingsRoundTrip, EveryChangedValueComesBack) {
     for (const NumberLocale writeLocale : {kGermanLocale, kCLocale}) {
         for (const NumberLocale readLocale : {kGermanLocale, kCLocale}) {
@@ -195,7 +194,7 @@ TEST(SettingsRoundTrip, EveryChangedValueComesBack) {
             ASSERT_TRUE(
                 PARAMETER_SPEICHERN(folder / "zrvcam.ini", changedSettings(), writeLocale).ok());
             const SettingsRead read =
-                readSettings(folder / "zrvcam.ini", factorySettings(readLocale), readLocale);
+                readSettings(folder / "zrvcam.ini", factorySettings(readLocale));
             EXPECT_EQ(read.outcome, SettingsOutcome::Applied);
             EXPECT_TRUE(read.status.ok());
             EXPECT_EQ(describe(read.settings), describe(changedSettings()));
@@ -487,7 +486,7 @@ TEST_P(SettingsReadTest, ValuesAppliedAsFarAsTheyCanBe) {
     ScratchFolder folder;
     writeBytes(folder / "zrvcam.ini", GetParam().bytes());
     const Settings current = factorySettings(kGermanLocale);
-    const SettingsRead read = readSettings(folder / "zrvcam.ini", current, kGermanLocale);
+    const SettingsRead read = readSettings(folder / "zrvcam.ini", current);
     EXPECT_EQ(read.outcome, GetParam().outcome);
     EXPECT_TRUE(read.status.ok()) << read.status.error;
     EXPECT_EQ(describe(read.settings), describe(GetParam().expected(changedSettings(), current)));
@@ -502,7 +501,7 @@ TEST(SettingsRead, NoReadableFileKeepsTheCurrentValuesAndSaysWhy) {
     for (const char* name : {"fehlt.ini", "ordner.ini"}) {
         SCOPED_TRACE(name);
         const Settings current = changedSettings();
-        const SettingsRead read = readSettings(folder / name, current, kGermanLocale);
+        const SettingsRead read = readSettings(folder / name, current);
         EXPECT_EQ(read.outcome, SettingsOutcome::Werkseinstellung);
         EXPECT_FALSE(read.status.ok());
         EXPECT_NE(read.status.error.find(name), std::string::npos) << read.status.error;
@@ -515,7 +514,7 @@ TEST(SettingsRead, ForeignRevisionIsWrittenBackWithItsLineOne) {
     ScratchFolder folder;
     const auto path = folder / "zrvcam.ini";
     writeBytes(path, changedFileWith({{2, " 1 "}}));
-    const SettingsRead read = readSettings(path, factorySettings(kGermanLocale), kGermanLocale);
+    const SettingsRead read = readSettings(path, factorySettings(kGermanLocale));
     ASSERT_EQ(read.outcome, SettingsOutcome::RevisionMismatch);
     ASSERT_TRUE(PARAMETER_SPEICHERN(path, read.settings, kGermanLocale).ok());
     Settings expected = factorySettings(kGermanLocale);

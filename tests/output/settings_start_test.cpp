@@ -44,7 +44,7 @@ TEST(SettingsStart, FirstStartCreatesAnEmptyFileAndKeepsTheFactoryValues) {
     ScratchFolder folder;
     const auto path = folder / "zrvcam.ini";
     const Settings factory = factorySettings(kGermanLocale);
-    const SettingsStart start = loadSettingsAtStart(path, factory, kGermanLocale);
+    const SettingsStart start = loadSettingsAtStart(path, factory);
     EXPECT_EQ(start.outcome, SettingsOutcome::Werkseinstellung);
     EXPECT_EQ(start.lines, std::vector<std::string>{"Werkseinstellung"});
     EXPECT_EQ(start.message, "");
@@ -64,7 +64,7 @@ TEST(SettingsStart, ExistingFileIsNotTouched) {
     ScratchFolder folder;
     const auto path = folder / "zrvcam.ini";
     writeBytes(path, "keine Einstellungen");
-    const SettingsStart start = loadSettingsAtStart(path, changedSettings(), kGermanLocale);
+    const SettingsStart start = loadSettingsAtStart(path, changedSettings());
     EXPECT_EQ(start.lines, std::vector<std::string>{"Werkseinstellung"});
     EXPECT_EQ(describe(start.settings), describe(changedSettings()));
     EXPECT_EQ(readBytes(path), "keine Einstellungen");
@@ -75,7 +75,7 @@ TEST(SettingsStart, LastDrawingIsOpenedFromItsFolder) {
     const WithDrawing saved(folder);
     ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", saved.settings, kGermanLocale).ok());
     const SettingsStart start =
-        loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kGermanLocale), kGermanLocale);
+        loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kGermanLocale));
     EXPECT_EQ(start.outcome, SettingsOutcome::Applied);
     EXPECT_TRUE(start.lines.empty());
     EXPECT_EQ(start.message, "");
@@ -91,7 +91,7 @@ TEST(SettingsStart, IncompleteFileSaysIniAndStillOpensTheDrawing) {
     lines.erase(lines.begin() + 40);
     writeBytes(folder / "zrvcam.ini", windowsText(lines));
     const SettingsStart start =
-        loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kGermanLocale), kGermanLocale);
+        loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kGermanLocale));
     EXPECT_EQ(start.outcome, SettingsOutcome::Incomplete);
     EXPECT_EQ(start.message, "ini ?");
     EXPECT_TRUE(start.lines.empty());
@@ -106,7 +106,7 @@ TEST(SettingsStart, ForeignRevisionKeepsLineOneButOpensNothing) {
     lines[1] = " 1 ";
     writeBytes(folder / "zrvcam.ini", windowsText(lines));
     const Settings factory = factorySettings(kGermanLocale);
-    const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory, kGermanLocale);
+    const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory);
     EXPECT_EQ(start.outcome, SettingsOutcome::RevisionMismatch);
     EXPECT_EQ(start.lines, std::vector<std::string>{"Werkseinstellung"});
     EXPECT_FALSE(start.openDrawing);
@@ -126,7 +126,7 @@ TEST(SettingsStart, GoneOrEmptyDrawingIsForgottenSilently) {
         saved.DATEI_NAME = *name == '\0' ? "" : utf8(folder / name);
         ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", saved, kCLocale).ok());
         const SettingsStart start =
-            loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kCLocale), kCLocale);
+            loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kCLocale));
         EXPECT_EQ(start.outcome, SettingsOutcome::Applied);
         EXPECT_TRUE(start.lines.empty());
         EXPECT_FALSE(start.openDrawing);
@@ -140,7 +140,7 @@ TEST(SettingsStart, FolderWhereTheFileShouldBeGivesFactoryValuesAndAReason) {
     ScratchFolder folder;
     std::filesystem::create_directory(folder / "zrvcam.ini");
     const Settings factory = factorySettings(kGermanLocale);
-    const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory, kGermanLocale);
+    const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory);
     EXPECT_EQ(start.outcome, SettingsOutcome::Werkseinstellung);
     ASSERT_EQ(start.lines.size(), 2u);
     EXPECT_NE(start.lines[0].find("zrvcam.ini"), std::string::npos) << start.lines[0];

@@ -1,4 +1,5 @@
 #include <fstream>
+#include <system_error>
 
 #include "output/settings_file.h"
 #include "reader/file_names.h"
@@ -13,6 +14,16 @@ void createIfMissing(const std::filesystem::path& path) {
 
 }  // namespace
 
+bool holdsBytes(std::string_view path) {
+    std::error_code error;
+    const std::filesystem::path file = fileSystemPath(path);
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return false;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    return !error && size > 0;
+}
+
 std::optional<std::string> folderOfPath(std::string_view path) {
     const std::size_t separator = path.find_last_of("\\/");
     if (separator == std::string_view::npos) {
@@ -21,10 +32,9 @@ std::optional<std::string> folderOfPath(std::string_view path) {
     return std::string(path.substr(0, separator == 0 ? 1 : separator));
 }
 
-SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Settings& current,
-                                  NumberLocale locale) {
+SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Settings& current) {
     createIfMissing(path);
-    SettingsRead read = readSettings(path, current, locale);
+    SettingsRead read = readSettings(path, current);
     SettingsStart start;
     start.outcome = read.outcome;
     start.settings = std::move(read.settings);

@@ -18,9 +18,6 @@ std::optional<std::string> dateiBasis(std::string_view path);
 // A UTF-8 path text as a path of the file system.
 std::filesystem::path fileSystemPath(std::string_view utf8);
 
-// A regular file with a length above 0 bytes at a UTF-8 path.
-bool holdsBytes(std::string_view utf8);
-
 // The number of characters of a UTF-8 text.
 std::size_t characterCount(std::string_view utf8);
 

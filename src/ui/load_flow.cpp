@@ -1,8 +1,9 @@
 #include "ui/load_flow.h"
 
 #include "job/load.h"
-#include "reader/file_names.h"
+#include "output/settings_file.h"
 #include "ui/control_values.h"
+#include "ui/file_facts.h"
 
 namespace zrv {
 

@@ -1,12 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 
 #include "reader/file_names.h"
-#include "support/scratch_folder.h"
 
 namespace zrv {
 namespace {
@@ -49,28 +46,6 @@ TEST(FileNames, ShortPathsHaveNoFileNameCountedInCharacters) {
     EXPECT_EQ(DATEI_OHNE_PFAD("äöüß"), "");  // four characters, eight bytes
     EXPECT_EQ(DATEI_OHNE_PFAD("äöüßx"), "äöüßx");
     EXPECT_EQ(characterCount("äöüß"), 4u);
-}
-
-// Only a file with content counts: the open dialog and the last drawing at the start skip
-// the rest without reading.
-TEST(FileNames, HoldsBytesOnlyForARegularFileWithContent) {
-    const test::ScratchFolder scratch;
-    std::ofstream(scratch.path() / "leer.zrv");
-    std::ofstream(scratch.path() / "ein Byte.zrv") << 'x';
-    std::ofstream(fileSystemPath(scratch.file("äöü.zrv"))) << "ZIRVA";
-    std::filesystem::create_directory(scratch.path() / "ordner.zrv");
-    const struct {
-        const char* name;
-        bool holds;
-    } cases[] = {
-        {"leer.zrv", false},   {"ein Byte.zrv", true}, {"äöü.zrv", true},
-        {"ordner.zrv", false}, {"fehlt.zrv", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(holdsBytes(scratch.file(c.name)), c.holds);
-    }
-    EXPECT_FALSE(holdsBytes(""));
 }
 
 }  // namespace

@@ -6,11 +6,12 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "output/file_bytes.h"
 #include "output/gcode_examples.h"
 #include "output/gcode_reading.h"
-#include "output/temp_folder.h"
 #include "reader/entry_text.h"
 #include "support/recording_host.h"
+#include "support/scratch_folder.h"
 #include "text/windows1252.h"
 
 namespace zrv {
@@ -70,7 +71,7 @@ class ExportTest : public testing::Test {
         return result;
     }
 
-    test::TempFolder folder_;
+    test::ScratchFolder folder_;
     const fs::path& dir_ = folder_.path();
     ProgramState state_;
 };

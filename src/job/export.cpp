@@ -84,19 +84,28 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     return {Status::success(), std::move(path)};
 }
 
-WriteResult exportMillingData(const ProgramState& state, Host& host) {
-    std::string path = state.file.DATEI_BASIS + "_EXPORT.txt";
+std::string exportTextPath(const DrawingFile& file) {
+    return file.DATEI_BASIS + "_EXPORT.txt";
+}
+
+WriteResult writeTextExport(const DrawingFile& file, Host& host,
+                            const std::function<std::string()>& makeText) {
+    std::string path = exportTextPath(file);
     host.progress.addLine("");
     host.progress.addLine("Export als Text-Datei... wait");
     host.progress.processEvents();
-    const std::vector<std::string> lines = millingExportLines(state.store.FRAESUNGEN, host.locale);
-    if (Status status = writeFileAtomically(fileSystemPath(path), windowsText(lines));
-        !status.ok()) {
+    if (Status status = writeFileAtomically(fileSystemPath(path), makeText()); !status.ok()) {
         return failed(host, std::move(status.error), std::move(path));
     }
     host.progress.addLine(path);
     host.progress.addLine("ok");
     return {Status::success(), std::move(path)};
+}
+
+WriteResult exportMillingData(const ProgramState& state, Host& host) {
+    return writeTextExport(state.file, host, [&] {
+        return windowsText(millingExportLines(state.store.FRAESUNGEN, host.locale));
+    });
 }
 
 }  // namespace zrv

@@ -56,9 +56,9 @@ TEST(Dump, AnEmptyDrawingGivesOneEmptyLineOrNoLine) {
     const DrawingFile file = drawing(folder, "");
     test::RecordingHost recorder;
     EXPECT_TRUE(writeDump(file, DumpLayout::Horizontal, recorder.host).status.ok());
-    EXPECT_EQ(readBack(dumpPath(file)), "\r\n");
+    EXPECT_EQ(readBack(exportTextPath(file)), "\r\n");
     EXPECT_TRUE(writeDump(file, DumpLayout::Vertical, recorder.host).status.ok());
-    EXPECT_EQ(readBack(dumpPath(file)), "");
+    EXPECT_EQ(readBack(exportTextPath(file)), "");
     EXPECT_TRUE(recorder.progress.titles.empty());
 }
 
@@ -67,7 +67,7 @@ TEST(Dump, TheLoadedExampleDumpsItsBytesInFileOrder) {
     const DrawingFile file = drawing(folder, test::platine40Bytes());
     test::RecordingHost recorder;
     ASSERT_TRUE(writeDump(file, DumpLayout::Vertical, recorder.host).status.ok());
-    std::istringstream text(readBack(dumpPath(file)));
+    std::istringstream text(readBack(exportTextPath(file)));
     std::string line;
     std::string bytes;
     while (std::getline(text, line)) {

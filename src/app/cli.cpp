@@ -26,13 +26,9 @@ class CliProgress final : public Progress {
 
     void addLine(std::string_view line) override { lines.emplace_back(line); }
     void clearLines() override { lines.clear(); }
-    void showMessage(std::string_view text) override {
-        err_ << text << '\n';
-        lastMessage = text;
-    }
+    void showMessage(std::string_view text) override { err_ << text << '\n'; }
 
     std::vector<std::string> lines;
-    std::string lastMessage;
 
   private:
     std::ostream& err_;
@@ -99,19 +95,13 @@ void printLines(std::ostream& out, const std::vector<std::string>& lines) {
     }
 }
 
-// An output step's result: its message unless the core has shown it already.
-int finishWrite(const WriteResult& result, const CliProgress& progress, std::ostream& err) {
-    if (result.status.ok()) {
-        return kSuccess;
-    }
-    if (result.status.error != progress.lastMessage) {
-        err << result.status.error << '\n';
-    }
-    return kNotDone;
+// The core has shown a failed write's message already (on standard error).
+int exitStatus(const WriteResult& result) {
+    return result.status.ok() ? kSuccess : kNotDone;
 }
 
 int runCommand(const CliRequest& request, Choices& choices, ProgramState& state, Host& host,
-               const CliProgress& progress, std::ostream& out, std::ostream& err) {
+               std::ostream& out) {
     const std::string& command = request.command;
     if (command == "list") {
         printLines(out, namedList(state.store, request.argument));
@@ -125,14 +115,14 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
     if (command == "dump") {
         const DumpLayout layout =
             request.argument == "vertical" ? DumpLayout::Vertical : DumpLayout::Horizontal;
-        return finishWrite(writeDump(state.file, layout, host), progress, err);
+        return exitStatus(writeDump(state.file, layout, host));
     }
     if (command == "export") {
-        return finishWrite(exportMillingData(state, host), progress, err);
+        return exitStatus(exportMillingData(state, host));
     }
     choices.parameters = cleanParameters(choices.parameters, request.locale);
     computeTravelAndTime(state, choices.parameters);
-    return finishWrite(GERBER_SCHREIBEN(state, choices, host, request.argument), progress, err);
+    return exitStatus(GERBER_SCHREIBEN(state, choices, host, request.argument));
 }
 
 bool fileWasRead(LoadOutcome outcome) {
@@ -173,7 +163,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     }
     // The dump studies the bytes of any file that was read, drawing or not, as the window's does.
     if (request.command == "dump" && fileWasRead(loaded.outcome)) {
-        return runCommand(request, read.choices, state, host, progress, out, err);
+        return runCommand(request, read.choices, state, host, out);
     }
     if (loaded.outcome != LoadOutcome::Loaded) {
         reportSilentStop(loaded.outcome, state.file, err);
@@ -182,7 +172,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (request.command == "log") {
         return kSuccess;
     }
-    return runCommand(request, read.choices, state, host, progress, out, err);
+    return runCommand(request, read.choices, state, host, out);
 }
 
 }  // namespace zrv

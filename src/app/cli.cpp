@@ -76,19 +76,6 @@ ChoicesRead readChoices(const CliRequest& request, std::ostream& err) {
     return read;
 }
 
-const std::vector<std::string>& namedList(const FigureStore& store, std::string_view kind) {
-    constexpr std::pair<std::string_view, FigureList> kKinds[] = {
-        {"punkte", FigureList::Punkte},       {"linien", FigureList::Linien},
-        {"rechtecke", FigureList::Rechtecke}, {"polygone", FigureList::Polygone},
-        {"kreise", FigureList::Kreise},       {"fraesungen", FigureList::Fraesungen}};
-    for (const auto& [name, list] : kKinds) {
-        if (name == kind) {
-            return figureList(store, list);
-        }
-    }
-    return store.FRAESUNGEN;
-}
-
 void printLines(std::ostream& out, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         out << line << '\n';
@@ -104,7 +91,8 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
                std::ostream& out) {
     const std::string& command = request.command;
     if (command == "list") {
-        printLines(out, namedList(state.store, request.argument));
+        // The arguments were checked: the word names a list.
+        printLines(out, figureList(state.store, cliList(request.argument).value()));
         return kSuccess;
     }
     if (command == "info") {

@@ -18,10 +18,10 @@
 #include "job/load.h"
 #include "load_helper.h"
 #include "output/settings_file.h"
-#include "output/temp_folder.h"
 #include "support/case_name.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 
@@ -159,7 +159,7 @@ std::map<std::string, std::string> contents(const fs::path& folder) {
     std::map<std::string, std::string> all;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         const std::string name = fs::relative(entry.path(), folder).string();
-        all[name] = entry.is_directory() ? "/" : test::readBytes(entry.path());
+        all[name] = entry.is_directory() ? "/" : test::fileBytes(entry.path());
     }
     return all;
 }

@@ -43,6 +43,20 @@ class FixedClock final : public Clock {
     std::string time = "08:00:00";
 };
 
+// A clock that moves on by a fixed step at every reading, starting with `start`, and begins the
+// day anew after midnight.
+class SteppingClock final : public Clock {
+  public:
+    SteppingClock(double start, double step) : next_(start), step_(step) {}
+    double secondsSinceMidnight() const override;
+    std::string dateText() const override { return {}; }
+    std::string timeText() const override { return {}; }
+
+  private:
+    mutable double next_;
+    double step_;
+};
+
 // A recording progress and a fixed clock bundled as the host of the core.
 struct RecordingHost {
     explicit RecordingHost(NumberLocale locale = kGermanLocale) : host{progress, clock, locale} {}

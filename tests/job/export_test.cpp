@@ -169,26 +169,13 @@ TEST_F(ExportTest, ExampleBoardsDrillEveryHoleOnceAndCutOnlyAlongThePaths) {
 }
 
 // Pending window events run before writing; one of them may reload the drawing.
-class ReloadingProgress final : public Progress {
-  public:
-    explicit ReloadingProgress(ProgramState& state) : state_(state) {}
-    void addLine(std::string_view) override {}
-    void clearLines() override {}
-    void showMessage(std::string_view) override {}
-    void processEvents() override {
+TEST_F(ExportTest, StoreReloadedByPendingEventsIsWhatIsWritten) {
+    test::RecordingHost recording(kCLocale);
+    recording.progress.onEvents = [this] {
         state_.store.PUNKTE.assign(50, " X=0007.000 Y=0008.000");
         state_.store.FRAESUNGEN.clear();
-    }
-
-  private:
-    ProgramState& state_;
-};
-
-TEST_F(ExportTest, StoreReloadedByPendingEventsIsWhatIsWritten) {
-    ReloadingProgress progress(state_);
-    test::FixedClock clock;
-    Host host{progress, clock, kCLocale};
-    ASSERT_TRUE(GERBER_SCHREIBEN(state_, choices(kCLocale), host).status.ok());
+    };
+    ASSERT_TRUE(GERBER_SCHREIBEN(state_, choices(kCLocale), recording.host).status.ok());
     const std::vector<std::string> lines = fileLines(dir_ / "board.nc");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "G01 F500X7.00 Y8.00 (Next)"), 50);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "(Fräsung-Anzahl:  1)"), 0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,12 @@ class RecordingProgress final : public Progress {
     void addLine(std::string_view line) override;
     void clearLines() override;
     void showMessage(std::string_view text) override;
-    void processEvents() override { ++eventPasses; }
+    void processEvents() override {
+        ++eventPasses;
+        if (onEvents) {
+            onEvents();
+        }
+    }
     void setTitle(std::string_view title) override { titles.emplace_back(title); }
     void setVersionCaption(std::string_view tag) override { versionCaption = tag; }
     void setDrillTravelLabel(std::string_view text) override { drillTravelLabel = text; }
@@ -29,6 +35,7 @@ class RecordingProgress final : public Progress {
     int previewClears = 0;
     int redrawRequests = 0;
     int lineClears = 0;
+    std::function<void()> onEvents;  // what a pending window event does, if anything
 };
 
 // A clock that stands still unless a test moves it.

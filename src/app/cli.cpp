@@ -52,8 +52,7 @@ ChoicesRead readChoices(const CliRequest& request, std::ostream& err) {
         read.ok = false;
         return read;
     }
-    const SettingsRead settings =
-        readSettings(fileSystemPath(path), Settings{{}, read.choices}, request.locale);
+    const SettingsRead settings = readSettings(fileSystemPath(path), Settings{{}, read.choices});
     // A file that cannot be read is no foreign file: say why instead of "Werkseinstellung".
     if (!settings.status.ok()) {
         err << settings.status.error << '\n';

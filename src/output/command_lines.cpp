@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "reader/file_names.h"
+
 namespace zrv {
 namespace {
 
@@ -17,12 +19,9 @@ bool sameLetter(char a, char b) {
 
 // Position of the first (or last) ".zrv" in any letter case, npos when there is none.
 std::size_t findZrv(std::string_view text, bool last) {
-    if (last) {
-        auto found = std::find_end(text.begin(), text.end(), kZrv.begin(), kZrv.end(), sameLetter);
-        return found == text.end() ? std::string_view::npos
-                                   : static_cast<std::size_t>(found - text.begin());
-    }
-    auto found = std::search(text.begin(), text.end(), kZrv.begin(), kZrv.end(), sameLetter);
+    const auto found =
+        last ? std::find_end(text.begin(), text.end(), kZrv.begin(), kZrv.end(), sameLetter)
+             : std::search(text.begin(), text.end(), kZrv.begin(), kZrv.end(), sameLetter);
     return found == text.end() ? std::string_view::npos
                                : static_cast<std::size_t>(found - text.begin());
 }
@@ -33,12 +32,6 @@ std::string ncName(std::string_view text, std::size_t dot) {
         return "nc";
     }
     return std::string(text.substr(0, dot + 1)) + "nc";
-}
-
-std::size_t characterCount(std::string_view utf8) {
-    return static_cast<std::size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "output/factory_values.h"
 
 #include <array>
+#include <span>
 #include <string_view>
 
 #include "text/number_format.h"
@@ -53,9 +54,7 @@ constexpr std::array<BoxValue, 6> kMillingStandard = {{
     {&P::Combo_FRAESUNG_TIEFE, -0.1},
 }};
 
-template <std::size_t N>
-void writeBoxes(Parameters& parameters, const std::array<BoxValue, N>& values,
-                NumberLocale locale) {
+void writeBoxes(Parameters& parameters, std::span<const BoxValue> values, NumberLocale locale) {
     for (const BoxValue& entry : values) {
         parameters.*entry.box = numberText(entry.value, locale);
     }

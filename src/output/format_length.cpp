@@ -6,17 +6,16 @@ namespace zrv {
 
 std::string FORMAT_LAENGE(double millimetres, NumberLocale locale) {
     const double x = millimetres;
-    std::string text = formatPattern(x / 1000, "#,##0", locale) + "m";
-    if (x <= 1000) {
-        text = formatPattern(x / 10, "#,##0", locale) + "cm";
+    if (x <= 10) {
+        return formatPattern(x, "#,##0.0##", locale) + "mm";
     }
     if (x <= 100) {
-        text = formatPattern(x, "#,##0", locale) + "mm";
+        return formatPattern(x, "#,##0", locale) + "mm";
     }
-    if (x <= 10) {
-        text = formatPattern(x, "#,##0.0##", locale) + "mm";
+    if (x <= 1000) {
+        return formatPattern(x / 10, "#,##0", locale) + "cm";
     }
-    return text;
+    return formatPattern(x / 1000, "#,##0", locale) + "m";
 }
 
 }  // namespace zrv

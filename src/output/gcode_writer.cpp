@@ -99,10 +99,11 @@ void writeSectionStart(GcodeLines& out, std::string_view title) {
     out.WERKZEUG_WECHSEL();
 }
 
-std::string numberComment(std::string_view name, std::size_t i, std::size_t count,
+// `last` is the same on every entry of a section, so the caller formats it once.
+std::string numberComment(std::string_view name, std::size_t i, std::string_view last,
                           NumberLocale locale) {
     return "(========== " + std::string(name) + "-NR:" + countText(i, locale) + " / " +
-           countText(count - 1, locale) + " ==========)";
+           std::string(last) + " ==========)";
 }
 
 void writeDrilling(GcodeLines& out, const GcodeJob& job) {
@@ -112,8 +113,9 @@ void writeDrilling(GcodeLines& out, const GcodeJob& job) {
     out.NULL_MARKIEREN();
     out.BOHRER_AUF();
     const std::size_t count = job.PUNKTE.size();
+    const std::string last = countText(count - 1, job.locale);
     for (std::size_t i = 0; i < count; ++i) {
-        out.ZEILE_SCHREIBEN(numberComment("Bohrung", i, count, job.locale));
+        out.ZEILE_SCHREIBEN(numberComment("Bohrung", i, last, job.locale));
         const Point hole = readPoint(job.PUNKTE[i]);
         out.BOHRUNG_ANFAHREN(hole.x, hole.y);
         out.BOHRER_AB();
@@ -144,8 +146,9 @@ void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& val
     out.NULL_MARKIEREN();
     out.FRAESER_AUF();
     const std::size_t count = job.FRAESUNGEN.size();
+    const std::string last = countText(count - 1, job.locale);
     for (std::size_t i = 0; i < count; ++i) {
-        out.ZEILE_SCHREIBEN(numberComment("Fräsung", i, count, job.locale));
+        out.ZEILE_SCHREIBEN(numberComment("Fräsung", i, last, job.locale));
         writePath(out, job.FRAESUNGEN[i], values.millFeedXy);
     }
 }

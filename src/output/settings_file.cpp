@@ -75,27 +75,24 @@ class LineReader {
             }
         }
     }
-    void check(int& target, std::string_view /*label*/ = {}) {
-        if (const std::string* line = next()) {
-            const double value = std::round(leadingNumber(*line));
-            if (value == 0 || value == 1 || value == 2) {
-                target = static_cast<int>(value);
-            }
-        }
-    }
-    void colour(Colour& target) {
-        if (const std::string* line = next()) {
-            const double value = std::round(leadingNumber(*line));
-            if (value >= 0 && value <= 0xFFFFFF) {
-                target = static_cast<Colour>(value);
-            }
-        }
-    }
+    void check(int& target, std::string_view /*label*/ = {}) { wholeNumber(target, 2); }
+    void colour(Colour& target) { wholeNumber(target, 0xFFFFFF); }
     void end() {}
 
     bool foreignRevision() const { return foreignRevision_; }
 
   private:
+    // The rounded leading number, taken only when it lies from 0 to `highest`.
+    template <class T>
+    void wholeNumber(T& target, double highest) {
+        if (const std::string* line = next()) {
+            const double value = std::round(leadingNumber(*line));
+            if (value >= 0 && value <= highest) {
+                target = static_cast<T>(value);
+            }
+        }
+    }
+
     const std::string* next() {
         if (foreignRevision_ || position_ >= values_.size()) {
             return nullptr;
@@ -121,8 +118,7 @@ Status PARAMETER_SPEICHERN(const std::filesystem::path& path, const Settings& se
     return writeTextFile(path, settingsLines(settings, locale));
 }
 
-SettingsRead readSettings(const std::filesystem::path& path, const Settings& current,
-                          NumberLocale /*locale*/) {
+SettingsRead readSettings(const std::filesystem::path& path, const Settings& current) {
     SettingsRead result{SettingsOutcome::Werkseinstellung, current, {}};
     TextLines file = readTextFile(path);
     if (!file.status.ok()) {

@@ -46,8 +46,7 @@ struct SettingsRead {
 // a value that cannot be applied keeps the current one: a check box value that is not 0, 1 or
 // 2, a colour outside 0 to 0xFFFFFF, a distance that is not a number greater than 0. The end
 // mark is never taken as a value. Never creates or changes the file.
-SettingsRead readSettings(const std::filesystem::path& path, const Settings& current,
-                          NumberLocale locale);
+SettingsRead readSettings(const std::filesystem::path& path, const Settings& current);
 
 // What the start-up has to do after the settings file was read.
 struct SettingsStart {
@@ -62,11 +61,13 @@ struct SettingsStart {
 // PARAMETER_LADEN without the final load of the drawing: creates a missing settings file
 // empty (silently skipped when that fails), reads it over `current`, forgets a last drawing
 // that is missing or empty and takes the dialog folder from it.
-SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Settings& current,
-                                  NumberLocale locale);
+SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Settings& current);
 
 // The folder part of a path: the text before its last "\" or "/" (a path in the root keeps
 // that separator); nothing when the path has neither.
 std::optional<std::string> folderOfPath(std::string_view path);
+
+// A regular file with a length above 0 bytes; the path as the program's UTF-8 text.
+bool holdsBytes(std::string_view path);
 
 }  // namespace zrv

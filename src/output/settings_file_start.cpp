@@ -2,29 +2,10 @@
 #include <system_error>
 
 #include "output/settings_file.h"
+#include "reader/file_names.h"
 
 namespace zrv {
 namespace {
-
-// The program keeps paths as UTF-8 texts; the file system wants them as paths.
-std::filesystem::path pathFromUtf8(std::string_view text) {
-    std::u8string utf8;
-    utf8.reserve(text.size());
-    for (const char c : text) {
-        utf8.push_back(static_cast<char8_t>(c));
-    }
-    return std::filesystem::path(utf8);
-}
-
-bool isFileWithContent(std::string_view path) {
-    std::error_code error;
-    const std::filesystem::path file = pathFromUtf8(path);
-    if (!std::filesystem::is_regular_file(file, error)) {
-        return false;
-    }
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    return !error && size > 0;
-}
 
 // Opening for appending leaves an existing file as it is; a failure is no error here.
 void createIfMissing(const std::filesystem::path& path) {
@@ -32,6 +13,16 @@ void createIfMissing(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+bool holdsBytes(std::string_view path) {
+    std::error_code error;
+    const std::filesystem::path file = fileSystemPath(path);
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return false;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    return !error && size > 0;
+}
 
 std::optional<std::string> folderOfPath(std::string_view path) {
     const std::size_t separator = path.find_last_of("\\/");
@@ -41,10 +32,9 @@ std::optional<std::string> folderOfPath(std::string_view path) {
     return std::string(path.substr(0, separator == 0 ? 1 : separator));
 }
 
-SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Settings& current,
-                                  NumberLocale locale) {
+SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Settings& current) {
     createIfMissing(path);
-    SettingsRead read = readSettings(path, current, locale);
+    SettingsRead read = readSettings(path, current);
     SettingsStart start;
     start.outcome = read.outcome;
     start.settings = std::move(read.settings);
@@ -59,7 +49,7 @@ SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Setti
     if (read.outcome == SettingsOutcome::Incomplete) {
         start.message = "ini ?";
     }
-    if (!isFileWithContent(start.settings.DATEI_NAME)) {
+    if (!holdsBytes(start.settings.DATEI_NAME)) {
         start.settings.DATEI_NAME.clear();
         return start;
     }

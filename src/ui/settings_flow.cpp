@@ -29,8 +29,7 @@ void SettingsFlow::START_WERTE() {
 
 void SettingsFlow::PARAMETER_LADEN() {
     const Settings current{state_.program.file.DATEI_NAME, readChoices(controls_, state_)};
-    const SettingsStart start =
-        loadSettingsAtStart(setup_.folder.settingsFile, current, setup_.locale);
+    const SettingsStart start = loadSettingsAtStart(setup_.folder.settingsFile, current);
     for (const std::string& line : start.lines) {
         progress_.addLine(line);
     }

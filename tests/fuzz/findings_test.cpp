@@ -33,7 +33,7 @@ TEST(Findings, CalibrationKeepsItsValueThroughTheSettingsFile) {
         EXPECT_EQ(lines[8], c.germanLine);
         const std::filesystem::path path = folder.path() / "zrvcam.ini";
         ASSERT_TRUE(PARAMETER_SPEICHERN(path, settings, kGermanLocale).ok());
-        const SettingsRead read = readSettings(path, Settings{}, kGermanLocale);
+        const SettingsRead read = readSettings(path, Settings{});
         ASSERT_EQ(read.outcome, SettingsOutcome::Applied);
         EXPECT_NEAR(read.settings.choices.calibration.STRECKE_ZIRVA_WERT, c.value, c.value * 1e-14);
         EXPECT_NEAR(read.settings.choices.calibration.STRECKE_ORIGINAL_WERT, c.value,

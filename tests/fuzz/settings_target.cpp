@@ -53,14 +53,14 @@ std::string settingsFile(Bytes data) {
     test::writeDrawingFile(path, std::string(file.begin(), file.end()));
 
     const Settings factory = factorySettings(locale);
-    const SettingsRead first = readSettings(path, factory, locale);
+    const SettingsRead first = readSettings(path, factory);
     const std::vector<std::string> firstLines = settingsLines(first.settings, locale);
     if (first.outcome == SettingsOutcome::Werkseinstellung &&
         firstLines != settingsLines(factory, locale)) {
         return "a file that was not taken changed the settings";
     }
     if ((choice & 2) != 0) {
-        const SettingsStart start = loadSettingsAtStart(path, factory, locale);
+        const SettingsStart start = loadSettingsAtStart(path, factory);
         if (start.openDrawing && start.settings.DATEI_NAME.empty()) {
             return "the start opens a drawing without a name";
         }
@@ -73,7 +73,7 @@ std::string settingsFile(Bytes data) {
     if (const Status status = PARAMETER_SPEICHERN(written, first.settings, locale); !status.ok()) {
         return "the settings cannot be written: " + status.error;
     }
-    const SettingsRead again = readSettings(written, factory, locale);
+    const SettingsRead again = readSettings(written, factory);
     if (again.outcome != SettingsOutcome::Applied) {
         return "a written settings file is not taken whole";
     }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "output/file_bytes.h"
 #include "output/gcode_examples.h"
 #include "output/gcode_reading.h"
 #include "reader/entry_text.h"

@@ -17,6 +17,7 @@
 #include "job/export.h"
 #include "job/load.h"
 #include "load_helper.h"
+#include "output/file_bytes.h"
 #include "output/settings_file.h"
 #include "support/case_name.h"
 #include "support/drawing_builder.h"

@@ -1,16 +1,17 @@
 #include <gtest/gtest.h>
 
+#include "file_bytes.h"
 #include "output/program_folder.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 
 namespace zrv {
 namespace {
 
-using test::TempFolder;
+using test::ScratchFolder;
 using test::writeBytes;
 
 TEST(ProgramFolder, WritableExecutableFolderHoldsEverything) {
-    TempFolder folder;
+    ScratchFolder folder;
     const ProgramFolder place = programFolder(folder.path(), {"/nirgends", "/nirgends", ""});
     EXPECT_EQ(place.folder, folder.path());
     EXPECT_EQ(place.settingsFile, folder / "zrvcam.ini");
@@ -19,7 +20,7 @@ TEST(ProgramFolder, WritableExecutableFolderHoldsEverything) {
 }
 
 TEST(ProgramFolder, UnwritableExecutableFolderMovesToTheUsersConfiguration) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto readOnly = folder / "bin";
     std::filesystem::create_directory(readOnly);
     std::filesystem::permissions(
@@ -35,7 +36,7 @@ TEST(ProgramFolder, UnwritableExecutableFolderMovesToTheUsersConfiguration) {
 }
 
 TEST(ProgramFolder, WithoutAnyConfigurationFolderTheExecutableFolderStays) {
-    TempFolder folder;
+    ScratchFolder folder;
     const ProgramFolder place = programFolder(folder / "fehlt", {});
     EXPECT_EQ(place.folder, folder / "fehlt");
 }
@@ -60,7 +61,7 @@ TEST(UserConfigFolder, XdgWhenAbsoluteThenHomeThenAppData) {
 }
 
 TEST(FolderWritable, LeavesNoProbeBehindAndRefusesFilesAndMissingFolders) {
-    TempFolder folder;
+    ScratchFolder folder;
     writeBytes(folder / "datei", "x");
     EXPECT_TRUE(folderWritable(folder.path()));
     EXPECT_FALSE(folderWritable(folder / "datei"));
@@ -73,7 +74,7 @@ TEST(FolderWritable, LeavesNoProbeBehindAndRefusesFilesAndMissingFolders) {
 }
 
 TEST(FilesFolder, CreatedOnceExistingIsFineAndAFileInTheWayIsSkipped) {
-    TempFolder folder;
+    ScratchFolder folder;
     const ProgramFolder place = programFolder(folder.path(), {});
     createFilesFolder(place);
     createFilesFolder(place);

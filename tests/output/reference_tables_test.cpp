@@ -9,10 +9,6 @@
 namespace zrv {
 namespace {
 
-bool startsWith(std::string_view text, std::string_view start) {
-    return text.substr(0, start.size()) == start;
-}
-
 // The number right after the command letter, -1 when there is none.
 int commandNumber(std::string_view line) {
     std::size_t end = 1;
@@ -62,7 +58,7 @@ TEST(GcodeReference, MCommandsAscendAndAddressLettersRunFromAToZ) {
     EXPECT_EQ(lines[121], "M40 – M45: Getriebestufen Wahl");
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         const std::string_view line = lines[128 + static_cast<std::size_t>(letter - 'A')];
-        EXPECT_TRUE(startsWith(line, std::string{letter, '-'})) << line;
+        EXPECT_TRUE(line.starts_with(std::string{letter, '-'})) << line;
     }
 }
 
@@ -78,7 +74,7 @@ TEST(MachineData, TimesMatchTheirDistanceAndFeed) {
         SCOPED_TRACE(std::string(line));
         if (line.empty()) {
             ++empty;
-        } else if (startsWith(line, "Vorschub")) {
+        } else if (line.starts_with("Vorschub")) {
             const std::string text(line);
             const double feed = std::strtod(text.c_str() + 8, nullptr);
             const double seconds = std::strtod(text.c_str() + text.find('=') + 1, nullptr);

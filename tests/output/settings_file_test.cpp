@@ -4,10 +4,11 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "output/program_folder.h"
 #include "output/settings_file.h"
 #include "settings_values.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 #include "text/text_file.h"
 #include "text/windows1252.h"
 
@@ -19,7 +20,7 @@ using test::crlfFile;
 using test::describe;
 using test::factorySettings;
 using test::readBytes;
-using test::TempFolder;
+using test::ScratchFolder;
 using test::writeBytes;
 using Lines = std::vector<std::string>;
 
@@ -90,7 +91,7 @@ const Lines kGermanFactoryBytes = {
     "ENDE"};
 
 TEST(SettingsWrite, GermanFactoryFileOnDiskByteByByte) {
-    TempFolder folder;
+    ScratchFolder folder;
     Settings settings = factorySettings(kGermanLocale);
     settings.DATEI_NAME = "C:\\Zeichnungen\\Übung ä.zrv";
     ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", settings, kGermanLocale).ok());
@@ -123,13 +124,12 @@ TEST(SettingsWrite, NegativeNumberTakesTheLeadingBlanksPlace) {
 }
 
 TEST(SettingsWrite, LineBreakInsideATextCannotShiftTheLaterLines) {
-    TempFolder folder;
+    ScratchFolder folder;
     Settings settings = changedSettings();
     settings.DATEI_NAME = "/tmp/a\nb\r\nc.zrv";
     settings.choices.parameters.Combo_FRAESUNG_TIEFE = "-0,1\n";
     ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", settings, kGermanLocale).ok());
-    const SettingsRead read =
-        readSettings(folder / "zrvcam.ini", factorySettings(kGermanLocale), kGermanLocale);
+    const SettingsRead read = readSettings(folder / "zrvcam.ini", factorySettings(kGermanLocale));
     EXPECT_EQ(read.outcome, SettingsOutcome::Applied);
     EXPECT_EQ(read.settings.DATEI_NAME, "/tmp/a b  c.zrv");
     EXPECT_EQ(read.settings.choices.parameters.Combo_FRAESUNG_TIEFE, "-0,1 ");
@@ -137,7 +137,7 @@ TEST(SettingsWrite, LineBreakInsideATextCannotShiftTheLaterLines) {
 }
 
 TEST(SettingsWrite, SuccessLeavesNoTemporaryFileBehind) {
-    TempFolder folder;
+    ScratchFolder folder;
     ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", changedSettings(), kCLocale).ok());
     ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", changedSettings(), kCLocale).ok());
     int files = 0;
@@ -149,7 +149,7 @@ TEST(SettingsWrite, SuccessLeavesNoTemporaryFileBehind) {
 }
 
 TEST(SettingsWrite, FolderInTheWayGivesAMessageAndStaysIntact) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::filesystem::create_directory(folder / "zrvcam.ini");
     writeBytes(folder / "zrvcam.ini" / "inhalt.txt", "bleibt");
     const Status status =
@@ -160,7 +160,7 @@ TEST(SettingsWrite, FolderInTheWayGivesAMessageAndStaysIntact) {
 }
 
 TEST(SettingsWrite, PathThatCannotBeCreatedGivesAMessage) {
-    TempFolder folder;
+    ScratchFolder folder;
     writeBytes(folder / "keinOrdner", "eine Datei");
     const Status status =
         PARAMETER_SPEICHERN(folder / "keinOrdner" / "zrvcam.ini", changedSettings(), kCLocale);
@@ -170,7 +170,7 @@ TEST(SettingsWrite, PathThatCannotBeCreatedGivesAMessage) {
 }
 
 TEST(SettingsWrite, ReadOnlyFolderKeepsThePreviousFile) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "zrvcam.ini";
     ASSERT_TRUE(PARAMETER_SPEICHERN(path, factorySettings(kGermanLocale), kGermanLocale).ok());
     const std::string before = readBytes(path);
@@ -184,17 +184,17 @@ TEST(SettingsWrite, ReadOnlyFolderKeepsThePreviousFile) {
     EXPECT_EQ(readBytes(path), before);
 }
 
-// Every value survives a write and a read, in either locale, read in either locale.
+// Every value survives a write in either locale and a read over the factory values of either.
 TEST(SettingsRoundTrip, EveryChangedValueComesBack) {
     for (const NumberLocale writeLocale : {kGermanLocale, kCLocale}) {
         for (const NumberLocale readLocale : {kGermanLocale, kCLocale}) {
             SCOPED_TRACE(std::string("written with '") + writeLocale.decimal + "', read with '" +
                          readLocale.decimal + "'");
-            TempFolder folder;
+            ScratchFolder folder;
             ASSERT_TRUE(
                 PARAMETER_SPEICHERN(folder / "zrvcam.ini", changedSettings(), writeLocale).ok());
             const SettingsRead read =
-                readSettings(folder / "zrvcam.ini", factorySettings(readLocale), readLocale);
+                readSettings(folder / "zrvcam.ini", factorySettings(readLocale));
             EXPECT_EQ(read.outcome, SettingsOutcome::Applied);
             EXPECT_TRUE(read.status.ok());
             EXPECT_EQ(describe(read.settings), describe(changedSettings()));
@@ -483,10 +483,10 @@ void PrintTo(const ReadCase& row, std::ostream* out) {
 class SettingsReadTest : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(SettingsReadTest, ValuesAppliedAsFarAsTheyCanBe) {
-    TempFolder folder;
+    ScratchFolder folder;
     writeBytes(folder / "zrvcam.ini", GetParam().bytes());
     const Settings current = factorySettings(kGermanLocale);
-    const SettingsRead read = readSettings(folder / "zrvcam.ini", current, kGermanLocale);
+    const SettingsRead read = readSettings(folder / "zrvcam.ini", current);
     EXPECT_EQ(read.outcome, GetParam().outcome);
     EXPECT_TRUE(read.status.ok()) << read.status.error;
     EXPECT_EQ(describe(read.settings), describe(GetParam().expected(changedSettings(), current)));
@@ -496,12 +496,12 @@ INSTANTIATE_TEST_SUITE_P(Files, SettingsReadTest, testing::ValuesIn(kReadCases),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SettingsRead, NoReadableFileKeepsTheCurrentValuesAndSaysWhy) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::filesystem::create_directory(folder / "ordner.ini");
     for (const char* name : {"fehlt.ini", "ordner.ini"}) {
         SCOPED_TRACE(name);
         const Settings current = changedSettings();
-        const SettingsRead read = readSettings(folder / name, current, kGermanLocale);
+        const SettingsRead read = readSettings(folder / name, current);
         EXPECT_EQ(read.outcome, SettingsOutcome::Werkseinstellung);
         EXPECT_FALSE(read.status.ok());
         EXPECT_NE(read.status.error.find(name), std::string::npos) << read.status.error;
@@ -511,10 +511,10 @@ TEST(SettingsRead, NoReadableFileKeepsTheCurrentValuesAndSaysWhy) {
 }
 
 TEST(SettingsRead, ForeignRevisionIsWrittenBackWithItsLineOne) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "zrvcam.ini";
     writeBytes(path, changedFileWith({{2, " 1 "}}));
-    const SettingsRead read = readSettings(path, factorySettings(kGermanLocale), kGermanLocale);
+    const SettingsRead read = readSettings(path, factorySettings(kGermanLocale));
     ASSERT_EQ(read.outcome, SettingsOutcome::RevisionMismatch);
     ASSERT_TRUE(PARAMETER_SPEICHERN(path, read.settings, kGermanLocale).ok());
     Settings expected = factorySettings(kGermanLocale);

@@ -4,9 +4,10 @@
 #include <optional>
 #include <string>
 
+#include "file_bytes.h"
 #include "output/settings_file.h"
 #include "settings_values.h"
-#include "temp_folder.h"
+#include "support/scratch_folder.h"
 #include "text/text_file.h"
 
 namespace zrv {
@@ -16,7 +17,7 @@ using test::changedSettings;
 using test::describe;
 using test::factorySettings;
 using test::readBytes;
-using test::TempFolder;
+using test::ScratchFolder;
 using test::writeBytes;
 
 std::string utf8(const std::filesystem::path& path) {
@@ -26,7 +27,7 @@ std::string utf8(const std::filesystem::path& path) {
 
 // Changed settings whose last drawing is a real file in the test folder.
 struct WithDrawing {
-    explicit WithDrawing(const TempFolder& folder)
+    explicit WithDrawing(const ScratchFolder& folder)
         : drawingFolder(folder / "Zeichnungen ä"),
           drawing(drawingFolder / "Platine Übung.zrv"),
           settings(changedSettings()) {
@@ -40,10 +41,10 @@ struct WithDrawing {
 };
 
 TEST(SettingsStart, FirstStartCreatesAnEmptyFileAndKeepsTheFactoryValues) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "zrvcam.ini";
     const Settings factory = factorySettings(kGermanLocale);
-    const SettingsStart start = loadSettingsAtStart(path, factory, kGermanLocale);
+    const SettingsStart start = loadSettingsAtStart(path, factory);
     EXPECT_EQ(start.outcome, SettingsOutcome::Werkseinstellung);
     EXPECT_EQ(start.lines, std::vector<std::string>{"Werkseinstellung"});
     EXPECT_EQ(start.message, "");
@@ -60,21 +61,21 @@ TEST(SettingsStart, FirstStartCreatesAnEmptyFileAndKeepsTheFactoryValues) {
 }
 
 TEST(SettingsStart, ExistingFileIsNotTouched) {
-    TempFolder folder;
+    ScratchFolder folder;
     const auto path = folder / "zrvcam.ini";
     writeBytes(path, "keine Einstellungen");
-    const SettingsStart start = loadSettingsAtStart(path, changedSettings(), kGermanLocale);
+    const SettingsStart start = loadSettingsAtStart(path, changedSettings());
     EXPECT_EQ(start.lines, std::vector<std::string>{"Werkseinstellung"});
     EXPECT_EQ(describe(start.settings), describe(changedSettings()));
     EXPECT_EQ(readBytes(path), "keine Einstellungen");
 }
 
 TEST(SettingsStart, LastDrawingIsOpenedFromItsFolder) {
-    TempFolder folder;
+    ScratchFolder folder;
     const WithDrawing saved(folder);
     ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", saved.settings, kGermanLocale).ok());
     const SettingsStart start =
-        loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kGermanLocale), kGermanLocale);
+        loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kGermanLocale));
     EXPECT_EQ(start.outcome, SettingsOutcome::Applied);
     EXPECT_TRUE(start.lines.empty());
     EXPECT_EQ(start.message, "");
@@ -84,13 +85,13 @@ TEST(SettingsStart, LastDrawingIsOpenedFromItsFolder) {
 }
 
 TEST(SettingsStart, IncompleteFileSaysIniAndStillOpensTheDrawing) {
-    TempFolder folder;
+    ScratchFolder folder;
     const WithDrawing saved(folder);
     std::vector<std::string> lines = settingsLines(saved.settings, kGermanLocale);
     lines.erase(lines.begin() + 40);
     writeBytes(folder / "zrvcam.ini", windowsText(lines));
     const SettingsStart start =
-        loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kGermanLocale), kGermanLocale);
+        loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kGermanLocale));
     EXPECT_EQ(start.outcome, SettingsOutcome::Incomplete);
     EXPECT_EQ(start.message, "ini ?");
     EXPECT_TRUE(start.lines.empty());
@@ -99,13 +100,13 @@ TEST(SettingsStart, IncompleteFileSaysIniAndStillOpensTheDrawing) {
 }
 
 TEST(SettingsStart, ForeignRevisionKeepsLineOneButOpensNothing) {
-    TempFolder folder;
+    ScratchFolder folder;
     const WithDrawing saved(folder);
     std::vector<std::string> lines = settingsLines(saved.settings, kGermanLocale);
     lines[1] = " 1 ";
     writeBytes(folder / "zrvcam.ini", windowsText(lines));
     const Settings factory = factorySettings(kGermanLocale);
-    const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory, kGermanLocale);
+    const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory);
     EXPECT_EQ(start.outcome, SettingsOutcome::RevisionMismatch);
     EXPECT_EQ(start.lines, std::vector<std::string>{"Werkseinstellung"});
     EXPECT_FALSE(start.openDrawing);
@@ -116,7 +117,7 @@ TEST(SettingsStart, ForeignRevisionKeepsLineOneButOpensNothing) {
 }
 
 TEST(SettingsStart, GoneOrEmptyDrawingIsForgottenSilently) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::filesystem::create_directory(folder / "ordner.zrv");
     writeBytes(folder / "leer.zrv", "");
     for (const char* name : {"fehlt.zrv", "leer.zrv", "ordner.zrv", ""}) {
@@ -125,7 +126,7 @@ TEST(SettingsStart, GoneOrEmptyDrawingIsForgottenSilently) {
         saved.DATEI_NAME = *name == '\0' ? "" : utf8(folder / name);
         ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", saved, kCLocale).ok());
         const SettingsStart start =
-            loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kCLocale), kCLocale);
+            loadSettingsAtStart(folder / "zrvcam.ini", factorySettings(kCLocale));
         EXPECT_EQ(start.outcome, SettingsOutcome::Applied);
         EXPECT_TRUE(start.lines.empty());
         EXPECT_FALSE(start.openDrawing);
@@ -136,10 +137,10 @@ TEST(SettingsStart, GoneOrEmptyDrawingIsForgottenSilently) {
 }
 
 TEST(SettingsStart, FolderWhereTheFileShouldBeGivesFactoryValuesAndAReason) {
-    TempFolder folder;
+    ScratchFolder folder;
     std::filesystem::create_directory(folder / "zrvcam.ini");
     const Settings factory = factorySettings(kGermanLocale);
-    const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory, kGermanLocale);
+    const SettingsStart start = loadSettingsAtStart(folder / "zrvcam.ini", factory);
     EXPECT_EQ(start.outcome, SettingsOutcome::Werkseinstellung);
     ASSERT_EQ(start.lines.size(), 2u);
     EXPECT_NE(start.lines[0].find("zrvcam.ini"), std::string::npos) << start.lines[0];
@@ -147,6 +148,28 @@ TEST(SettingsStart, FolderWhereTheFileShouldBeGivesFactoryValuesAndAReason) {
     EXPECT_FALSE(start.openDrawing);
     EXPECT_EQ(describe(start.settings), describe(factory));
     EXPECT_TRUE(std::filesystem::is_directory(folder / "zrvcam.ini"));
+}
+
+// The load flow asks the same question of a drawing the user picks.
+TEST(HoldsBytes, OnlyARegularFileWithContent) {
+    ScratchFolder folder;
+    writeBytes(folder / "Übung ä.zrv", "\x07ZIRVA");
+    writeBytes(folder / "leer.zrv", "");
+    std::filesystem::create_directory(folder / "ordner.zrv");
+    const struct {
+        std::string path;
+        bool holds;
+    } cases[] = {
+        {utf8(folder / "Übung ä.zrv"), true},
+        {utf8(folder / "leer.zrv"), false},
+        {utf8(folder / "ordner.zrv"), false},
+        {utf8(folder / "fehlt.zrv"), false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(holdsBytes(c.path), c.holds);
+    }
 }
 
 struct FolderCase {

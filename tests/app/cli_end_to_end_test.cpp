@@ -100,7 +100,7 @@ std::string wholeOutput(const EndToEndCase& c) {
     std::sort(written.begin(), written.end());
     for (const fs::path& file : written) {
         text += "--- file " + file.filename().string() + "\n" +
-                windows1252ToUtf8(test::fileBytes(file));
+                windows1252ToUtf8(test::readBytes(file));
     }
     return comparable(text, folder.path());
 }
@@ -119,7 +119,7 @@ TEST_P(CliEndToEnd, WholeOutputEqualsTheExpectedFile) {
         GTEST_SKIP() << "rewrote " << expectedPath;
     }
     ASSERT_TRUE(fs::exists(expectedPath)) << expectedPath << " (run with ZRV_REGENERATE=1)";
-    EXPECT_EQ(actual, test::fileBytes(expectedPath));
+    EXPECT_EQ(actual, test::readBytes(expectedPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, CliEndToEnd, testing::ValuesIn(kCases), test::CaseName());

@@ -114,7 +114,7 @@ TEST_F(CliExitFiles, TheDumpWritesTheBytesOfAnyFileThatWasRead) {
         EXPECT_EQ(run.exitStatus, 0) << run.err;
         EXPECT_TRUE(run.out.empty());
         EXPECT_TRUE(contains(run.err, c.message)) << run.err;
-        EXPECT_EQ(test::fileBytes(folder.path() / "fremd_EXPORT.txt"), c.vertical);
+        EXPECT_EQ(test::readBytes(folder.path() / "fremd_EXPORT.txt"), c.vertical);
     }
 }
 

@@ -37,7 +37,7 @@ TEST(Dump, BothLayoutsWriteEveryByteAsTwoUpperCaseDigits) {
         const WriteResult result = writeDump(file, c.layout, recorder.host);
         ASSERT_TRUE(result.status.ok()) << result.status.error;
         EXPECT_EQ(result.path, folder.file("platine_EXPORT.txt"));
-        EXPECT_EQ(test::fileBytes(result.path), c.text);  // each replaces the other's file
+        EXPECT_EQ(test::readBytes(result.path), c.text);  // each replaces the other's file
         EXPECT_EQ(recorder.progress.lines,
                   (Lines{"", "Export als Text-Datei... wait", result.path, "ok"}));
         EXPECT_TRUE(recorder.progress.messages.empty());
@@ -49,9 +49,9 @@ TEST(Dump, AnEmptyDrawingGivesOneEmptyLineOrNoLine) {
     const DrawingFile file = drawing(folder, "");
     test::RecordingHost recorder;
     EXPECT_TRUE(writeDump(file, DumpLayout::Horizontal, recorder.host).status.ok());
-    EXPECT_EQ(test::fileBytes(exportTextPath(file)), "\r\n");
+    EXPECT_EQ(test::readBytes(exportTextPath(file)), "\r\n");
     EXPECT_TRUE(writeDump(file, DumpLayout::Vertical, recorder.host).status.ok());
-    EXPECT_EQ(test::fileBytes(exportTextPath(file)), "");
+    EXPECT_EQ(test::readBytes(exportTextPath(file)), "");
     EXPECT_TRUE(recorder.progress.titles.empty());
 }
 
@@ -60,7 +60,7 @@ TEST(Dump, TheLoadedExampleDumpsItsBytesInFileOrder) {
     const DrawingFile file = drawing(folder, test::platine40Bytes());
     test::RecordingHost recorder;
     ASSERT_TRUE(writeDump(file, DumpLayout::Vertical, recorder.host).status.ok());
-    std::istringstream text(test::fileBytes(exportTextPath(file)));
+    std::istringstream text(test::readBytes(exportTextPath(file)));
     std::string line;
     std::string bytes;
     while (std::getline(text, line)) {

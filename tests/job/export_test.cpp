@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "output/file_bytes.h"
 #include "output/gcode_examples.h"
 #include "output/gcode_reading.h"
 #include "reader/entry_text.h"
@@ -23,7 +22,7 @@ namespace fs = std::filesystem;
 
 // The file's lines as UTF-8; every line must end with CR LF, and a program must be plain RS274.
 std::vector<std::string> fileLines(const fs::path& path) {
-    const std::string bytes = test::fileBytes(path);
+    const std::string bytes = test::readBytes(path);
     std::vector<std::string> lines;
     std::size_t start = 0;
     while (start < bytes.size()) {
@@ -92,7 +91,7 @@ TEST_F(ExportTest, WorkedExampleOnDiskInBothLocales) {
         EXPECT_EQ(result.path, path);
         EXPECT_EQ(fileLines(path), test::workedExampleLines("(07.12.2026 08:00:00)", path));
         // "ä", "Ö" and "ü" are single bytes in the file.
-        EXPECT_NE(test::fileBytes(path).find("(Bohrung-H\xD6HE: 2.5)\r\n"), std::string::npos);
+        EXPECT_NE(test::readBytes(path).find("(Bohrung-H\xD6HE: 2.5)\r\n"), std::string::npos);
         const std::string sizeLine = grouped(fs::file_size(path), c.locale.grouping) + " Bytes";
         EXPECT_EQ(recording.progress.lines, (std::vector<std::string>{"Export Gerberdatei...", path,
                                                                       "", "", sizeLine, "ok"}));
@@ -210,7 +209,7 @@ TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
         "Export abgebrochen: Vorschub muss größer als 0 sein: Bohrung (Z), Fräsung (XY)";
     EXPECT_EQ(result.status.error, message);
     EXPECT_EQ(recording.progress.messages, std::vector<std::string>{message});
-    EXPECT_EQ(test::fileBytes(target), "previous program\r\n");
+    EXPECT_EQ(test::readBytes(target), "previous program\r\n");
     EXPECT_TRUE(recording.progress.lines.empty());
 }
 
@@ -238,7 +237,7 @@ TEST_F(ExportTest, FailedWriteLeavesWhatWasThere) {
         EXPECT_TRUE(recording.progress.lines.empty() || recording.progress.lines.back() != "ok");
     }
     EXPECT_TRUE(fs::is_directory(folderTarget));
-    EXPECT_EQ(test::fileBytes(folderTarget / "inside.txt"), "kept");
+    EXPECT_EQ(test::readBytes(folderTarget / "inside.txt"), "kept");
     EXPECT_FALSE(fs::exists(dir_ / "fehlt"));
     for (const auto& entry : fs::directory_iterator(dir_)) {
         EXPECT_EQ(entry.path().filename(), "board.nc") << "left behind";
@@ -344,7 +343,7 @@ TEST_F(ExportTest, MillingTableOnDisk) {
     ASSERT_TRUE(result.status.ok()) << result.status.error;
     const std::string path = (dir_ / "board_EXPORT.txt").string();
     EXPECT_EQ(result.path, path);
-    EXPECT_EQ(test::fileBytes(path),
+    EXPECT_EQ(test::readBytes(path),
               "05,250\t-03,000\t10,000\t00,000\t\r\n\r\n01,000\t02,000\t\r\n");
     EXPECT_EQ(recording.progress.lines,
               (std::vector<std::string>{"", "Export als Text-Datei... wait", path, "ok"}));

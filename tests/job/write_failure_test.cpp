@@ -17,7 +17,6 @@
 #include "job/export.h"
 #include "job/load.h"
 #include "load_helper.h"
-#include "output/file_bytes.h"
 #include "output/settings_file.h"
 #include "support/case_name.h"
 #include "support/drawing_builder.h"
@@ -160,7 +159,7 @@ std::map<std::string, std::string> contents(const fs::path& folder) {
     std::map<std::string, std::string> all;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         const std::string name = fs::relative(entry.path(), folder).string();
-        all[name] = entry.is_directory() ? "/" : test::fileBytes(entry.path());
+        all[name] = entry.is_directory() ? "/" : test::readBytes(entry.path());
     }
     return all;
 }

@@ -10,7 +10,7 @@ namespace zrv {
 namespace {
 
 std::string committed(const char* name) {
-    return test::fileBytes(std::filesystem::path(ZRV_SOURCE_DIR) / "examples" / name);
+    return test::readBytes(std::filesystem::path(ZRV_SOURCE_DIR) / "examples" / name);
 }
 
 // The sample drawings are made by make_examples; a change of the builder must regenerate them.

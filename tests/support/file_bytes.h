@@ -9,7 +9,7 @@ namespace zrv::test {
 
 // A whole file as bytes, read without the program's own file helpers so that tests of them
 // compare against an independent reading; empty when the file cannot be opened.
-inline std::string fileBytes(const std::filesystem::path& path) {
+inline std::string readBytes(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << file.rdbuf();

@@ -22,7 +22,7 @@ class TextFileTest : public ::testing::Test {
 TEST_F(TextFileTest, LinesAreWrittenInWindows1252WithCrLf) {
     const std::vector<std::string> lines = {"(Bohrung-HÖHE: 2.5)", "", "ENDE"};
     ASSERT_TRUE(writeTextFile(folder_ / "a.txt", lines).ok());
-    EXPECT_EQ(test::fileBytes(folder_ / "a.txt"), "(Bohrung-H\xD6HE: 2.5)\r\n\r\nENDE\r\n");
+    EXPECT_EQ(test::readBytes(folder_ / "a.txt"), "(Bohrung-H\xD6HE: 2.5)\r\n\r\nENDE\r\n");
     const TextLines back = readTextFile(folder_ / "a.txt");
     ASSERT_TRUE(back.status.ok());
     EXPECT_EQ(back.lines, lines);
@@ -42,7 +42,7 @@ TEST_F(TextFileTest, AFailedWriteLeavesThePreviousFileAndNoTemporary) {
     const Status status = writeFileAtomically(target, "new");
     EXPECT_FALSE(status.ok());
     EXPECT_NE(status.error.find("keep.nc"), std::string::npos) << status.error;
-    EXPECT_EQ(test::fileBytes(target), "old");
+    EXPECT_EQ(test::readBytes(target), "old");
 }
 
 TEST_F(TextFileTest, AFolderAsTargetIsRefusedWithAGermanMessage) {
@@ -73,7 +73,7 @@ TEST_F(TextFileTest, BinaryBytesAreReadWhole) {
         bytes.push_back(static_cast<char>(i * 7));
     }
     ASSERT_TRUE(writeFileAtomically(folder_ / "b.bin", bytes).ok());
-    EXPECT_EQ(test::fileBytes(folder_ / "b.bin"), bytes);
+    EXPECT_EQ(test::readBytes(folder_ / "b.bin"), bytes);
     EXPECT_EQ(readFileBytes(folder_ / "b.bin").bytes, bytes);
 }
 

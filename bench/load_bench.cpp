@@ -12,6 +12,7 @@
 #include "output/choices.h"
 #include "support/drawing_builder.h"
 #include "support/recording_host.h"
+#include "support/scratch_folder.h"
 #include "text/text_file.h"
 
 namespace {
@@ -28,10 +29,10 @@ const std::string& drawingPath(int count) {
             drawing.point({x, y}, zrv::test::kRot);
             drawing.line({{x, y}, {x + 25, y}, {x + 25, y + 25}}, zrv::test::kBlau);
         }
-        const auto file = std::filesystem::temp_directory_path() /
-                          ("zrvcam-load-bench-" + std::to_string(count) + ".zrv");
-        zrv::test::writeDrawingFile(file, drawing.bytes());
-        path = file.string();
+        // A folder of this run: another checkout's run may be writing its own drawing.
+        static const zrv::test::ScratchFolder folder;
+        path = folder.file("load-bench-" + std::to_string(count) + ".zrv");
+        zrv::test::writeDrawingFile(path, drawing.bytes());
     }
     return path;
 }

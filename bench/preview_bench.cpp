@@ -4,30 +4,29 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
+#include "geometry/pair_text.h"
 #include "preview/scene.h"
 #include "preview/travel.h"
-#include "text/number_format.h"
 
 namespace {
-
-std::string pair(double x, double y) {
-    return " X=" + zrv::formatPattern(x, "0000.000", zrv::kCLocale) +
-           " Y=" + zrv::formatPattern(y, "0000.000", zrv::kCLocale);
-}
 
 // Every list at its capacity: single holes and milling paths of eight pairs.
 zrv::FigureStore fullStore() {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> value(0, 200);
+    const auto pairs = [&](std::size_t count) {
+        std::vector<zrv::Point> points(count);
+        for (zrv::Point& p : points) {
+            p = {value(random), value(random)};
+        }
+        return zrv::pairsText(points, "0000.000", zrv::kCLocale);
+    };
     zrv::FigureStore store;
     for (std::size_t i = 0; i < zrv::kListCapacity; ++i) {
-        store.PUNKTE.push_back(pair(value(random), value(random)));
-        std::string path;
-        for (int p = 0; p < 8; ++p) {
-            path += pair(value(random), value(random));
-        }
-        store.FRAESUNGEN.push_back(path);
+        store.PUNKTE.push_back(pairs(1));
+        store.FRAESUNGEN.push_back(pairs(8));
     }
     store.extents = {0, 200, 0, 200};
     return store;

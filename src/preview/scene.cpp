@@ -32,31 +32,28 @@ void addGrid(PreviewScene& scene) {
     }
 }
 
+// The travel is summed in the same pass, so every text is read once.
 void addHoles(PreviewScene& scene, const std::vector<std::string>& punkte,
               const ViewChoices& view) {
-    Point previous;
-    bool first = true;
+    TravelSum travel;
     for (const std::string& entry : punkte) {
         const Point hole = readPoint(entry);
-        if (first) {
-            previous = hole;
-            first = false;
-        }
+        const Point from = travel.moveTo(hole);
         if (ticked(view.Check_VIEW_BOHRUNGEN)) {
             addDot(scene, hole, 3, view.Command_FARBE_VIEW_BOHRUNGEN);
         }
         if (ticked(view.Check_WEG_BOHRUNGEN)) {
-            addLine(scene, previous, hole, 1, view.Command_FARBE_WEG_BOHRUNGEN);
+            addLine(scene, from, hole, 1, view.Command_FARBE_WEG_BOHRUNGEN);
         }
-        previous = hole;
     }
+    scene.FAHRWEG_BOHRUNGEN = travel.sum();
 }
 
 // Every point of a path is drawn, however long the chaining made it.
 void addPaths(PreviewScene& scene, const std::vector<std::string>& fraesungen,
               const ViewChoices& view) {
-    Point previous;
-    bool first = true;
+    const bool travelShown = ticked(view.Check_WEG_FRAESUNGEN);
+    TravelSum travel;
     for (const std::string& entry : fraesungen) {
         const std::vector<Point> pairs = readPairs(entry);
         if (pairs.empty()) {
@@ -67,19 +64,17 @@ void addPaths(PreviewScene& scene, const std::vector<std::string>& fraesungen,
                 addLine(scene, pairs[m], pairs[m + 1], 2, view.Command_FARBE_VIEW_FRAESUNGEN);
             }
         }
-        if (first) {
-            previous = pairs.front();
-            first = false;
-        }
-        if (ticked(view.Check_WEG_FRAESUNGEN)) {
+        if (travelShown) {
             addDot(scene, pairs.front(), 4, kPathStart);
-            for (const Point& point : pairs) {
-                addLine(scene, previous, point, 1, view.Command_FARBE_WEG_FRAESUNGEN);
-                previous = point;
+        }
+        for (const Point& point : pairs) {
+            const Point from = travel.moveTo(point);
+            if (travelShown) {
+                addLine(scene, from, point, 1, view.Command_FARBE_WEG_FRAESUNGEN);
             }
         }
-        previous = pairs.back();
     }
+    scene.FAHRWEG_FRAESUNGEN = travel.sum();
 }
 
 }  // namespace
@@ -140,9 +135,7 @@ PreviewScene ZEICHNEN_VORSCHAU(FigureStore& store, const ViewChoices& view,
     }
 
     addHoles(scene, store.PUNKTE, view);
-    scene.FAHRWEG_BOHRUNGEN = FAHRWEG_BOHRUNGEN(store.PUNKTE);
     addPaths(scene, store.FRAESUNGEN, view);
-    scene.FAHRWEG_FRAESUNGEN = FAHRWEG_FRAESUNGEN(store.FRAESUNGEN);
     return scene;
 }
 

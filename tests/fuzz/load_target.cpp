@@ -153,10 +153,10 @@ std::string checkStore(const Analysed& a) {
         return "PUNKTE holds the slot the point scan must leave";
     }
     for (FigureList list : kAllFigureLists) {
+        if (figureList(store, list).size() > kListCapacity) {
+            return "a list beyond its capacity";
+        }
         for (const std::string& entry : figureList(store, list)) {
-            if (figureList(store, list).size() > kListCapacity) {
-                return "a list beyond its capacity";
-            }
             if (entry.find_first_not_of(" XYRABV=.-0123456789") != std::string::npos ||
                 readPairs(entry).empty()) {
                 return "entry outside the store's grammar: " + entry.substr(0, 200);

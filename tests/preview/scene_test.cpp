@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "preview/travel.h"
+
 namespace zrv {
 namespace {
 
@@ -228,6 +230,37 @@ TEST(PreviewScene, OnlyATickCountsNotAGreyedBox) {
     const PreviewScene scene = ZEICHNEN_VORSCHAU(store, view, {}, kGermanLocale);
     EXPECT_TRUE(scene.primitives.empty());
     EXPECT_FALSE(scene.showsGrid);
+}
+
+// The scene sums its travel in its drawing pass; whatever is shown, and whatever odd texts the
+// lists hold, the sums must be those of the travel functions on their own.
+TEST(PreviewScene, SumsEqualTheTravelFunctions) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> punkte;
+        std::vector<std::string> fraesungen;
+    };
+    const std::vector<Case> cases = {
+        {"store texts",
+         {pointEntry(1.5, 2), pointEntry(7.25, 0.125), pointEntry(3, 9)},
+         {pathEntry({{0, 0}, {1, 1}, {2, 0}}), pathEntry({{5, 5}}), pathEntry({{2, 0}, {9, 9}})}},
+        {"empty and unreadable paths between",
+         {"", " Y=0003.000 X=0004.000", "abc"},
+         {"", pathEntry({{3, 4}, {6, 8}}), "X5 Y7", " X=1 Y=", "", pathEntry({{0, 0}})}},
+        {"a single entry each", {pointEntry(5, 5)}, {" X=5 Y=5 X=1 Y=1"}},
+    };
+    for (const Case& c : cases) {
+        for (const ViewChoices& view : {ViewChoices{}, nothingShown()}) {
+            SCOPED_TRACE(c.name);
+            FigureStore store;
+            store.PUNKTE = c.punkte;
+            store.FRAESUNGEN = c.fraesungen;
+            const PreviewScene scene = ZEICHNEN_VORSCHAU(store, view, {}, kGermanLocale);
+            EXPECT_EQ(scene.FAHRWEG_BOHRUNGEN, FAHRWEG_BOHRUNGEN(c.punkte));
+            EXPECT_EQ(scene.FAHRWEG_FRAESUNGEN, FAHRWEG_FRAESUNGEN(c.fraesungen));
+            EXPECT_GT(scene.FAHRWEG_FRAESUNGEN, 0);
+        }
+    }
 }
 
 }  // namespace

@@ -26,13 +26,9 @@ class CliProgress final : public Progress {
 
     void addLine(std::string_view line) override { lines.emplace_back(line); }
     void clearLines() override { lines.clear(); }
-    void showMessage(std::string_view text) override {
-        err_ << text << '\n';
-        lastMessage = text;
-    }
+    void showMessage(std::string_view text) override { err_ << text << '\n'; }
 
     std::vector<std::string> lines;
-    std::string lastMessage;
 
   private:
     std::ostream& err_;
@@ -79,41 +75,23 @@ ChoicesRead readChoices(const CliRequest& request, std::ostream& err) {
     return read;
 }
 
-const std::vector<std::string>& namedList(const FigureStore& store, std::string_view kind) {
-    constexpr std::pair<std::string_view, FigureList> kKinds[] = {
-        {"punkte", FigureList::Punkte},       {"linien", FigureList::Linien},
-        {"rechtecke", FigureList::Rechtecke}, {"polygone", FigureList::Polygone},
-        {"kreise", FigureList::Kreise},       {"fraesungen", FigureList::Fraesungen}};
-    for (const auto& [name, list] : kKinds) {
-        if (name == kind) {
-            return figureList(store, list);
-        }
-    }
-    return store.FRAESUNGEN;
-}
-
 void printLines(std::ostream& out, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         out << line << '\n';
     }
 }
 
-// An output step's result: its message unless the core has shown it already.
-int finishWrite(const WriteResult& result, const CliProgress& progress, std::ostream& err) {
-    if (result.status.ok()) {
-        return kSuccess;
-    }
-    if (result.status.error != progress.lastMessage) {
-        err << result.status.error << '\n';
-    }
-    return kNotDone;
+// The core has shown a failed write's message already (on standard error).
+int exitStatus(const WriteResult& result) {
+    return result.status.ok() ? kSuccess : kNotDone;
 }
 
 int runCommand(const CliRequest& request, Choices& choices, ProgramState& state, Host& host,
-               const CliProgress& progress, std::ostream& out, std::ostream& err) {
+               std::ostream& out) {
     const std::string& command = request.command;
     if (command == "list") {
-        printLines(out, namedList(state.store, request.argument));
+        // The arguments were checked: the word names a list.
+        printLines(out, figureList(state.store, cliList(request.argument).value()));
         return kSuccess;
     }
     if (command == "info") {
@@ -124,14 +102,14 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
     if (command == "dump") {
         const DumpLayout layout =
             request.argument == "vertical" ? DumpLayout::Vertical : DumpLayout::Horizontal;
-        return finishWrite(writeDump(state.file, layout, host), progress, err);
+        return exitStatus(writeDump(state.file, layout, host));
     }
     if (command == "export") {
-        return finishWrite(exportMillingData(state, host), progress, err);
+        return exitStatus(exportMillingData(state, host));
     }
     choices.parameters = cleanParameters(choices.parameters, request.locale);
     computeTravelAndTime(state, choices.parameters);
-    return finishWrite(GERBER_SCHREIBEN(state, choices, host, request.argument), progress, err);
+    return exitStatus(GERBER_SCHREIBEN(state, choices, host, request.argument));
 }
 
 bool fileWasRead(LoadOutcome outcome) {
@@ -172,7 +150,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     }
     // The dump studies the bytes of any file that was read, drawing or not, as the window's does.
     if (request.command == "dump" && fileWasRead(loaded.outcome)) {
-        return runCommand(request, read.choices, state, host, progress, out, err);
+        return runCommand(request, read.choices, state, host, out);
     }
     if (loaded.outcome != LoadOutcome::Loaded) {
         reportSilentStop(loaded.outcome, state.file, err);
@@ -181,7 +159,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (request.command == "log") {
         return kSuccess;
     }
-    return runCommand(request, read.choices, state, host, progress, out, err);
+    return runCommand(request, read.choices, state, host, out);
 }
 
 }  // namespace zrv

@@ -1,35 +1,24 @@
 #include "app/cli_arguments.h"
 
-#include <algorithm>
-#include <array>
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 namespace zrv {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kListKinds{"punkte",   "linien", "rechtecke",
-                                                     "polygone", "kreise", "fraesungen"};
-constexpr std::array<std::string_view, 2> kDumpLayouts{"horizontal", "vertical"};
-
-template <std::size_t N>
-bool isOneOf(std::string_view word, const std::array<std::string_view, N>& words) {
-    return std::find(words.begin(), words.end(), word) != words.end();
-}
-
 // Whether the argument after DRAWING is right for the command.
 std::optional<std::string> argumentProblem(const CliRequest& request, bool hasArgument) {
     const std::string& command = request.command;
     if (command == "list") {
-        return isOneOf(request.argument, kListKinds)
-                   ? std::nullopt
-                   : std::optional<std::string>(
-                         "list braucht eine Liste: punkte, linien, "
-                         "rechtecke, polygone, kreise oder fraesungen");
+        return cliList(request.argument) ? std::nullopt
+                                         : std::optional<std::string>(
+                                               "list braucht eine Liste: punkte, linien, "
+                                               "rechtecke, polygone, kreise oder fraesungen");
     }
     if (command == "dump") {
-        return isOneOf(request.argument, kDumpLayouts)
+        return request.argument == "horizontal" || request.argument == "vertical"
                    ? std::nullopt
                    : std::optional<std::string>("dump braucht horizontal oder vertical");
     }
@@ -44,6 +33,19 @@ std::optional<std::string> argumentProblem(const CliRequest& request, bool hasAr
 }
 
 }  // namespace
+
+std::optional<FigureList> cliList(std::string_view word) {
+    constexpr std::pair<std::string_view, FigureList> kLists[] = {
+        {"punkte", FigureList::Punkte},       {"linien", FigureList::Linien},
+        {"rechtecke", FigureList::Rechtecke}, {"polygone", FigureList::Polygone},
+        {"kreise", FigureList::Kreise},       {"fraesungen", FigureList::Fraesungen}};
+    for (const auto& [name, list] : kLists) {
+        if (name == word) {
+            return list;
+        }
+    }
+    return std::nullopt;
+}
 
 NumberLocale environmentLocale() {
     for (const char* name : {"LC_ALL", "LC_NUMERIC", "LANG"}) {

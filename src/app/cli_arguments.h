@@ -3,8 +3,10 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 
+#include "reader/figure_store.h"
 #include "text/number_locale.h"
 
 namespace zrv {
@@ -27,6 +29,9 @@ struct UsageError {
 // What an empty --locale leaves: "de" when LC_ALL, LC_NUMERIC or LANG (the first one set)
 // begins with "de", otherwise the C locale.
 NumberLocale environmentLocale();
+
+// The list that `list` prints for its word (punkte, linien, ...); none for any other word.
+std::optional<FigureList> cliList(std::string_view word);
 
 // The arguments after the program's name.
 std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::string> args,

@@ -2,9 +2,7 @@
 
 #include <cmath>
 
-#include "reader/file_names.h"
 #include "text/hex.h"
-#include "text/text_file.h"
 
 namespace zrv {
 
@@ -54,25 +52,11 @@ std::string dumpText(std::string_view inhalt, DumpLayout layout, SecondTicker& t
 
 }  // namespace
 
-std::string dumpPath(const DrawingFile& file) {
-    return file.DATEI_BASIS + "_EXPORT.txt";
-}
-
 WriteResult writeDump(const DrawingFile& file, DumpLayout layout, Host& host) {
-    const std::string path = dumpPath(file);
-    host.progress.addLine("");
-    host.progress.addLine("Export als Text-Datei... wait");
-    host.progress.processEvents();
-    SecondTicker ticker(host, file.DATEI_INHALT.size());
-    const std::string text = dumpText(file.DATEI_INHALT, layout, ticker);
-    Status written = writeFileAtomically(fileSystemPath(path), text);
-    if (!written.ok()) {
-        host.progress.showMessage(written.error);
-        return {std::move(written), path};
-    }
-    host.progress.addLine(path);
-    host.progress.addLine("ok");
-    return {Status::success(), path};
+    return writeTextExport(file, host, [&] {
+        SecondTicker ticker(host, file.DATEI_INHALT.size());
+        return dumpText(file.DATEI_INHALT, layout, ticker);
+    });
 }
 
 }  // namespace zrv

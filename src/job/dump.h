@@ -15,12 +15,9 @@ enum class DumpLayout {
     Vertical,    // one line per byte
 };
 
-// The file a dump writes: DATEI_BASIS + "_EXPORT.txt" (the milling export's name too).
-std::string dumpPath(const DrawingFile& file);
-
 // MENUE_ANALYSE_DATEI (horizontal) and MENUE_ANALYSE_DATEI_VERTIKAL without the reload before
-// and the editor start after: writes the dump of DATEI_INHALT atomically, reports in the status
-// list and, once a second, "i von n" in the title. A failed write is shown as a message.
+// and the editor start after: writes the dump of DATEI_INHALT through writeTextExport and shows,
+// once a second, "i von n" in the title.
 WriteResult writeDump(const DrawingFile& file, DumpLayout layout, Host& host);
 
 }  // namespace zrv

@@ -1,11 +1,11 @@
 #include "job/export.h"
 
 #include <array>
-#include <filesystem>
 
 #include "output/gcode_writer.h"
 #include "output/milling_export.h"
 #include "output/plain_number.h"
+#include "reader/file_names.h"
 #include "text/number_format.h"
 #include "text/text_file.h"
 
@@ -14,10 +14,6 @@ namespace {
 
 std::string cleaned(std::string_view text, NumberLocale locale) {
     return plainNumberText(parameterNumber(text), locale);
-}
-
-std::filesystem::path filePath(std::string_view utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 WriteResult failed(Host& host, std::string message, std::string path) {
@@ -79,7 +75,7 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
         }
     }
     const std::string bytes = windowsText(lines);
-    if (Status status = writeFileAtomically(filePath(path), bytes); !status.ok()) {
+    if (Status status = writeFileAtomically(fileSystemPath(path), bytes); !status.ok()) {
         return failed(host, std::move(status.error), std::move(path));
     }
     host.progress.addLine(formatPattern(static_cast<double>(bytes.size()), "#,##0", host.locale) +
@@ -88,18 +84,28 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     return {Status::success(), std::move(path)};
 }
 
-WriteResult exportMillingData(const ProgramState& state, Host& host) {
-    std::string path = state.file.DATEI_BASIS + "_EXPORT.txt";
+std::string exportTextPath(const DrawingFile& file) {
+    return file.DATEI_BASIS + "_EXPORT.txt";
+}
+
+WriteResult writeTextExport(const DrawingFile& file, Host& host,
+                            const std::function<std::string()>& makeText) {
+    std::string path = exportTextPath(file);
     host.progress.addLine("");
     host.progress.addLine("Export als Text-Datei... wait");
     host.progress.processEvents();
-    const std::vector<std::string> lines = millingExportLines(state.store.FRAESUNGEN, host.locale);
-    if (Status status = writeFileAtomically(filePath(path), windowsText(lines)); !status.ok()) {
+    if (Status status = writeFileAtomically(fileSystemPath(path), makeText()); !status.ok()) {
         return failed(host, std::move(status.error), std::move(path));
     }
     host.progress.addLine(path);
     host.progress.addLine("ok");
     return {Status::success(), std::move(path)};
+}
+
+WriteResult exportMillingData(const ProgramState& state, Host& host) {
+    return writeTextExport(state.file, host, [&] {
+        return windowsText(millingExportLines(state.store.FRAESUNGEN, host.locale));
+    });
 }
 
 }  // namespace zrv

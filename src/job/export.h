@@ -1,11 +1,13 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 #include "job/program_state.h"
 #include "output/choices.h"
 #include "output/parameters.h"
+#include "reader/drawing_file.h"
 #include "reader/host.h"
 #include "text/status.h"
 
@@ -26,6 +28,15 @@ struct WriteResult {
 // atomically. Refused, with nothing written, when a feed the program would use is 0 or below.
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,
                              std::string_view outputPath = {});
+
+// DATEI_BASIS + "_EXPORT.txt": the file of the milling table and of the dumps.
+std::string exportTextPath(const DrawingFile& file);
+
+// What the milling table and the dumps share: the announcement in the status list, the text from
+// `makeText` (which may let the window breathe), written atomically to exportTextPath, then the
+// path and "ok" in the status list, or the failure shown as a message.
+WriteResult writeTextExport(const DrawingFile& file, Host& host,
+                            const std::function<std::string()>& makeText);
 
 // MENUE_EXPORT_DATEN_FRAESUNGEN: the milling paths as a tab-separated table to
 // DATEI_BASIS + "_EXPORT.txt"; written atomically.

@@ -1,5 +1,6 @@
 #include "job/load.h"
 
+#include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <system_error>
@@ -54,17 +55,8 @@ FileLength fileLength(std::string_view path) {
 }
 
 bool containsZirva(std::string_view tag) {
-    constexpr std::string_view kZirva = "ZIRVA";
-    for (std::size_t start = 0; start + kZirva.size() <= tag.size(); ++start) {
-        bool same = true;
-        for (std::size_t i = 0; i < kZirva.size() && same; ++i) {
-            same = std::toupper(static_cast<unsigned char>(tag[start + i])) == kZirva[i];
-        }
-        if (same) {
-            return true;
-        }
-    }
-    return false;
+    const auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
+    return !std::ranges::search(tag, std::string_view("ZIRVA"), {}, upper).empty();
 }
 
 void resetForLoad(ProgramState& state, std::string_view path) {

@@ -7,15 +7,7 @@
 
 namespace zrv {
 
-void computeTravelAndTime(ProgramState& state, const Parameters& parameters) {
-    const FigureStore& store = state.store;
-    state.FAHRWEG_BOHRUNGEN = FAHRWEG_BOHRUNGEN(store.PUNKTE);
-    state.FAHRWEG_FRAESUNGEN = FAHRWEG_FRAESUNGEN(store.FRAESUNGEN);
-    state.ZEIT_BOHRUNGEN = ZEIT_BOHRUNGEN(store.PUNKTE.size(), parameters.Combo_BOHRUNG_TIEFE,
-                                          parameters.Combo_BOHRUNG_VORSCHUB_Z_AB);
-    state.ZEIT_FRAESUNGEN =
-        ZEIT_FRAESUNGEN(state.FAHRWEG_FRAESUNGEN, parameters.Combo_FRAESUNG_VORSCHUB_XY);
-}
+namespace {
 
 std::string plainNumber(double value) {
     if (value == 0) {
@@ -25,6 +17,18 @@ std::string plainNumber(double value) {
     char text[400];
     const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed);
     return std::string(text, result.ptr);
+}
+
+}  // namespace
+
+void computeTravelAndTime(ProgramState& state, const Parameters& parameters) {
+    const FigureStore& store = state.store;
+    state.FAHRWEG_BOHRUNGEN = FAHRWEG_BOHRUNGEN(store.PUNKTE);
+    state.FAHRWEG_FRAESUNGEN = FAHRWEG_FRAESUNGEN(store.FRAESUNGEN);
+    state.ZEIT_BOHRUNGEN = ZEIT_BOHRUNGEN(store.PUNKTE.size(), parameters.Combo_BOHRUNG_TIEFE,
+                                          parameters.Combo_BOHRUNG_VORSCHUB_Z_AB);
+    state.ZEIT_FRAESUNGEN =
+        ZEIT_FRAESUNGEN(state.FAHRWEG_FRAESUNGEN, parameters.Combo_FRAESUNG_VORSCHUB_XY);
 }
 
 std::vector<std::string> infoLines(const ProgramState& state) {

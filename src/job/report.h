@@ -12,12 +12,9 @@ namespace zrv {
 // from them and the parameter texts, the two time estimates.
 void computeTravelAndTime(ProgramState& state, const Parameters& parameters);
 
-// A number for scripts: "." as decimal point, the shortest text that reads back as the same
-// double (at most 17 significant digits), never an exponent; -0 is written 0.
-std::string plainNumber(double value);
-
 // The key=value lines of the command-line "info": version, the six counts, the extents, the
-// travel sums and the time estimates.
+// travel sums and the time estimates. Numbers have "." as decimal point and are the shortest
+// text that reads back as the same double, never with an exponent; -0 is written 0.
 std::vector<std::string> infoLines(const ProgramState& state);
 
 }  // namespace zrv

@@ -7,13 +7,13 @@
 #include <fstream>
 #include <ostream>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli_run.h"
 #include "reader/host.h"
 #include "support/case_name.h"
+#include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 #include "text/windows1252.h"
 
@@ -25,13 +25,6 @@ namespace fs = std::filesystem;
 const fs::path kExamples = fs::path(ZRV_SOURCE_DIR) / "examples";
 const fs::path kExpected = fs::path(ZRV_SOURCE_DIR) / "tests" / "app" / "expected";
 const std::vector<std::string> kDrawings{"platine40.zrv", "platine70.zrv7"};
-
-std::string readAll(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 std::string replaceAll(std::string text, const std::string& from, const std::string& to) {
     for (std::size_t at = text.find(from); !from.empty() && at != std::string::npos;
@@ -106,7 +99,8 @@ std::string wholeOutput(const EndToEndCase& c) {
     }
     std::sort(written.begin(), written.end());
     for (const fs::path& file : written) {
-        text += "--- file " + file.filename().string() + "\n" + windows1252ToUtf8(readAll(file));
+        text += "--- file " + file.filename().string() + "\n" +
+                windows1252ToUtf8(test::readBytes(file));
     }
     return comparable(text, folder.path());
 }
@@ -125,7 +119,7 @@ TEST_P(CliEndToEnd, WholeOutputEqualsTheExpectedFile) {
         GTEST_SKIP() << "rewrote " << expectedPath;
     }
     ASSERT_TRUE(fs::exists(expectedPath)) << expectedPath << " (run with ZRV_REGENERATE=1)";
-    EXPECT_EQ(actual, readAll(expectedPath));
+    EXPECT_EQ(actual, test::readBytes(expectedPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, CliEndToEnd, testing::ValuesIn(kCases), test::CaseName());

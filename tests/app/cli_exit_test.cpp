@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli_run.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
+#include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 
 namespace zrv {
@@ -115,10 +114,7 @@ TEST_F(CliExitFiles, TheDumpWritesTheBytesOfAnyFileThatWasRead) {
         EXPECT_EQ(run.exitStatus, 0) << run.err;
         EXPECT_TRUE(run.out.empty());
         EXPECT_TRUE(contains(run.err, c.message)) << run.err;
-        std::ifstream file(folder.path() / "fremd_EXPORT.txt", std::ios::binary);
-        std::ostringstream dumped;
-        dumped << file.rdbuf();
-        EXPECT_EQ(dumped.str(), c.vertical);
+        EXPECT_EQ(test::readBytes(folder.path() / "fremd_EXPORT.txt"), c.vertical);
     }
 }
 

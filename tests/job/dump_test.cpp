@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -8,6 +7,7 @@
 #include "job/dump.h"
 #include "load_helper.h"
 #include "support/example_drawings.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 
@@ -15,13 +15,6 @@ namespace zrv {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-std::string readBack(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
 
 DrawingFile drawing(const test::ScratchFolder& folder, std::string bytes) {
     DrawingFile file;
@@ -44,7 +37,7 @@ TEST(Dump, BothLayoutsWriteEveryByteAsTwoUpperCaseDigits) {
         const WriteResult result = writeDump(file, c.layout, recorder.host);
         ASSERT_TRUE(result.status.ok()) << result.status.error;
         EXPECT_EQ(result.path, folder.file("platine_EXPORT.txt"));
-        EXPECT_EQ(readBack(result.path), c.text);  // each replaces the other's file
+        EXPECT_EQ(test::readBytes(result.path), c.text);  // each replaces the other's file
         EXPECT_EQ(recorder.progress.lines,
                   (Lines{"", "Export als Text-Datei... wait", result.path, "ok"}));
         EXPECT_TRUE(recorder.progress.messages.empty());
@@ -56,9 +49,9 @@ TEST(Dump, AnEmptyDrawingGivesOneEmptyLineOrNoLine) {
     const DrawingFile file = drawing(folder, "");
     test::RecordingHost recorder;
     EXPECT_TRUE(writeDump(file, DumpLayout::Horizontal, recorder.host).status.ok());
-    EXPECT_EQ(readBack(dumpPath(file)), "\r\n");
+    EXPECT_EQ(test::readBytes(exportTextPath(file)), "\r\n");
     EXPECT_TRUE(writeDump(file, DumpLayout::Vertical, recorder.host).status.ok());
-    EXPECT_EQ(readBack(dumpPath(file)), "");
+    EXPECT_EQ(test::readBytes(exportTextPath(file)), "");
     EXPECT_TRUE(recorder.progress.titles.empty());
 }
 
@@ -67,7 +60,7 @@ TEST(Dump, TheLoadedExampleDumpsItsBytesInFileOrder) {
     const DrawingFile file = drawing(folder, test::platine40Bytes());
     test::RecordingHost recorder;
     ASSERT_TRUE(writeDump(file, DumpLayout::Vertical, recorder.host).status.ok());
-    std::istringstream text(readBack(dumpPath(file)));
+    std::istringstream text(test::readBytes(exportTextPath(file)));
     std::string line;
     std::string bytes;
     while (std::getline(text, line)) {
@@ -77,22 +70,11 @@ TEST(Dump, TheLoadedExampleDumpsItsBytesInFileOrder) {
     EXPECT_EQ(bytes, file.DATEI_INHALT);
 }
 
-// A clock that moves on by 0.3 s at every reading.
-class SteppingClock final : public Clock {
-  public:
-    double secondsSinceMidnight() const override { return now_ += 0.3; }
-    std::string dateText() const override { return {}; }
-    std::string timeText() const override { return {}; }
-
-  private:
-    mutable double now_ = 99.7;
-};
-
 TEST(Dump, TheTitleShowsTheProgressOnceASecond) {
     test::ScratchFolder folder;
     const DrawingFile file = drawing(folder, std::string(10, '\x11'));
     test::RecordingProgress progress;
-    const SteppingClock clock;
+    const test::SteppingClock clock(100, 0.3);
     Host host{progress, clock, kGermanLocale};
     ASSERT_TRUE(writeDump(file, DumpLayout::Horizontal, host).status.ok());
     // Readings at 100.0, 100.3, ... 102.7: a new second at bytes 1, 5 and 8.

@@ -6,10 +6,11 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "output/file_bytes.h"
 #include "output/gcode_examples.h"
 #include "output/gcode_reading.h"
 #include "reader/entry_text.h"
+#include "support/drawing_builder.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 #include "text/windows1252.h"
@@ -168,26 +169,13 @@ TEST_F(ExportTest, ExampleBoardsDrillEveryHoleOnceAndCutOnlyAlongThePaths) {
 }
 
 // Pending window events run before writing; one of them may reload the drawing.
-class ReloadingProgress final : public Progress {
-  public:
-    explicit ReloadingProgress(ProgramState& state) : state_(state) {}
-    void addLine(std::string_view) override {}
-    void clearLines() override {}
-    void showMessage(std::string_view) override {}
-    void processEvents() override {
+TEST_F(ExportTest, StoreReloadedByPendingEventsIsWhatIsWritten) {
+    test::RecordingHost recording(kCLocale);
+    recording.progress.onEvents = [this] {
         state_.store.PUNKTE.assign(50, " X=0007.000 Y=0008.000");
         state_.store.FRAESUNGEN.clear();
-    }
-
-  private:
-    ProgramState& state_;
-};
-
-TEST_F(ExportTest, StoreReloadedByPendingEventsIsWhatIsWritten) {
-    ReloadingProgress progress(state_);
-    test::FixedClock clock;
-    Host host{progress, clock, kCLocale};
-    ASSERT_TRUE(GERBER_SCHREIBEN(state_, choices(kCLocale), host).status.ok());
+    };
+    ASSERT_TRUE(GERBER_SCHREIBEN(state_, choices(kCLocale), recording.host).status.ok());
     const std::vector<std::string> lines = fileLines(dir_ / "board.nc");
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "G01 F500X7.00 Y8.00 (Next)"), 50);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "(Fräsung-Anzahl:  1)"), 0);
@@ -210,7 +198,7 @@ TEST_F(ExportTest, SecondExportReplacesTheFirstWhole) {
 
 TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
     const fs::path target = dir_ / "board.nc";
-    test::writeBytes(target, "previous program\r\n");
+    test::writeDrawingFile(target, "previous program\r\n");
     Choices zero = choices(kGermanLocale);
     zero.parameters.Combo_BOHRUNG_VORSCHUB_Z_AB = "0";
     zero.parameters.Combo_FRAESUNG_VORSCHUB_XY = "kein";
@@ -228,7 +216,7 @@ TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
 TEST_F(ExportTest, FailedWriteLeavesWhatWasThere) {
     const fs::path folderTarget = dir_ / "board.nc";
     fs::create_directories(folderTarget);
-    test::writeBytes(folderTarget / "inside.txt", "kept");
+    test::writeDrawingFile(folderTarget / "inside.txt", "kept");
     const struct {
         const char* name;
         std::string base;

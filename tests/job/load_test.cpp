@@ -30,26 +30,6 @@ Lines concat(Lines first, const Lines& second) {
     return first;
 }
 
-// A clock that moves on by a fixed step at every reading.
-class SteppingClock final : public Clock {
-  public:
-    SteppingClock(double start, double step) : next_(start), step_(step) {}
-    double secondsSinceMidnight() const override {
-        const double now = next_;
-        next_ = next_ + step_;
-        if (next_ >= 86400) {
-            next_ -= 86400;
-        }
-        return now;
-    }
-    std::string dateText() const override { return "07.12.2026"; }
-    std::string timeText() const override { return "23:59:59"; }
-
-  private:
-    mutable double next_;
-    double step_;
-};
-
 class Load : public testing::Test {
   protected:
     LoadResult load(const std::string& path, const Choices& choices = test::unchangedOrder()) {
@@ -114,7 +94,7 @@ TEST_F(Load, TheFileSizeIsGroupedAndTheReadTimed) {
          {Case{"quarter second", 100, "0,250s"}, Case{"over midnight", 86399.875, "0,250s"}}) {
         SCOPED_TRACE(c.name);
         test::RecordingProgress progress;
-        const SteppingClock clock(c.start, 0.25);
+        const test::SteppingClock clock(c.start, 0.25);
         Host host{progress, clock, kGermanLocale};
         DATEI_LADEN(state, path, test::unchangedOrder(), host);
         ASSERT_GE(progress.lines.size(), 3u);

@@ -17,11 +17,11 @@
 #include "job/export.h"
 #include "job/load.h"
 #include "load_helper.h"
-#include "output/file_bytes.h"
 #include "output/settings_file.h"
 #include "support/case_name.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 

@@ -12,17 +12,6 @@ void writeBytes(const std::filesystem::path& path, std::string_view bytes) {
     ASSERT_TRUE(file.good()) << path;
 }
 
-std::string readBytes(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
-        return {};
-    }
-    std::string bytes(static_cast<std::size_t>(file.tellg()), '\0');
-    file.seekg(0);
-    file.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return bytes;
-}
-
 std::string crlfFile(const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) {

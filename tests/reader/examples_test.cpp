@@ -1,20 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include "support/example_drawings.h"
+#include "support/file_bytes.h"
 
 namespace zrv {
 namespace {
 
 std::string committed(const char* name) {
-    std::ifstream file(std::filesystem::path(ZRV_SOURCE_DIR) / "examples" / name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return test::readBytes(std::filesystem::path(ZRV_SOURCE_DIR) / "examples" / name);
 }
 
 // The sample drawings are made by make_examples; a change of the builder must regenerate them.

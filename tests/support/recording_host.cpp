@@ -15,4 +15,13 @@ void RecordingProgress::showMessage(std::string_view text) {
     messages.emplace_back(text);
 }
 
+double SteppingClock::secondsSinceMidnight() const {
+    const double now = next_;
+    next_ += step_;
+    if (next_ >= 86400) {
+        next_ -= 86400;
+    }
+    return now;
+}
+
 }  // namespace zrv::test

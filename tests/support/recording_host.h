@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,12 @@ class RecordingProgress final : public Progress {
     void addLine(std::string_view line) override;
     void clearLines() override;
     void showMessage(std::string_view text) override;
-    void processEvents() override { ++eventPasses; }
+    void processEvents() override {
+        ++eventPasses;
+        if (onEvents) {
+            onEvents();
+        }
+    }
     void setTitle(std::string_view title) override { titles.emplace_back(title); }
     void setVersionCaption(std::string_view tag) override { versionCaption = tag; }
     void setDrillTravelLabel(std::string_view text) override { drillTravelLabel = text; }
@@ -29,6 +35,7 @@ class RecordingProgress final : public Progress {
     int previewClears = 0;
     int redrawRequests = 0;
     int lineClears = 0;
+    std::function<void()> onEvents;  // what a pending window event does, if anything
 };
 
 // A clock that stands still unless a test moves it.
@@ -41,6 +48,20 @@ class FixedClock final : public Clock {
     double seconds = 8 * 3600;
     std::string date = "07.12.2026";
     std::string time = "08:00:00";
+};
+
+// A clock that moves on by a fixed step at every reading, starting with `start`, and begins the
+// day anew after midnight.
+class SteppingClock final : public Clock {
+  public:
+    SteppingClock(double start, double step) : next_(start), step_(step) {}
+    double secondsSinceMidnight() const override;
+    std::string dateText() const override { return {}; }
+    std::string timeText() const override { return {}; }
+
+  private:
+    mutable double next_;
+    double step_;
 };
 
 // A recording progress and a fixed clock bundled as the host of the core.

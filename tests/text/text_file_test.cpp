@@ -4,7 +4,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 
 namespace zrv {
 namespace {
@@ -13,29 +15,14 @@ namespace fs = std::filesystem;
 
 class TextFileTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() /
-                  ("zrv_text_" +
-                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    static std::string bytesOf(const fs::path& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream content;
-        content << in.rdbuf();
-        return content.str();
-    }
-
-    fs::path folder_;
+    test::ScratchFolder scratch_;
+    const fs::path& folder_ = scratch_.path();
 };
 
 TEST_F(TextFileTest, LinesAreWrittenInWindows1252WithCrLf) {
     const std::vector<std::string> lines = {"(Bohrung-HÖHE: 2.5)", "", "ENDE"};
     ASSERT_TRUE(writeTextFile(folder_ / "a.txt", lines).ok());
-    EXPECT_EQ(bytesOf(folder_ / "a.txt"), "(Bohrung-H\xD6HE: 2.5)\r\n\r\nENDE\r\n");
+    EXPECT_EQ(test::readBytes(folder_ / "a.txt"), "(Bohrung-H\xD6HE: 2.5)\r\n\r\nENDE\r\n");
     const TextLines back = readTextFile(folder_ / "a.txt");
     ASSERT_TRUE(back.status.ok());
     EXPECT_EQ(back.lines, lines);
@@ -55,7 +42,7 @@ TEST_F(TextFileTest, AFailedWriteLeavesThePreviousFileAndNoTemporary) {
     const Status status = writeFileAtomically(target, "new");
     EXPECT_FALSE(status.ok());
     EXPECT_NE(status.error.find("keep.nc"), std::string::npos) << status.error;
-    EXPECT_EQ(bytesOf(target), "old");
+    EXPECT_EQ(test::readBytes(target), "old");
 }
 
 TEST_F(TextFileTest, AFolderAsTargetIsRefusedWithAGermanMessage) {
@@ -86,6 +73,7 @@ TEST_F(TextFileTest, BinaryBytesAreReadWhole) {
         bytes.push_back(static_cast<char>(i * 7));
     }
     ASSERT_TRUE(writeFileAtomically(folder_ / "b.bin", bytes).ok());
+    EXPECT_EQ(test::readBytes(folder_ / "b.bin"), bytes);
     EXPECT_EQ(readFileBytes(folder_ / "b.bin").bytes, bytes);
 }
 

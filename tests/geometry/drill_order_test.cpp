@@ -100,31 +100,11 @@ TEST(DrillOrder, NoRunShowsOnlyTheQuestionMark) {
     }
 }
 
-// A clock that moves on by a fixed step every time it is read.
-class SteppingClock final : public Clock {
-  public:
-    SteppingClock(double start, double step) : now_(start), step_(step) {}
-    double secondsSinceMidnight() const override {
-        const double t = now_;
-        now_ += step_;
-        if (now_ >= 86400) {
-            now_ -= 86400;
-        }
-        return t;
-    }
-    std::string dateText() const override { return ""; }
-    std::string timeText() const override { return ""; }
-
-  private:
-    mutable double now_;
-    double step_;
-};
-
 // The title follows the clock's whole seconds, starting with 0%; after each change the clock is
 // read once more to remember its second.
 TEST(DrillOrder, TitleOncePerClockSecond) {
     test::RecordingProgress progress;
-    SteppingClock clock(100.25, 0.5);
+    test::SteppingClock clock(100.25, 0.5);
     Host host{progress, clock, kCLocale};
     std::vector<std::string> holes;
     for (int k = 0; k < 10; ++k) {
@@ -170,7 +150,7 @@ TEST(DrillOrder, TitleSecondTakenAfterTheEventPasses) {
 
 TEST(DrillOrder, ElapsedTimeAcrossMidnight) {
     test::RecordingProgress progress;
-    SteppingClock clock(86399.5, 0.25);
+    test::SteppingClock clock(86399.5, 0.25);
     Host host{progress, clock, kGermanLocale};
     std::vector<std::string> holes = {hole("1", "1")};
     BOHRUNGEN_OPTIMIEREN(holes, "1-Standard", host);

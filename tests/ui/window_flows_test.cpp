@@ -19,6 +19,7 @@
 #include "output/format_length.h"
 #include "output/settings_file.h"
 #include "preview/travel.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "text/text_file.h"
 #include "ui/preview_redraw.h"
@@ -27,11 +28,6 @@
 
 namespace zrv::test {
 namespace {
-
-// The whole file, or nothing when there is none.
-std::string readBytes(const std::filesystem::path& path) {
-    return readFileBytes(path).bytes;
-}
 
 // The current folder, where a program without a name of its own would land, for one test.
 class InFolder {

@@ -1,6 +1,8 @@
 #include "geometry/nearest_index.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -11,6 +13,63 @@ constexpr std::uint32_t kLeafSize = 8;
 // Groups up to this size find their best member by a look at each; larger ones keep a heap.
 constexpr std::uint32_t kScanLimit = 8;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr std::uint32_t kNoGroup = std::numeric_limits<std::uint32_t>::max();
+// Ranges at least this large split at a sampled median.
+constexpr std::uint32_t kSampledSplitFrom = 64;
+constexpr std::uint32_t kSampleSize = 31;
+
+std::uint64_t mixed(std::uint64_t h) {
+    h ^= h >> 33;
+    h *= 0xff51afd7ed558ccdULL;
+    h ^= h >> 33;
+    h *= 0xc4ceb9fe1a85ec53ULL;
+    h ^= h >> 33;
+    return h;
+}
+
+std::size_t slotOf(Point p, std::size_t capacity) {
+    // -0 and 0 are one point and must meet in one slot
+    const double x = p.x == 0 ? 0.0 : p.x;
+    const double y = p.y == 0 ? 0.0 : p.y;
+    return mixed(std::bit_cast<std::uint64_t>(x) ^ mixed(std::bit_cast<std::uint64_t>(y))) &
+           (capacity - 1);
+}
+
+// Coordinates in a total order for the splits: NaN goes last.
+double orderKey(double v) {
+    return v == v ? v : kInfinity;
+}
+
+// The median coordinate of a few entries spread over the range.
+template <bool AlongX, typename E>
+double sampledMedian(const std::vector<E>& entries, std::uint32_t begin, std::uint32_t end) {
+    std::array<double, kSampleSize> sample{};
+    const std::uint32_t step = (end - begin) / kSampleSize;
+    for (std::uint32_t k = 0; k < kSampleSize; ++k) {
+        const Point p = entries[begin + k * step].point;
+        sample[k] = orderKey(AlongX ? p.x : p.y);
+    }
+    std::nth_element(sample.begin(), sample.begin() + kSampleSize / 2, sample.end());
+    return sample[kSampleSize / 2];
+}
+
+// Moves the entries whose coordinate is below the pivot to the front of the range and gives
+// where the rest starts. Copying every entry, rather than branching on the unpredictable
+// comparison, keeps the pass fast.
+template <bool AlongX, typename E>
+std::uint32_t partitionBelow(std::vector<E>& entries, std::uint32_t begin, std::uint32_t end,
+                             double pivot) {
+    auto key = [](const E& e) { return orderKey(AlongX ? e.point.x : e.point.y); };
+    std::uint32_t upper = begin;
+    for (std::uint32_t k = begin; k < end; ++k) {
+        const E e = entries[k];
+        const bool below = key(e) < pivot;
+        entries[k] = entries[upper];
+        entries[upper] = e;
+        upper += below ? 1U : 0U;
+    }
+    return upper;
+}
 
 // a^e by products for the even exponents of the levels. It differs from std::pow by a few
 // units in the last place at most, far inside the margins below; for any other exponent it
@@ -70,36 +129,76 @@ struct NearestIndex::Search {
 
 NearestIndex::NearestIndex(std::span<const Point> points, std::span<const std::int64_t> ranks)
     : groupOf_(points.size()), rank_(ranks.begin(), ranks.end()), alive_(points.size(), true) {
-    std::vector<Entry> sorted(points.size());
-    for (std::uint32_t m = 0; m < sorted.size(); ++m) {
-        sorted[m] = Entry{points[m], m};
-    }
-    std::sort(sorted.begin(), sorted.end(), [](const Entry& a, const Entry& b) {
-        return a.point.x < b.point.x || (a.point.x == b.point.x && a.point.y < b.point.y);
-    });
-    members_.reserve(sorted.size());
-    for (const Entry& e : sorted) {
-        if (entries_.empty() || !(entries_.back().point == e.point)) {
-            entries_.push_back(Entry{e.point, static_cast<std::uint32_t>(groups_.size())});
-            groups_.push_back(Group{static_cast<std::uint32_t>(members_.size()), 0, 0, -1});
-        }
-        Group& g = groups_.back();
-        ++g.size;
-        ++g.alive;
-        groupOf_[e.group] = static_cast<std::uint32_t>(groups_.size() - 1);
-        members_.push_back(e.group);
-    }
-    heaps_.resize(groups_.size());
-    for (std::uint32_t m : members_) {
-        pushRank(m);
-    }
-    if (!groups_.empty()) {
-        nodes_.reserve(2 * groups_.size() / kLeafSize + 2);
+    groupEqualPoints(points);
+    makeHeaps();
+    if (!entries_.empty()) {
+        nodes_.reserve(entries_.size() / 2 + 1);
         Box all{kInfinity, -kInfinity, kInfinity, -kInfinity};
         for (const Entry& e : entries_) {
             all.widen(e.point);
         }
-        build(0, static_cast<std::uint32_t>(groups_.size()), -1, all);
+        build(0, static_cast<std::uint32_t>(entries_.size()), -1, all);
+    }
+}
+
+// Members at equal points, as == compares them (-0 equals 0, NaN equals nothing), form one
+// group, found through a hash table rather than a sort of all points.
+void NearestIndex::groupEqualPoints(std::span<const Point> points) {
+    std::size_t capacity = 16;
+    while (capacity < 2 * points.size()) {
+        capacity *= 2;
+    }
+    std::vector<std::uint32_t> slots(capacity, kNoGroup);
+    auto newGroup = [this](Point p) {
+        const auto g = static_cast<std::uint32_t>(groups_.size());
+        groups_.push_back(Group{});
+        entries_.push_back(Entry{p, g, 0});
+        return g;
+    };
+    for (std::size_t m = 0; m < points.size(); ++m) {
+        const Point p = points[m];
+        std::uint32_t g = kNoGroup;
+        if (p == p) {
+            std::size_t slot = slotOf(p, capacity);
+            while (slots[slot] != kNoGroup && !(entries_[slots[slot]].point == p)) {
+                slot = (slot + 1) & (capacity - 1);
+            }
+            if (slots[slot] == kNoGroup) {
+                slots[slot] = newGroup(p);
+            }
+            g = slots[slot];
+        } else {
+            g = newGroup(p);
+        }
+        groupOf_[m] = g;
+        ++groups_[g].size;
+    }
+    std::uint32_t first = 0;
+    for (Group& g : groups_) {
+        g.first = first;
+        first += g.size;
+    }
+    // The entries count their members while they are placed.
+    members_.resize(points.size());
+    for (std::uint32_t m = 0; m < points.size(); ++m) {
+        const std::uint32_t g = groupOf_[m];
+        members_[groups_[g].first + entries_[g].alive++] = m;
+    }
+}
+
+void NearestIndex::makeHeaps() {
+    heaps_.resize(groups_.size());
+    for (std::size_t g = 0; g < groups_.size(); ++g) {
+        const Group& group = groups_[g];
+        if (group.size <= kScanLimit) {
+            continue;
+        }
+        std::vector<HeapEntry>& heap = heaps_[g];
+        heap.reserve(group.size);
+        for (std::uint32_t k = group.first; k < group.first + group.size; ++k) {
+            heap.emplace_back(rank_[members_[k]], members_[k]);
+        }
+        std::make_heap(heap.begin(), heap.end());
     }
 }
 
@@ -115,24 +214,20 @@ std::int32_t NearestIndex::build(std::uint32_t begin, std::uint32_t end, std::in
         for (std::uint32_t k = begin; k < end; ++k) {
             const Entry& e = entries_[k];
             leaf.box.widen(e.point);
-            leaf.alive += groups_[e.group].alive;
+            leaf.alive += e.alive;
             groups_[e.group].leaf = index;
+            groups_[e.group].entry = k;
         }
         return index;
     }
     const bool alongX = room.xMax - room.xMin >= room.yMax - room.yMin;
-    const std::uint32_t middle = begin + (end - begin) / 2;
-    std::nth_element(entries_.begin() + begin, entries_.begin() + middle, entries_.begin() + end,
-                     [alongX](const Entry& a, const Entry& b) {
-                         return alongX ? a.point.x < b.point.x : a.point.y < b.point.y;
-                     });
-    const Point cut = entries_[middle].point;
+    const Split parts = split(begin, end, alongX);
     Box lower = room;
     Box upper = room;
-    (alongX ? lower.xMax : lower.yMax) = alongX ? cut.x : cut.y;
-    (alongX ? upper.xMin : upper.yMin) = alongX ? cut.x : cut.y;
-    const std::int32_t left = build(begin, middle, index, lower);
-    const std::int32_t right = build(middle, end, index, upper);
+    (alongX ? lower.xMax : lower.yMax) = parts.cut;
+    (alongX ? upper.xMin : upper.yMin) = parts.cut;
+    const std::int32_t left = build(begin, parts.at, index, lower);
+    const std::int32_t right = build(parts.at, end, index, upper);
     Node& node = nodes_[static_cast<std::size_t>(index)];
     const Node& l = nodes_[static_cast<std::size_t>(left)];
     const Node& r = nodes_[static_cast<std::size_t>(right)];
@@ -142,6 +237,36 @@ std::int32_t NearestIndex::build(std::uint32_t begin, std::uint32_t end, std::in
     node.box.widen(r.box);
     node.alive = l.alive + r.alive;
     return index;
+}
+
+// Splits the entries near their median along one axis and gives the first of the upper part.
+// The tree stays correct whatever the split, as every node keeps the tight box of its
+// entries; the split only decides how well the search prunes. So the pivot is the median of
+// a small sample, and one branch-free pass moves the smaller coordinates to the front.
+// Small ranges, and splits that leave little on one side (many equal coordinates), take the
+// exact middle of a total order instead.
+NearestIndex::Split NearestIndex::split(std::uint32_t begin, std::uint32_t end, bool alongX) {
+    const std::uint32_t count = end - begin;
+    if (count >= kSampledSplitFrom) {
+        const double pivot = alongX ? sampledMedian<true>(entries_, begin, end)
+                                    : sampledMedian<false>(entries_, begin, end);
+        const std::uint32_t upper = alongX ? partitionBelow<true>(entries_, begin, end, pivot)
+                                           : partitionBelow<false>(entries_, begin, end, pivot);
+        if (upper - begin >= count / 8 && end - upper >= count / 8) {
+            return {upper, pivot};
+        }
+    }
+    auto along = [alongX](const Entry& e) { return orderKey(alongX ? e.point.x : e.point.y); };
+    auto across = [alongX](const Entry& e) { return orderKey(alongX ? e.point.y : e.point.x); };
+    const std::uint32_t middle = begin + count / 2;
+    std::nth_element(entries_.begin() + begin, entries_.begin() + middle, entries_.begin() + end,
+                     [&](const Entry& a, const Entry& b) {
+                         if (along(a) != along(b)) {
+                             return along(a) < along(b);
+                         }
+                         return across(a) != across(b) ? across(a) < across(b) : a.group < b.group;
+                     });
+    return {middle, along(entries_[middle])};
 }
 
 std::size_t NearestIndex::nearest(Point from, Exponents exponents) const {
@@ -181,7 +306,7 @@ void NearestIndex::visit(std::int32_t index, double low, Search& search) const {
 }
 
 void NearestIndex::consider(const Entry& entry, Search& search) const {
-    if (groups_[entry.group].alive == 0) {
+    if (entry.alive == 0) {
         return;
     }
     const double dx = entry.point.x - search.from.x;
@@ -239,8 +364,8 @@ void NearestIndex::pushRank(std::uint32_t member) {
 
 void NearestIndex::remove(std::size_t member) {
     alive_[member] = false;
-    Group& group = groups_[groupOf_[member]];
-    --group.alive;
+    const Group& group = groups_[groupOf_[member]];
+    --entries_[group.entry].alive;
     for (std::int32_t node = group.leaf; node >= 0;
          node = nodes_[static_cast<std::size_t>(node)].parent) {
         --nodes_[static_cast<std::size_t>(node)].alive;

@@ -55,17 +55,25 @@ class NearestIndex {
     struct Group {
         std::uint32_t first = 0;  // its members are members_[first, first + size)
         std::uint32_t size = 0;
-        std::uint32_t alive = 0;
+        std::uint32_t entry = 0;  // its place in entries_
         std::int32_t leaf = -1;
     };
     struct Entry {
         Point point;
         std::uint32_t group;
+        std::uint32_t alive;  // alive members of the group, kept here for the leaf scans
     };
     using HeapEntry = std::pair<std::int64_t, std::uint32_t>;  // rank, member
     struct Search;
 
+    void groupEqualPoints(std::span<const Point> points);
+    void makeHeaps();
     std::int32_t build(std::uint32_t begin, std::uint32_t end, std::int32_t parent, Box room);
+    struct Split {
+        std::uint32_t at;  // the first entry of the upper part
+        double cut;        // a coordinate between the parts
+    };
+    Split split(std::uint32_t begin, std::uint32_t end, bool alongX);
     static double lowTo(const Box& box, const Search& search);
     void visit(std::int32_t node, double low, Search& search) const;
     void consider(const Entry& entry, Search& search) const;

@@ -22,8 +22,7 @@ std::int64_t endRank(std::size_t position) {
 
 PathEnds pathEnds(std::string_view text) {
     const Point start = readPoint(text);
-    const std::vector<Point> pairs = readPairs(text);
-    return {start, pairs.empty() ? start : pairs.back()};
+    return {start, readLastPair(text).value_or(start)};
 }
 
 std::vector<PathVisit> millingOrder(std::span<const PathEnds> paths, Exponents exponents) {

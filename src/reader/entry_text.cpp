@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <iterator>
 #include <optional>
+#include <utility>
 
 #include "text/number_scan.h"
 
@@ -86,25 +87,48 @@ Point readPoint(std::string_view entry) {
     return {numberAfterFirst(entry, 'X'), numberAfterFirst(entry, 'Y')};
 }
 
-std::vector<Point> readPairs(std::string_view entry) {
-    std::vector<Point> pairs;
-    constexpr std::size_t kShortestStorePair = 16;  // " X=0.000 Y=0.000"
-    pairs.reserve(entry.size() / kShortestStorePair + 1);
+namespace {
+
+// Where the walk of readPairs finds the letters of each pair; y is npos for a last pair
+// without "Y".
+template <typename Visit>
+void walkPairs(std::string_view entry, Visit visit) {
     std::size_t from = 0;
     while (true) {
         const std::size_t x = entry.find('X', from);
         if (x == std::string_view::npos) {
-            break;
+            return;
         }
         const std::size_t y = entry.find('Y', x + 1);
+        visit(x, y);
         if (y == std::string_view::npos) {
-            pairs.push_back({numberAfter(entry, x), 0});
-            break;
+            return;
         }
-        pairs.push_back({numberAfter(entry, x), numberAfter(entry, y)});
         from = y + 1;
     }
+}
+
+Point pairAt(std::string_view entry, std::size_t x, std::size_t y) {
+    return {numberAfter(entry, x), y == std::string_view::npos ? 0 : numberAfter(entry, y)};
+}
+
+}  // namespace
+
+std::vector<Point> readPairs(std::string_view entry) {
+    std::vector<Point> pairs;
+    constexpr std::size_t kShortestStorePair = 16;  // " X=0.000 Y=0.000"
+    pairs.reserve(entry.size() / kShortestStorePair + 1);
+    walkPairs(entry, [&](std::size_t x, std::size_t y) { pairs.push_back(pairAt(entry, x, y)); });
     return pairs;
+}
+
+std::optional<Point> readLastPair(std::string_view entry) {
+    std::optional<std::pair<std::size_t, std::size_t>> last;
+    walkPairs(entry, [&](std::size_t x, std::size_t y) { last.emplace(x, y); });
+    if (!last) {
+        return std::nullopt;
+    }
+    return pairAt(entry, last->first, last->second);
 }
 
 }  // namespace zrv

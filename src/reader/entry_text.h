@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -20,5 +21,8 @@ Point readPoint(std::string_view entry);
 // after that and read Y after it, go on after that "Y"; the walk ends when no "X" follows. An
 // "X" without a "Y" after it gives a last pair with Y = 0. Numbers follow leadingNumber.
 std::vector<Point> readPairs(std::string_view entry);
+
+// The last of those pairs, without reading the ones before; none when there is no pair.
+std::optional<Point> readLastPair(std::string_view entry);
 
 }  // namespace zrv

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "reader/entry_text.h"
@@ -47,6 +49,16 @@ void expectSame(const std::vector<Point>& actual, const std::vector<Point>& expe
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t i = 0; i < actual.size(); ++i) {
         EXPECT_EQ(actual[i], expected[i]) << "pair " << i;
+    }
+}
+
+// The last pair alone is the last of all pairs.
+void expectSameLastPair(std::string_view entry) {
+    const std::vector<Point> all = referencePairs(entry);
+    const std::optional<Point> last = readLastPair(entry);
+    ASSERT_EQ(last.has_value(), !all.empty());
+    if (last) {
+        EXPECT_EQ(*last, all.back());
     }
 }
 
@@ -98,6 +110,7 @@ TEST_P(EntryReading, GivesThePairsOfTheLeadingNumberRule) {
     expectSame(readPairs(c.entry), referencePairs(c.entry));
     expectSame(readPairs(c.entry), c.pairs);
     EXPECT_EQ(readPoint(c.entry), referencePoint(c.entry));
+    expectSameLastPair(c.entry);
 }
 
 INSTANTIATE_TEST_SUITE_P(Entries, EntryReading, testing::ValuesIn(kEntryCases), test::CaseName());
@@ -135,6 +148,7 @@ TEST(EntryText, ArbitraryTextsReadBackAsTheReferenceDoes) {
         SCOPED_TRACE(entry);
         expectSame(readPairs(entry), referencePairs(entry));
         ASSERT_EQ(readPoint(entry), referencePoint(entry));
+        expectSameLastPair(entry);
     }
 }
 

@@ -72,29 +72,59 @@ std::uint32_t partitionBelow(std::vector<E>& entries, std::uint32_t begin, std::
 }
 
 // a^e by products for the even exponents of the levels. It differs from std::pow by a few
-// units in the last place at most, far inside the margins below; for any other exponent it
-// gives 0, which never skips anything.
-double powerByProducts(double a, double e) {
+// units in the last place at most, far inside the margin below.
+template <int E>
+double powerByProducts(double a) {
+    static_assert(E == 2 || E == 4 || E == 6 || E == 8);
     const double a2 = a * a;
-    if (e == 2) {
+    if constexpr (E == 2) {
         return a2;
-    }
-    const double a4 = a2 * a2;
-    if (e == 4) {
-        return a4;
-    }
-    if (e == 6) {
-        return a4 * a2;
-    }
-    if (e == 8) {
+    } else if constexpr (E == 4) {
+        return a2 * a2;
+    } else if constexpr (E == 6) {
+        return a2 * a2 * a2;
+    } else {
+        const double a4 = a2 * a2;
         return a4 * a4;
     }
-    return 0;
 }
 
 // A sum of powers lowered by far more than the rounding of pow, sums and products can move it.
-double lowSum(double ax, double ay, Exponents e) {
-    return (powerByProducts(ax, e.x) + powerByProducts(ay, e.y)) * (1 - 1e-9);
+constexpr double kLowered = 1 - 1e-9;
+
+template <int X, int Y>
+struct LoweredSum {
+    double operator()(double ax, double ay) const {
+        return (powerByProducts<X>(ax) + powerByProducts<Y>(ay)) * kLowered;
+    }
+};
+
+struct NoBound {
+    double operator()(double /*ax*/, double /*ay*/) const { return 0; }
+};
+
+// Calls run with the lowered sum for the exponents, fixed at compile time for every level so
+// a bound costs a few products. Other exponents get 0, which never skips anything.
+template <typename Run>
+void withLoweredSum(Exponents e, Run run) {
+    auto is = [e](double x, double y) { return e.x == x && e.y == y; };
+    if (is(2, 2)) {
+        run(LoweredSum<2, 2>{});
+    } else if (is(2, 4)) {
+        run(LoweredSum<2, 4>{});
+    } else if (is(4, 2)) {
+        run(LoweredSum<4, 2>{});
+    } else if (is(2, 6)) {
+        run(LoweredSum<2, 6>{});
+    } else if (is(6, 2)) {
+        run(LoweredSum<6, 2>{});
+    } else if (is(2, 8)) {
+        run(LoweredSum<2, 8>{});
+    } else if (is(8, 2)) {
+        run(LoweredSum<8, 2>{});
+    } else {
+        run(NoBound{});
+    }
 }
 
 // A candidate whose lowered sum exceeds this is strictly farther than a best of distance d.
@@ -272,56 +302,65 @@ NearestIndex::Split NearestIndex::split(std::uint32_t begin, std::uint32_t end, 
 std::size_t NearestIndex::nearest(Point from, Exponents exponents) const {
     Search search{from, exponents};
     if (!nodes_.empty()) {
-        visit(0, lowTo(nodes_.front().box, search), search);
+        withLoweredSum(exponents, [&](auto lowered) {
+            visit(0, lowTo(nodes_.front().box, search, lowered), search, lowered);
+        });
     }
     return search.member;
 }
 
-double NearestIndex::lowTo(const Box& box, const Search& search) {
-    return lowSum(gapTo(search.from.x, box.xMin, box.xMax),
-                  gapTo(search.from.y, box.yMin, box.yMax), search.exponents);
+template <typename Lowered>
+double NearestIndex::lowTo(const Box& box, const Search& search, Lowered lowered) {
+    return lowered(gapTo(search.from.x, box.xMin, box.xMax),
+                   gapTo(search.from.y, box.yMin, box.yMax));
 }
 
 // low: the lowered sum of powers from the position to the node's box.
-void NearestIndex::visit(std::int32_t index, double low, Search& search) const {
+template <typename Lowered>
+void NearestIndex::visit(std::int32_t index, double low, Search& search, Lowered lowered) const {
     const Node& node = nodes_[static_cast<std::size_t>(index)];
     if (node.alive == 0 || (search.found && low > search.limit)) {
         return;
     }
     if (node.left < 0) {
         for (std::uint32_t k = node.begin; k < node.end; ++k) {
-            consider(entries_[k], search);
+            consider(entries_[k], search, lowered);
         }
         return;
     }
-    const double lowLeft = lowTo(nodes_[static_cast<std::size_t>(node.left)].box, search);
-    const double lowRight = lowTo(nodes_[static_cast<std::size_t>(node.right)].box, search);
+    const double lowLeft = lowTo(nodes_[static_cast<std::size_t>(node.left)].box, search, lowered);
+    const double lowRight =
+        lowTo(nodes_[static_cast<std::size_t>(node.right)].box, search, lowered);
     if (lowRight < lowLeft) {
-        visit(node.right, lowRight, search);
-        visit(node.left, lowLeft, search);
+        visit(node.right, lowRight, search, lowered);
+        visit(node.left, lowLeft, search, lowered);
     } else {
-        visit(node.left, lowLeft, search);
-        visit(node.right, lowRight, search);
+        visit(node.left, lowLeft, search, lowered);
+        visit(node.right, lowRight, search, lowered);
     }
 }
 
-void NearestIndex::consider(const Entry& entry, Search& search) const {
+template <typename Lowered>
+void NearestIndex::consider(const Entry& entry, Search& search, Lowered lowered) const {
     if (entry.alive == 0) {
         return;
     }
     const double dx = entry.point.x - search.from.x;
     const double dy = entry.point.y - search.from.y;
-    if (search.found && lowSum(std::fabs(dx), std::fabs(dy), search.exponents) > search.limit) {
+    if (search.found && lowered(std::fabs(dx), std::fabs(dy)) > search.limit) {
         return;
     }
     double distance = weightedDistance(dx, dy, search.exponents);
     if (std::isnan(distance)) {
         distance = kInfinity;
     }
+    if (search.found && distance > search.distance) {
+        return;
+    }
+    // Only now the group's best member: most candidates are farther than the best.
     const std::uint32_t member = bestMember(entry.group);
     const std::int64_t rank = rank_[member];
-    if (!search.found || distance < search.distance ||
-        (distance == search.distance && rank > search.rank)) {
+    if (!search.found || distance < search.distance || rank > search.rank) {
         search.found = true;
         search.distance = distance;
         search.limit = limitFor(distance);

@@ -74,9 +74,12 @@ class NearestIndex {
         double cut;        // a coordinate between the parts
     };
     Split split(std::uint32_t begin, std::uint32_t end, bool alongX);
-    static double lowTo(const Box& box, const Search& search);
-    void visit(std::int32_t node, double low, Search& search) const;
-    void consider(const Entry& entry, Search& search) const;
+    template <typename Lowered>
+    static double lowTo(const Box& box, const Search& search, Lowered lowered);
+    template <typename Lowered>
+    void visit(std::int32_t node, double low, Search& search, Lowered lowered) const;
+    template <typename Lowered>
+    void consider(const Entry& entry, Search& search, Lowered lowered) const;
     std::uint32_t bestMember(std::uint32_t group) const;
     void pushRank(std::uint32_t member);
 

@@ -1,5 +1,6 @@
 #include "geometry/chaining.h"
 
+#include <optional>
 #include <utility>
 
 namespace zrv {
@@ -8,13 +9,19 @@ namespace {
 struct Piece {
     std::string text;
     PathEnds ends;
-    bool piecewise = false;
+    std::optional<bool> piecewise;  // read when first asked: most pieces never join
+
+    bool readsPiecewise() {
+        if (!piecewise) {
+            piecewise = zrv::readsPiecewise(text);
+        }
+        return *piecewise;
+    }
 };
 
 Piece pieceOf(std::string text) {
     const PathEnds ends = pathEnds(text);
-    const bool piecewise = readsPiecewise(text);
-    return {std::move(text), ends, piecewise};
+    return {std::move(text), ends, std::nullopt};
 }
 
 bool touches(const Piece& before, const Piece& after) {
@@ -24,8 +31,9 @@ bool touches(const Piece& before, const Piece& after) {
 // Appends the later piece to the earlier one. For piecewise texts the joint text starts where
 // the first one starts and ends where the second one ends; anything else is read again.
 void join(Piece& into, Piece&& later) {
+    const bool piecewise = into.readsPiecewise() && later.readsPiecewise();
     into.text += later.text;
-    if (into.piecewise && later.piecewise) {
+    if (piecewise) {
         into.ends.end = later.ends.end;
     } else {
         into = pieceOf(std::move(into.text));
@@ -65,8 +73,7 @@ ChainResult chainTouching(std::vector<std::string> ordered, std::span<const Path
     stack.reserve(ordered.size());
     std::size_t joins = 0;
     for (std::size_t k = 0; k < ordered.size(); ++k) {
-        const bool piecewise = readsPiecewise(ordered[k]);
-        stack.push_back(Piece{std::move(ordered[k]), ends[k], piecewise});
+        stack.push_back(Piece{std::move(ordered[k]), ends[k], std::nullopt});
         while (stack.size() >= 2 && touches(stack[stack.size() - 2], stack.back())) {
             Piece later = std::move(stack.back());
             stack.pop_back();

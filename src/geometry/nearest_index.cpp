@@ -318,8 +318,12 @@ double NearestIndex::lowTo(const Box& box, const Search& search, Lowered lowered
 // low: the lowered sum of powers from the position to the node's box.
 template <typename Lowered>
 void NearestIndex::visit(std::int32_t index, double low, Search& search, Lowered lowered) const {
+    // The bound first: a pruned node need not be loaded.
+    if (search.found && low > search.limit) {
+        return;
+    }
     const Node& node = nodes_[static_cast<std::size_t>(index)];
-    if (node.alive == 0 || (search.found && low > search.limit)) {
+    if (node.alive == 0) {
         return;
     }
     if (node.left < 0) {
@@ -371,6 +375,9 @@ void NearestIndex::consider(const Entry& entry, Search& search, Lowered lowered)
 
 std::uint32_t NearestIndex::bestMember(std::uint32_t groupIndex) const {
     const Group& group = groups_[groupIndex];
+    if (group.size == 1) {
+        return members_[group.first];  // alive, or its entry would not be looked at
+    }
     if (group.size <= kScanLimit) {
         std::uint32_t best = 0;
         bool any = false;

@@ -8,6 +8,7 @@
 #include "geometry/chaining.h"
 #include "geometry/drill_order.h"
 #include "geometry/milling_order.h"
+#include "geometry/path_reverse.h"
 #include "geometry/weighted_distance.h"
 #include "text/number_format.h"
 
@@ -125,8 +126,11 @@ void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>& fraesungen, std::string_vie
     orderedEnds.reserve(fraesungen.size());
     for (const PathVisit& visit : millingOrder(ends, *exponents)) {
         if (visit.reversed) {
-            ordered.push_back(PFAD_UMKEHREN(fraesungen[visit.path]));
-            orderedEnds.push_back(pathEnds(ordered.back()));
+            ReversedPath reversed = reversePath(fraesungen[visit.path]);
+            const PathEnds& old = ends[visit.path];
+            orderedEnds.push_back(reversed.keptNumbers ? PathEnds{old.end, old.start}
+                                                       : pathEnds(reversed.text));
+            ordered.push_back(std::move(reversed.text));
         } else {
             ordered.push_back(std::move(fraesungen[visit.path]));
             orderedEnds.push_back(ends[visit.path]);

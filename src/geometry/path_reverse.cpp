@@ -1,7 +1,10 @@
+#include "geometry/path_reverse.h"
+
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "geometry/optimise.h"
@@ -38,11 +41,12 @@ std::optional<std::string_view> storeNumber(std::string_view text, std::size_t& 
     return text.substr(start, at - start);
 }
 
-bool takeMarker(std::string_view text, std::size_t& at, std::string_view marker) {
-    if (text.substr(at, marker.size()) != marker) {
+// " X=" or " Y=" at `at`.
+bool takeMarker(std::string_view text, std::size_t& at, char letter) {
+    if (at + 3 > text.size() || text[at] != ' ' || text[at + 1] != letter || text[at + 2] != '=') {
         return false;
     }
-    at += marker.size();
+    at += 3;
     return true;
 }
 
@@ -51,9 +55,9 @@ std::optional<std::vector<std::string_view>> storeNumbers(std::string_view text)
     std::vector<std::string_view> numbers;
     std::size_t at = 0;
     while (at < text.size()) {
-        for (std::string_view marker : {" X=", " Y="}) {
+        for (const char letter : {'X', 'Y'}) {
             std::optional<std::string_view> number;
-            if (!takeMarker(text, at, marker) || !(number = storeNumber(text, at))) {
+            if (!takeMarker(text, at, letter) || !(number = storeNumber(text, at))) {
                 return std::nullopt;
             }
             numbers.push_back(*number);
@@ -84,7 +88,7 @@ void appendTwoDigitPattern(std::string& out, std::string_view number) {
 
 }  // namespace
 
-std::string PFAD_UMKEHREN(std::string_view path) {
+ReversedPath reversePath(std::string_view path) {
     if (const auto numbers = storeNumbers(path)) {
         std::string reversed;
         reversed.reserve(path.size());
@@ -94,12 +98,16 @@ std::string PFAD_UMKEHREN(std::string_view path) {
             reversed += " Y=";
             appendTwoDigitPattern(reversed, (*numbers)[k - 1]);
         }
-        return reversed;
+        return {std::move(reversed), true};
     }
     std::vector<Point> pairs = readPairs(path);
     std::reverse(pairs.begin(), pairs.end());
     // The decimal sign does not matter: KOMMA_PUNKT turns either into ".".
-    return pairsText(pairs, "00.000", kCLocale);
+    return {pairsText(pairs, "00.000", kCLocale), false};
+}
+
+std::string PFAD_UMKEHREN(std::string_view path) {
+    return reversePath(path).text;
 }
 
 }  // namespace zrv

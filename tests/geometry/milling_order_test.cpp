@@ -7,6 +7,7 @@
 
 #include "geometry/optimise.h"
 #include "geometry/pair_text.h"
+#include "geometry/path_reverse.h"
 #include "reader/entry_text.h"
 #include "support/recording_host.h"
 
@@ -169,7 +170,9 @@ TEST(PfadUmkehren, RewritesEveryPairBackwards) {
 
 // Texts in the store's shape are rewritten without going through their values; the result
 // must be what formatting the read values gives, for every width and sign, also for numbers
-// of more digits than a double holds to three decimals.
+// of more digits than a double holds to three decimals. When the numbers were kept, the
+// optimiser swaps the path's ends instead of reading them again: the pairs must read back
+// as the old ones in reverse order.
 TEST(PfadUmkehren, StoreShapeEqualsFormattedValues) {
     std::mt19937 rng(5);
     const auto digitsOf = [&rng](std::size_t count) {
@@ -179,6 +182,7 @@ TEST(PfadUmkehren, StoreShapeEqualsFormattedValues) {
         }
         return digits;
     };
+    int kept = 0;
     for (int run = 0; run < 3000; ++run) {
         std::string text;
         const std::size_t pairs = 1 + rng() % 4;
@@ -196,7 +200,14 @@ TEST(PfadUmkehren, StoreShapeEqualsFormattedValues) {
         std::vector<Point> read = readPairs(text);
         std::reverse(read.begin(), read.end());
         ASSERT_EQ(PFAD_UMKEHREN(text), pairsText(read, "00.000", kCLocale)) << text;
+        const ReversedPath reversed = reversePath(text);
+        if (reversed.keptNumbers) {
+            ++kept;
+            ASSERT_EQ(readPairs(reversed.text), read) << text;
+        }
     }
+    EXPECT_GT(kept, 1000);
+    EXPECT_FALSE(reversePath(" X=1,5 Y=2").keptNumbers);
 }
 
 }  // namespace

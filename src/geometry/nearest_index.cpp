@@ -14,9 +14,10 @@ constexpr std::uint32_t kLeafSize = 8;
 constexpr std::uint32_t kScanLimit = 8;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr std::uint32_t kNoGroup = std::numeric_limits<std::uint32_t>::max();
-// Ranges at least this large split at a sampled median.
-constexpr std::uint32_t kSampledSplitFrom = 64;
+// Samples for the split pivots: larger for larger ranges, where a good split pays more.
 constexpr std::uint32_t kSampleSize = 31;
+constexpr std::uint32_t kSmallSampleSize = 9;
+constexpr std::uint32_t kLargeRange = 256;
 
 std::uint64_t mixed(std::uint64_t h) {
     h ^= h >> 33;
@@ -35,7 +36,7 @@ std::size_t slotOf(Point p, std::size_t capacity) {
            (capacity - 1);
 }
 
-// Coordinates in a total order for the splits: NaN goes last.
+// Coordinates in a strict weak order for the splits: NaN goes last.
 double orderKey(double v) {
     return v == v ? v : kInfinity;
 }
@@ -44,26 +45,28 @@ double orderKey(double v) {
 template <bool AlongX, typename E>
 double sampledMedian(const std::vector<E>& entries, std::uint32_t begin, std::uint32_t end) {
     std::array<double, kSampleSize> sample{};
-    const std::uint32_t step = (end - begin) / kSampleSize;
-    for (std::uint32_t k = 0; k < kSampleSize; ++k) {
+    const std::uint32_t count = end - begin;
+    const std::uint32_t size =
+        std::min(count >= kLargeRange ? kSampleSize : kSmallSampleSize, count);
+    const std::uint32_t step = count / size;
+    for (std::uint32_t k = 0; k < size; ++k) {
         const Point p = entries[begin + k * step].point;
         sample[k] = orderKey(AlongX ? p.x : p.y);
     }
-    std::nth_element(sample.begin(), sample.begin() + kSampleSize / 2, sample.end());
-    return sample[kSampleSize / 2];
+    std::nth_element(sample.begin(), sample.begin() + size / 2, sample.begin() + size);
+    return sample[size / 2];
 }
 
-// Moves the entries whose coordinate is below the pivot to the front of the range and gives
-// where the rest starts. Copying every entry, rather than branching on the unpredictable
-// comparison, keeps the pass fast.
+// Moves the entries whose coordinate is below the pivot (never NaN) to the front of the
+// range and gives where the rest starts. Copying every entry, rather than branching on the
+// unpredictable comparison, keeps the pass fast.
 template <bool AlongX, typename E>
 std::uint32_t partitionBelow(std::vector<E>& entries, std::uint32_t begin, std::uint32_t end,
                              double pivot) {
-    auto key = [](const E& e) { return orderKey(AlongX ? e.point.x : e.point.y); };
     std::uint32_t upper = begin;
     for (std::uint32_t k = begin; k < end; ++k) {
         const E e = entries[k];
-        const bool below = key(e) < pivot;
+        const bool below = (AlongX ? e.point.x : e.point.y) < pivot;
         entries[k] = entries[upper];
         entries[upper] = e;
         upper += below ? 1U : 0U;
@@ -269,33 +272,25 @@ std::int32_t NearestIndex::build(std::uint32_t begin, std::uint32_t end, std::in
     return index;
 }
 
-// Splits the entries near their median along one axis and gives the first of the upper part.
-// The tree stays correct whatever the split, as every node keeps the tight box of its
-// entries; the split only decides how well the search prunes. So the pivot is the median of
-// a small sample, and one branch-free pass moves the smaller coordinates to the front.
-// Small ranges, and splits that leave little on one side (many equal coordinates), take the
-// exact middle of a total order instead.
+// Splits the entries near their median along one axis. The tree stays correct whatever the
+// split, as every node keeps the tight box of its entries; the split only decides how well
+// the search prunes. So the pivot is the median of a small sample, and one branch-free pass
+// moves the smaller coordinates to the front. A split that leaves little on one side (many
+// equal coordinates) takes the exact median instead, which always leaves entries on both.
 NearestIndex::Split NearestIndex::split(std::uint32_t begin, std::uint32_t end, bool alongX) {
     const std::uint32_t count = end - begin;
-    if (count >= kSampledSplitFrom) {
-        const double pivot = alongX ? sampledMedian<true>(entries_, begin, end)
-                                    : sampledMedian<false>(entries_, begin, end);
-        const std::uint32_t upper = alongX ? partitionBelow<true>(entries_, begin, end, pivot)
-                                           : partitionBelow<false>(entries_, begin, end, pivot);
-        if (upper - begin >= count / 8 && end - upper >= count / 8) {
-            return {upper, pivot};
-        }
+    const double pivot = alongX ? sampledMedian<true>(entries_, begin, end)
+                                : sampledMedian<false>(entries_, begin, end);
+    const std::uint32_t upper = alongX ? partitionBelow<true>(entries_, begin, end, pivot)
+                                       : partitionBelow<false>(entries_, begin, end, pivot);
+    const std::uint32_t least = std::max(count / 8, 1U);
+    if (upper - begin >= least && end - upper >= least) {
+        return {upper, pivot};
     }
     auto along = [alongX](const Entry& e) { return orderKey(alongX ? e.point.x : e.point.y); };
-    auto across = [alongX](const Entry& e) { return orderKey(alongX ? e.point.y : e.point.x); };
     const std::uint32_t middle = begin + count / 2;
     std::nth_element(entries_.begin() + begin, entries_.begin() + middle, entries_.begin() + end,
-                     [&](const Entry& a, const Entry& b) {
-                         if (along(a) != along(b)) {
-                             return along(a) < along(b);
-                         }
-                         return across(a) != across(b) ? across(a) < across(b) : a.group < b.group;
-                     });
+                     [&along](const Entry& a, const Entry& b) { return along(a) < along(b); });
     return {middle, along(entries_[middle])};
 }
 

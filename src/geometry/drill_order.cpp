@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <numeric>
+#include <optional>
 
 #include "geometry/nearest_index.h"
 
@@ -19,9 +20,10 @@ std::vector<std::size_t> drillOrder(std::span<const Point> holes, Exponents expo
     NearestIndex index(holes, position);
 
     Point current{0, 0};
+    std::optional<std::size_t> nearMember;  // the hole the tour stands on
     for (std::size_t i = 0; i < n; ++i) {
         beforeStep(i);
-        const std::size_t kept = index.nearest(current, exponents);
+        const std::size_t kept = index.nearest(current, exponents, nearMember);
         const auto keptAt = static_cast<std::size_t>(position[kept]);
         index.remove(kept);
         if (keptAt != i) {
@@ -33,6 +35,7 @@ std::vector<std::size_t> drillOrder(std::span<const Point> holes, Exponents expo
             position[kept] = static_cast<std::int64_t>(i);
         }
         current = holes[kept];
+        nearMember = kept;
     }
     return holeAt;
 }

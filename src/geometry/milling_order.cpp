@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <numeric>
+#include <optional>
 
 #include "geometry/nearest_index.h"
 
@@ -44,8 +45,9 @@ std::vector<PathVisit> millingOrder(std::span<const PathEnds> paths, Exponents e
     std::vector<PathVisit> tour;
     tour.reserve(n);
     Point current{0, 0};
+    std::optional<std::size_t> nearMember;  // the path end the tour stands on
     for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t member = index.nearest(current, exponents);
+        const std::size_t member = index.nearest(current, exponents, nearMember);
         const std::size_t kept = member / 2;
         const bool reversed = member % 2 == 1;
         index.remove(2 * kept);
@@ -60,6 +62,7 @@ std::vector<PathVisit> millingOrder(std::span<const PathEnds> paths, Exponents e
         }
         tour.push_back({kept, reversed});
         current = reversed ? paths[kept].start : paths[kept].end;
+        nearMember = reversed ? 2 * kept : 2 * kept + 1;
     }
     return tour;
 }

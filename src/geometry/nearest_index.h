@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -25,8 +26,10 @@ class NearestIndex {
   public:
     NearestIndex(std::span<const Point> points, std::span<const std::int64_t> ranks);
 
-    // The best alive member; there must be one.
-    std::size_t nearest(Point from, Exponents exponents) const;
+    // The best alive member; there must be one. A member at or near `from` (alive or not)
+    // lets the search start beside it instead of at the top: the answer is the same.
+    std::size_t nearest(Point from, Exponents exponents,
+                        std::optional<std::size_t> near = std::nullopt) const;
     void remove(std::size_t member);
     void setRank(std::size_t member, std::int64_t rank);
 
@@ -68,6 +71,7 @@ class NearestIndex {
 
     void groupEqualPoints(std::span<const Point> points);
     void makeHeaps();
+    const Node& node(std::int32_t index) const { return nodes_[static_cast<std::size_t>(index)]; }
     std::int32_t build(std::uint32_t begin, std::uint32_t end, std::int32_t parent, Box room);
     struct Split {
         std::uint32_t at;  // the first entry of the upper part

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -84,10 +85,11 @@ TEST(NearestIndex, WholeToursMatchAScanOfEveryMember) {
             NearestIndex index(points, ranks);
             std::vector<bool> alive(n, true);
             Point from{0, 0};
+            std::optional<std::size_t> near;  // where the search may start
             std::int64_t nextRank = 2000000000;
             for (std::size_t step = 0; step < n; ++step) {
                 const std::size_t expected = scanNearest(points, ranks, alive, from, e);
-                const std::size_t found = index.nearest(from, e);
+                const std::size_t found = index.nearest(from, e, near);
                 ASSERT_EQ(found, expected) << "step " << step;
                 index.remove(found);
                 alive[found] = false;

@@ -54,9 +54,12 @@ FileLength fileLength(std::string_view path) {
     return {bytes, {}};
 }
 
+// Iterators rather than std::ranges: clang 14 with this libstdc++ cannot build ranges::search.
 bool containsZirva(std::string_view tag) {
-    const auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
-    return !std::ranges::search(tag, std::string_view("ZIRVA"), {}, upper).empty();
+    constexpr std::string_view kZirva = "ZIRVA";
+    return std::search(tag.begin(), tag.end(), kZirva.begin(), kZirva.end(), [](char a, char b) {
+               return std::toupper(static_cast<unsigned char>(a)) == b;
+           }) != tag.end();
 }
 
 void resetForLoad(ProgramState& state, std::string_view path) {

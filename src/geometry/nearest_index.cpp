@@ -188,21 +188,21 @@ void NearestIndex::groupEqualPoints(std::span<const Point> points) {
         entries_.push_back(Entry{p, g, 0});
         return g;
     };
-    for (std::size_t m = 0; m < points.size(); ++m) {
-        const Point p = points[m];
-        std::uint32_t g = kNoGroup;
-        if (p == p) {
-            std::size_t slot = slotOf(p, capacity);
-            while (slots[slot] != kNoGroup && !(entries_[slots[slot]].point == p)) {
-                slot = (slot + 1) & (capacity - 1);
-            }
-            if (slots[slot] == kNoGroup) {
-                slots[slot] = newGroup(p);
-            }
-            g = slots[slot];
-        } else {
-            g = newGroup(p);
+    auto groupFor = [&](Point p) {
+        if (std::isnan(p.x) || std::isnan(p.y)) {
+            return newGroup(p);
         }
+        std::size_t slot = slotOf(p, capacity);
+        while (slots[slot] != kNoGroup && !(entries_[slots[slot]].point == p)) {
+            slot = (slot + 1) & (capacity - 1);
+        }
+        if (slots[slot] == kNoGroup) {
+            slots[slot] = newGroup(p);
+        }
+        return slots[slot];
+    };
+    for (std::size_t m = 0; m < points.size(); ++m) {
+        const std::uint32_t g = groupFor(points[m]);
         groupOf_[m] = g;
         ++groups_[g].size;
     }

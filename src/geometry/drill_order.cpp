@@ -19,11 +19,11 @@ std::vector<std::size_t> drillOrder(std::span<const Point> holes, Exponents expo
     std::iota(position.begin(), position.end(), std::int64_t{0});
     NearestIndex index(holes, position);
 
-    Point current{0, 0};
-    std::optional<std::size_t> nearMember;  // the hole the tour stands on
+    std::optional<std::size_t> standing;  // the hole the tour stands on; (0, 0) at first
     for (std::size_t i = 0; i < n; ++i) {
         beforeStep(i);
-        const std::size_t kept = index.nearest(current, exponents, nearMember);
+        const std::size_t kept =
+            standing ? index.nearestFrom(*standing, exponents) : index.nearest({0, 0}, exponents);
         const auto keptAt = static_cast<std::size_t>(position[kept]);
         index.remove(kept);
         if (keptAt != i) {
@@ -34,8 +34,7 @@ std::vector<std::size_t> drillOrder(std::span<const Point> holes, Exponents expo
             holeAt[i] = kept;
             position[kept] = static_cast<std::int64_t>(i);
         }
-        current = holes[kept];
-        nearMember = kept;
+        standing = kept;
     }
     return holeAt;
 }

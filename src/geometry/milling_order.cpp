@@ -44,10 +44,10 @@ std::vector<PathVisit> millingOrder(std::span<const PathEnds> paths, Exponents e
 
     std::vector<PathVisit> tour;
     tour.reserve(n);
-    Point current{0, 0};
-    std::optional<std::size_t> nearMember;  // the path end the tour stands on
+    std::optional<std::size_t> standing;  // the path end the tour stands on; (0, 0) at first
     for (std::size_t i = 0; i < n; ++i) {
-        const std::size_t member = index.nearest(current, exponents, nearMember);
+        const std::size_t member =
+            standing ? index.nearestFrom(*standing, exponents) : index.nearest({0, 0}, exponents);
         const std::size_t kept = member / 2;
         const bool reversed = member % 2 == 1;
         index.remove(2 * kept);
@@ -61,8 +61,8 @@ std::vector<PathVisit> millingOrder(std::span<const PathEnds> paths, Exponents e
             index.setRank(2 * displaced + 1, endRank(keptAt));
         }
         tour.push_back({kept, reversed});
-        current = reversed ? paths[kept].start : paths[kept].end;
-        nearMember = reversed ? 2 * kept : 2 * kept + 1;
+        // Entered at its end, the path is left at its start.
+        standing = reversed ? 2 * kept : 2 * kept + 1;
     }
     return tour;
 }

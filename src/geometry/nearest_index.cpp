@@ -294,22 +294,22 @@ NearestIndex::Split NearestIndex::split(std::uint32_t begin, std::uint32_t end, 
     return {middle, along(entries_[middle])};
 }
 
-std::size_t NearestIndex::nearest(Point from, Exponents exponents,
-                                  std::optional<std::size_t> near) const {
+std::size_t NearestIndex::nearest(Point from, Exponents exponents) const {
+    return nodes_.empty() ? 0 : searchOutward(0, from, exponents);
+}
+
+std::size_t NearestIndex::nearestFrom(std::size_t member, Exponents exponents) const {
+    const Group& group = groups_[groupOf_[member]];
+    return searchOutward(group.leaf, entries_[group.entry].point, exponents);
+}
+
+// The subtree of `start` first, then up to the top, into the other side of every node on the
+// way: each subtree is looked at once, the near ones first. From the top that is one descent.
+std::size_t NearestIndex::searchOutward(std::int32_t start, Point from, Exponents exponents) const {
     Search search{from, exponents};
-    if (nodes_.empty()) {
-        return 0;
-    }
     withLoweredSum(exponents, [&](auto lowered) {
-        if (!near) {
-            visit(0, lowTo(nodes_.front().box, search, lowered), search, lowered);
-            return;
-        }
-        // Up from the leaf of the member near the position, into the other side of every
-        // node on the way: each subtree is looked at once, the near ones first.
-        std::int32_t below = groups_[groupOf_[*near]].leaf;
-        visit(below, lowTo(node(below).box, search, lowered), search, lowered);
-        for (std::int32_t above = node(below).parent; above >= 0;
+        visit(start, lowTo(node(start).box, search, lowered), search, lowered);
+        for (std::int32_t below = start, above = node(start).parent; above >= 0;
              below = above, above = node(above).parent) {
             const std::int32_t other =
                 node(above).left == below ? node(above).right : node(above).left;

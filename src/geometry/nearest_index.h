@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <utility>
 #include <vector>
@@ -26,10 +25,11 @@ class NearestIndex {
   public:
     NearestIndex(std::span<const Point> points, std::span<const std::int64_t> ranks);
 
-    // The best alive member; there must be one. A member at or near `from` (alive or not)
-    // lets the search start beside it instead of at the top: the answer is the same.
-    std::size_t nearest(Point from, Exponents exponents,
-                        std::optional<std::size_t> near = std::nullopt) const;
+    // The best alive member from a position; there must be one.
+    std::size_t nearest(Point from, Exponents exponents) const;
+    // The same from where a member stands (alive or not), searched outward from its leaf:
+    // cheaper when the answer is close, as on a tour.
+    std::size_t nearestFrom(std::size_t member, Exponents exponents) const;
     void remove(std::size_t member);
     void setRank(std::size_t member, std::int64_t rank);
 
@@ -78,6 +78,7 @@ class NearestIndex {
         double cut;        // a coordinate between the parts
     };
     Split split(std::uint32_t begin, std::uint32_t end, bool alongX);
+    std::size_t searchOutward(std::int32_t start, Point from, Exponents exponents) const;
     template <typename Lowered>
     static double lowTo(const Box& box, const Search& search, Lowered lowered);
     template <typename Lowered>

@@ -85,17 +85,23 @@ TEST(NearestIndex, WholeToursMatchAScanOfEveryMember) {
             NearestIndex index(points, ranks);
             std::vector<bool> alive(n, true);
             Point from{0, 0};
-            std::optional<std::size_t> near;  // where the search may start
+            std::optional<std::size_t> standing;  // the member `from` is the point of, if any
             std::int64_t nextRank = 2000000000;
             for (std::size_t step = 0; step < n; ++step) {
                 const std::size_t expected = scanNearest(points, ranks, alive, from, e);
-                const std::size_t found = index.nearest(from, e, near);
+                const std::size_t found =
+                    standing ? index.nearestFrom(*standing, e) : index.nearest(from, e);
                 ASSERT_EQ(found, expected) << "step " << step;
                 index.remove(found);
                 alive[found] = false;
-                // The next query starts where the tour stands, now and then somewhere else.
+                // The next query starts where the tour stands, now and then at another member
+                // (alive or not) or at a point that is none.
+                const auto where = rng() % 6;
+                standing = where == 0   ? std::nullopt
+                           : where == 1 ? std::optional<std::size_t>(rng() % n)
+                                        : std::optional<std::size_t>(found);
                 from =
-                    rng() % 5 == 0 ? Point{static_cast<double>(rng() % 9) - 4, 0.5} : points[found];
+                    standing ? points[*standing] : Point{static_cast<double>(rng() % 9) - 4, 0.5};
                 const std::size_t other = rng() % n;
                 if (alive[other] && rng() % 3 == 0) {
                     ranks[other] = rng() % 2 == 0 ? ++nextRank : -(++nextRank);

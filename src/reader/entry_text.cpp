@@ -81,14 +81,6 @@ double numberAfterFirst(std::string_view entry, char letter) {
     return at == std::string_view::npos ? 0 : numberAfter(entry, at);
 }
 
-}  // namespace
-
-Point readPoint(std::string_view entry) {
-    return {numberAfterFirst(entry, 'X'), numberAfterFirst(entry, 'Y')};
-}
-
-namespace {
-
 // Where the walk of readPairs finds the letters of each pair; y is npos for a last pair
 // without "Y".
 template <typename Visit>
@@ -113,6 +105,10 @@ Point pairAt(std::string_view entry, std::size_t x, std::size_t y) {
 }
 
 }  // namespace
+
+Point readPoint(std::string_view entry) {
+    return {numberAfterFirst(entry, 'X'), numberAfterFirst(entry, 'Y')};
+}
 
 std::vector<Point> readPairs(std::string_view entry) {
     std::vector<Point> pairs;

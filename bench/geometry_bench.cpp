@@ -16,6 +16,7 @@
 #include "job/load.h"
 #include "output/choices.h"
 #include "support/drawing_builder.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 
@@ -154,7 +155,7 @@ const std::string& wholeDrawing() {
         // A folder of this run: another checkout's run may be writing its own drawing.
         static const test::ScratchFolder folder;
         const std::string file = folder.file("geometry-bench.zrv");
-        test::writeDrawingFile(file, drawing.bytes());
+        test::writeBytes(file, drawing.bytes());
         return file;
     }();
     return path;

@@ -16,6 +16,7 @@
 #include "job/report.h"
 #include "output/choices.h"
 #include "support/drawing_builder.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 
@@ -83,7 +84,7 @@ std::string pointsAtOneSpot(std::size_t count) {
 std::string written(const std::string& name, const std::function<std::string()>& make) {
     const std::filesystem::path path = folder() / name;
     if (!std::filesystem::exists(path)) {
-        zrv::test::writeDrawingFile(path, make());
+        zrv::test::writeBytes(path, make());
     }
     return path.string();
 }

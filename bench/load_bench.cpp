@@ -11,6 +11,7 @@
 #include "job/load.h"
 #include "output/choices.h"
 #include "support/drawing_builder.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 #include "text/text_file.h"
@@ -32,7 +33,7 @@ const std::string& drawingPath(int count) {
         // A folder of this run: another checkout's run may be writing its own drawing.
         static const zrv::test::ScratchFolder folder;
         path = folder.file("load-bench-" + std::to_string(count) + ".zrv");
-        zrv::test::writeDrawingFile(path, drawing.bytes());
+        zrv::test::writeBytes(path, drawing.bytes());
     }
     return path;
 }

@@ -42,7 +42,7 @@ class CliExitFiles : public testing::Test {
   protected:
     std::string write(const std::string& name, const std::string& bytes) {
         const std::string path = folder.file(name);
-        test::writeDrawingFile(path, bytes);
+        test::writeBytes(path, bytes);
         return path;
     }
     test::ScratchFolder folder;

@@ -11,6 +11,7 @@
 #include "output/settings_file.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
+#include "support/file_bytes.h"
 #include "text/text_file.h"
 
 namespace zrv::test {
@@ -56,7 +57,7 @@ std::string hugeValues(Layout layout) {
 }
 
 void write(const fs::path& folder, const std::string& name, const std::string& bytes) {
-    writeDrawingFile(folder / name, bytes);
+    writeBytes(folder / name, bytes);
 }
 
 void loadSeeds(const fs::path& folder) {

@@ -10,6 +10,7 @@
 #include "output/gcode_writer.h"
 #include "output/settings_file.h"
 #include "support/drawing_builder.h"
+#include "support/file_bytes.h"
 
 namespace zrv::fuzz {
 namespace {
@@ -50,7 +51,7 @@ std::string settingsFile(Bytes data) {
     const NumberLocale locale = (choice & 1) != 0 ? kGermanLocale : kCLocale;
     const Bytes file = data.subspan(data.empty() ? 0 : 1);
     const std::filesystem::path path = scratch() / "zrvcam.ini";
-    test::writeDrawingFile(path, std::string(file.begin(), file.end()));
+    test::writeBytes(path, std::string(file.begin(), file.end()));
 
     const Settings factory = factorySettings(locale);
     const SettingsRead first = readSettings(path, factory);

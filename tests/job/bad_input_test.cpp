@@ -9,6 +9,7 @@
 #include "reader/entry_text.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 
@@ -94,7 +95,7 @@ TEST(BadInput, EveryPrefixLoadedFromDiskEndsCleanly) {
     for (std::size_t length = 0; length <= whole.size(); length += 7) {
         SCOPED_TRACE(length);
         const std::string path = folder.file("teil.zrv7");
-        test::writeDrawingFile(path, whole.substr(0, length));
+        test::writeBytes(path, whole.substr(0, length));
         test::RecordingHost recorder;
         ProgramState state;
         const LoadResult result = DATEI_LADEN(state, path, test::unchangedOrder(), recorder.host);

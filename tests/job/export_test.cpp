@@ -198,7 +198,7 @@ TEST_F(ExportTest, SecondExportReplacesTheFirstWhole) {
 
 TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
     const fs::path target = dir_ / "board.nc";
-    test::writeDrawingFile(target, "previous program\r\n");
+    test::writeBytes(target, "previous program\r\n");
     Choices zero = choices(kGermanLocale);
     zero.parameters.Combo_BOHRUNG_VORSCHUB_Z_AB = "0";
     zero.parameters.Combo_FRAESUNG_VORSCHUB_XY = "kein";
@@ -216,7 +216,7 @@ TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
 TEST_F(ExportTest, FailedWriteLeavesWhatWasThere) {
     const fs::path folderTarget = dir_ / "board.nc";
     fs::create_directories(folderTarget);
-    test::writeDrawingFile(folderTarget / "inside.txt", "kept");
+    test::writeBytes(folderTarget / "inside.txt", "kept");
     const struct {
         const char* name;
         std::string base;

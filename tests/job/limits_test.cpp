@@ -10,6 +10,7 @@
 #include "reader/record_scan.h"
 #include "support/case_name.h"
 #include "support/drawing_builder.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 
@@ -63,7 +64,7 @@ struct Loaded {
 Loaded load(const std::string& bytes) {
     const test::ScratchFolder folder;
     const std::string path = folder.file("limits.zrv");
-    test::writeDrawingFile(path, bytes);
+    test::writeBytes(path, bytes);
     Loaded loaded;
     test::RecordingHost recorder;
     loaded.result = DATEI_LADEN(loaded.state, path, factoryChoices(kGermanLocale), recorder.host);

@@ -9,6 +9,7 @@
 #include "support/case_name.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
+#include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
 
@@ -37,7 +38,7 @@ class Load : public testing::Test {
     }
     std::string write(const std::string& name, const std::string& bytes) {
         const std::string path = folder.file(name);
-        test::writeDrawingFile(path, bytes);
+        test::writeBytes(path, bytes);
         return path;
     }
 
@@ -141,7 +142,7 @@ TEST_P(LoadOutcomes, EachEndsWithItsMessageAndLeavesTheStoreReset) {
     const OutcomeCase& c = GetParam();
     test::ScratchFolder folder;
     if (*c.fileName != '\0') {
-        test::writeDrawingFile(folder.file(c.fileName), c.bytes);
+        test::writeBytes(folder.file(c.fileName), c.bytes);
     }
     std::filesystem::create_directories(folder.path() / "ordner.zrv");
     // Short names and absolute paths are given as they are, the others lie in the folder.

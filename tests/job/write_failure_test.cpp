@@ -82,7 +82,7 @@ std::string noSkip() {
 const std::vector<Failure> kFailures = {
     {"FullDisk", "Die Datei ist zu groß",
      [](const fs::path&, const fs::path& target) {
-         test::writeDrawingFile(target, kPrevious);
+         test::writeBytes(target, kPrevious);
          return noSkip();
      },
      [] {
@@ -93,7 +93,7 @@ const std::vector<Failure> kFailures = {
      }},
     {"ReadOnlyFolder", "Zugriff verweigert",
      [](const fs::path& folder, const fs::path& target) {
-         test::writeDrawingFile(target, kPrevious);
+         test::writeBytes(target, kPrevious);
          if (geteuid() != 0) {
              fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
          }
@@ -110,7 +110,7 @@ const std::vector<Failure> kFailures = {
     {"FolderInTheWay", "An dieser Stelle steht ein Ordner",
      [](const fs::path&, const fs::path& target) {
          fs::create_directories(target);
-         test::writeDrawingFile(target / "darin.txt", kPrevious);
+         test::writeBytes(target / "darin.txt", kPrevious);
          return noSkip();
      },
      noSkip},

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "file_bytes.h"
 #include "output/program_folder.h"
+#include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 
 namespace zrv {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "file_bytes.h"
 #include "output/program_folder.h"
 #include "output/settings_file.h"
 #include "settings_values.h"
+#include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 #include "text/text_file.h"
 #include "text/windows1252.h"

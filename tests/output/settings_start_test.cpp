@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "file_bytes.h"
 #include "output/settings_file.h"
 #include "settings_values.h"
+#include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 #include "text/text_file.h"
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <fstream>
 #include <stdexcept>
 
 namespace zrv::test {
@@ -48,17 +47,6 @@ std::string floatBytes(float value) {
         bytes[i] = static_cast<char>((pattern >> (8 * i)) & 0xFFu);
     }
     return bytes;
-}
-
-void writeDrawingFile(const std::filesystem::path& path, std::string_view bytes) {
-    if (path.has_parent_path()) {
-        std::filesystem::create_directories(path.parent_path());
-    }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!file) {
-        throw std::runtime_error("cannot write " + path.string());
-    }
 }
 
 DrawingBuilder::DrawingBuilder(std::string tag)

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,8 +78,5 @@ class DrawingBuilder {
 
 // The little-endian bytes of a single-precision value.
 std::string floatBytes(float value);
-
-// Writes bytes to a file (for tests), creating its folder.
-void writeDrawingFile(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace zrv::test

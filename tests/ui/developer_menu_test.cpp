@@ -4,6 +4,7 @@
 
 #include "output/factory_values.h"
 #include "support/drawing_builder.h"
+#include "support/file_bytes.h"
 #include "text/hex.h"
 #include "text/text_file.h"
 #include "window_fixture.h"
@@ -104,7 +105,7 @@ TEST_F(DeveloperMenuTest, DumpsReloadThenWriteAndOpenTheFileInTheEditor) {
     const std::filesystem::path drawing = writeDrawing("platine.zrv", smallDrawingBytes());
     openDrawing(drawing);
     const std::string changed = DrawingBuilder().point({100, 100}, kRot).bytes();
-    writeDrawingFile(drawing, changed);
+    writeBytes(drawing, changed);
 
     std::string horizontal;
     std::string vertical;
@@ -138,7 +139,7 @@ TEST_F(DeveloperMenuTest, AnEmptyDrawingFileGetsAnEmptyDump) {
     open();
     const std::filesystem::path drawing = writeDrawing("leer.zrv", smallDrawingBytes());
     openDrawing(drawing);
-    writeDrawingFile(drawing, "");
+    writeBytes(drawing, "");
     const std::string dump = (folder_ / "leer_EXPORT.txt").string();
     const std::pair<const char*, std::string> cases[] = {
         {"MENUE_ANALYSE_DATEI", "\r\n"},

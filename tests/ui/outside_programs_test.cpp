@@ -5,6 +5,7 @@
 
 #include "output/factory_values.h"
 #include "support/drawing_builder.h"
+#include "support/file_bytes.h"
 #include "ui/colour_button.h"
 #include "ui/preview_redraw.h"
 #include "ui/preview_widget.h"
@@ -26,7 +27,7 @@ class OutsideProgramTest : public WindowTest {
     std::string openTagged(const std::string& name, const std::string& tag) {
         std::filesystem::create_directories(folder_ / "mein Ordner");
         const std::filesystem::path drawing = folder_ / "mein Ordner" / name;
-        writeDrawingFile(drawing, DrawingBuilder(tag).point({250, 250}, kRot).bytes());
+        writeBytes(drawing, DrawingBuilder(tag).point({250, 250}, kRot).bytes());
         openDrawing(drawing);
         return drawing.string();
     }

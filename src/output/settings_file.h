@@ -67,7 +67,4 @@ SettingsStart loadSettingsAtStart(const std::filesystem::path& path, const Setti
 // that separator); nothing when the path has neither.
 std::optional<std::string> folderOfPath(std::string_view path);
 
-// A regular file with a length above 0 bytes; the path as the program's UTF-8 text.
-bool holdsBytes(std::string_view path);
-
 }  // namespace zrv

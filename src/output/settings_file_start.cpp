@@ -1,5 +1,4 @@
 #include <fstream>
-#include <system_error>
 
 #include "output/settings_file.h"
 #include "reader/file_names.h"
@@ -13,16 +12,6 @@ void createIfMissing(const std::filesystem::path& path) {
 }
 
 }  // namespace
-
-bool holdsBytes(std::string_view path) {
-    std::error_code error;
-    const std::filesystem::path file = fileSystemPath(path);
-    if (!std::filesystem::is_regular_file(file, error)) {
-        return false;
-    }
-    const std::uintmax_t size = std::filesystem::file_size(file, error);
-    return !error && size > 0;
-}
 
 std::optional<std::string> folderOfPath(std::string_view path) {
     const std::size_t separator = path.find_last_of("\\/");

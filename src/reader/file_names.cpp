@@ -1,5 +1,7 @@
 #include "reader/file_names.h"
 
+#include <system_error>
+
 namespace zrv {
 
 namespace {
@@ -24,6 +26,16 @@ std::size_t startOfLastCharacters(std::string_view utf8, std::size_t count) {
 
 std::filesystem::path fileSystemPath(std::string_view utf8) {
     return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+bool holdsBytes(std::string_view path) {
+    std::error_code error;
+    const std::filesystem::path file = fileSystemPath(path);
+    if (!std::filesystem::is_regular_file(file, error)) {
+        return false;
+    }
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    return !error && size > 0;
 }
 
 std::size_t characterCount(std::string_view utf8) {

@@ -18,6 +18,9 @@ std::optional<std::string> dateiBasis(std::string_view path);
 // A UTF-8 path text as a path of the file system.
 std::filesystem::path fileSystemPath(std::string_view utf8);
 
+// A regular file with a length above 0 bytes; the path as the program's UTF-8 text.
+bool holdsBytes(std::string_view path);
+
 // The number of characters of a UTF-8 text.
 std::size_t characterCount(std::string_view utf8);
 

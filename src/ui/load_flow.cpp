@@ -1,7 +1,7 @@
 #include "ui/load_flow.h"
 
 #include "job/load.h"
-#include "output/settings_file.h"
+#include "reader/file_names.h"
 #include "ui/control_values.h"
 #include "ui/file_facts.h"
 

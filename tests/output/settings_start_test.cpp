@@ -150,30 +150,6 @@ TEST(SettingsStart, FolderWhereTheFileShouldBeGivesFactoryValuesAndAReason) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / "zrvcam.ini"));
 }
 
-// The load flow asks the same question of a drawing the user picks.
-TEST(HoldsBytes, OnlyARegularFileWithContent) {
-    ScratchFolder folder;
-    writeBytes(folder / "Übung ä.zrv", "\x07ZIRVA");
-    writeBytes(folder / "leer.zrv", "");
-    writeBytes(folder / "ein Byte.zrv", "x");
-    std::filesystem::create_directory(folder / "ordner.zrv");
-    const struct {
-        std::string path;
-        bool holds;
-    } cases[] = {
-        {utf8(folder / "Übung ä.zrv"), true},
-        {utf8(folder / "leer.zrv"), false},
-        {utf8(folder / "ein Byte.zrv"), true},  // the least content there is
-        {utf8(folder / "ordner.zrv"), false},
-        {utf8(folder / "fehlt.zrv"), false},
-        {"", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(holdsBytes(c.path), c.holds);
-    }
-}
-
 struct FolderCase {
     const char* path;
     std::optional<std::string> folder;

@@ -4,6 +4,8 @@
 #include <string>
 
 #include "reader/file_names.h"
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
 
 namespace zrv {
 namespace {
@@ -46,6 +48,30 @@ TEST(FileNames, ShortPathsHaveNoFileNameCountedInCharacters) {
     EXPECT_EQ(DATEI_OHNE_PFAD("äöüß"), "");  // four characters, eight bytes
     EXPECT_EQ(DATEI_OHNE_PFAD("äöüßx"), "äöüßx");
     EXPECT_EQ(characterCount("äöüß"), 4u);
+}
+
+// The start-up asks it of the last drawing, the load flow of a drawing the user picks.
+TEST(FileNames, HoldsBytesOnlyForARegularFileWithContent) {
+    const test::ScratchFolder folder;
+    test::writeBytes(folder / "Übung ä.zrv", "\x07ZIRVA");
+    test::writeBytes(folder / "leer.zrv", "");
+    test::writeBytes(folder / "ein Byte.zrv", "x");
+    std::filesystem::create_directory(folder / "ordner.zrv");
+    const struct {
+        std::string path;
+        bool holds;
+    } cases[] = {
+        {folder.file("Übung ä.zrv"), true},
+        {folder.file("leer.zrv"), false},
+        {folder.file("ein Byte.zrv"), true},  // the least content there is
+        {folder.file("ordner.zrv"), false},
+        {folder.file("fehlt.zrv"), false},
+        {"", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(holdsBytes(c.path), c.holds);
+    }
 }
 
 }  // namespace

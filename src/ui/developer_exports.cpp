@@ -3,6 +3,7 @@
 #include "job/export.h"
 #include "job/load.h"
 #include "ui/control_values.h"
+#include "ui/file_facts.h"
 #include "ui/outside_programs.h"
 
 namespace zrv {
@@ -41,7 +42,7 @@ void DeveloperExports::dumpReloaded(DumpLayout layout) {
         // An empty drawing file is still a file: its dump is empty, not "no Datei".
         emptyFile = loaded.outcome == LoadOutcome::Empty;
     }
-    if (!emptyFile && !drawingRead()) {
+    if (!emptyFile && !drawingInMemory(state_.program.file, platform_, setup_.programName)) {
         return;
     }
     const WriteResult written = writeDump(state_.program.file, layout, host_);
@@ -51,23 +52,13 @@ void DeveloperExports::dumpReloaded(DumpLayout layout) {
 }
 
 void DeveloperExports::exportMilling() {
-    if (!drawingRead()) {
+    if (!drawingInMemory(state_.program.file, platform_, setup_.programName)) {
         return;
     }
     const WriteResult written = exportMillingData(state_.program, host_);
     if (written.status.ok()) {
         showWritten(written.path);
     }
-}
-
-// Without a drawing in memory the output's name would have no base: "_EXPORT.txt" in whatever
-// folder is current, or a stale one over the export of the drawing read before.
-bool DeveloperExports::drawingRead() {
-    if (!state_.program.file.DATEI_INHALT.empty()) {
-        return true;
-    }
-    platform_.message("no Datei", setup_.programName);
-    return false;
 }
 
 void DeveloperExports::showWritten(const std::string& path) {

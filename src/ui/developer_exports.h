@@ -23,8 +23,6 @@ class DeveloperExports {
   private:
     void dumpReloaded(DumpLayout layout);
     void exportMilling();
-    // A file of the drawing can be written: its bytes are in memory. Says why not otherwise.
-    bool drawingRead();
     void showWritten(const std::string& path);
 
     WindowState& state_;

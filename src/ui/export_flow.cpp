@@ -2,6 +2,7 @@
 
 #include "job/export.h"
 #include "ui/control_values.h"
+#include "ui/file_facts.h"
 #include "ui/outside_programs.h"
 
 namespace zrv {
@@ -35,10 +36,7 @@ void ExportFlow::exportProgram() {
         return;
     }
     redraw_.request();
-    // Without a drawing in memory the program has no name of its own: ".nc" in whatever folder
-    // is current, or an empty program over the one of the drawing read before.
-    if (state_.program.file.DATEI_INHALT.empty()) {
-        platform_.message("no Datei", messageTitle_);
+    if (!drawingInMemory(state_.program.file, platform_, messageTitle_)) {
         return;
     }
 

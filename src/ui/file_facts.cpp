@@ -7,4 +7,12 @@ std::string textOf(const std::filesystem::path& path) {
     return std::string(text.begin(), text.end());
 }
 
+bool drawingInMemory(const DrawingFile& file, Platform& platform, std::string_view messageTitle) {
+    if (!file.DATEI_INHALT.empty()) {
+        return true;
+    }
+    platform.message("no Datei", messageTitle);
+    return false;
+}
+
 }  // namespace zrv

@@ -121,22 +121,10 @@ TEST(DrillOrder, TitleOncePerClockSecond) {
 // Event passes that take their time: the second remembered is the one after them, so a slow
 // pass cannot bring the next title change closer.
 TEST(DrillOrder, TitleSecondTakenAfterTheEventPasses) {
-    class SlowEvents final : public Progress {
-      public:
-        explicit SlowEvents(test::FixedClock& clock) : clock_(clock) {}
-        void addLine(std::string_view) override {}
-        void clearLines() override {}
-        void showMessage(std::string_view) override {}
-        void processEvents() override { clock_.seconds += 0.6; }
-        void setTitle(std::string_view title) override { titles.emplace_back(title); }
-        std::vector<std::string> titles;
-
-      private:
-        test::FixedClock& clock_;
-    };
     test::FixedClock clock;
     clock.seconds = 0;
-    SlowEvents progress(clock);
+    test::RecordingProgress progress;
+    progress.onEvents = [&clock] { clock.seconds += 0.6; };
     Host host{progress, clock, kCLocale};
     std::vector<std::string> holes;
     for (int k = 0; k < 6; ++k) {

@@ -148,27 +148,14 @@ TEST(DrillOrder, ElapsedTimeAcrossMidnight) {
 
 // A reload during the event passes replaces the list; the old run must not write over it.
 TEST(DrillOrder, ListReplacedDuringEventsStays) {
-    class Reloading final : public Progress {
-      public:
-        explicit Reloading(std::vector<std::string>& list) : list_(list) {}
-        void addLine(std::string_view) override {}
-        void clearLines() override {}
-        void showMessage(std::string_view) override {}
-        void processEvents() override {
-            if (++passes_ == 2) {
-                list_ = {hole("0007.000", "0007.000")};
-            }
-        }
-
-      private:
-        std::vector<std::string>& list_;
-        int passes_ = 0;
-    };
     std::vector<std::string> holes = {hole("0009.000", "0000.000"), hole("0001.000", "0000.000")};
-    Reloading progress(holes);
-    test::FixedClock clock;
-    Host host{progress, clock, kCLocale};
-    BOHRUNGEN_OPTIMIEREN(holes, "1-Standard", host);
+    test::RecordingHost recording(kCLocale);
+    recording.progress.onEvents = [&] {
+        if (recording.progress.eventPasses == 2) {
+            holes = {hole("0007.000", "0007.000")};
+        }
+    };
+    BOHRUNGEN_OPTIMIEREN(holes, "1-Standard", recording.host);
     EXPECT_EQ(holes, (std::vector<std::string>{hole("0007.000", "0007.000")}));
 }
 

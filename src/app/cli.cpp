@@ -8,6 +8,7 @@
 #include "job/export.h"
 #include "job/load.h"
 #include "job/report.h"
+#include "output/extra_settings.h"
 #include "output/settings_file.h"
 #include "reader/file_names.h"
 
@@ -38,6 +39,23 @@ struct ChoicesRead {
     Choices choices;
     bool ok = true;
 };
+
+// The choices the settings file has no line for, from the file beside it (when there is one).
+ChoicesRead readExtraChoices(const std::filesystem::path& settingsFile, ChoicesRead read,
+                             std::ostream& err) {
+    const ExtraSettingsRead extra =
+        readExtraSettings(extraSettingsPath(settingsFile), read.choices);
+    if (!extra.status.ok()) {
+        err << extra.status.error << '\n';
+        read.ok = false;
+        return read;
+    }
+    for (const std::string& line : extra.problems) {
+        err << line << '\n';
+    }
+    read.choices = extra.choices;
+    return read;
+}
 
 // The factory settings, or every choice of the settings file over them (its line 1 ignored).
 ChoicesRead readChoices(const CliRequest& request, std::ostream& err) {
@@ -72,7 +90,7 @@ ChoicesRead readChoices(const CliRequest& request, std::ostream& err) {
             break;
     }
     read.choices = settings.settings.choices;
-    return read;
+    return readExtraChoices(fileSystemPath(path), read, err);
 }
 
 void printLines(std::ostream& out, const std::vector<std::string>& lines) {

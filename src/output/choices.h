@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "geometry/prepare_choices.h"
 #include "output/export_choices.h"
 #include "output/parameters.h"
@@ -21,6 +23,9 @@ struct Choices {
     ExportChoices exports;
     Calibration calibration;
     ProgramPaths paths;
+    // The machine of the job time: the controller's "$n=value" lines as the user gave them
+    // (answer to "$$"); empty for the factory profile. Kept in the extra settings file.
+    std::string machine;
 };
 
 // The factory settings (the numbers in the parameter texts written for the locale).

@@ -1,6 +1,7 @@
 target_sources(zrvcore PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/choices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/command_lines.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/extra_settings.cpp
     ${CMAKE_CURRENT_LIST_DIR}/factory_values.cpp
     ${CMAKE_CURRENT_LIST_DIR}/format_length.cpp
     ${CMAKE_CURRENT_LIST_DIR}/gcode_writer.cpp

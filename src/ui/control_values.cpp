@@ -132,6 +132,7 @@ Choices readChoices(const Controls& c, const WindowState& state) {
     choices.parameters = readParameters(c);
     choices.calibration = state.calibration;
     choices.paths = state.paths;
+    choices.machine = state.machine;
     return choices;
 }
 
@@ -139,6 +140,7 @@ Choices readChoices(const Controls& c, const WindowState& state) {
 void applyChoices(Controls& c, WindowState& state, const Choices& choices) {
     state.paths = choices.paths;
     state.calibration = choices.calibration;
+    state.machine = choices.machine;
     for (const auto& [box, value] : checkBoxes(c, choices)) {
         setCheckValue(box, *value);
     }

@@ -1,5 +1,6 @@
 #include "ui/settings_flow.h"
 
+#include "output/extra_settings.h"
 #include "output/factory_values.h"
 #include "output/program_folder.h"
 #include "output/settings_file.h"
@@ -27,7 +28,21 @@ void SettingsFlow::START_WERTE() {
     writeParameters(controls_, factoryParameters(setup_.locale));
 }
 
+// Read before the 54 lines, so that their own outcome decides nothing about these choices.
+void SettingsFlow::loadExtraSettings() {
+    const ExtraSettingsRead extra = readExtraSettings(extraSettingsPath(setup_.folder.settingsFile),
+                                                      readChoices(controls_, state_));
+    if (!extra.status.ok()) {
+        progress_.addLine(extra.status.error);
+    }
+    for (const std::string& line : extra.problems) {
+        progress_.addLine(line);
+    }
+    applyChoices(controls_, state_, extra.choices);
+}
+
 void SettingsFlow::PARAMETER_LADEN() {
+    loadExtraSettings();
     const Settings current{state_.program.file.DATEI_NAME, readChoices(controls_, state_)};
     const SettingsStart start = loadSettingsAtStart(setup_.folder.settingsFile, current);
     for (const std::string& line : start.lines) {
@@ -52,7 +67,12 @@ void SettingsFlow::PARAMETER_LADEN() {
 
 Status SettingsFlow::PARAMETER_SPEICHERN() const {
     const Settings settings{state_.program.file.DATEI_NAME, readChoices(controls_, state_)};
-    return zrv::PARAMETER_SPEICHERN(setup_.folder.settingsFile, settings, setup_.locale);
+    const Status saved =
+        zrv::PARAMETER_SPEICHERN(setup_.folder.settingsFile, settings, setup_.locale);
+    if (!saved.ok()) {
+        return saved;
+    }
+    return writeExtraSettings(extraSettingsPath(setup_.folder.settingsFile), settings.choices);
 }
 
 }  // namespace zrv

@@ -25,6 +25,9 @@ class SettingsFlow {
     Status PARAMETER_SPEICHERN() const;
 
   private:
+    // The choices the 54 lines have no room for, from the file beside the settings file.
+    void loadExtraSettings();
+
     WindowState& state_;
     Controls& controls_;
     const WindowSetup& setup_;

@@ -17,6 +17,7 @@ struct WindowState {
     ProgramState program;
     Calibration calibration;
     ProgramPaths paths;
+    std::string machine;          // the machine profile's "$n=value" lines; empty: factory
     std::string DATEI_ORDNER;     // first folder of the open dialog
     std::int64_t TASK_ZIRVA = 0;  // the Zirva editor started last, 0 = none
     bool START_FERTIG = false;    // the start-up has finished; reloads before do nothing

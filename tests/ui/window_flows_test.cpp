@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -19,6 +20,7 @@
 #include "output/format_length.h"
 #include "output/settings_file.h"
 #include "preview/travel.h"
+#include "support/example_drawings.h"
 #include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "text/text_file.h"
@@ -250,9 +252,10 @@ TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {
     struct Case {
         const char* name;
         std::function<void()> arrange;
+        std::string message;
     };
     const Case cases[] = {
-        {"nothing opened yet", [] {}},
+        {"nothing opened yet", [] {}, "no Datei"},
         {"the drawing is gone when read again",
          [&] {
              openDrawing(drawing);
@@ -260,7 +263,9 @@ TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {
              ASSERT_TRUE(std::filesystem::exists(program));
              std::filesystem::remove(drawing);
              trigger("MENUE_REFRESH_DATEI");
-         }},
+         },
+         "Export abgebrochen: Die Datei \"" + drawing.string() +
+             "\" kann nicht gelesen werden: " + systemErrorText(ENOENT)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -272,7 +277,7 @@ TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {
 
         find<QPushButton>("Command_EXPORT_GERBER")->click();
         ASSERT_EQ(platform_.messages().size(), messagesBefore + 1);
-        EXPECT_EQ(platform_.messages().back(), "no Datei");
+        EXPECT_EQ(platform_.messages().back(), c.message);
         EXPECT_FALSE(std::filesystem::exists(folder_ / ".nc"));
         EXPECT_EQ(readBytes(program), written);
         EXPECT_EQ(platform_.callsOf("startProcess").size(), startsBefore);
@@ -318,6 +323,32 @@ TEST_F(FlowTest, RefusedProgramIsReportedOnceAndNotShown) {
     EXPECT_TRUE(platform_.callsOf("startProcess").empty());
     EXPECT_FALSE(std::filesystem::exists(folder_ / "klein.nc"));
     EXPECT_EQ(settingsFileLines().size(), 54u) << "the settings are saved before writing";
+}
+
+// After a load that did not read the drawing whole the milling table and the program refuse,
+// naming the drawing and the cause, keep the old files, and the next whole read ends it.
+TEST_F(FlowTest, AHalfReadDrawingIsRefusedUntilItIsReadWhole) {
+    open();
+    const std::filesystem::path drawing =
+        writeDrawing("kaputt.zrv", platine40Bytes().substr(0, 600));
+    const std::filesystem::path program = writeDrawing("kaputt.nc", "alt");
+    platform_.fileAnswers.push_back(drawing.string());
+    trigger("MENUE_ZIRVA_ÖFFNEN");
+    trigger("MENUE_EXPORT_DATEN_FRÄSUNGEN");
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    const std::string refusal =
+        "Export abgebrochen: Die Zeichnung \"kaputt.zrv\" wurde nicht vollständig gelesen: ein "
+        "Wert ist vom Dateiende abgeschnitten (Error in: CALC_KOORDINATEN).";
+    EXPECT_EQ(platform_.messages(),
+              (std::vector<std::string>{"Error in: CALC_KOORDINATEN", refusal, refusal}));
+    EXPECT_EQ(listLines(), std::vector<std::string>{refusal});
+    EXPECT_EQ(readBytes(program), "alt");
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "kaputt_EXPORT.txt"));
+
+    writeDrawing("kaputt.zrv", platine40Bytes());
+    trigger("MENUE_REFRESH_DATEI");
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    EXPECT_TRUE(readBytes(program).ends_with("M30 (Programm-Ende)\r\n"));
 }
 
 TEST_F(FlowTest, DeveloperModeStaysOnOnceSwitchedOn) {

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -323,6 +324,23 @@ TEST_F(FlowTest, RefusedProgramIsReportedOnceAndNotShown) {
     EXPECT_TRUE(platform_.callsOf("startProcess").empty());
     EXPECT_FALSE(std::filesystem::exists(folder_ / "klein.nc"));
     EXPECT_EQ(settingsFileLines().size(), 54u) << "the settings are saved before writing";
+}
+
+// A typed value is the value: no box fills in the rest of an item that begins with it ("1" of
+// "10", "1,0" or "1-Standard"), whether it is left with Enter or Tab.
+TEST_F(FlowTest, TypedValuesStayAsTyped) {
+    open().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));  // a list is offered only in focus
+    for (QComboBox* box : window_->findChildren<QComboBox*>()) {
+        for (const Qt::Key leave : {Qt::Key_Return, Qt::Key_Tab}) {
+            SCOPED_TRACE(box->objectName().toStdString());
+            box->setFocus();
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), QStringLiteral("1"));
+            QTest::keyClick(box->lineEdit(), leave);
+            EXPECT_EQ(box->currentText(), QStringLiteral("1"));
+        }
+    }
 }
 
 // After a load that did not read the drawing whole the milling table and the program refuse,

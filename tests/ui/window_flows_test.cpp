@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "job/load.h"
@@ -400,14 +401,26 @@ TEST_F(FlowTest, ReloadDuringARunningLoadRunsAfterIt) {
     EXPECT_EQ(window_->state().program.store.PUNKTE.size(), 3u);
 }
 
+// Holes are drawn crisp: pure red stays beside the travel line drawn over each of them.
 TEST_F(FlowTest, PreviewShowsAHoleInItsColourWhereTheHoleIs) {
     open();
     openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
+    auto* picture = find<PreviewWidget>("Picture1");
+    const QImage travelled = picture->grab().toImage();
+    for (const Point hole : {Point{12.7, 12.7}, Point{25.4, 12.7}, Point{25.4, 38.1}}) {
+        SCOPED_TRACE(testing::Message() << hole.x << " " << hole.y);
+        std::map<QRgb, int> around;
+        for (int k = 0; k < 25; ++k) {
+            ++around[travelled.pixel(picture->toPixels(hole).toPoint() +
+                                     QPoint(k % 5 - 2, k / 5 - 2))];
+        }
+        EXPECT_GE(around[qRgb(255, 0, 0)], 3);
+        EXPECT_GE(around[qRgb(192, 192, 192)], 1) << "the travel line is drawn over the hole";
+    }
     QSignalSpy passes(&window_->redraw(), &PreviewRedraw::drawn);
     find<QCheckBox>("Check_WEG_BOHRUNGEN")->click();
     ASSERT_TRUE(waitFor([&passes] { return passes.count() > 0; }));
 
-    auto* picture = find<PreviewWidget>("Picture1");
     const QImage image = picture->grab().toImage();
     const QPointF hole = picture->toPixels({25.4, 38.1});
     EXPECT_EQ(image.pixelColor(hole.toPoint()), QColor(255, 0, 0));

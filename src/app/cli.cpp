@@ -136,13 +136,15 @@ bool fileWasRead(LoadOutcome outcome) {
 
 // The window says nothing when a file is empty or carries a foreign tag; a script that gets
 // exit status 1 is told why.
-void reportSilentStop(LoadOutcome outcome, const DrawingFile& file, std::ostream& err) {
-    if (outcome == LoadOutcome::Empty) {
-        err << "Die Datei \"" << file.DATEI_NAME << "\" ist leer.\n";
-    } else if (outcome == LoadOutcome::ForeignTag) {
-        err << "Die Datei \"" << file.DATEI_NAME << "\" ist keine ZIRVA-Zeichnung (Kennung \""
-            << file.DATEI_VERSION << "\").\n";
+void reportSilentStop(const LoadResult& loaded, const DrawingFile& file, std::ostream& err) {
+    if (loaded.message.empty()) {
+        err << loadFailureCause(loaded, file) << '\n';
     }
+}
+
+// The two outputs refuse a drawing that was not read whole themselves, with the window's words.
+bool refusesItself(const std::string& command) {
+    return command == "gcode" || command == "export";
 }
 
 }  // namespace
@@ -170,8 +172,11 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (request.command == "dump" && fileWasRead(loaded.outcome)) {
         return runCommand(request, read.choices, state, host, out);
     }
-    if (loaded.outcome != LoadOutcome::Loaded) {
-        reportSilentStop(loaded.outcome, state.file, err);
+    if (!state.loadRefusal.empty()) {
+        if (refusesItself(request.command)) {
+            return runCommand(request, read.choices, state, host, out);
+        }
+        reportSilentStop(loaded, state.file, err);
         return kNotDone;
     }
     if (request.command == "log") {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "job/export_refusal.h"
 #include "output/gcode_writer.h"
 #include "output/milling_export.h"
 #include "output/plain_number.h"
@@ -19,6 +20,16 @@ std::string cleaned(std::string_view text, NumberLocale locale) {
 WriteResult failed(Host& host, std::string message, std::string path) {
     host.progress.showMessage(message);
     return {Status::failure(std::move(message)), std::move(path)};
+}
+
+// A refusal stays readable in the status list after its message box is closed.
+WriteResult refused(Host& host, const std::vector<std::string>& refusals, std::string path) {
+    std::string message;
+    for (const std::string& refusal : refusals) {
+        host.progress.addLine(refusal);
+        message += (message.empty() ? "" : "\n") + refusal;
+    }
+    return failed(host, std::move(message), std::move(path));
 }
 
 GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocale locale) {
@@ -59,9 +70,9 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     host.progress.processEvents();
     // Taken after the pending events ran: they may have reloaded the store.
     GcodeJob job = gcodeJob(state, choices, host.locale);
-    // A feed of 0 would stall the machine mid-program; refuse before touching the file.
-    if (std::string refusal = feedRefusal(job); !refusal.empty()) {
-        return failed(host, std::move(refusal), std::move(path));
+    // Refused before the file is touched, so the previous program stays.
+    if (const std::vector<std::string> refusals = gcodeRefusals(state, job); !refusals.empty()) {
+        return refused(host, refusals, std::move(path));
     }
     host.progress.addLine("Export Gerberdatei...");
     host.progress.addLine(path);
@@ -103,6 +114,9 @@ WriteResult writeTextExport(const DrawingFile& file, Host& host,
 }
 
 WriteResult exportMillingData(const ProgramState& state, Host& host) {
+    if (!state.loadRefusal.empty()) {
+        return refused(host, {state.loadRefusal}, exportTextPath(state.file));
+    }
     return writeTextExport(state.file, host, [&] {
         return windowsText(millingExportLines(state.store.FRAESUNGEN, host.locale));
     });

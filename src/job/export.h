@@ -25,7 +25,8 @@ struct WriteResult {
 
 // GERBER_SCHREIBEN: the G-code program to DATEI_BASIS + ".nc" (or to `outputPath` when given),
 // from the store, the (cleaned) parameters and the travel and time values of `state`; written
-// atomically. Refused, with nothing written, when a feed the program would use is 0 or below.
+// atomically. Refused with nothing written, each reason shown and put into the status list, for
+// the reasons of gcodeRefusals.
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,
                              std::string_view outputPath = {});
 
@@ -39,7 +40,8 @@ WriteResult writeTextExport(const DrawingFile& file, Host& host,
                             const std::function<std::string()>& makeText);
 
 // MENUE_EXPORT_DATEN_FRAESUNGEN: the milling paths as a tab-separated table to
-// DATEI_BASIS + "_EXPORT.txt"; written atomically.
+// DATEI_BASIS + "_EXPORT.txt"; written atomically. Refused like the program while the last load
+// did not read the drawing whole.
 WriteResult exportMillingData(const ProgramState& state, Host& host);
 
 }  // namespace zrv

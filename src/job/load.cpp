@@ -9,6 +9,7 @@
 #include "geometry/optimise.h"
 #include "reader/analysis.h"
 #include "reader/file_names.h"
+#include "reader/record_values.h"
 #include "text/number_format.h"
 #include "text/text_file.h"
 
@@ -68,6 +69,7 @@ void resetForLoad(ProgramState& state, std::string_view path) {
     state.store.reset();
     state.FAHRWEG_BOHRUNGEN = 0;
     state.FAHRWEG_FRAESUNGEN = 0;
+    state.loadRefusal = std::string(kNoDrawing);  // until the load has ended
 }
 
 std::string elapsedLine(double start, const Host& host) {
@@ -78,10 +80,70 @@ std::string elapsedLine(double start, const Host& host) {
     return formatPattern(seconds, "0.000", host.locale) + "s";
 }
 
+// The name the analysis gives the drawing in its messages.
+std::string drawingName(const DrawingFile& file) {
+    std::string name = DATEI_OHNE_PFAD(file.DATEI_NAME);
+    return name.empty() ? file.DATEI_NAME : name;
+}
+
+LoadResult noted(ProgramState& state, LoadResult result) {
+    if (result.outcome == LoadOutcome::Loaded) {
+        state.loadRefusal.clear();
+    } else if (result.outcome == LoadOutcome::NoFile) {
+        state.loadRefusal = std::string(kNoDrawing);
+    } else {
+        state.loadRefusal = "Export abgebrochen: " + loadFailureCause(result, state.file);
+    }
+    return result;
+}
+
+LoadResult readAndAnalyse(ProgramState& state, std::string_view path, const Choices& choices,
+                          Host& host);
+LoadResult analyse(ProgramState& state, const Choices& choices, Host& host);
+
 }  // namespace
 
 LoadResult DATEI_LADEN(ProgramState& state, std::string_view path, const Choices& choices,
                        Host& host) {
+    LoadResult result = readAndAnalyse(state, path, choices, host);
+    return noted(state, std::move(result));
+}
+
+LoadResult ANALYSE_DATEI(ProgramState& state, const Choices& choices, Host& host) {
+    LoadResult result = analyse(state, choices, host);
+    return noted(state, std::move(result));
+}
+
+std::string loadFailureCause(const LoadResult& result, const DrawingFile& file) {
+    const std::string named = "Die Datei \"" + file.DATEI_NAME + "\" ";
+    switch (result.outcome) {
+        case LoadOutcome::Loaded:
+            return {};
+        case LoadOutcome::NoFile:
+            return std::string(kNoDrawing);
+        case LoadOutcome::ReadFailed:
+            return result.message;
+        case LoadOutcome::Empty:
+            return named + "ist leer.";
+        case LoadOutcome::NotZirva:
+            return named + "ist keine ZIRVA-Datei.";
+        case LoadOutcome::ForeignTag:
+            return named + "ist keine ZIRVA-Zeichnung (Kennung \"" + file.DATEI_VERSION + "\").";
+        case LoadOutcome::AnalysisFailed:
+            break;
+    }
+    // The cut-off value keeps the old program's words for its message box; here it gets a name.
+    if (result.message == kCalcKoordinatenError) {
+        return analysisFailureText(
+            drawingName(file), "ein Wert ist vom Dateiende abgeschnitten (" + result.message + ")");
+    }
+    return result.message;
+}
+
+namespace {
+
+LoadResult readAndAnalyse(ProgramState& state, std::string_view path, const Choices& choices,
+                          Host& host) {
     Progress& progress = host.progress;
     resetForLoad(state, path);
     progress.clearLines();
@@ -115,10 +177,10 @@ LoadResult DATEI_LADEN(ProgramState& state, std::string_view path, const Choices
     state.file.DATEI_INHALT = std::move(read.bytes);
     progress.addLine(elapsedLine(start, host));
     progress.processEvents();
-    return ANALYSE_DATEI(state, choices, host);
+    return analyse(state, choices, host);
 }
 
-LoadResult ANALYSE_DATEI(ProgramState& state, const Choices& choices, Host& host) {
+LoadResult analyse(ProgramState& state, const Choices& choices, Host& host) {
     Progress& progress = host.progress;
     progress.clearPreview();
     progress.processEvents();
@@ -131,10 +193,9 @@ LoadResult ANALYSE_DATEI(ProgramState& state, const Choices& choices, Host& host
     if (!containsZirva(state.file.DATEI_VERSION)) {
         return {LoadOutcome::ForeignTag, {}};
     }
-    const std::string name = DATEI_OHNE_PFAD(state.file.DATEI_NAME);
-    const AnalysisInput input{state.file.DATEI_INHALT, state.file.DATEI_VERSION,
-                              name.empty() ? state.file.DATEI_NAME : name, choices.filter,
-                              choices.calibration};
+    const std::string name = drawingName(state.file);
+    const AnalysisInput input{state.file.DATEI_INHALT, state.file.DATEI_VERSION, name,
+                              choices.filter, choices.calibration};
     const Status analysed = analyseFigures(input, state.store, host);
     if (!analysed.ok()) {
         return stop(host, LoadOutcome::AnalysisFailed, analysed.error);
@@ -147,5 +208,7 @@ LoadResult ANALYSE_DATEI(ProgramState& state, const Choices& choices, Host& host
     progress.requestRedraw();
     return {LoadOutcome::Loaded, {}};
 }
+
+}  // namespace
 
 }  // namespace zrv

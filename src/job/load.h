@@ -26,12 +26,17 @@ struct LoadResult {
 };
 
 // DATEI_LADEN: resets the store, reads the file whole, runs ANALYSE_DATEI (header check, the
-// five parsers, flush, mirror, optimisation, redraw request).
+// five parsers, flush, mirror, optimisation, redraw request). Every outcome but Loaded counts as
+// "could not be read": it sets the state's loadRefusal, a whole read clears it.
 LoadResult DATEI_LADEN(ProgramState& state, std::string_view path, const Choices& choices,
                        Host& host);
 
 // ANALYSE_DATEI: the analysis of DATEI_INHALT as DATEI_LADEN runs it after the read. An
 // analysis failure is shown with a German message naming the drawing and the cause.
 LoadResult ANALYSE_DATEI(ProgramState& state, const Choices& choices, Host& host);
+
+// Why a load did not read the drawing whole, naming the drawing and the cause ("" after a whole
+// read): also for the outcomes the window passes over in silence.
+std::string loadFailureCause(const LoadResult& result, const DrawingFile& file);
 
 }  // namespace zrv

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "reader/drawing_file.h"
 #include "reader/figure_store.h"
 
 namespace zrv {
+
+// What the outputs named after the drawing say while no drawing has been read.
+inline constexpr std::string_view kNoDrawing = "no Datei";
 
 // The program-wide state of the core: the drawing file, the figure store, the travel sums of
 // the last preview pass and the time estimates of the last status tick.
@@ -14,6 +20,17 @@ struct ProgramState {
     double FAHRWEG_FRAESUNGEN = 0;
     double ZEIT_BOHRUNGEN = 0;
     double ZEIT_FRAESUNGEN = 0;
+    // Set by every load: why the store must not become a program or a milling table (the last
+    // load did not read the drawing whole), empty after a whole read. A half-read store would
+    // hand the machine part of a board as if it were all of it.
+    std::string loadRefusal;
 };
+
+// The state before the first load: no output may be made from it.
+inline ProgramState nothingRead() {
+    ProgramState state;
+    state.loadRefusal = std::string(kNoDrawing);
+    return state;
+}
 
 }  // namespace zrv

@@ -51,10 +51,8 @@ void DeveloperExports::dumpReloaded(DumpLayout layout) {
     }
 }
 
+// Without a drawing read whole the core refuses and says why.
 void DeveloperExports::exportMilling() {
-    if (!drawingInMemory(state_.program.file, platform_, setup_.programName)) {
-        return;
-    }
     const WriteResult written = exportMillingData(state_.program, host_);
     if (written.status.ok()) {
         showWritten(written.path);

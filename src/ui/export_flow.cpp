@@ -2,7 +2,6 @@
 
 #include "job/export.h"
 #include "ui/control_values.h"
-#include "ui/file_facts.h"
 #include "ui/outside_programs.h"
 
 namespace zrv {
@@ -36,12 +35,9 @@ void ExportFlow::exportProgram() {
         return;
     }
     redraw_.request();
-    if (!drawingInMemory(state_.program.file, platform_, messageTitle_)) {
-        return;
-    }
 
     const Choices choices = readChoices(controls_, state_);
-    // A failure of the writer has been shown by the writer itself.
+    // A refusal or a failure of the writer has been shown by the writer itself.
     const WriteResult written = GERBER_SCHREIBEN(state_.program, choices, host_);
     if (!written.status.ok()) {
         return;

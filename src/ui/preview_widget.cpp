@@ -79,8 +79,9 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
     if (blank_) {
         return;
     }
+    // Crisp, not smoothed: a smoothed 3-pixel hole blends into the background and the travel
+    // line over it leaves no pixel of its colour.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     for (const Primitive& primitive : scene_.primitives) {
         painter.setPen(pen(primitive));
         const QPointF from = toPixels(primitive.from);

@@ -32,6 +32,9 @@ QComboBox* combo(QWidget* parent, const char* name) {
     auto* box = named(new QComboBox(parent), name);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // The default completer fills in the rest of the first matching item: a typed feed of 5
+    // would leave the box as 50. What is typed is the value; the list still offers its items.
+    box->setCompleter(nullptr);
     box->setMinimumContentsLength(6);
     return box;
 }

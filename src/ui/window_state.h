@@ -14,7 +14,7 @@ namespace zrv {
 // The program-wide state of one run: the core's state and what the window keeps beside it.
 // The user's other choices live in the controls.
 struct WindowState {
-    ProgramState program;
+    ProgramState program = nothingRead();
     Calibration calibration;
     ProgramPaths paths;
     std::string machine;          // the machine profile's "$n=value" lines; empty: factory

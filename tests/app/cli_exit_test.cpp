@@ -78,6 +78,12 @@ TEST_F(CliExitFiles, ADrawingThatCannotBeReadEndsWithOne) {
         const test::CliRun log = test::runCliWith({"--locale", "de", "log", c.path});
         EXPECT_EQ(log.exitStatus, 1);
         EXPECT_TRUE(log.out.starts_with("Datei öffnen...\n")) << log.out;
+        // The outputs refuse with the window's words: "Export abgebrochen: " and the cause.
+        const test::CliRun gcode = test::runCliWith({"gcode", c.path});
+        EXPECT_EQ(gcode.exitStatus, 1);
+        EXPECT_TRUE(contains("\n" + gcode.err, "\nExport abgebrochen: ") || c.path == "a.z")
+            << gcode.err;
+        EXPECT_FALSE(fs::exists(folder.path() / fs::path(c.path).replace_extension(".nc")));
     }
 }
 

@@ -232,6 +232,10 @@ std::string checkWrites(ProgramState& state, const Job& job) {
         return fault;
     }
     const WriteResult program = GERBER_SCHREIBEN(state, choices, recorder.host);
+    const bool readWhole = state.loadRefusal.empty();
+    if (!readWhole && program.status.ok()) {
+        return "a program of a drawing not read whole";
+    }
     if (!program.status.ok()) {
         if (std::filesystem::exists(nc) ||
             !program.status.error.starts_with("Export abgebrochen")) {
@@ -240,8 +244,11 @@ std::string checkWrites(ProgramState& state, const Job& job) {
     } else if (std::string fault = checkProgram(nc, job); !fault.empty()) {
         return fault;
     }
-    if (!exportMillingData(state, recorder.host).status.ok() ||
-        readTextFile(table).lines.size() != state.store.FRAESUNGEN.size()) {
+    const bool tableWritten = exportMillingData(state, recorder.host).status.ok();
+    if (tableWritten != readWhole) {
+        return "a milling table refused or written against the load";
+    }
+    if (tableWritten && readTextFile(table).lines.size() != state.store.FRAESUNGEN.size()) {
         return "the milling table lacks lines";
     }
     if (job.dump) {

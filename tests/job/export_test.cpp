@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 
 #include "output/gcode_examples.h"
@@ -210,7 +211,56 @@ TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
     EXPECT_EQ(result.status.error, message);
     EXPECT_EQ(recording.progress.messages, std::vector<std::string>{message});
     EXPECT_EQ(test::readBytes(target), "previous program\r\n");
-    EXPECT_TRUE(recording.progress.lines.empty());
+    EXPECT_EQ(recording.progress.lines, std::vector<std::string>{message});
+}
+
+// Only the boxes of a section that is written count; each reason is a line of the message and
+// of the status list, and the previous program stays.
+TEST_F(ExportTest, RefusalsOfTheSectionsWritten) {
+    const std::array boxes{&Parameters::Combo_BOHRUNG_SPINDLE_SPEED,
+                           &Parameters::Combo_FRAESUNG_SPINDLE_SPEED,
+                           &Parameters::Combo_BOHRUNG_HOEHE, &Parameters::Combo_FRAESUNG_HOEHE};
+    const std::string no = "Export abgebrochen: ";
+    const std::string above = " muss größer als 0 sein";
+    const struct {
+        const char* name;
+        int milling;
+        std::string loadRefusal;
+        std::array<const char*, 4> typed;   // spindles, heights: drilling, milling
+        std::vector<std::string> refusals;  // none: written
+    } cases[] = {
+        {"S0, S-0 and a tiny height", 1, "", {"0", "-0", "2", "0,01"}, {}},
+        {"milling boxes, milling off", 0, "", {"1", "-1", "2", "0"}, {}},
+        {"spindles and heights",
+         1,
+         "",
+         {"-12000", "-0,001", "0", "hoch"},
+         {no + "Spindle Speed darf nicht negativ sein: Bohrungen, Fräsungen",
+          no + "Bohrhöhe" + above, no + "Fräshöhe" + above}},
+        {"drawing not read whole", 1, no + "kaputt", {"1", "1", "0", "1"}, {no + "kaputt"}},
+        {"nothing read", 1, std::string(kNoDrawing), {"1", "1", "1", "1"}, {"no Datei"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::writeBytes(dir_ / "board.nc", "previous\r\n");
+        ProgramState state = state_;
+        state.loadRefusal = c.loadRefusal;
+        Choices typed = choices(kGermanLocale);
+        typed.exports.Check_EXPORT_FRAESUNG = c.milling;
+        for (std::size_t k = 0; k < boxes.size(); ++k) {
+            typed.parameters.*boxes[k] = c.typed[k];
+        }
+        test::RecordingHost recording(kGermanLocale);
+        const Status status = GERBER_SCHREIBEN(state, typed, recording.host).status;
+        EXPECT_EQ(status.ok(), c.refusals.empty()) << status.error;
+        if (!status.ok()) {
+            EXPECT_EQ(recording.progress.messages, std::vector<std::string>{status.error});
+            EXPECT_EQ(std::count(status.error.begin(), status.error.end(), '\n') + 1u,
+                      c.refusals.size());
+            EXPECT_EQ(recording.progress.lines, c.refusals);
+            EXPECT_EQ(test::readBytes(dir_ / "board.nc"), "previous\r\n");
+        }
+    }
 }
 
 TEST_F(ExportTest, FailedWriteLeavesWhatWasThere) {

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
@@ -9,8 +10,10 @@
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "job/load.h"
@@ -19,6 +22,7 @@
 #include "output/format_length.h"
 #include "output/settings_file.h"
 #include "preview/travel.h"
+#include "support/example_drawings.h"
 #include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "text/text_file.h"
@@ -250,9 +254,10 @@ TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {
     struct Case {
         const char* name;
         std::function<void()> arrange;
+        std::string message;
     };
     const Case cases[] = {
-        {"nothing opened yet", [] {}},
+        {"nothing opened yet", [] {}, "no Datei"},
         {"the drawing is gone when read again",
          [&] {
              openDrawing(drawing);
@@ -260,7 +265,9 @@ TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {
              ASSERT_TRUE(std::filesystem::exists(program));
              std::filesystem::remove(drawing);
              trigger("MENUE_REFRESH_DATEI");
-         }},
+         },
+         "Export abgebrochen: Die Datei \"" + drawing.string() +
+             "\" kann nicht gelesen werden: " + systemErrorText(ENOENT)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -272,7 +279,7 @@ TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {
 
         find<QPushButton>("Command_EXPORT_GERBER")->click();
         ASSERT_EQ(platform_.messages().size(), messagesBefore + 1);
-        EXPECT_EQ(platform_.messages().back(), "no Datei");
+        EXPECT_EQ(platform_.messages().back(), c.message);
         EXPECT_FALSE(std::filesystem::exists(folder_ / ".nc"));
         EXPECT_EQ(readBytes(program), written);
         EXPECT_EQ(platform_.callsOf("startProcess").size(), startsBefore);
@@ -320,6 +327,49 @@ TEST_F(FlowTest, RefusedProgramIsReportedOnceAndNotShown) {
     EXPECT_EQ(settingsFileLines().size(), 54u) << "the settings are saved before writing";
 }
 
+// A typed value is the value: no box fills in the rest of an item that begins with it ("1" of
+// "10", "1,0" or "1-Standard"), whether it is left with Enter or Tab.
+TEST_F(FlowTest, TypedValuesStayAsTyped) {
+    open().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));  // a list is offered only in focus
+    for (QComboBox* box : window_->findChildren<QComboBox*>()) {
+        for (const Qt::Key leave : {Qt::Key_Return, Qt::Key_Tab}) {
+            SCOPED_TRACE(box->objectName().toStdString());
+            box->setFocus();
+            box->lineEdit()->selectAll();
+            QTest::keyClicks(box->lineEdit(), QStringLiteral("1"));
+            QTest::keyClick(box->lineEdit(), leave);
+            EXPECT_EQ(box->currentText(), QStringLiteral("1"));
+        }
+    }
+}
+
+// After a load that did not read the drawing whole the milling table and the program refuse,
+// naming the drawing and the cause, keep the old files, and the next whole read ends it.
+TEST_F(FlowTest, AHalfReadDrawingIsRefusedUntilItIsReadWhole) {
+    open();
+    const std::filesystem::path drawing =
+        writeDrawing("kaputt.zrv", platine40Bytes().substr(0, 600));
+    const std::filesystem::path program = writeDrawing("kaputt.nc", "alt");
+    platform_.fileAnswers.push_back(drawing.string());
+    trigger("MENUE_ZIRVA_ÖFFNEN");
+    trigger("MENUE_EXPORT_DATEN_FRÄSUNGEN");
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    const std::string refusal =
+        "Export abgebrochen: Die Zeichnung \"kaputt.zrv\" wurde nicht vollständig gelesen: ein "
+        "Wert ist vom Dateiende abgeschnitten (Error in: CALC_KOORDINATEN).";
+    EXPECT_EQ(platform_.messages(),
+              (std::vector<std::string>{"Error in: CALC_KOORDINATEN", refusal, refusal}));
+    EXPECT_EQ(listLines(), std::vector<std::string>{refusal});
+    EXPECT_EQ(readBytes(program), "alt");
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "kaputt_EXPORT.txt"));
+
+    writeDrawing("kaputt.zrv", platine40Bytes());
+    trigger("MENUE_REFRESH_DATEI");
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    EXPECT_TRUE(readBytes(program).ends_with("M30 (Programm-Ende)\r\n"));
+}
+
 TEST_F(FlowTest, DeveloperModeStaysOnOnceSwitchedOn) {
     open();
     auto* developer = find<QMenu>("MENUE_ENTWICKLER");
@@ -351,14 +401,26 @@ TEST_F(FlowTest, ReloadDuringARunningLoadRunsAfterIt) {
     EXPECT_EQ(window_->state().program.store.PUNKTE.size(), 3u);
 }
 
+// Holes are drawn crisp: pure red stays beside the travel line drawn over each of them.
 TEST_F(FlowTest, PreviewShowsAHoleInItsColourWhereTheHoleIs) {
     open();
     openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
+    auto* picture = find<PreviewWidget>("Picture1");
+    const QImage travelled = picture->grab().toImage();
+    for (const Point hole : {Point{12.7, 12.7}, Point{25.4, 12.7}, Point{25.4, 38.1}}) {
+        SCOPED_TRACE(testing::Message() << hole.x << " " << hole.y);
+        std::map<QRgb, int> around;
+        for (int k = 0; k < 25; ++k) {
+            ++around[travelled.pixel(picture->toPixels(hole).toPoint() +
+                                     QPoint(k % 5 - 2, k / 5 - 2))];
+        }
+        EXPECT_GE(around[qRgb(255, 0, 0)], 3);
+        EXPECT_GE(around[qRgb(192, 192, 192)], 1) << "the travel line is drawn over the hole";
+    }
     QSignalSpy passes(&window_->redraw(), &PreviewRedraw::drawn);
     find<QCheckBox>("Check_WEG_BOHRUNGEN")->click();
     ASSERT_TRUE(waitFor([&passes] { return passes.count() > 0; }));
 
-    auto* picture = find<PreviewWidget>("Picture1");
     const QImage image = picture->grab().toImage();
     const QPointF hole = picture->toPixels({25.4, 38.1});
     EXPECT_EQ(image.pixelColor(hole.toPoint()), QColor(255, 0, 0));

@@ -3,8 +3,8 @@
 #include <functional>
 #include <string_view>
 
-#include "geometry/pair_text.h"
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
+#include "store/pair_text.h"
 
 namespace zrv {
 namespace {

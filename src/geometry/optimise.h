@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
+#include "base/host.h"
 #include "geometry/prepare_choices.h"
-#include "reader/figure_store.h"
-#include "reader/host.h"
+#include "store/figure_store.h"
 
 namespace zrv {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "geometry/optimise.h"
-#include "geometry/pair_text.h"
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
+#include "store/pair_text.h"
 
 namespace zrv {
 namespace {

@@ -6,7 +6,6 @@ target_sources(zrvcore PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/milling_order.cpp
     ${CMAKE_CURRENT_LIST_DIR}/nearest_index.cpp
     ${CMAKE_CURRENT_LIST_DIR}/optimise.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/pair_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/path_reverse.cpp
     ${CMAKE_CURRENT_LIST_DIR}/weighted_distance.cpp
 )

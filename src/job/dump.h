@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/host.h"
 #include "job/export.h"
 #include "reader/drawing_file.h"
-#include "reader/host.h"
 
 namespace zrv {
 

@@ -2,12 +2,12 @@
 
 #include <array>
 
-#include "output/gcode_writer.h"
-#include "output/milling_export.h"
-#include "output/plain_number.h"
-#include "reader/file_names.h"
+#include "base/file_names.h"
+#include "base/text_file.h"
+#include "gcode/gcode_writer.h"
+#include "gcode/milling_export.h"
+#include "settings/plain_number.h"
 #include "text/number_format.h"
-#include "text/text_file.h"
 
 namespace zrv {
 namespace {

@@ -4,12 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/host.h"
+#include "base/status.h"
 #include "job/program_state.h"
-#include "output/choices.h"
-#include "output/parameters.h"
 #include "reader/drawing_file.h"
-#include "reader/host.h"
-#include "text/status.h"
+#include "settings/choices.h"
+#include "settings/parameters.h"
 
 namespace zrv {
 

@@ -5,12 +5,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/file_names.h"
+#include "base/text_file.h"
 #include "geometry/align.h"
 #include "geometry/optimise.h"
 #include "reader/analysis.h"
-#include "reader/file_names.h"
 #include "text/number_format.h"
-#include "text/text_file.h"
 
 namespace zrv {
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "reader/drawing_file.h"
-#include "reader/figure_store.h"
+#include "store/figure_store.h"
 
 namespace zrv {
 

@@ -3,6 +3,5 @@ target_sources(zrvcore PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/hex.cpp
     ${CMAKE_CURRENT_LIST_DIR}/number_format.cpp
     ${CMAKE_CURRENT_LIST_DIR}/number_scan.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/text_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/windows1252.cpp
 )

@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "reader/host.h"
+#include "base/host.h"
 #include "ui/controls.h"
 #include "ui/developer_exports.h"
 #include "ui/operation_queue.h"

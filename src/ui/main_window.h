@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "reader/host.h"
+#include "base/host.h"
 #include "ui/controls.h"
 #include "ui/operation_queue.h"
 #include "ui/platform.h"

@@ -1,9 +1,9 @@
 #include "ui/status_display.h"
 
+#include "base/file_names.h"
+#include "gcode/format_length.h"
 #include "job/time_estimate.h"
-#include "output/format_length.h"
-#include "output/settings_file.h"
-#include "reader/file_names.h"
+#include "settings/settings_file.h"
 #include "text/number_format.h"
 #include "ui/qt_text.h"
 

@@ -3,7 +3,7 @@
 #include <QMainWindow>
 #include <string>
 
-#include "reader/host.h"
+#include "base/host.h"
 #include "ui/controls.h"
 #include "ui/platform.h"
 #include "ui/preview_redraw.h"

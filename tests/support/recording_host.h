@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "reader/host.h"
+#include "base/host.h"
 
 namespace zrv::test {
 

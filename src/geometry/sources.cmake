@@ -1,4 +1,4 @@
-target_sources(zrvcore PRIVATE
+target_sources(zrv_geometry PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/align.cpp
     ${CMAKE_CURRENT_LIST_DIR}/calibration_input.cpp
     ${CMAKE_CURRENT_LIST_DIR}/chaining.cpp

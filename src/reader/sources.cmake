@@ -1,4 +1,4 @@
-target_sources(zrvcore PRIVATE
+target_sources(zrv_reader PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/analyse_figures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/calibration.cpp
     ${CMAKE_CURRENT_LIST_DIR}/colour_filter.cpp

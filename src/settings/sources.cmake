@@ -1,4 +1,4 @@
-target_sources(zrvcore PRIVATE
+target_sources(zrv_settings PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/choices.cpp
     ${CMAKE_CURRENT_LIST_DIR}/command_lines.cpp
     ${CMAKE_CURRENT_LIST_DIR}/factory_values.cpp

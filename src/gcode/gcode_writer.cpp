@@ -12,6 +12,8 @@
 namespace zrv {
 namespace {
 
+using enum ParameterRole;
+
 constexpr std::string_view kProgramName = "zrvcam";
 
 std::string plainNumber(std::string_view text) {
@@ -48,7 +50,7 @@ struct Summary {
     std::size_t count = 0;
     double fahrweg = 0;
     double zeit = 0;
-    std::array<const std::string*, 6> values{};  // spindle, XY, Z up, Z down, height, depth
+    const ToolValues* values = nullptr;
 };
 
 void writeHeader(GcodeLines& out, const GcodeJob& job) {
@@ -66,7 +68,7 @@ void writeSummary(GcodeLines& out, const Summary& summary, NumberLocale locale) 
     out.ZEILE_SCHREIBEN("(" + name + "-Anzahl:  " + countText(summary.count, locale) + ")");
     out.ZEILE_SCHREIBEN("(" + name + "-Fahrweg: " + FORMAT_LAENGE(summary.fahrweg, locale) + ")");
     for (std::size_t k = 0; k < kLabels.size(); ++k) {
-        out.ZEILE_SCHREIBEN("(" + name + std::string(kLabels[k]) + *summary.values[k] + ")");
+        out.ZEILE_SCHREIBEN("(" + name + std::string(kLabels[k]) + summary.values->byRole[k] + ")");
     }
     out.ZEILE_SCHREIBEN("(" + name + "-geschätzte Zeit: " + countText(summary.zeit, locale) +
                         "min)");
@@ -149,7 +151,7 @@ void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& val
     const std::string last = countText(count - 1, job.locale);
     for (std::size_t i = 0; i < count; ++i) {
         out.ZEILE_SCHREIBEN(numberComment("Fräsung", i, last, job.locale));
-        writePath(out, job.FRAESUNGEN[i], values.millFeedXy);
+        writePath(out, job.FRAESUNGEN[i], values.mill[FeedXy]);
     }
 }
 
@@ -161,14 +163,27 @@ void writeEnd(GcodeLines& out) {
     out.ZEILE_SCHREIBEN("M30 (Programm-Ende)");
 }
 
-void appendNonPositive(std::string& captions, std::string_view text, std::string_view caption) {
-    if (parameterNumber(text) > 0) {
-        return;
+// The captions of a written section's feeds of 0 or below, in the order of the summary.
+void appendNonPositiveFeeds(std::string& captions, const ParameterGroup& group,
+                            const Parameters& parameters) {
+    for (std::size_t role = 0; role < kParameterRoles; ++role) {
+        const ParameterRow& row = parameterRow(group, static_cast<ParameterRole>(role));
+        if (!row.feed || parameterNumber(parameters.*row.text) > 0) {
+            continue;
+        }
+        if (!captions.empty()) {
+            captions += ", ";
+        }
+        captions += row.caption;
     }
-    if (!captions.empty()) {
-        captions += ", ";
+}
+
+ToolValues toolValues(const ParameterGroup& group, const Parameters& parameters) {
+    ToolValues values;
+    for (const ParameterRow& row : group) {
+        values[row.role] = plainNumber(parameters.*row.text);
     }
-    captions += caption;
+    return values;
 }
 
 }  // namespace
@@ -182,17 +197,12 @@ bool millingWritten(const GcodeJob& job) {
 }
 
 std::string feedRefusal(const GcodeJob& job) {
-    const Parameters& p = job.parameters;
     std::string captions;
     if (drillingWritten(job)) {
-        appendNonPositive(captions, p.Combo_BOHRUNG_VORSCHUB_XY, "Bohrer (XY)");
-        appendNonPositive(captions, p.Combo_BOHRUNG_VORSCHUB_Z_AUF, "Bohrer auf (Z)");
-        appendNonPositive(captions, p.Combo_BOHRUNG_VORSCHUB_Z_AB, "Bohrung (Z)");
+        appendNonPositiveFeeds(captions, kDrillingParameters, job.parameters);
     }
     if (millingWritten(job)) {
-        appendNonPositive(captions, p.Combo_FRAESUNG_VORSCHUB_XY, "Fräsung (XY)");
-        appendNonPositive(captions, p.Combo_FRAESUNG_VORSCHUB_Z_AUF, "Fräser auf (Z)");
-        appendNonPositive(captions, p.Combo_FRAESUNG_VORSCHUB_Z_AB, "Fräser ab (Z)");
+        appendNonPositiveFeeds(captions, kMillingParameters, job.parameters);
     }
     if (captions.empty()) {
         return {};
@@ -200,15 +210,9 @@ std::string feedRefusal(const GcodeJob& job) {
     return "Export abgebrochen: Vorschub muss größer als 0 sein: " + captions;
 }
 
-MachineValues machineValues(const Parameters& p) {
-    return MachineValues{
-        plainNumber(p.Combo_BOHRUNG_SPINDLE_SPEED),   plainNumber(p.Combo_BOHRUNG_VORSCHUB_XY),
-        plainNumber(p.Combo_BOHRUNG_VORSCHUB_Z_AUF),  plainNumber(p.Combo_BOHRUNG_VORSCHUB_Z_AB),
-        plainNumber(p.Combo_BOHRUNG_HOEHE),           plainNumber(p.Combo_BOHRUNG_TIEFE),
-        plainNumber(p.Combo_FRAESUNG_SPINDLE_SPEED),  plainNumber(p.Combo_FRAESUNG_VORSCHUB_XY),
-        plainNumber(p.Combo_FRAESUNG_VORSCHUB_Z_AUF), plainNumber(p.Combo_FRAESUNG_VORSCHUB_Z_AB),
-        plainNumber(p.Combo_FRAESUNG_HOEHE),          plainNumber(p.Combo_FRAESUNG_TIEFE),
-    };
+MachineValues machineValues(const Parameters& parameters) {
+    return {toolValues(kDrillingParameters, parameters),
+            toolValues(kMillingParameters, parameters)};
 }
 
 std::vector<std::string> gcodeProgram(const GcodeJob& job) {
@@ -219,22 +223,14 @@ std::vector<std::string> gcodeProgram(const GcodeJob& job) {
     const bool milling = millingWritten(job);
     if (drilling) {
         writeSummary(out,
-                     {"Bohrung",
-                      job.PUNKTE.size(),
-                      job.FAHRWEG_BOHRUNGEN,
-                      job.ZEIT_BOHRUNGEN,
-                      {&values.drillSpindle, &values.drillFeedXy, &values.drillFeedUp,
-                       &values.drillFeedDown, &values.drillHeight, &values.drillDepth}},
+                     {"Bohrung", job.PUNKTE.size(), job.FAHRWEG_BOHRUNGEN, job.ZEIT_BOHRUNGEN,
+                      &values.drill},
                      job.locale);
     }
     if (milling) {
         writeSummary(out,
-                     {"Fräsung",
-                      job.FRAESUNGEN.size(),
-                      job.FAHRWEG_FRAESUNGEN,
-                      job.ZEIT_FRAESUNGEN,
-                      {&values.millSpindle, &values.millFeedXy, &values.millFeedUp,
-                       &values.millFeedDown, &values.millHeight, &values.millDepth}},
+                     {"Fräsung", job.FRAESUNGEN.size(), job.FAHRWEG_FRAESUNGEN, job.ZEIT_FRAESUNGEN,
+                      &values.mill},
                      job.locale);
     }
     writeSetUp(out);
@@ -267,11 +263,11 @@ void GcodeLines::SPINDEL_AUS() {
 }
 
 void GcodeLines::SPINDEL_EIN_BOHREN() {
-    ZEILE_SCHREIBEN("M3 S" + values_.drillSpindle + " (SPINDLE-SPEED)");
+    ZEILE_SCHREIBEN("M3 S" + values_.drill[Spindle] + " (SPINDLE-SPEED)");
 }
 
 void GcodeLines::SPINDEL_EIN_FRAESEN() {
-    ZEILE_SCHREIBEN("M3 S" + values_.millSpindle + " (SPINDLE-SPEED)");
+    ZEILE_SCHREIBEN("M3 S" + values_.mill[Spindle] + " (SPINDLE-SPEED)");
 }
 
 void GcodeLines::WERKZEUG_WECHSEL() {
@@ -294,26 +290,28 @@ void GcodeLines::NULL_MARKIEREN() {
 }
 
 void GcodeLines::BOHRER_AUF() {
-    ZEILE_SCHREIBEN("G01 F" + values_.drillFeedUp + " Z" + values_.drillHeight + " (Bohrer auf)");
+    ZEILE_SCHREIBEN("G01 F" + values_.drill[FeedUp] + " Z" + values_.drill[Height] +
+                    " (Bohrer auf)");
 }
 
 void GcodeLines::BOHRER_AB() {
     ZEILE_SCHREIBEN("G01 F100 Z0.1 (Bohrer absenken)");
-    ZEILE_SCHREIBEN("G01  F" + values_.drillFeedDown + " Z" + values_.drillDepth + " (Bohrer ab)");
+    ZEILE_SCHREIBEN("G01  F" + values_.drill[FeedDown] + " Z" + values_.drill[Depth] +
+                    " (Bohrer ab)");
 }
 
 void GcodeLines::BOHRUNG_ANFAHREN(double x, double y) {
-    ZEILE_SCHREIBEN("G01 F" + values_.drillFeedXy + "X" + coordinate(x) + " Y" + coordinate(y) +
+    ZEILE_SCHREIBEN("G01 F" + values_.drill[FeedXy] + "X" + coordinate(x) + " Y" + coordinate(y) +
                     " (Next)");
 }
 
 void GcodeLines::FRAESER_AUF() {
-    ZEILE_SCHREIBEN("G01 Z" + values_.millHeight + " F" + values_.millFeedUp + " (auf)");
+    ZEILE_SCHREIBEN("G01 Z" + values_.mill[Height] + " F" + values_.mill[FeedUp] + " (auf)");
 }
 
 void GcodeLines::FRAESER_AB() {
     ZEILE_SCHREIBEN("G01 Z0.1 F100 (ab-schnell)");
-    ZEILE_SCHREIBEN("G01 Z" + values_.millDepth + " F" + values_.millFeedDown + " (ab)");
+    ZEILE_SCHREIBEN("G01 Z" + values_.mill[Depth] + " F" + values_.mill[FeedDown] + " (ab)");
 }
 
 void GcodeLines::FRAESUNG_ANFAHREN(double x, double y) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -43,19 +45,17 @@ std::vector<std::string> gcodeProgram(const GcodeJob& job);
 // The values the line building blocks put into the lines: the number read from each parameter
 // text in its shortest plain form with "." ("2.5", "-1.5", "1000"), so a text that slipped
 // through uncleaned cannot break a line.
+struct ToolValues {
+    std::array<std::string, kParameterRoles> byRole;
+
+    std::string& operator[](ParameterRole role) { return byRole[static_cast<std::size_t>(role)]; }
+    const std::string& operator[](ParameterRole role) const {
+        return byRole[static_cast<std::size_t>(role)];
+    }
+};
 struct MachineValues {
-    std::string drillSpindle;
-    std::string drillFeedXy;
-    std::string drillFeedUp;
-    std::string drillFeedDown;
-    std::string drillHeight;
-    std::string drillDepth;
-    std::string millSpindle;
-    std::string millFeedXy;
-    std::string millFeedUp;
-    std::string millFeedDown;
-    std::string millHeight;
-    std::string millDepth;
+    ToolValues drill;
+    ToolValues mill;
 };
 MachineValues machineValues(const Parameters& parameters);
 

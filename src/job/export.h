@@ -13,10 +13,6 @@
 
 namespace zrv {
 
-// Step 1 of the export button: every parameter text replaced by the number read from it,
-// written back for the locale ("12,5" stays "12,5" in German, "abc" becomes "0").
-Parameters cleanParameters(const Parameters& parameters, NumberLocale locale);
-
 struct WriteResult {
     Status status;     // the German message when nothing was written (already shown through
                        // host.progress.showMessage)

@@ -1,7 +1,6 @@
 #include "settings/factory_values.h"
 
 #include <array>
-#include <span>
 #include <string_view>
 
 #include "text/number_format.h"
@@ -12,51 +11,11 @@ namespace {
 constexpr std::array<std::string_view, 8> kLevels = {"0-keine", "1-Standard", "2-Stufe", "3-Stufe",
                                                      "4-Stufe", "5-Stufe",    "6-Stufe", "7-Stufe"};
 
-// One box and the number written into it; integers come out as plain integers.
-struct BoxValue {
-    std::string Parameters::*box;
-    double value;
-};
-
-using P = Parameters;
-
-// In the order the values are set.
-constexpr std::array<BoxValue, 12> kStartTexts = {{
-    {&P::Combo_BOHRUNG_SPINDLE_SPEED, 1000},
-    {&P::Combo_BOHRUNG_VORSCHUB_Z_AUF, 1000},
-    {&P::Combo_BOHRUNG_VORSCHUB_Z_AB, 10},
-    {&P::Combo_BOHRUNG_VORSCHUB_XY, 500},
-    {&P::Combo_BOHRUNG_HOEHE, 2.5},
-    {&P::Combo_BOHRUNG_TIEFE, -1.5},
-    {&P::Combo_FRAESUNG_SPINDLE_SPEED, 1000},
-    {&P::Combo_FRAESUNG_VORSCHUB_Z_AUF, 100},
-    {&P::Combo_FRAESUNG_VORSCHUB_Z_AB, 10},
-    {&P::Combo_FRAESUNG_VORSCHUB_XY, 10},
-    {&P::Combo_FRAESUNG_HOEHE, 2.5},
-    {&P::Combo_FRAESUNG_TIEFE, -0.1},
-}};
-
-constexpr std::array<BoxValue, 6> kDrillingStandard = {{
-    {&P::Combo_BOHRUNG_SPINDLE_SPEED, 1000},
-    {&P::Combo_BOHRUNG_VORSCHUB_Z_AUF, 1000},
-    {&P::Combo_BOHRUNG_VORSCHUB_XY, 1000},
-    {&P::Combo_BOHRUNG_VORSCHUB_Z_AB, 20},
-    {&P::Combo_BOHRUNG_HOEHE, 1},
-    {&P::Combo_BOHRUNG_TIEFE, -2.1},
-}};
-
-constexpr std::array<BoxValue, 6> kMillingStandard = {{
-    {&P::Combo_FRAESUNG_SPINDLE_SPEED, 1000},
-    {&P::Combo_FRAESUNG_VORSCHUB_Z_AUF, 1000},
-    {&P::Combo_FRAESUNG_VORSCHUB_Z_AB, 20},
-    {&P::Combo_FRAESUNG_VORSCHUB_XY, 50},
-    {&P::Combo_FRAESUNG_HOEHE, 1},
-    {&P::Combo_FRAESUNG_TIEFE, -0.1},
-}};
-
-void writeBoxes(Parameters& parameters, std::span<const BoxValue> values, NumberLocale locale) {
-    for (const BoxValue& entry : values) {
-        parameters.*entry.box = numberText(entry.value, locale);
+// Integers come out as plain integers.
+void writeGroup(Parameters& parameters, const ParameterGroup& group, double ParameterRow::*value,
+                NumberLocale locale) {
+    for (const ParameterRow& row : group) {
+        parameters.*row.text = numberText(row.*value, locale);
     }
 }
 
@@ -79,18 +38,32 @@ ChoiceLists choiceLists(NumberLocale locale) {
     return lists;
 }
 
+const std::vector<std::string>& ChoiceLists::of(ChoiceList list) const {
+    switch (list) {
+        case ChoiceList::Heights:
+            return heights;
+        case ChoiceList::Depths:
+            return depths;
+        case ChoiceList::SpeedsAndFeeds:
+            break;
+    }
+    return speedsAndFeeds;
+}
+
 Parameters factoryParameters(NumberLocale locale) {
     Parameters parameters;
-    writeBoxes(parameters, kStartTexts, locale);
+    for (const ParameterGroup* group : kParameterGroups) {
+        writeGroup(parameters, *group, &ParameterRow::start, locale);
+    }
     return parameters;
 }
 
 void Command_BOHRUNG_STANDARD(Parameters& parameters, NumberLocale locale) {
-    writeBoxes(parameters, kDrillingStandard, locale);
+    writeGroup(parameters, kDrillingParameters, &ParameterRow::standard, locale);
 }
 
 void Command_FRAESUNG_STANDARD(Parameters& parameters, NumberLocale locale) {
-    writeBoxes(parameters, kMillingStandard, locale);
+    writeGroup(parameters, kMillingParameters, &ParameterRow::standard, locale);
 }
 
 ProgramPaths factoryProgramPaths() {

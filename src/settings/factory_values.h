@@ -15,6 +15,8 @@ struct ChoiceLists {
     std::vector<std::string> speedsAndFeeds;  // 0, 10, ... 90, 100, 200, ... 1000
     std::vector<std::string> heights;         // 0.1 ... 2.0
     std::vector<std::string> depths;          // -0.1 ... -2.0
+
+    const std::vector<std::string>& of(ChoiceList list) const;
 };
 ChoiceLists choiceLists(NumberLocale locale);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/parameters.h"
 #include "settings/settings_file.h"
 
 namespace zrv::settings_layout {
@@ -47,19 +48,11 @@ void forEachLine(S& settings, Visitor& line) {
     line.text(c.prepare.Combo_FRAESUNGEN_OPTIMIEREN);
     line.colour(c.view.Command_FARBE_VIEW_FRAESUNGEN);
     line.colour(c.view.Command_FARBE_WEG_FRAESUNGEN);
-    auto& p = c.parameters;
-    line.text(p.Combo_BOHRUNG_SPINDLE_SPEED);
-    line.text(p.Combo_BOHRUNG_VORSCHUB_XY);
-    line.text(p.Combo_BOHRUNG_VORSCHUB_Z_AUF);
-    line.text(p.Combo_BOHRUNG_VORSCHUB_Z_AB);
-    line.text(p.Combo_BOHRUNG_HOEHE);
-    line.text(p.Combo_BOHRUNG_TIEFE);
-    line.text(p.Combo_FRAESUNG_SPINDLE_SPEED);
-    line.text(p.Combo_FRAESUNG_VORSCHUB_Z_AUF);
-    line.text(p.Combo_FRAESUNG_VORSCHUB_Z_AB);
-    line.text(p.Combo_FRAESUNG_VORSCHUB_XY);
-    line.text(p.Combo_FRAESUNG_HOEHE);
-    line.text(p.Combo_FRAESUNG_TIEFE);
+    for (const ParameterGroup* group : kParameterGroups) {
+        for (const ParameterRow& row : *group) {
+            line.text(c.parameters.*row.text);
+        }
+    }
     line.check(c.exports.Check_EXPORT_BOHRUNG, " Gerber-Export");
     line.check(c.exports.Check_EXPORT_FRAESUNG);
     line.check(c.exports.Check_EXPORT_VORSCHAU);

@@ -11,6 +11,8 @@ namespace zrv {
 inline constexpr std::string_view kPunktPattern = "0000.000";
 inline constexpr std::string_view kPfadPattern = "00.000";
 inline constexpr std::string_view kKreisPattern = "0.000";
+// Flush and mirror rewrite points and paths alike with the point pattern.
+inline constexpr std::string_view kMovedPattern = kPunktPattern;
 
 // Appends " " + marker + "=" + the value with the pattern, e.g. " X=0012,500" in German; the
 // finished entry goes through KOMMA_PUNKT.

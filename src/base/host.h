@@ -7,21 +7,22 @@
 
 namespace zrv {
 
-// Where the core's progress and messages go: the window shows them in its status list and in
-// message boxes, the command-line tool on standard error, tests record them.
+// Where the core's progress, messages and events go: the window shows them in its status list,
+// message boxes and widgets, the command-line tool writes lines and messages on standard error,
+// tests record them. The events say what happened; each receiver decides what it shows.
 class Progress {
   public:
     virtual ~Progress() = default;
 
-    virtual void addLine(std::string_view line) = 0;                // a line at the end of List1
-    virtual void clearLines() = 0;                                  // List1 emptied
-    virtual void showMessage(std::string_view text) = 0;            // a message box with OK
-    virtual void processEvents() {}                                 // let pending window events run
-    virtual void setTitle(std::string_view /*title*/) {}            // caption of the main window
-    virtual void setVersionCaption(std::string_view /*tag*/) {}     // caption of MENUE_ZIRVA
-    virtual void setDrillTravelLabel(std::string_view /*text*/) {}  // Label_BOHRUNGEN_FAHRWEG
-    virtual void clearPreview() {}                                  // Picture1 cleared
-    virtual void requestRedraw() {}                                 // MENUE_ZEICHNEN_Click
+    virtual void addLine(std::string_view line) = 0;       // a line at the end of List1
+    virtual void clearLines() = 0;                         // List1 emptied
+    virtual void showMessage(std::string_view text) = 0;   // a message box with OK
+    virtual void processEvents() {}                        // let pending window events run
+    virtual void step(std::string_view /*howFar*/) {}      // a long operation's share, "45%"
+    virtual void versionRead(std::string_view /*tag*/) {}  // the drawing's version tag
+    virtual void drillTravelUnknown() {}  // the drill order is rebuilt; its travel is not known
+    virtual void previewInvalid() {}      // the store is read anew; what was drawn is gone
+    virtual void storeChanged() {}        // the store holds a new drawing, ready to be drawn
 };
 
 // The time of day, for elapsed-time lines, the once-a-second progress and the date texts.

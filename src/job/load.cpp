@@ -120,7 +120,7 @@ LoadResult DATEI_LADEN(ProgramState& state, std::string_view path, const Choices
 
 LoadResult ANALYSE_DATEI(ProgramState& state, const Choices& choices, Host& host) {
     Progress& progress = host.progress;
-    progress.clearPreview();
+    progress.previewInvalid();
     progress.processEvents();
     if (state.file.DATEI_INHALT.empty()) {
         return {LoadOutcome::Empty, {}};
@@ -144,7 +144,7 @@ LoadResult ANALYSE_DATEI(ProgramState& state, const Choices& choices, Host& host
     GRAFIC_SPIEGELN(state.store, choices.prepare.Check_SPIEGELN_HORIZONTAL, host);
     GRAFIC_OPTIMIEREN(state.store, choices.prepare, host);
     progress.processEvents();
-    progress.requestRedraw();
+    progress.storeChanged();
     return {LoadOutcome::Loaded, {}};
 }
 

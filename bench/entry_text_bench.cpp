@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
 #include "text/number_format.h"
 #include "text/number_scan.h"
 

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "output/gcode_writer.h"
-#include "output/milling_export.h"
-#include "reader/figure_store.h"
+#include "base/text_file.h"
+#include "gcode/gcode_writer.h"
+#include "gcode/milling_export.h"
+#include "store/figure_store.h"
 #include "support/scratch_folder.h"
-#include "text/text_file.h"
 
 namespace {
 

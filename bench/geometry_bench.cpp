@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "geometry/optimise.h"
-#include "geometry/pair_text.h"
 #include "geometry/reference_optimise.h"
 #include "job/load.h"
-#include "output/choices.h"
+#include "settings/choices.h"
+#include "store/pair_text.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
 #include "support/recording_host.h"

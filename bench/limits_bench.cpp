@@ -14,7 +14,7 @@
 
 #include "job/load.h"
 #include "job/report.h"
-#include "output/choices.h"
+#include "settings/choices.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
 #include "support/recording_host.h"

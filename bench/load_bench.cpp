@@ -8,13 +8,13 @@
 #include <map>
 #include <string>
 
+#include "base/text_file.h"
 #include "job/load.h"
-#include "output/choices.h"
+#include "settings/choices.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
 #include "support/recording_host.h"
 #include "support/scratch_folder.h"
-#include "text/text_file.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "geometry/pair_text.h"
 #include "preview/scene.h"
 #include "preview/travel.h"
+#include "store/pair_text.h"
 
 namespace {
 

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "app/cli_arguments.h"
+#include "base/file_names.h"
 #include "job/dump.h"
 #include "job/export.h"
 #include "job/load.h"
 #include "job/report.h"
-#include "output/extra_settings.h"
-#include "output/settings_file.h"
-#include "reader/file_names.h"
+#include "settings/extra_settings.h"
+#include "settings/settings_file.h"
 
 namespace zrv {
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "reader/figure_store.h"
+#include "store/figure_store.h"
 #include "text/number_locale.h"
 
 namespace zrv {

@@ -3,13 +3,12 @@
 #include <functional>
 #include <string_view>
 
-#include "geometry/pair_text.h"
-#include "reader/entry_text.h"
+#include "store/entry_format.h"
+#include "store/entry_text.h"
+#include "store/pair_text.h"
 
 namespace zrv {
 namespace {
-
-constexpr std::string_view kStorePattern = "0000.000";
 
 using Transform = std::function<Point(Point)>;
 
@@ -20,7 +19,7 @@ void transformStore(FigureStore& store, const Transform& transform, NumberLocale
     for (std::string& entry : store.PUNKTE) {
         const Point moved = transform(readPoint(entry));
         fresh.EXTREMWERTE(moved.x, moved.y);
-        entry = pairsText(std::span(&moved, 1), kStorePattern, locale);
+        entry = pairsText(std::span(&moved, 1), kMovedPattern, locale);
     }
     for (std::string& entry : store.FRAESUNGEN) {
         std::vector<Point> pairs = readPairs(entry);
@@ -28,7 +27,7 @@ void transformStore(FigureStore& store, const Transform& transform, NumberLocale
             p = transform(p);
             fresh.EXTREMWERTE(p.x, p.y);
         }
-        entry = pairsText(pairs, kStorePattern, locale);
+        entry = pairsText(pairs, kMovedPattern, locale);
     }
     store.extents = fresh;
 }

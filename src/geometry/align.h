@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reader/figure_store.h"
-#include "reader/host.h"
+#include "base/host.h"
+#include "store/figure_store.h"
 
 namespace zrv {
 

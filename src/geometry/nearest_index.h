@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "geometry/weighted_distance.h"
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
 
 namespace zrv {
 

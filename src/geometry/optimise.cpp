@@ -27,8 +27,8 @@ std::string elapsedLine(const Host& host, double start) {
     return formatPattern(elapsed, "0.000", host.locale) + "s";
 }
 
-// Writes the share of holes done into the window title whenever the clock has moved on to
-// another whole second, so the title shows 0% at the start and changes at most once a second.
+// Reports the share of holes done as a step whenever the clock has moved on to another whole
+// second, so the window's title shows 0% at the start and changes at most once a second.
 class TitleProgress {
   public:
     TitleProgress(Host& host, std::size_t total) : host_(host), total_(total) {}
@@ -40,7 +40,7 @@ class TitleProgress {
         }
         host_.progress.processEvents();
         const double share = static_cast<double>(done) / static_cast<double>(total_) * 100;
-        host_.progress.setTitle(std::to_string(std::llround(share)) + "%");
+        host_.progress.step(std::to_string(std::llround(share)) + "%");
         host_.progress.processEvents();
         // The second after the event passes: slow passes must not bring the next change closer.
         shownSecond_ = std::floor(host_.clock.secondsSinceMidnight());
@@ -90,7 +90,7 @@ void GRAFIC_OPTIMIEREN(FigureStore& store, const PrepareChoices& choices, Host& 
 
 void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view levelText,
                           Host& host) {
-    host.progress.setDrillTravelLabel("?");
+    host.progress.drillTravelUnknown();
     if (punkte.empty()) {
         return;
     }

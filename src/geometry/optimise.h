@@ -4,9 +4,11 @@
 #include <string_view>
 #include <vector>
 
+#include "base/host.h"
+// PFAD_UMKEHREN, which the milling order applies to the paths it enters from their far end.
+#include "geometry/path_reverse.h"
 #include "geometry/prepare_choices.h"
-#include "reader/figure_store.h"
-#include "reader/host.h"
+#include "store/figure_store.h"
 
 namespace zrv {
 
@@ -21,8 +23,5 @@ void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view lev
 // A level text whose leading number is not 1 to 7 neither orders nor joins.
 void FRAESUNGEN_OPTIMIEREN(std::vector<std::string>& fraesungen, std::string_view levelText,
                            Host& host);
-
-// The pairs of a path in reverse order, each rewritten with "00.000".
-std::string PFAD_UMKEHREN(std::string_view path);
 
 }  // namespace zrv

@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "geometry/optimise.h"
-#include "geometry/pair_text.h"
-#include "reader/entry_text.h"
+#include "store/entry_format.h"
+#include "store/entry_text.h"
+#include "store/pair_text.h"
 
 namespace zrv {
 namespace {
@@ -103,7 +103,7 @@ ReversedPath reversePath(std::string_view path) {
     std::vector<Point> pairs = readPairs(path);
     std::reverse(pairs.begin(), pairs.end());
     // The decimal sign does not matter: KOMMA_PUNKT turns either into ".".
-    return {pairsText(pairs, "00.000", kCLocale), false};
+    return {pairsText(pairs, kPfadPattern, kCLocale), false};
 }
 
 std::string PFAD_UMKEHREN(std::string_view path) {

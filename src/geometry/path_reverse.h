@@ -15,4 +15,7 @@ struct ReversedPath {
 // PFAD_UMKEHREN, saying how the numbers were written.
 ReversedPath reversePath(std::string_view path);
 
+// The pairs of a path in reverse order, each rewritten with "00.000".
+std::string PFAD_UMKEHREN(std::string_view path);
+
 }  // namespace zrv

@@ -1,4 +1,4 @@
-target_sources(zrvcore PRIVATE
+target_sources(zrv_geometry PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/align.cpp
     ${CMAKE_CURRENT_LIST_DIR}/calibration_input.cpp
     ${CMAKE_CURRENT_LIST_DIR}/chaining.cpp
@@ -6,7 +6,6 @@ target_sources(zrvcore PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/milling_order.cpp
     ${CMAKE_CURRENT_LIST_DIR}/nearest_index.cpp
     ${CMAKE_CURRENT_LIST_DIR}/optimise.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/pair_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/path_reverse.cpp
     ${CMAKE_CURRENT_LIST_DIR}/weighted_distance.cpp
 )

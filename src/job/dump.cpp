@@ -21,7 +21,7 @@ class SecondTicker {
             return;
         }
         host_.progress.processEvents();
-        host_.progress.setTitle(std::to_string(index) + " von " + total_);
+        host_.progress.step(std::to_string(index) + " von " + total_);
         lastSecond_ = second;
         noted_ = true;
         host_.progress.processEvents();

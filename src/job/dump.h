@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/host.h"
 #include "job/export.h"
 #include "reader/drawing_file.h"
-#include "reader/host.h"
 
 namespace zrv {
 
@@ -17,7 +17,7 @@ enum class DumpLayout {
 
 // MENUE_ANALYSE_DATEI (horizontal) and MENUE_ANALYSE_DATEI_VERTIKAL without the reload before
 // and the editor start after: writes the dump of DATEI_INHALT through writeTextExport and shows,
-// once a second, "i von n" in the title.
+// once a second, "i von n" as a step.
 WriteResult writeDump(const DrawingFile& file, DumpLayout layout, Host& host);
 
 }  // namespace zrv

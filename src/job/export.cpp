@@ -2,20 +2,16 @@
 
 #include <array>
 
+#include "base/file_names.h"
+#include "base/text_file.h"
+#include "gcode/gcode_writer.h"
+#include "gcode/milling_export.h"
 #include "job/export_refusal.h"
-#include "output/gcode_writer.h"
-#include "output/milling_export.h"
-#include "output/plain_number.h"
-#include "reader/file_names.h"
+#include "settings/plain_number.h"
 #include "text/number_format.h"
-#include "text/text_file.h"
 
 namespace zrv {
 namespace {
-
-std::string cleaned(std::string_view text, NumberLocale locale) {
-    return plainNumberText(parameterNumber(text), locale);
-}
 
 WriteResult failed(Host& host, std::string message, std::string path) {
     host.progress.showMessage(message);
@@ -47,20 +43,6 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocal
 }
 
 }  // namespace
-
-Parameters cleanParameters(const Parameters& parameters, NumberLocale locale) {
-    Parameters result = parameters;
-    for (std::string* text :
-         std::array{&result.Combo_BOHRUNG_SPINDLE_SPEED, &result.Combo_BOHRUNG_VORSCHUB_Z_AUF,
-                    &result.Combo_BOHRUNG_VORSCHUB_Z_AB, &result.Combo_BOHRUNG_VORSCHUB_XY,
-                    &result.Combo_BOHRUNG_HOEHE, &result.Combo_BOHRUNG_TIEFE,
-                    &result.Combo_FRAESUNG_SPINDLE_SPEED, &result.Combo_FRAESUNG_VORSCHUB_Z_AUF,
-                    &result.Combo_FRAESUNG_VORSCHUB_Z_AB, &result.Combo_FRAESUNG_VORSCHUB_XY,
-                    &result.Combo_FRAESUNG_HOEHE, &result.Combo_FRAESUNG_TIEFE}) {
-        *text = cleaned(*text, locale);
-    }
-    return result;
-}
 
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,
                              std::string_view outputPath) {

@@ -4,18 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/host.h"
+#include "base/status.h"
 #include "job/program_state.h"
-#include "output/choices.h"
-#include "output/parameters.h"
 #include "reader/drawing_file.h"
-#include "reader/host.h"
-#include "text/status.h"
+#include "settings/choices.h"
+#include "settings/parameters.h"
 
 namespace zrv {
-
-// Step 1 of the export button: every parameter text replaced by the number read from it,
-// written back for the locale ("12,5" stays "12,5" in German, "abc" becomes "0").
-Parameters cleanParameters(const Parameters& parameters, NumberLocale locale);
 
 struct WriteResult {
     Status status;     // the German message when nothing was written (already shown through

@@ -1,8 +1,9 @@
 #include "job/export_refusal.h"
 
+#include <span>
 #include <string_view>
 
-#include "output/plain_number.h"
+#include "settings/plain_number.h"
 
 namespace zrv {
 namespace {
@@ -16,16 +17,35 @@ void joinTo(std::string& list, std::string_view name) {
     list += name;
 }
 
+struct WrittenGroup {
+    const ParameterGroup& rows;
+    std::string_view section;  // as the refusal names it
+};
+
+// The boxes of the sections the program writes; the others may hold anything.
+std::vector<WrittenGroup> writtenGroups(const GcodeJob& job) {
+    std::vector<WrittenGroup> groups;
+    if (drillingWritten(job)) {
+        groups.push_back({kDrillingParameters, "Bohrungen"});
+    }
+    if (millingWritten(job)) {
+        groups.push_back({kMillingParameters, "Fräsungen"});
+    }
+    return groups;
+}
+
+double roleNumber(const WrittenGroup& group, const Parameters& parameters, ParameterRole role) {
+    return parameterNumber(parameters.*parameterRow(group.rows, role).text);
+}
+
 // LinuxCNC rejects M3 with a negative S and GRBL answers with an error: the section would run
 // with the spindle standing. S0 is accepted by both.
-std::string spindleRefusal(const GcodeJob& job) {
-    const Parameters& p = job.parameters;
+std::string spindleRefusal(std::span<const WrittenGroup> groups, const Parameters& parameters) {
     std::string sections;
-    if (drillingWritten(job) && parameterNumber(p.Combo_BOHRUNG_SPINDLE_SPEED) < 0) {
-        joinTo(sections, "Bohrungen");
-    }
-    if (millingWritten(job) && parameterNumber(p.Combo_FRAESUNG_SPINDLE_SPEED) < 0) {
-        joinTo(sections, "Fräsungen");
+    for (const WrittenGroup& group : groups) {
+        if (roleNumber(group, parameters, ParameterRole::Spindle) < 0) {
+            joinTo(sections, group.section);
+        }
     }
     if (sections.empty()) {
         return {};
@@ -35,11 +55,14 @@ std::string spindleRefusal(const GcodeJob& job) {
 
 // Z0 is the board surface: a safe height at or below it drags the tool through the board on
 // every move between holes or paths.
-void addHeightRefusal(std::vector<std::string>& refusals, bool written, std::string_view height,
-                      std::string_view caption) {
-    if (written && !(parameterNumber(height) > 0)) {
-        refusals.push_back(std::string(kRefused) + std::string(caption) +
-                           " muss größer als 0 sein");
+void addHeightRefusals(std::vector<std::string>& refusals, std::span<const WrittenGroup> groups,
+                       const Parameters& parameters) {
+    for (const WrittenGroup& group : groups) {
+        if (!(roleNumber(group, parameters, ParameterRole::Height) > 0)) {
+            const ParameterRow& row = parameterRow(group.rows, ParameterRole::Height);
+            refusals.push_back(std::string(kRefused) + std::string(row.caption) +
+                               " muss größer als 0 sein");
+        }
     }
 }
 
@@ -50,15 +73,13 @@ std::vector<std::string> gcodeRefusals(const ProgramState& state, const GcodeJob
         return {state.loadRefusal};
     }
     std::vector<std::string> refusals;
-    for (std::string refusal : {feedRefusal(job), spindleRefusal(job)}) {
+    const std::vector<WrittenGroup> groups = writtenGroups(job);
+    for (std::string refusal : {feedRefusal(job), spindleRefusal(groups, job.parameters)}) {
         if (!refusal.empty()) {
             refusals.push_back(std::move(refusal));
         }
     }
-    addHeightRefusal(refusals, drillingWritten(job), job.parameters.Combo_BOHRUNG_HOEHE,
-                     "Bohrhöhe");
-    addHeightRefusal(refusals, millingWritten(job), job.parameters.Combo_FRAESUNG_HOEHE,
-                     "Fräshöhe");
+    addHeightRefusals(refusals, groups, job.parameters);
     return refusals;
 }
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "gcode/gcode_writer.h"
 #include "job/program_state.h"
-#include "output/gcode_writer.h"
 
 namespace zrv {
 

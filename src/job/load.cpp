@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/file_names.h"
+#include "base/text_file.h"
 #include "geometry/align.h"
 #include "geometry/optimise.h"
 #include "reader/analysis.h"
-#include "reader/file_names.h"
 #include "reader/record_values.h"
 #include "text/number_format.h"
-#include "text/text_file.h"
 
 namespace zrv {
 
@@ -182,7 +182,7 @@ LoadResult readAndAnalyse(ProgramState& state, std::string_view path, const Choi
 
 LoadResult analyse(ProgramState& state, const Choices& choices, Host& host) {
     Progress& progress = host.progress;
-    progress.clearPreview();
+    progress.previewInvalid();
     progress.processEvents();
     if (state.file.DATEI_INHALT.empty()) {
         return {LoadOutcome::Empty, {}};
@@ -205,7 +205,7 @@ LoadResult analyse(ProgramState& state, const Choices& choices, Host& host) {
     GRAFIC_SPIEGELN(state.store, choices.prepare.Check_SPIEGELN_HORIZONTAL, host);
     GRAFIC_OPTIMIEREN(state.store, choices.prepare, host);
     progress.processEvents();
-    progress.requestRedraw();
+    progress.storeChanged();
     return {LoadOutcome::Loaded, {}};
 }
 

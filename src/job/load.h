@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
+#include "base/host.h"
 #include "job/program_state.h"
-#include "output/choices.h"
-#include "reader/host.h"
+#include "settings/choices.h"
 
 namespace zrv {
 

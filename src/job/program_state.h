@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "reader/drawing_file.h"
-#include "reader/figure_store.h"
+#include "store/figure_store.h"
 
 namespace zrv {
 

@@ -25,10 +25,7 @@ void computeTravelAndTime(ProgramState& state, const Parameters& parameters) {
     const FigureStore& store = state.store;
     state.FAHRWEG_BOHRUNGEN = FAHRWEG_BOHRUNGEN(store.PUNKTE);
     state.FAHRWEG_FRAESUNGEN = FAHRWEG_FRAESUNGEN(store.FRAESUNGEN);
-    state.ZEIT_BOHRUNGEN = ZEIT_BOHRUNGEN(store.PUNKTE.size(), parameters.Combo_BOHRUNG_TIEFE,
-                                          parameters.Combo_BOHRUNG_VORSCHUB_Z_AB);
-    state.ZEIT_FRAESUNGEN =
-        ZEIT_FRAESUNGEN(state.FAHRWEG_FRAESUNGEN, parameters.Combo_FRAESUNG_VORSCHUB_XY);
+    estimateTimes(state, parameters);
 }
 
 std::vector<std::string> infoLines(const ProgramState& state) {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "job/program_state.h"
-#include "output/parameters.h"
+#include "settings/parameters.h"
 
 namespace zrv {
 

@@ -1,4 +1,4 @@
-target_sources(zrvcore PRIVATE
+target_sources(zrv_job PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/dump.cpp
     ${CMAKE_CURRENT_LIST_DIR}/export.cpp
     ${CMAKE_CURRENT_LIST_DIR}/export_refusal.cpp

@@ -5,8 +5,8 @@
 
 #include "preview/view_choices.h"
 #include "reader/calibration.h"
-#include "reader/entry_text.h"
-#include "reader/figure_store.h"
+#include "store/entry_text.h"
+#include "store/figure_store.h"
 #include "text/number_locale.h"
 
 namespace zrv {

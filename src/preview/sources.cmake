@@ -1,4 +1,4 @@
-target_sources(zrvcore PRIVATE
+target_sources(zrv_preview PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/scene.cpp
     ${CMAKE_CURRENT_LIST_DIR}/travel.cpp
 )

@@ -4,7 +4,7 @@
 #include <span>
 #include <string>
 
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
 
 namespace zrv {
 

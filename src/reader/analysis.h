@@ -3,12 +3,12 @@
 #include <string>
 #include <string_view>
 
+#include "base/host.h"
+#include "base/status.h"
 #include "reader/calibration.h"
 #include "reader/drawing_file.h"
 #include "reader/figure_filter.h"
-#include "reader/figure_store.h"
-#include "reader/host.h"
-#include "text/status.h"
+#include "store/figure_store.h"
 
 namespace zrv {
 

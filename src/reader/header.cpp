@@ -14,7 +14,7 @@ bool ANALYSE_HEADER(DrawingFile& file, Host& host) {
     }
     // The tag is bytes of the file; inside the program texts are UTF-8.
     file.DATEI_VERSION = windows1252ToUtf8(std::string_view(file.DATEI_INHALT).substr(1, 7));
-    host.progress.setVersionCaption(file.DATEI_VERSION);
+    host.progress.versionRead(file.DATEI_VERSION);
     return true;
 }
 

@@ -1,7 +1,7 @@
 #include <cmath>
 
-#include "reader/entry_format.h"
 #include "reader/record_values.h"
+#include "store/entry_format.h"
 #include "text/number_scan.h"
 
 namespace zrv {

@@ -1,5 +1,5 @@
-#include "reader/entry_format.h"
 #include "reader/record_values.h"
+#include "store/entry_format.h"
 #include "text/number_scan.h"
 
 namespace zrv {

@@ -1,8 +1,8 @@
 #include <array>
 
-#include "reader/entry_format.h"
-#include "reader/entry_text.h"
 #include "reader/record_values.h"
+#include "store/entry_format.h"
+#include "store/entry_text.h"
 #include "text/number_scan.h"
 
 namespace zrv {

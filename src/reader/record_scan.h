@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "reader/host.h"
+#include "base/host.h"
 
 namespace zrv {
 

@@ -1,14 +1,9 @@
-target_sources(zrvcore PRIVATE
+target_sources(zrv_reader PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/analyse_figures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/calibration.cpp
     ${CMAKE_CURRENT_LIST_DIR}/colour_filter.cpp
     ${CMAKE_CURRENT_LIST_DIR}/decode.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/entry_format.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/entry_text.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/figure_store.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/file_names.cpp
     ${CMAKE_CURRENT_LIST_DIR}/header.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/host.cpp
     ${CMAKE_CURRENT_LIST_DIR}/parse_circles.cpp
     ${CMAKE_CURRENT_LIST_DIR}/parse_paths.cpp
     ${CMAKE_CURRENT_LIST_DIR}/parse_points.cpp

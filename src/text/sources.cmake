@@ -1,8 +1,7 @@
-target_sources(zrvcore PRIVATE
+target_sources(zrv_text PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/decimal_rounding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hex.cpp
     ${CMAKE_CURRENT_LIST_DIR}/number_format.cpp
     ${CMAKE_CURRENT_LIST_DIR}/number_scan.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/text_file.cpp
     ${CMAKE_CURRENT_LIST_DIR}/windows1252.cpp
 )

@@ -1,6 +1,7 @@
 #include "ui/control_values.h"
 
 #include <array>
+#include <cstddef>
 #include <utility>
 
 #include "ui/qt_text.h"
@@ -9,23 +10,14 @@ namespace zrv {
 
 namespace {
 
-// The parameter boxes beside their place in Parameters, in the settings file's order.
-using ParameterField = std::string Parameters::*;
-std::array<std::pair<QComboBox*, ParameterField>, 12> parameterBoxes(const Controls& c) {
-    return {{
-        {c.Combo_BOHRUNG_SPINDLE_SPEED, &Parameters::Combo_BOHRUNG_SPINDLE_SPEED},
-        {c.Combo_BOHRUNG_VORSCHUB_XY, &Parameters::Combo_BOHRUNG_VORSCHUB_XY},
-        {c.Combo_BOHRUNG_VORSCHUB_Z_AUF, &Parameters::Combo_BOHRUNG_VORSCHUB_Z_AUF},
-        {c.Combo_BOHRUNG_VORSCHUB_Z_AB, &Parameters::Combo_BOHRUNG_VORSCHUB_Z_AB},
-        {c.Combo_BOHRUNG_HOEHE, &Parameters::Combo_BOHRUNG_HOEHE},
-        {c.Combo_BOHRUNG_TIEFE, &Parameters::Combo_BOHRUNG_TIEFE},
-        {c.Combo_FRAESUNG_SPINDLE_SPEED, &Parameters::Combo_FRAESUNG_SPINDLE_SPEED},
-        {c.Combo_FRAESUNG_VORSCHUB_Z_AUF, &Parameters::Combo_FRAESUNG_VORSCHUB_Z_AUF},
-        {c.Combo_FRAESUNG_VORSCHUB_Z_AB, &Parameters::Combo_FRAESUNG_VORSCHUB_Z_AB},
-        {c.Combo_FRAESUNG_VORSCHUB_XY, &Parameters::Combo_FRAESUNG_VORSCHUB_XY},
-        {c.Combo_FRAESUNG_HOEHE, &Parameters::Combo_FRAESUNG_HOEHE},
-        {c.Combo_FRAESUNG_TIEFE, &Parameters::Combo_FRAESUNG_TIEFE},
-    }};
+// Every parameter box beside its row, in the settings file's order.
+template <class Visit>
+void forEachParameterBox(const Controls& c, Visit visit) {
+    for (std::size_t g = 0; g < kParameterGroups.size(); ++g) {
+        for (std::size_t r = 0; r < kParameterRoles; ++r) {
+            visit(c.parameterBoxes[g][r], (*kParameterGroups[g])[r]);
+        }
+    }
 }
 
 // Every check box beside its value in the choices, in the settings file's order; the values
@@ -105,16 +97,16 @@ void setComboText(QComboBox* box, std::string_view text) {
 
 Parameters readParameters(const Controls& controls) {
     Parameters parameters;
-    for (const auto& [box, field] : parameterBoxes(controls)) {
-        parameters.*field = comboText(box);
-    }
+    forEachParameterBox(controls, [&](const QComboBox* box, const ParameterRow& row) {
+        parameters.*row.text = comboText(box);
+    });
     return parameters;
 }
 
 void writeParameters(Controls& controls, const Parameters& parameters) {
-    for (const auto& [box, field] : parameterBoxes(controls)) {
-        setComboText(box, parameters.*field);
-    }
+    forEachParameterBox(controls, [&](QComboBox* box, const ParameterRow& row) {
+        setComboText(box, parameters.*row.text);
+    });
 }
 
 Choices readChoices(const Controls& c, const WindowState& state) {
@@ -157,16 +149,8 @@ void applyChoices(Controls& c, WindowState& state, const Choices& choices) {
 void fillChoiceLists(Controls& c, const ChoiceLists& lists) {
     fill(c.Combo_BOHRUNGEN_OPTIMIEREN, lists.levels);
     fill(c.Combo_FRAESUNGEN_OPTIMIEREN, lists.levels);
-    for (QComboBox* box : {c.Combo_BOHRUNG_SPINDLE_SPEED, c.Combo_BOHRUNG_VORSCHUB_Z_AUF,
-                           c.Combo_BOHRUNG_VORSCHUB_Z_AB, c.Combo_BOHRUNG_VORSCHUB_XY,
-                           c.Combo_FRAESUNG_SPINDLE_SPEED, c.Combo_FRAESUNG_VORSCHUB_Z_AUF,
-                           c.Combo_FRAESUNG_VORSCHUB_Z_AB, c.Combo_FRAESUNG_VORSCHUB_XY}) {
-        fill(box, lists.speedsAndFeeds);
-    }
-    fill(c.Combo_BOHRUNG_HOEHE, lists.heights);
-    fill(c.Combo_FRAESUNG_HOEHE, lists.heights);
-    fill(c.Combo_BOHRUNG_TIEFE, lists.depths);
-    fill(c.Combo_FRAESUNG_TIEFE, lists.depths);
+    forEachParameterBox(
+        c, [&](QComboBox* box, const ParameterRow& row) { fill(box, lists.of(row.choices)); });
 }
 
 }  // namespace zrv

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "output/choices.h"
-#include "output/factory_values.h"
+#include "settings/choices.h"
+#include "settings/factory_values.h"
 #include "ui/controls.h"
 #include "ui/window_state.h"
 

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <array>
 
+#include "settings/parameters.h"
 #include "ui/colour_button.h"
 
 namespace zrv {
@@ -70,20 +71,10 @@ struct Controls {
     QLabel* Label_FRAESUNGEN_ZEIT = nullptr;
     QComboBox* Combo_FRAESUNGEN_OPTIMIEREN = nullptr;
 
-    // The twelve parameter boxes and the two "Standard" buttons
-    QComboBox* Combo_BOHRUNG_SPINDLE_SPEED = nullptr;
-    QComboBox* Combo_BOHRUNG_VORSCHUB_XY = nullptr;
-    QComboBox* Combo_BOHRUNG_VORSCHUB_Z_AUF = nullptr;
-    QComboBox* Combo_BOHRUNG_VORSCHUB_Z_AB = nullptr;
-    QComboBox* Combo_BOHRUNG_HOEHE = nullptr;
-    QComboBox* Combo_BOHRUNG_TIEFE = nullptr;
+    // The twelve parameter boxes, as kParameterGroups holds their rows, and the two "Standard"
+    // buttons
+    std::array<std::array<QComboBox*, kParameterRoles>, 2> parameterBoxes{};
     QPushButton* Command_BOHRUNG_STANDARD = nullptr;
-    QComboBox* Combo_FRAESUNG_SPINDLE_SPEED = nullptr;
-    QComboBox* Combo_FRAESUNG_VORSCHUB_Z_AUF = nullptr;
-    QComboBox* Combo_FRAESUNG_VORSCHUB_Z_AB = nullptr;
-    QComboBox* Combo_FRAESUNG_VORSCHUB_XY = nullptr;
-    QComboBox* Combo_FRAESUNG_HOEHE = nullptr;
-    QComboBox* Combo_FRAESUNG_TIEFE = nullptr;
     QPushButton* Command_FRAESUNG_STANDARD = nullptr;
 
     // Export

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "reader/figure_store.h"
+#include "store/figure_store.h"
 
 namespace zrv {
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "reader/file_names.h"
+#include "base/file_names.h"
 #include "ui/qt_text.h"
 
 namespace zrv {

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "base/host.h"
 #include "job/dump.h"
-#include "reader/host.h"
 #include "ui/controls.h"
 #include "ui/operation_queue.h"
 #include "ui/platform.h"

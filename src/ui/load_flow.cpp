@@ -1,7 +1,7 @@
 #include "ui/load_flow.h"
 
+#include "base/file_names.h"
 #include "job/load.h"
-#include "reader/file_names.h"
 #include "ui/control_values.h"
 #include "ui/file_facts.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "reader/host.h"
+#include "base/host.h"
 #include "ui/controls.h"
 #include "ui/operation_queue.h"
 #include "ui/platform.h"

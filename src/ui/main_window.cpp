@@ -7,14 +7,18 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "ui/colour_choice.h"
+#include "ui/coordinate_lists.h"
+#include "ui/developer_exports.h"
 #include "ui/export_flow.h"
-#include "ui/extra_actions.h"
 #include "ui/list_double_click.h"
 #include "ui/load_flow.h"
 #include "ui/option_actions.h"
+#include "ui/outside_programs.h"
 #include "ui/preview_redraw.h"
 #include "ui/preview_widget.h"
 #include "ui/qt_text.h"
+#include "ui/reference_window.h"
 #include "ui/settings_flow.h"
 #include "ui/status_display.h"
 #include "ui/window_menus.h"
@@ -53,7 +57,10 @@ MainWindow::MainWindow(WindowSetup setup, Platform& platform)
     connectChecks();
     connectButtons();
     connectMenus();
-    connectExtraActions();
+    connectOutsidePrograms();
+    connectDeveloperMenu();
+    connectHelpMenu();
+    connectColours();
     formLoad();
 }
 
@@ -103,9 +110,10 @@ void MainWindow::createFlows() {
         [this] { return settings_->PARAMETER_SPEICHERN(); }, setup_.programName);
     options_ = std::make_unique<OptionActions>(state_, controls_, menus_, platform_, setup_.locale,
                                                [this] { load_->MENUE_REFRESH_DATEI_Click(); });
-    extra_ = std::make_unique<ExtraActions>(
-        ExtraActions::Context{state_, controls_, menus_, platform_, *host_, queue_, *redraw_,
-                              setup_, [this] { close(); }});
+    programs_ = std::make_unique<OutsidePrograms>(state_, platform_, setup_, [this] { close(); });
+    exports_ =
+        std::make_unique<DeveloperExports>(state_, controls_, platform_, *host_, queue_, setup_);
+    help_ = std::make_unique<HelpMenu>(this, controls_.List1, setup_.locale);
 }
 
 // A check box's effect follows every change of its value, by the user or by the program.
@@ -153,43 +161,68 @@ void MainWindow::connectMenus() {
     onTrigger(m.MENUE_ZEICHNEN, redraw_, &PreviewRedraw::request);
 }
 
-void MainWindow::connectExtraActions() {
-    ExtraActions* x = extra_.get();
-    using X = ExtraActions;
+void MainWindow::connectOutsidePrograms() {
+    OutsidePrograms* p = programs_.get();
     const Menus& m = menus_;
-    const std::pair<QAction*, void (X::*)()> entries[] = {
-        {m.MENUE_EDIT_DATEI, &X::MENUE_EDIT_DATEI_Click},
-        {m.MENUE_PROGRAMM_ZIRVA40, &X::MENUE_PROGRAMM_ZIRVA40_Click},
-        {m.MENUE_PROGRAMM_ZIRVA50, &X::MENUE_PROGRAMM_ZIRVA50_Click},
-        {m.MENUE_PROGRAMM_ZIRVA60, &X::MENUE_PROGRAMM_ZIRVA60_Click},
-        {m.MENUE_PROGRAMM_ZIRVA70, &X::MENUE_PROGRAMM_ZIRVA70_Click},
-        {m.MENUE_PROGRAMM_EDITOR, &X::MENUE_PROGRAMM_EDITOR_Click},
-        {m.MENUE_PROGRAMM_CNC, &X::MENUE_PROGRAMM_CNC_Click},
-        {m.MENUE_ZIRVA, &X::MENUE_ZIRVA_Click},
-        {m.MENUE_CNC, &X::MENUE_CNC_Click},
-        {m.MENUE_ANALYSE_DATEI, &X::MENUE_ANALYSE_DATEI_Click},
-        {m.MENUE_ANALYSE_DATEI_VERTIKAL, &X::MENUE_ANALYSE_DATEI_VERTIKAL_Click},
-        {m.Koordinaten_PUNKTE, &X::Koordinaten_PUNKTE_Click},
-        {m.Koordinaten_LINIEN, &X::Koordinaten_LINIEN_Click},
-        {m.Koordinaten_Rechtecke, &X::Koordinaten_Rechtecke_Click},
-        {m.Koordinaten_Polygone, &X::Koordinaten_Polygone_Click},
-        {m.Koordinaten_KREISE, &X::Koordinaten_KREISE_Click},
-        {m.Koordinaten_FRAESUNGEN, &X::Koordinaten_FRAESUNGEN_Click},
-        {m.MENUE_EXPORT_DATEN_FRAESUNGEN, &X::MENUE_EXPORT_DATEN_FRAESUNGEN_Click},
-        {m.HILFE_GERBER_PROTOKOLL, &X::HILFE_GERBER_PROTOKOLL_Click},
-        {m.MENUE_HILFE_ZOLLmm, &X::MENUE_HILFE_ZOLLmm_Click},
-        {m.MENUE_HILFE_KENNDATEN, &X::MENUE_HILFE_KENNDATEN_Click},
+    ProgramPaths& paths = state_.paths;
+    const std::pair<QAction*, std::string*> choices[] = {
+        {m.MENUE_PROGRAMM_ZIRVA40, &paths.PROGRAMM_ZIRVA40},
+        {m.MENUE_PROGRAMM_ZIRVA50, &paths.PROGRAMM_ZIRVA50},
+        {m.MENUE_PROGRAMM_ZIRVA60, &paths.PROGRAMM_ZIRVA60},
+        {m.MENUE_PROGRAMM_ZIRVA70, &paths.PROGRAMM_ZIRVA70},
+        {m.MENUE_PROGRAMM_CNC, &paths.PROGRAMM_CNC},
     };
-    for (const auto& [action, handler] : entries) {
-        onTrigger(action, x, handler);
+    for (const auto& [action, path] : choices) {
+        connect(action, &QAction::triggered, [p, path] { p->choose(*path); });
     }
+    onTrigger(m.MENUE_PROGRAMM_EDITOR, p, &OutsidePrograms::chooseEditor);
+    onTrigger(m.MENUE_EDIT_DATEI, p, &OutsidePrograms::MENUE_EDIT_DATEI_Click);
+    onTrigger(m.MENUE_ZIRVA, p, &OutsidePrograms::MENUE_ZIRVA_Click);
+    onTrigger(m.MENUE_CNC, p, &OutsidePrograms::MENUE_CNC_Click);
+    connect(controls_.Picture1, &PreviewWidget::clicked, [p] { p->MENUE_ZIRVA_Click(); });
+}
+
+void MainWindow::connectDeveloperMenu() {
+    const Menus& m = menus_;
+    DeveloperExports* x = exports_.get();
+    connect(m.MENUE_ANALYSE_DATEI, &QAction::triggered, [x] { x->dump(DumpLayout::Horizontal); });
+    connect(m.MENUE_ANALYSE_DATEI_VERTIKAL, &QAction::triggered,
+            [x] { x->dump(DumpLayout::Vertical); });
+    onTrigger(m.MENUE_EXPORT_DATEN_FRAESUNGEN, x,
+              &DeveloperExports::MENUE_EXPORT_DATEN_FRAESUNGEN_Click);
+    const std::pair<QAction*, FigureList> lists[] = {
+        {m.Koordinaten_PUNKTE, FigureList::Punkte},
+        {m.Koordinaten_LINIEN, FigureList::Linien},
+        {m.Koordinaten_Rechtecke, FigureList::Rechtecke},
+        {m.Koordinaten_Polygone, FigureList::Polygone},
+        {m.Koordinaten_KREISE, FigureList::Kreise},
+        {m.Koordinaten_FRAESUNGEN, FigureList::Fraesungen},
+    };
+    for (const auto& [action, list] : lists) {
+        connect(action, &QAction::triggered,
+                [this, list] { showCoordinateList(controls_.List1, state_.program.store, list); });
+    }
+    new ListDoubleClick(controls_.List1, [this] {
+        platform_.message(utf8(ListDoubleClick::selectedText(controls_.List1)), setup_.programName);
+    });
+}
+
+void MainWindow::connectHelpMenu() {
+    HelpMenu* h = help_.get();
+    onTrigger(menus_.HILFE_GERBER_PROTOKOLL, h, &HelpMenu::HILFE_GERBER_PROTOKOLL_Click);
+    onTrigger(menus_.MENUE_HILFE_ZOLLmm, h, &HelpMenu::MENUE_HILFE_ZOLLmm_Click);
+    onTrigger(menus_.MENUE_HILFE_KENNDATEN, h, &HelpMenu::MENUE_HILFE_KENNDATEN_Click);
+}
+
+// Each colour button opens the colour dialog on its own colour and keeps the one chosen.
+void MainWindow::connectColours() {
     const Controls& c = controls_;
-    onClick(c.Command_FARBE_VIEW_BOHRUNGEN, x, &X::Command_FARBE_VIEW_BOHRUNGEN_Click);
-    onClick(c.Command_FARBE_WEG_BOHRUNGEN, x, &X::Command_FARBE_WEG_BOHRUNGEN_Click);
-    onClick(c.Command_FARBE_VIEW_FRAESUNGEN, x, &X::Command_FARBE_VIEW_FRAESUNGEN_Click);
-    onClick(c.Command_FARBE_WEG_FRAESUNGEN, x, &X::Command_FARBE_WEG_FRAESUNGEN_Click);
-    new ListDoubleClick(c.List1, [x] { x->List1_DblClick(); });
-    connect(c.Picture1, &PreviewWidget::clicked, [x] { x->MENUE_ZIRVA_Click(); });
+    for (ColourButton* button : {c.Command_FARBE_VIEW_BOHRUNGEN, c.Command_FARBE_WEG_BOHRUNGEN,
+                                 c.Command_FARBE_VIEW_FRAESUNGEN, c.Command_FARBE_WEG_FRAESUNGEN}) {
+        connect(button, &QAbstractButton::clicked, [this, button] {
+            button->setColour(FARBE_WAEHLEN(platform_, *redraw_, button->colour()));
+        });
+    }
 }
 
 // Form_Load: the command line is shown, not used; then the start timer runs.

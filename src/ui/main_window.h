@@ -4,7 +4,7 @@
 #include <memory>
 #include <optional>
 
-#include "reader/host.h"
+#include "base/host.h"
 #include "ui/controls.h"
 #include "ui/operation_queue.h"
 #include "ui/platform.h"
@@ -13,9 +13,11 @@
 namespace zrv {
 
 class ExportFlow;
-class ExtraActions;
+class DeveloperExports;
+class HelpMenu;
 class LoadFlow;
 class OptionActions;
+class OutsidePrograms;
 class PreviewRedraw;
 class SettingsFlow;
 class StatusDisplay;
@@ -40,7 +42,10 @@ class MainWindow final : public QMainWindow {
     void connectChecks();
     void connectButtons();
     void connectMenus();
-    void connectExtraActions();
+    void connectOutsidePrograms();
+    void connectDeveloperMenu();
+    void connectHelpMenu();
+    void connectColours();
     void formLoad();
     void Timer_START_Timer();
     // Writes the settings; on failure says so and keeps the program open.
@@ -63,7 +68,9 @@ class MainWindow final : public QMainWindow {
     std::unique_ptr<SettingsFlow> settings_;
     std::unique_ptr<ExportFlow> export_;
     std::unique_ptr<OptionActions> options_;
-    std::unique_ptr<ExtraActions> extra_;
+    std::unique_ptr<OutsidePrograms> programs_;
+    std::unique_ptr<DeveloperExports> exports_;
+    std::unique_ptr<HelpMenu> help_;
 };
 
 }  // namespace zrv

@@ -1,7 +1,7 @@
 #include "ui/option_actions.h"
 
 #include "geometry/calibration_input.h"
-#include "output/factory_values.h"
+#include "settings/factory_values.h"
 #include "text/number_format.h"
 #include "ui/control_values.h"
 

@@ -1,6 +1,6 @@
 #include "ui/outside_programs.h"
 
-#include "output/command_lines.h"
+#include "settings/command_lines.h"
 #include "ui/file_facts.h"
 
 namespace zrv {

@@ -8,7 +8,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "output/command_lines.h"
+#include "settings/command_lines.h"
 #include "ui/dialog_filter.h"
 #include "ui/qt_text.h"
 

@@ -2,7 +2,7 @@
 
 #include <QVBoxLayout>
 
-#include "output/reference_tables.h"
+#include "gcode/reference_tables.h"
 #include "ui/list_lines.h"
 
 namespace zrv {

@@ -1,9 +1,9 @@
 #include "ui/settings_flow.h"
 
-#include "output/extra_settings.h"
-#include "output/factory_values.h"
-#include "output/program_folder.h"
-#include "output/settings_file.h"
+#include "settings/extra_settings.h"
+#include "settings/factory_values.h"
+#include "settings/program_folder.h"
+#include "settings/settings_file.h"
 #include "ui/control_values.h"
 #include "ui/file_facts.h"
 

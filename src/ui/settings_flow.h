@@ -3,8 +3,8 @@
 #include <functional>
 #include <string>
 
-#include "reader/host.h"
-#include "text/status.h"
+#include "base/host.h"
+#include "base/status.h"
 #include "ui/controls.h"
 #include "ui/platform.h"
 #include "ui/window_state.h"

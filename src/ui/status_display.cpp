@@ -1,10 +1,11 @@
 #include "ui/status_display.h"
 
+#include "base/file_names.h"
+#include "gcode/format_length.h"
 #include "job/time_estimate.h"
-#include "output/format_length.h"
-#include "output/settings_file.h"
-#include "reader/file_names.h"
+#include "settings/settings_file.h"
 #include "text/number_format.h"
+#include "ui/control_values.h"
 #include "ui/qt_text.h"
 
 namespace zrv {
@@ -85,13 +86,9 @@ void StatusDisplay::showCountsAndTravel() {
 
 void StatusDisplay::showTimes() {
     ProgramState& program = state_.program;
-    program.ZEIT_FRAESUNGEN = ZEIT_FRAESUNGEN(
-        program.FAHRWEG_FRAESUNGEN, utf8(controls_.Combo_FRAESUNG_VORSCHUB_XY->currentText()));
+    estimateTimes(program, readParameters(controls_));
     controls_.Label_FRAESUNGEN_ZEIT->setText(
         qs(formatPattern(program.ZEIT_FRAESUNGEN, "#,##0", setup_.locale) + "min "));
-    program.ZEIT_BOHRUNGEN = ZEIT_BOHRUNGEN(
-        program.store.PUNKTE.size(), utf8(controls_.Combo_BOHRUNG_TIEFE->currentText()),
-        utf8(controls_.Combo_BOHRUNG_VORSCHUB_Z_AB->currentText()));
     controls_.Label_BOHRUNGEN_ZEIT->setText(
         qs(formatPattern(program.ZEIT_BOHRUNGEN, "#,##0", setup_.locale) + "min "));
 }

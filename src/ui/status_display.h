@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QTimer>
 
-#include "reader/host.h"
+#include "base/host.h"
 #include "ui/controls.h"
 #include "ui/window_state.h"
 

@@ -3,6 +3,10 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <cstddef>
+#include <string>
+
+#include "ui/qt_text.h"
 
 namespace zrv {
 
@@ -163,25 +167,19 @@ QGroupBox* kindFrame(QWidget* parent, const KindFrame& k) {
     return box;
 }
 
-struct ParameterRow {
-    const char* caption;
-    QComboBox** box;
-    const char* name;
-    const char* unit;  // nullptr: no unit caption
-};
-
-QGroupBox* parameterFrame(QWidget* parent, const char* name,
-                          std::initializer_list<ParameterRow> rows, QPushButton** standard,
+QGroupBox* parameterFrame(QWidget* parent, const char* name, const ParameterGroup& rows,
+                          std::array<QComboBox*, kParameterRoles>& boxes, QPushButton** standard,
                           const char* standardName) {
     QGroupBox* box = frame(parent, name, "");
     auto* layout = new QGridLayout(box);
     int at = 0;
     for (const ParameterRow& row : rows) {
-        *row.box = combo(box, row.name);
-        layout->addWidget(new QLabel(text(row.caption), box), at, 0);
-        layout->addWidget(*row.box, at, 1);
-        if (row.unit != nullptr) {
-            layout->addWidget(label(box, "Label_mm", row.unit), at, 2);
+        QComboBox* each = combo(box, std::string(row.name).c_str());
+        boxes[static_cast<std::size_t>(at)] = each;
+        layout->addWidget(new QLabel(qs(row.caption), box), at, 0);
+        layout->addWidget(each, at, 1);
+        if (!row.unit.empty()) {
+            layout->addWidget(label(box, "Label_mm", std::string(row.unit).c_str()), at, 2);
         }
         ++at;
     }
@@ -191,30 +189,13 @@ QGroupBox* parameterFrame(QWidget* parent, const char* name,
 }
 
 QGroupBox* drillingParameters(QWidget* parent, Controls& c) {
-    return parameterFrame(
-        parent, "Frame1",
-        {{"Spindle Speed", &c.Combo_BOHRUNG_SPINDLE_SPEED, "Combo_BOHRUNG_SPINDLE_SPEED", nullptr},
-         {"Bohrer (XY)", &c.Combo_BOHRUNG_VORSCHUB_XY, "Combo_BOHRUNG_VORSCHUB_XY", "mm/min"},
-         {"Bohrer auf (Z)", &c.Combo_BOHRUNG_VORSCHUB_Z_AUF, "Combo_BOHRUNG_VORSCHUB_Z_AUF",
-          "mm/min"},
-         {"Bohrung (Z)", &c.Combo_BOHRUNG_VORSCHUB_Z_AB, "Combo_BOHRUNG_VORSCHUB_Z_AB", "mm/min"},
-         {"Bohrhöhe", &c.Combo_BOHRUNG_HOEHE, "Combo_BOHRUNG_HÖHE", "mm"},
-         {"Bohrtiefe", &c.Combo_BOHRUNG_TIEFE, "Combo_BOHRUNG_TIEFE", "mm"}},
-        &c.Command_BOHRUNG_STANDARD, "Command_BOHRUNG_STANDARD");
+    return parameterFrame(parent, "Frame1", kDrillingParameters, c.parameterBoxes[0],
+                          &c.Command_BOHRUNG_STANDARD, "Command_BOHRUNG_STANDARD");
 }
 
 QGroupBox* millingParameters(QWidget* parent, Controls& c) {
-    return parameterFrame(
-        parent, "Frame2",
-        {{"Spindle Speed", &c.Combo_FRAESUNG_SPINDLE_SPEED, "Combo_FRÄSUNG_SPINDLE_SPEED", nullptr},
-         {"Fräser auf (Z)", &c.Combo_FRAESUNG_VORSCHUB_Z_AUF, "Combo_FRÄSUNG_VORSCHUB_Z_AUF",
-          "mm/min"},
-         {"Fräser ab (Z)", &c.Combo_FRAESUNG_VORSCHUB_Z_AB, "Combo_FRÄSUNG_VORSCHUB_Z_AB",
-          "mm/min"},
-         {"Fräsung (XY)", &c.Combo_FRAESUNG_VORSCHUB_XY, "Combo_FRÄSUNG_VORSCHUB_XY", "mm/min"},
-         {"Fräshöhe", &c.Combo_FRAESUNG_HOEHE, "Combo_FRÄSUNG_HÖHE", "mm"},
-         {"Frästiefe", &c.Combo_FRAESUNG_TIEFE, "Combo_FRÄSUNG_TIEFE", "mm"}},
-        &c.Command_FRAESUNG_STANDARD, "Command_FRÄSUNG_STANDARD");
+    return parameterFrame(parent, "Frame2", kMillingParameters, c.parameterBoxes[1],
+                          &c.Command_FRAESUNG_STANDARD, "Command_FRÄSUNG_STANDARD");
 }
 
 QGroupBox* exportFrame(QWidget* parent, Controls& c) {

@@ -33,23 +33,23 @@ void WindowProgress::processEvents() {
     QCoreApplication::processEvents();
 }
 
-void WindowProgress::setTitle(std::string_view title) {
-    window_.setWindowTitle(qs(title));
+void WindowProgress::step(std::string_view howFar) {
+    window_.setWindowTitle(qs(howFar));
 }
 
-void WindowProgress::setVersionCaption(std::string_view tag) {
+void WindowProgress::versionRead(std::string_view tag) {
     menus_.MENUE_ZIRVA->setText(qs(tag));
 }
 
-void WindowProgress::setDrillTravelLabel(std::string_view text) {
-    controls_.Label_BOHRUNGEN_FAHRWEG->setText(qs(text));
+void WindowProgress::drillTravelUnknown() {
+    controls_.Label_BOHRUNGEN_FAHRWEG->setText(QStringLiteral("?"));
 }
 
-void WindowProgress::clearPreview() {
+void WindowProgress::previewInvalid() {
     controls_.Picture1->clear();
 }
 
-void WindowProgress::requestRedraw() {
+void WindowProgress::storeChanged() {
     redraw_.request();
 }
 

@@ -3,15 +3,17 @@
 #include <QMainWindow>
 #include <string>
 
-#include "reader/host.h"
+#include "base/host.h"
 #include "ui/controls.h"
 #include "ui/platform.h"
 #include "ui/preview_redraw.h"
 
 namespace zrv {
 
-// The core's progress and messages as the window shows them: List1, message boxes, the
-// title, the version caption of the ZIRVA menu, the drill travel label and the preview.
+// The core's progress, messages and events as the window shows them: List1 and message boxes;
+// the share of a long operation in the title, the version read as the caption of the ZIRVA menu,
+// an unknown drill travel as "?" in its label, an invalid preview cleared and a changed store
+// drawn anew.
 class WindowProgress final : public Progress {
   public:
     WindowProgress(QMainWindow& window, Controls& controls, Menus& menus, Platform& platform,
@@ -21,11 +23,11 @@ class WindowProgress final : public Progress {
     void clearLines() override;
     void showMessage(std::string_view text) override;
     void processEvents() override;
-    void setTitle(std::string_view title) override;
-    void setVersionCaption(std::string_view tag) override;
-    void setDrillTravelLabel(std::string_view text) override;
-    void clearPreview() override;
-    void requestRedraw() override;
+    void step(std::string_view howFar) override;
+    void versionRead(std::string_view tag) override;
+    void drillTravelUnknown() override;
+    void previewInvalid() override;
+    void storeChanged() override;
 
   private:
     QMainWindow& window_;

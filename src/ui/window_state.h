@@ -4,9 +4,9 @@
 #include <string>
 
 #include "job/program_state.h"
-#include "output/program_folder.h"
-#include "output/program_paths.h"
 #include "reader/calibration.h"
+#include "settings/program_folder.h"
+#include "settings/program_paths.h"
 #include "text/number_locale.h"
 
 namespace zrv {

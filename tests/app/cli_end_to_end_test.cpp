@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "base/host.h"
 #include "cli_run.h"
-#include "reader/host.h"
 #include "support/case_name.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"

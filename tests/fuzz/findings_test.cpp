@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "output/choices.h"
-#include "output/settings_file.h"
+#include "settings/choices.h"
+#include "settings/settings_file.h"
 #include "support/scratch_folder.h"
 
 namespace zrv {

@@ -5,17 +5,17 @@
 #include <string>
 #include <vector>
 
+#include "base/text_file.h"
 #include "fuzz_checks.h"
 #include "fuzz_targets.h"
+#include "gcode/gcode_reading.h"
 #include "job/dump.h"
 #include "job/export.h"
 #include "job/load.h"
 #include "job/report.h"
-#include "output/factory_values.h"
-#include "output/gcode_reading.h"
-#include "reader/entry_text.h"
+#include "settings/factory_values.h"
+#include "store/entry_text.h"
 #include "support/recording_host.h"
-#include "text/text_file.h"
 
 namespace zrv::fuzz {
 namespace {

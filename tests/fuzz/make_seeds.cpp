@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "output/factory_values.h"
-#include "output/settings_file.h"
+#include "base/text_file.h"
+#include "settings/factory_values.h"
+#include "settings/settings_file.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
 #include "support/file_bytes.h"
-#include "text/text_file.h"
 
 namespace zrv::test {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "fuzz_targets.h"
-#include "output/format_length.h"
-#include "output/plain_number.h"
+#include "gcode/format_length.h"
+#include "settings/plain_number.h"
 #include "text/number_format.h"
 #include "text/number_scan.h"
 

@@ -3,12 +3,12 @@
 
 #include "fuzz_checks.h"
 #include "fuzz_targets.h"
+#include "gcode/gcode_reading.h"
+#include "gcode/gcode_writer.h"
 #include "job/export.h"
-#include "output/choices.h"
-#include "output/factory_values.h"
-#include "output/gcode_reading.h"
-#include "output/gcode_writer.h"
-#include "output/settings_file.h"
+#include "settings/choices.h"
+#include "settings/factory_values.h"
+#include "settings/settings_file.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
 

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "geometry/optimise.h"
-#include "geometry/pair_text.h"
 #include "geometry/path_reverse.h"
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
+#include "store/pair_text.h"
 #include "support/recording_host.h"
 
 namespace zrv {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "geometry/pair_text.h"
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
+#include "store/pair_text.h"
 
 namespace zrv::test {
 

@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "geometry/optimise.h"
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
 #include "text/number_scan.h"
 
 namespace zrv::reference {

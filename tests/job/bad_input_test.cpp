@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "load_helper.h"
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"
 #include "support/file_bytes.h"

@@ -7,9 +7,9 @@
 #include <array>
 #include <filesystem>
 
-#include "output/gcode_examples.h"
-#include "output/gcode_reading.h"
-#include "reader/entry_text.h"
+#include "gcode/gcode_examples.h"
+#include "gcode/gcode_reading.h"
+#include "store/entry_text.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
 #include "support/recording_host.h"

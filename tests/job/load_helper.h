@@ -1,7 +1,7 @@
 #pragma once
 
 #include "job/load.h"
-#include "output/choices.h"
+#include "settings/choices.h"
 
 namespace zrv::test {
 

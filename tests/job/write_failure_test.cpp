@@ -17,7 +17,7 @@
 #include "job/export.h"
 #include "job/load.h"
 #include "load_helper.h"
-#include "output/settings_file.h"
+#include "settings/settings_file.h"
 #include "support/case_name.h"
 #include "support/drawing_builder.h"
 #include "support/example_drawings.h"

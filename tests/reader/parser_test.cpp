@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "analyse_helper.h"
-#include "reader/entry_text.h"
+#include "store/entry_text.h"
 #include "support/drawing_builder.h"
 
 namespace zrv {

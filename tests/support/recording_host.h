@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "reader/host.h"
+#include "base/host.h"
 
 namespace zrv::test {
 
@@ -20,11 +20,12 @@ class RecordingProgress final : public Progress {
             onEvents();
         }
     }
-    void setTitle(std::string_view title) override { titles.emplace_back(title); }
-    void setVersionCaption(std::string_view tag) override { versionCaption = tag; }
-    void setDrillTravelLabel(std::string_view text) override { drillTravelLabel = text; }
-    void clearPreview() override { ++previewClears; }
-    void requestRedraw() override { ++redrawRequests; }
+    // The events as the window shows them.
+    void step(std::string_view howFar) override { titles.emplace_back(howFar); }
+    void versionRead(std::string_view tag) override { versionCaption = tag; }
+    void drillTravelUnknown() override { drillTravelLabel = "?"; }
+    void previewInvalid() override { ++previewClears; }
+    void storeChanged() override { ++redrawRequests; }
 
     std::vector<std::string> lines;     // List1 as it stands
     std::vector<std::string> messages;  // every message box, in order

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/text_file.h"
 #include "support/scratch_folder.h"
-#include "text/text_file.h"
 #include "ui/desktop_setup.h"
 #include "ui/dialog_filter.h"
 #include "ui/operation_queue.h"

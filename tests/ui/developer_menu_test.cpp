@@ -2,11 +2,11 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "output/factory_values.h"
+#include "base/text_file.h"
+#include "settings/factory_values.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
 #include "text/hex.h"
-#include "text/text_file.h"
 #include "window_fixture.h"
 
 namespace zrv::test {

@@ -3,7 +3,7 @@
 #include <QTest>
 #include <optional>
 
-#include "output/factory_values.h"
+#include "settings/factory_values.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
 #include "ui/colour_button.h"

@@ -8,8 +8,8 @@
 #include <QTest>
 #include <fstream>
 
+#include "base/text_file.h"
 #include "support/drawing_builder.h"
-#include "text/text_file.h"
 #include "ui/preview_redraw.h"
 
 namespace zrv::test {

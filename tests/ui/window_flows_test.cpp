@@ -16,16 +16,16 @@
 #include <map>
 #include <optional>
 
+#include "base/text_file.h"
+#include "gcode/format_length.h"
 #include "job/load.h"
-#include "output/choices.h"
-#include "output/factory_values.h"
-#include "output/format_length.h"
-#include "output/settings_file.h"
 #include "preview/travel.h"
+#include "settings/choices.h"
+#include "settings/factory_values.h"
+#include "settings/settings_file.h"
 #include "support/example_drawings.h"
 #include "support/file_bytes.h"
 #include "support/recording_host.h"
-#include "text/text_file.h"
 #include "ui/preview_redraw.h"
 #include "ui/preview_widget.h"
 #include "window_fixture.h"

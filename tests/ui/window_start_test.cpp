@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <fstream>
 
-#include "output/factory_values.h"
-#include "output/settings_file.h"
+#include "settings/factory_values.h"
+#include "settings/settings_file.h"
 #include "ui/preview_redraw.h"
 #include "ui/preview_widget.h"
 #include "window_fixture.h"

@@ -1,0 +1,329 @@
+#include "gcode/gcode_writer.h"
+
+#include <array>
+
+#include "gcode/format_length.h"
+#include "settings/plain_number.h"
+#include "settings/settings_file.h"
+#include "store/entry_text.h"
+#include "text/number_format.h"
+#include "text/number_scan.h"
+
+namespace zrv {
+namespace {
+
+using enum ParameterRole;
+
+constexpr std::string_view kProgramName = "zrvcam";
+
+std::string plainNumber(std::string_view text) {
+    return plainNumberText(parameterNumber(text), kCLocale);
+}
+
+std::string countText(double value, NumberLocale locale) {
+    return formatPattern(value, "#,##0", locale);
+}
+
+std::string countText(std::size_t value, NumberLocale locale) {
+    return countText(static_cast<double>(value), locale);
+}
+
+// A path inside a comment: a bracket or a line break of its own would end the comment or the
+// line early and leave the rest of the path as words the controller rejects.
+std::string commentSafe(std::string_view text) {
+    std::string safe(text);
+    for (char& c : safe) {
+        if (c == '(') {
+            c = '[';
+        } else if (c == ')') {
+            c = ']';
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            c = '?';
+        }
+    }
+    return safe;
+}
+
+// The values of one summary: drilling or milling.
+struct Summary {
+    std::string_view name;  // "Bohrung" or "Fräsung"
+    std::size_t count = 0;
+    double fahrweg = 0;
+    double zeit = 0;
+    const ToolValues* values = nullptr;
+};
+
+void writeHeader(GcodeLines& out, const GcodeJob& job) {
+    out.ZEILE_SCHREIBEN("(" + job.dateText + " " + job.timeText + ")");
+    out.ZEILE_SCHREIBEN("(" + std::string(kProgramName) + " V:" + std::to_string(kRevision) + ")");
+    out.ZEILE_SCHREIBEN("(" + commentSafe(job.outputPath) + ")");
+}
+
+void writeSummary(GcodeLines& out, const Summary& summary, NumberLocale locale) {
+    static constexpr std::array<std::string_view, 6> kLabels{
+        "-SPINDLE-SPEED: ", "-VORSCHUB-XY: ", "-VORSCHUB-Z-AUF: ",
+        "-VORSCHUB-Z_AB: ", "-HÖHE: ",        "-TIEFE: "};
+    const std::string name(summary.name);
+    out.TRENNLINIE();
+    out.ZEILE_SCHREIBEN("(" + name + "-Anzahl:  " + countText(summary.count, locale) + ")");
+    out.ZEILE_SCHREIBEN("(" + name + "-Fahrweg: " + FORMAT_LAENGE(summary.fahrweg, locale) + ")");
+    for (std::size_t k = 0; k < kLabels.size(); ++k) {
+        out.ZEILE_SCHREIBEN("(" + name + std::string(kLabels[k]) + summary.values->byRole[k] + ")");
+    }
+    out.ZEILE_SCHREIBEN("(" + name + "-geschätzte Zeit: " + countText(summary.zeit, locale) +
+                        "min)");
+}
+
+void writeSetUp(GcodeLines& out) {
+    out.TRENNLINIE();
+    out.ZEILE_SCHREIBEN("(M-Befehle-Schaltfunktionen G-Befehle-Wegfunktionen)");
+    out.ZEILE_SCHREIBEN("G21 (Metrische Eingabe)");
+    out.ZEILE_SCHREIBEN("G90 (Absolutmasseingabe)");
+    out.ZEILE_SCHREIBEN("G94 (Vorschub in mm/min)");
+    out.SPINDEL_AUS();
+}
+
+void writeGrblQueries(GcodeLines& out) {
+    out.TRENNLINIE();
+    out.ZEILE_SCHREIBEN("$I (view build info)");
+    out.ZEILE_SCHREIBEN("$# (view parameters)");
+    out.ZEILE_SCHREIBEN("$G (view parser state)");
+    out.ZEILE_SCHREIBEN("$$ (view Grbl settings)");
+    out.ZEILE_SCHREIBEN("? (current status)");
+    out.ZEILE_SCHREIBEN("$X (kill alarm lock)");
+}
+
+void writeSectionStart(GcodeLines& out, std::string_view title) {
+    out.NULL_ANFAHREN();
+    out.TRENNLINIE();
+    out.TRENNLINIE();
+    out.ZEILE_SCHREIBEN("(==================== " + std::string(title) + " ====================)");
+    out.WERKZEUG_WECHSEL();
+}
+
+// `last` is the same on every entry of a section, so the caller formats it once.
+std::string numberComment(std::string_view name, std::size_t i, std::string_view last,
+                          NumberLocale locale) {
+    return "(========== " + std::string(name) + "-NR:" + countText(i, locale) + " / " +
+           std::string(last) + " ==========)";
+}
+
+void writeDrilling(GcodeLines& out, const GcodeJob& job) {
+    writeSectionStart(out, "Bohrungen");
+    out.SPINDEL_EIN_BOHREN();
+    out.BOHRER_AUF();
+    out.NULL_MARKIEREN();
+    out.BOHRER_AUF();
+    const std::size_t count = job.PUNKTE.size();
+    const std::string last = countText(count - 1, job.locale);
+    for (std::size_t i = 0; i < count; ++i) {
+        out.ZEILE_SCHREIBEN(numberComment("Bohrung", i, last, job.locale));
+        const Point hole = readPoint(job.PUNKTE[i]);
+        out.BOHRUNG_ANFAHREN(hole.x, hole.y);
+        out.BOHRER_AB();
+        out.BOHRER_AUF();
+    }
+    out.SPINDEL_AUS();
+}
+
+void writePath(GcodeLines& out, std::string_view entry, const std::string& feedXy) {
+    bool first = true;
+    for (const Point& pair : readPairs(entry)) {
+        if (first) {
+            out.FRAESUNG_ANFAHREN(pair.x, pair.y);
+            out.FRAESER_AB();
+            out.ZEILE_SCHREIBEN("G01 F" + feedXy + " (Vorschub)");
+            first = false;
+        } else {
+            out.FRAESUNG_XY(pair.x, pair.y);
+        }
+    }
+    out.FRAESER_AUF();
+}
+
+void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values) {
+    writeSectionStart(out, "Fräsungen");
+    out.SPINDEL_EIN_FRAESEN();
+    out.FRAESER_AUF();
+    out.NULL_MARKIEREN();
+    out.FRAESER_AUF();
+    const std::size_t count = job.FRAESUNGEN.size();
+    const std::string last = countText(count - 1, job.locale);
+    for (std::size_t i = 0; i < count; ++i) {
+        out.ZEILE_SCHREIBEN(numberComment("Fräsung", i, last, job.locale));
+        writePath(out, job.FRAESUNGEN[i], values.mill[FeedXy]);
+    }
+}
+
+void writeEnd(GcodeLines& out) {
+    out.TRENNLINIE();
+    out.ZEILE_SCHREIBEN("(Ende)");
+    out.SPINDEL_AUS();
+    out.NULL_ANFAHREN();
+    out.ZEILE_SCHREIBEN("M30 (Programm-Ende)");
+}
+
+// The captions of a written section's feeds of 0 or below, in the order of the summary.
+void appendNonPositiveFeeds(std::string& captions, const ParameterGroup& group,
+                            const Parameters& parameters) {
+    for (std::size_t role = 0; role < kParameterRoles; ++role) {
+        const ParameterRow& row = parameterRow(group, static_cast<ParameterRole>(role));
+        if (!row.feed || parameterNumber(parameters.*row.text) > 0) {
+            continue;
+        }
+        if (!captions.empty()) {
+            captions += ", ";
+        }
+        captions += row.caption;
+    }
+}
+
+ToolValues toolValues(const ParameterGroup& group, const Parameters& parameters) {
+    ToolValues values;
+    for (const ParameterRow& row : group) {
+        values[row.role] = plainNumber(parameters.*row.text);
+    }
+    return values;
+}
+
+}  // namespace
+
+bool drillingWritten(const GcodeJob& job) {
+    return job.exports.Check_EXPORT_BOHRUNG != 0 && !job.PUNKTE.empty();
+}
+
+bool millingWritten(const GcodeJob& job) {
+    return job.exports.Check_EXPORT_FRAESUNG != 0 && !job.FRAESUNGEN.empty();
+}
+
+std::string feedRefusal(const GcodeJob& job) {
+    std::string captions;
+    if (drillingWritten(job)) {
+        appendNonPositiveFeeds(captions, kDrillingParameters, job.parameters);
+    }
+    if (millingWritten(job)) {
+        appendNonPositiveFeeds(captions, kMillingParameters, job.parameters);
+    }
+    if (captions.empty()) {
+        return {};
+    }
+    return "Export abgebrochen: Vorschub muss größer als 0 sein: " + captions;
+}
+
+MachineValues machineValues(const Parameters& parameters) {
+    return {toolValues(kDrillingParameters, parameters),
+            toolValues(kMillingParameters, parameters)};
+}
+
+std::vector<std::string> gcodeProgram(const GcodeJob& job) {
+    const MachineValues values = machineValues(job.parameters);
+    GcodeLines out(values, job.locale);
+    writeHeader(out, job);
+    const bool drilling = drillingWritten(job);
+    const bool milling = millingWritten(job);
+    if (drilling) {
+        writeSummary(out,
+                     {"Bohrung", job.PUNKTE.size(), job.FAHRWEG_BOHRUNGEN, job.ZEIT_BOHRUNGEN,
+                      &values.drill},
+                     job.locale);
+    }
+    if (milling) {
+        writeSummary(out,
+                     {"Fräsung", job.FRAESUNGEN.size(), job.FAHRWEG_FRAESUNGEN, job.ZEIT_FRAESUNGEN,
+                      &values.mill},
+                     job.locale);
+    }
+    writeSetUp(out);
+    if (job.exports.Check_EXPORT_GRBL_INFO != 0) {
+        writeGrblQueries(out);
+    }
+    if (drilling) {
+        writeDrilling(out, job);
+    }
+    if (milling) {
+        writeMilling(out, job, values);
+    }
+    writeEnd(out);
+    return out.take();
+}
+
+GcodeLines::GcodeLines(MachineValues values, NumberLocale locale)
+    : values_(std::move(values)), locale_(locale) {}
+
+void GcodeLines::ZEILE_SCHREIBEN(std::string line) {
+    lines_.push_back(KOMMA_PUNKT(std::move(line)));
+}
+
+void GcodeLines::TRENNLINIE() {
+    ZEILE_SCHREIBEN("(" + std::string(89, '=') + ")");
+}
+
+void GcodeLines::SPINDEL_AUS() {
+    ZEILE_SCHREIBEN("M5 (Spindel Stop)");
+}
+
+void GcodeLines::SPINDEL_EIN_BOHREN() {
+    ZEILE_SCHREIBEN("M3 S" + values_.drill[Spindle] + " (SPINDLE-SPEED)");
+}
+
+void GcodeLines::SPINDEL_EIN_FRAESEN() {
+    ZEILE_SCHREIBEN("M3 S" + values_.mill[Spindle] + " (SPINDLE-SPEED)");
+}
+
+void GcodeLines::WERKZEUG_WECHSEL() {
+    ZEILE_SCHREIBEN("(========== Werkzeug einspannen und auf NULL setzen ==========)");
+    ZEILE_SCHREIBEN("( weiter mit Taste )");
+    ZEILE_SCHREIBEN("M0");
+    TRENNLINIE();
+}
+
+void GcodeLines::NULL_ANFAHREN() {
+    ZEILE_SCHREIBEN("G1 F500 Z1 (anheben)");
+    ZEILE_SCHREIBEN("G1 F500 X0 Y0 (GO NULL)");
+    ZEILE_SCHREIBEN("G1 F100 Z0 (absenken)");
+}
+
+void GcodeLines::NULL_MARKIEREN() {
+    ZEILE_SCHREIBEN("(========== NULL markieren ==========)");
+    ZEILE_SCHREIBEN("G01 F100 Z0.1  (absenken)");
+    ZEILE_SCHREIBEN("G01  F10 Z-0.1  (Markieren) ");
+}
+
+void GcodeLines::BOHRER_AUF() {
+    ZEILE_SCHREIBEN("G01 F" + values_.drill[FeedUp] + " Z" + values_.drill[Height] +
+                    " (Bohrer auf)");
+}
+
+void GcodeLines::BOHRER_AB() {
+    ZEILE_SCHREIBEN("G01 F100 Z0.1 (Bohrer absenken)");
+    ZEILE_SCHREIBEN("G01  F" + values_.drill[FeedDown] + " Z" + values_.drill[Depth] +
+                    " (Bohrer ab)");
+}
+
+void GcodeLines::BOHRUNG_ANFAHREN(double x, double y) {
+    ZEILE_SCHREIBEN("G01 F" + values_.drill[FeedXy] + "X" + coordinate(x) + " Y" + coordinate(y) +
+                    " (Next)");
+}
+
+void GcodeLines::FRAESER_AUF() {
+    ZEILE_SCHREIBEN("G01 Z" + values_.mill[Height] + " F" + values_.mill[FeedUp] + " (auf)");
+}
+
+void GcodeLines::FRAESER_AB() {
+    ZEILE_SCHREIBEN("G01 Z0.1 F100 (ab-schnell)");
+    ZEILE_SCHREIBEN("G01 Z" + values_.mill[Depth] + " F" + values_.mill[FeedDown] + " (ab)");
+}
+
+void GcodeLines::FRAESUNG_ANFAHREN(double x, double y) {
+    ZEILE_SCHREIBEN("G01 X" + coordinate(x) + " Y" + coordinate(y) + " F1000 (Next)");
+}
+
+void GcodeLines::FRAESUNG_XY(double x, double y) {
+    ZEILE_SCHREIBEN("G01 X" + coordinate(x) + " Y" + coordinate(y) + " (XY)");
+}
+
+std::string GcodeLines::coordinate(double value) const {
+    return formatPattern(value, "0.00#", locale_);
+}
+
+}  // namespace zrv

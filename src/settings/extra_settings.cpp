@@ -1,0 +1,108 @@
+#include "settings/extra_settings.h"
+
+#include <string_view>
+
+#include "base/text_file.h"
+
+namespace zrv {
+namespace {
+
+constexpr std::string_view kDrillKey = "weg_verbessern_bohrungen";
+constexpr std::string_view kMillingKey = "weg_verbessern_fraesungen";
+
+std::string switchLine(std::string_view key, int value) {
+    return std::string(key) + "=" + (value != 0 ? "1" : "0");
+}
+
+// Blanks around the text, as a hand-edited file may carry them.
+std::string_view trimmed(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+void applySwitch(std::string_view key, std::string_view value, int& target,
+                 std::vector<std::string>& problems) {
+    if (value == "0" || value == "1") {
+        target = value == "1" ? 1 : 0;
+        return;
+    }
+    problems.push_back("Zusatzeinstellung " + std::string(key) + " = \"" + std::string(value) +
+                       "\" ist nicht 0 oder 1: bleibt " + std::to_string(target));
+}
+
+void applyLine(std::string_view line, ExtraSettingsRead& read) {
+    line = trimmed(line);
+    if (line.empty() || line.front() == '#') {
+        return;
+    }
+    if (line.front() == '$') {
+        read.choices.machine += std::string(line) + "\n";
+        return;
+    }
+    const auto equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return;
+    }
+    const std::string_view key = trimmed(line.substr(0, equals));
+    const std::string_view value = trimmed(line.substr(equals + 1));
+    PrepareChoices& prepare = read.choices.prepare;
+    if (key == kDrillKey) {
+        applySwitch(key, value, prepare.Check_BOHRUNGEN_WEG_VERBESSERN, read.problems);
+    } else if (key == kMillingKey) {
+        applySwitch(key, value, prepare.Check_FRAESUNGEN_WEG_VERBESSERN, read.problems);
+    }
+}
+
+}  // namespace
+
+std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFile) {
+    std::filesystem::path path = settingsFile;
+    path.replace_filename(settingsFile.stem().string() + "_extra.ini");
+    return path;
+}
+
+std::vector<std::string> extraSettingsLines(const Choices& choices) {
+    std::vector<std::string> lines{
+        "# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat",
+        switchLine(kDrillKey, choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN),
+        switchLine(kMillingKey, choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN),
+    };
+    std::string_view machine = choices.machine;
+    while (!machine.empty()) {
+        const auto end = machine.find('\n');
+        const std::string_view line = trimmed(machine.substr(0, end));
+        if (!line.empty()) {
+            lines.emplace_back(line);
+        }
+        machine = end == std::string_view::npos ? std::string_view{} : machine.substr(end + 1);
+    }
+    return lines;
+}
+
+ExtraSettingsRead readExtraSettings(const std::filesystem::path& path, const Choices& current) {
+    ExtraSettingsRead read{current, {}, {}};
+    std::error_code error;
+    if (!std::filesystem::exists(path, error)) {
+        return read;
+    }
+    const TextLines text = readTextFile(path);
+    if (!text.status.ok()) {
+        read.status = text.status;
+        return read;
+    }
+    read.choices.machine.clear();
+    for (const std::string& line : text.lines) {
+        applyLine(line, read);
+    }
+    return read;
+}
+
+Status writeExtraSettings(const std::filesystem::path& path, const Choices& choices) {
+    return writeTextFile(path, extraSettingsLines(choices));
+}
+
+}  // namespace zrv

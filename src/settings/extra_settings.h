@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "base/status.h"
+#include "settings/choices.h"
+
+namespace zrv {
+
+// The choices that the 54-line settings file has no line for live in a small file of their own
+// beside it, so that file stays readable by every version that knows its 54 lines.
+
+// board.ini -> board_extra.ini: the extra file that belongs to a settings file.
+std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFile);
+
+// key=value lines (the route switches), then the machine profile's "$n=value" lines as given.
+std::vector<std::string> extraSettingsLines(const Choices& choices);
+
+struct ExtraSettingsRead {
+    Choices choices;                    // `current` with whatever the file changed
+    std::vector<std::string> problems;  // German lines about values that were not taken
+    Status status;                      // why an existing file could not be read
+};
+
+// Applies the file over `current`. A missing file changes nothing and is no problem; unknown
+// keys, blank lines and "#" comments are skipped; a switch that is not 0 or 1 keeps its value.
+ExtraSettingsRead readExtraSettings(const std::filesystem::path& path, const Choices& current);
+
+// Writes the lines atomically (Windows-1252, CR LF, as the settings file).
+Status writeExtraSettings(const std::filesystem::path& path, const Choices& choices);
+
+}  // namespace zrv

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
+
+namespace zrv::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct LayerCase {
+    std::string_view name;
+    std::string_view file;      // below src/
+    std::string_view includes;  // its first line
+    bool passes;
+};
+
+// A tree of three layers, each folder holding one header; the case adds one file.
+const LayerCase kCases[] = {
+    {"own_folder", "middle/own.cpp", "#include \"middle/m.h\"", true},
+    {"folder_below", "top/use.cpp", "#include \"bottom/b.h\"", true},
+    {"folder_above", "bottom/use.h", "#include \"middle/m.h\"", false},
+    {"two_folders_above", "bottom/use.cpp", "#include \"top/t.h\"", false},
+    {"qt_in_the_core", "middle/use.cpp", "#include <QString>", false},
+    {"qt_in_the_window", "ui/use.cpp", "#include <QString>", true},
+    {"folder_without_layer", "stray/use.cpp", "#include \"bottom/b.h\"", false},
+};
+
+int checkLayers(const fs::path& root) {
+    const std::string command =
+        std::string(ZRV_SOURCE_DIR) + "/tools/check-layers '" + root.string() + "' 2>/dev/null";
+    return std::system(command.c_str());
+}
+
+TEST(CheckLayers, FailsExactlyOnAnIncludeUpALayerOrQtInTheCore) {
+    for (const LayerCase& c : kCases) {
+        SCOPED_TRACE(c.name);
+        const ScratchFolder tree;
+        for (const std::string_view folder : {"bottom", "middle", "top", "ui"}) {
+            fs::create_directories(tree / ("src/" + std::string(folder)));
+        }
+        writeBytes(tree / "src/layers.txt", "# lowest first\nbottom\nmiddle\ntop\nui\n");
+        writeBytes(tree / "src/bottom/b.h", "#pragma once\n");
+        writeBytes(tree / "src/middle/m.h", "#pragma once\n#include \"bottom/b.h\"\n");
+        writeBytes(tree / "src/top/t.h", "#pragma once\n#include \"middle/m.h\"\n");
+        fs::create_directories((tree / "src" / c.file).parent_path());
+        writeBytes(tree / "src" / c.file, std::string(c.includes) + "\n");
+        EXPECT_EQ(checkLayers(tree.path()) == 0, c.passes);
+    }
+}
+
+TEST(CheckLayers, PassesOnThisRepository) {
+    EXPECT_EQ(checkLayers(ZRV_SOURCE_DIR), 0);
+}
+
+}  // namespace
+}  // namespace zrv::test

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "output/settings_file.h"
 #include "reader/host.h"
 #include "text/status.h"
 #include "ui/controls.h"
@@ -25,6 +26,9 @@ class SettingsFlow {
     Status PARAMETER_SPEICHERN() const;
 
   private:
+    void apply(const SettingsStart& start);
+    void openAtStart(const SettingsStart& start);
+
     WindowState& state_;
     Controls& controls_;
     const WindowSetup& setup_;

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +15,7 @@
 #include "text/text_file.h"
 #include "ui/desktop_setup.h"
 #include "ui/dialog_filter.h"
+#include "ui/german_dialogs.h"
 #include "ui/operation_queue.h"
 #include "ui/qt_platform.h"
 #include "window_fixture.h"
@@ -104,6 +110,73 @@ TEST(QtPlatform, BringToFrontConfirmsOnlyARunningProgram) {
     EXPECT_TRUE(platform.bringToFront(sleeper.taskId));
     EXPECT_TRUE(test::waitFor([&] { return !platform.bringToFront(sleeper.taskId); }));
     EXPECT_FALSE(platform.bringToFront(0));
+}
+
+// What a file manager hands over: only one argument naming a drawing file that holds bytes.
+TEST(DrawingArgument, OpensOnlyOneExistingDrawing) {
+    const test::ScratchFolder scratch;
+    const std::filesystem::path drawing = scratch / "Platine mit Leerzeichen.zrv";
+    std::ofstream(drawing) << "\x07ZIRVA40";
+    std::ofstream(scratch / "BOARD.ZRV7") << "\x07ZIRVA70";
+    std::ofstream(scratch / "leer.zrv");
+    std::ofstream(scratch / "notiz.txt") << "\x07ZIRVA40";
+    std::filesystem::create_directory(scratch / "ordner.zrv");
+    const QString relative = QString::fromStdString(std::filesystem::relative(drawing).string());
+    struct Case {
+        const char* name;
+        QStringList arguments;
+        std::filesystem::path opened;  // empty: none
+    };
+    const auto argument = [&scratch](const char* name) {
+        return QString::fromUtf8(scratch.file(name));
+    };
+    const Case cases[] = {
+        {"one drawing", {"zrvcam", argument("Platine mit Leerzeichen.zrv")}, drawing},
+        {"version 7, upper case", {"zrvcam", argument("BOARD.ZRV7")}, scratch / "BOARD.ZRV7"},
+        {"relative path", {"zrvcam", relative}, drawing},
+        {"no argument", {"zrvcam"}, {}},
+        {"two arguments", {"zrvcam", "--fenster", argument("Platine mit Leerzeichen.zrv")}, {}},
+        {"missing drawing", {"zrvcam", argument("fehlt.zrv")}, {}},
+        {"empty drawing", {"zrvcam", argument("leer.zrv")}, {}},
+        {"no drawing type", {"zrvcam", argument("notiz.txt")}, {}},
+        {"folder", {"zrvcam", argument("ordner.zrv")}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::filesystem::path opened = drawingArgument(c.arguments);
+        if (c.opened.empty()) {
+            EXPECT_TRUE(opened.empty()) << opened;
+            continue;
+        }
+        EXPECT_TRUE(opened.is_absolute()) << opened;
+        EXPECT_TRUE(std::filesystem::equivalent(opened, c.opened)) << opened;
+    }
+}
+
+// Qt's own dialogs speak German once its translation is installed, as zrvcam's main() does.
+TEST(GermanDialogs, StandardButtonsAndDialogsSpeakGerman) {
+    const std::unique_ptr<QTranslator> german = installGermanDialogs();
+    ASSERT_NE(german, nullptr) << "Qt's German translations (qt6-translations-l10n) are missing";
+    const QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    const QColorDialog colours;
+    struct Case {
+        const char* name;
+        QString shown;
+        const char* german;
+    };
+    const Case cases[] = {
+        {"Open button", buttons.button(QDialogButtonBox::Open)->text(), "Öffnen"},
+        {"Cancel button", buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen"},
+        {"file dialog folder", files.findChild<QLabel*>("lookInLabel")->text(), "Suchen in:"},
+        {"file dialog name", files.findChild<QLabel*>("fileNameLabel")->text(), "Datei&name:"},
+        {"colour dialog title", colours.windowTitle(), "Farbe auswählen"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.shown, QString::fromUtf8(c.german));
+    }
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include "gcode/gcode_writer.h"
 
 #include <array>
+#include <initializer_list>
+#include <string_view>
 
 #include "gcode/format_length.h"
 #include "settings/plain_number.h"
@@ -44,6 +46,17 @@ std::string commentSafe(std::string_view text) {
     return safe;
 }
 
+// "(" parts ")" built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal
+// joined to a string.
+std::string commentLine(std::initializer_list<std::string_view> parts) {
+    std::string line = "(";
+    for (const std::string_view part : parts) {
+        line += part;
+    }
+    line += ')';
+    return line;
+}
+
 // The values of one summary: drilling or milling.
 struct Summary {
     std::string_view name;  // "Bohrung" or "Fräsung"
@@ -54,9 +67,9 @@ struct Summary {
 };
 
 void writeHeader(GcodeLines& out, const GcodeJob& job) {
-    out.ZEILE_SCHREIBEN("(" + job.dateText + " " + job.timeText + ")");
-    out.ZEILE_SCHREIBEN("(" + std::string(kProgramName) + " V:" + std::to_string(kRevision) + ")");
-    out.ZEILE_SCHREIBEN("(" + commentSafe(job.outputPath) + ")");
+    out.ZEILE_SCHREIBEN(commentLine({job.dateText, " ", job.timeText}));
+    out.ZEILE_SCHREIBEN(commentLine({kProgramName, " V:", std::to_string(kRevision)}));
+    out.ZEILE_SCHREIBEN(commentLine({commentSafe(job.outputPath)}));
 }
 
 void writeSummary(GcodeLines& out, const Summary& summary, NumberLocale locale) {

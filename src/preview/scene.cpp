@@ -1,5 +1,7 @@
 #include "preview/scene.h"
 
+#include <utility>
+
 #include "preview/travel.h"
 #include "reader/figure_filter.h"
 #include "text/number_format.h"
@@ -112,8 +114,13 @@ PreviewScene ZEICHNEN_VORSCHAU(FigureStore& store, const ViewChoices& view,
     PreviewScene scene;
     scene.xMax = extents.X_MAX;
     scene.yMax = extents.Y_MAX;
-    scene.scaleCaption = "(" + numberText(calibration.STRECKE_ZIRVA_WERT, locale) + ":" +
-                         numberText(calibration.STRECKE_ORIGINAL_WERT, locale) + ")";
+    // Appended: GCC 12 at -O3 warns falsely (-Wrestrict) on "(" joined to a number text.
+    std::string caption = "(";
+    caption += numberText(calibration.STRECKE_ZIRVA_WERT, locale);
+    caption += ':';
+    caption += numberText(calibration.STRECKE_ORIGINAL_WERT, locale);
+    caption += ')';
+    scene.scaleCaption = std::move(caption);
 
     if (ticked(view.Check_BEREICH)) {
         scene.primitives.push_back({Shape::Box,

@@ -18,7 +18,10 @@ constexpr std::string_view kEndMark = "ENDE";
 // A blank stands where a minus sign would, and one blank follows the number. Never with an
 // exponent: the reading scan would stop at the "E" and take 1E-05 as 1.
 std::string numberLine(double value, NumberLocale locale) {
-    return (value < 0 ? "" : " ") + plainNumberText(value, locale) + " ";
+    std::string line(value < 0 ? 0U : 1U, ' ');  // appended: GCC 12 -O3 warns falsely on "" + text
+    line += plainNumberText(value, locale);
+    line += ' ';
+    return line;
 }
 
 std::string withoutLineBreaks(std::string text) {

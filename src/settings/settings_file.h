@@ -9,11 +9,12 @@
 #include "base/status.h"
 #include "settings/choices.h"
 #include "text/number_locale.h"
+#include "version.h"
 
 namespace zrv {
 
 // The revision number of this program; a settings file of another revision is ignored.
-inline constexpr int kRevision = 2;
+inline constexpr int kRevision = kVersionMajor;
 
 // What the settings file keeps: the last drawing and every choice.
 struct Settings {

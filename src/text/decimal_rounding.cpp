@@ -64,7 +64,7 @@ void stripLeadingZeros(std::string& integer) {
     const auto first = integer.find_first_not_of('0');
     integer.erase(0, first == std::string::npos ? integer.size() - 1 : first);
     if (integer.empty()) {
-        integer = "0";
+        integer.assign(1, '0');  // not = "0": GCC 12 at -O3 warns falsely (-Wrestrict) there
     }
 }
 
@@ -98,7 +98,8 @@ DecimalDigits roundBeforePoint(double magnitude, int decimals) {
     }
     std::string kept = integer.substr(0, integer.size() - places);
     const std::string dropped = integer.substr(integer.size() - places);
-    const std::string half = "5" + std::string(places - 1, '0');
+    std::string half(places, '0');  // not "5" + zeros, for the same false warning
+    half.front() = '5';
     // At or beyond the half (the rest below the point only adds), away from zero.
     if (dropped >= half) {
         incrementDigits(kept);

@@ -137,7 +137,10 @@ std::string numberText(double value, NumberLocale locale) {
         }
         const int magnitude = exponent < 0 ? -exponent : exponent;
         text += exponent < 0 ? "E-" : "E+";
-        text += magnitude < 10 ? "0" + std::to_string(magnitude) : std::to_string(magnitude);
+        if (magnitude < 10) {  // not "0" + text: GCC 12 at -O3 warns falsely (-Wrestrict)
+            text += '0';
+        }
+        text += std::to_string(magnitude);
         return text;
     }
     if (exponent < 0) {

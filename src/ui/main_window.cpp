@@ -225,9 +225,10 @@ void MainWindow::connectColours() {
     }
 }
 
-// Form_Load: the command line is shown, not used; then the start timer runs.
+// Form_Load: the command line is shown, unless it hands over a drawing to open; then the start
+// timer runs.
 void MainWindow::formLoad() {
-    if (!setup_.commandLine.empty()) {
+    if (!setup_.commandLine.empty() && setup_.drawingToOpen.empty()) {
         platform_.message("Parameter: " + setup_.commandLine, setup_.programName);
     }
     timers_.Timer_START->start();

@@ -49,10 +49,14 @@ void SettingsFlow::PARAMETER_LADEN() {
         progress_.addLine(line);
     }
     state_.program.file.DATEI_NAME = start.settings.DATEI_NAME;
-    if (start.outcome == SettingsOutcome::Werkseinstellung ||
-        start.outcome == SettingsOutcome::RevisionMismatch) {
-        return;
+    if (start.outcome != SettingsOutcome::Werkseinstellung &&
+        start.outcome != SettingsOutcome::RevisionMismatch) {
+        apply(start);
     }
+    openAtStart(start);
+}
+
+void SettingsFlow::apply(const SettingsStart& start) {
     applyChoices(controls_, state_, start.settings.choices);
     if (!start.message.empty()) {
         progress_.showMessage(start.message);
@@ -60,7 +64,15 @@ void SettingsFlow::PARAMETER_LADEN() {
     if (start.DATEI_ORDNER) {
         state_.DATEI_ORDNER = *start.DATEI_ORDNER;
     }
-    if (start.openDrawing) {
+}
+
+// A drawing handed over on the command line takes the place of the remembered one, with the
+// settings applied all the same.
+void SettingsFlow::openAtStart(const SettingsStart& start) {
+    if (!setup_.drawingToOpen.empty()) {
+        state_.DATEI_ORDNER = folderOfPath(setup_.drawingToOpen).value_or(state_.DATEI_ORDNER);
+        load_(setup_.drawingToOpen);
+    } else if (start.openDrawing) {
         load_(state_.program.file.DATEI_NAME);
     }
 }

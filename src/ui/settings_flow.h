@@ -5,6 +5,7 @@
 
 #include "base/host.h"
 #include "base/status.h"
+#include "settings/settings_file.h"
 #include "ui/controls.h"
 #include "ui/platform.h"
 #include "ui/window_state.h"
@@ -27,6 +28,8 @@ class SettingsFlow {
   private:
     // The choices the 54 lines have no room for, from the file beside the settings file.
     void loadExtraSettings();
+    void apply(const SettingsStart& start);
+    void openAtStart(const SettingsStart& start);
 
     WindowState& state_;
     Controls& controls_;

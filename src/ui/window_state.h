@@ -26,7 +26,8 @@ struct WindowState {
 // Facts of the run that never change after the start.
 struct WindowSetup {
     ProgramFolder folder;                // where zrvcam.ini and "Dateien" live
-    std::string commandLine;             // the arguments as given, shown but not used
+    std::string commandLine;             // the arguments as given, shown
+    std::string drawingToOpen;           // a drawing handed over as the one argument, or empty
     std::string programName = "zrvcam";  // the executable's name without extension
     NumberLocale locale;
 };

@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -10,6 +15,7 @@
 #include "support/scratch_folder.h"
 #include "ui/desktop_setup.h"
 #include "ui/dialog_filter.h"
+#include "ui/german_dialogs.h"
 #include "ui/operation_queue.h"
 #include "ui/qt_platform.h"
 #include "window_fixture.h"
@@ -104,6 +110,59 @@ TEST(QtPlatform, BringToFrontConfirmsOnlyARunningProgram) {
     EXPECT_TRUE(platform.bringToFront(sleeper.taskId));
     EXPECT_TRUE(test::waitFor([&] { return !platform.bringToFront(sleeper.taskId); }));
     EXPECT_FALSE(platform.bringToFront(0));
+}
+
+// What a file manager hands over: only one argument naming a drawing file that holds bytes.
+TEST(DrawingArgument, OpensOnlyOneExistingDrawing) {
+    const test::ScratchFolder scratch;
+    std::ofstream(scratch / "Platine 1.zrv") << "\x07ZIRVA40";
+    std::ofstream(scratch / "P.ZRV7") << "\x07ZIRVA70";
+    std::ofstream(scratch / "leer.zrv");
+    std::ofstream(scratch / "notiz.txt") << "\x07ZIRVA40";
+    const auto at = [&scratch](const char* name) { return QString::fromUtf8(scratch.file(name)); };
+    const QString relative = QString::fromStdString(std::filesystem::relative(scratch / "P.ZRV7"));
+    const std::pair<QStringList, QString> cases[] = {
+        {{"zrvcam", at("Platine 1.zrv")}, at("Platine 1.zrv")},
+        {{"zrvcam", relative}, at("P.ZRV7")},
+        {{"zrvcam"}, ""},
+        {{"zrvcam", "--fenster", at("Platine 1.zrv")}, ""},
+        {{"zrvcam", at("fehlt.zrv")}, ""},
+        {{"zrvcam", at("leer.zrv")}, ""},
+        {{"zrvcam", at("notiz.txt")}, ""},
+    };
+    for (const auto& [arguments, opened] : cases) {
+        SCOPED_TRACE(arguments.join(' ').toStdString());
+        const std::string path = drawingArgument(arguments);
+        EXPECT_EQ(
+            path.empty() ? "" : std::filesystem::canonical(path).string(),
+            opened.isEmpty() ? "" : std::filesystem::canonical(opened.toStdString()).string());
+    }
+}
+
+// Qt's own dialogs speak German once its translation is installed, as zrvcam's main() does.
+TEST(GermanDialogs, StandardButtonsAndDialogsSpeakGerman) {
+    const std::unique_ptr<QTranslator> german = installGermanDialogs();
+    ASSERT_NE(german, nullptr) << "Qt's German translations (qt6-translations-l10n) are missing";
+    const QDialogButtonBox buttons(QDialogButtonBox::Open | QDialogButtonBox::Cancel);
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    const QColorDialog colours;
+    struct Case {
+        const char* name;
+        QString shown;
+        const char* german;
+    };
+    const Case cases[] = {
+        {"Open button", buttons.button(QDialogButtonBox::Open)->text(), "Öffnen"},
+        {"Cancel button", buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen"},
+        {"file dialog folder", files.findChild<QLabel*>("lookInLabel")->text(), "Suchen in:"},
+        {"file dialog name", files.findChild<QLabel*>("fileNameLabel")->text(), "Datei&name:"},
+        {"colour dialog title", colours.windowTitle(), "Farbauswahl"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.shown, QString::fromUtf8(c.german));
+    }
 }
 
 }  // namespace

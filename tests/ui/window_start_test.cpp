@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <fstream>
 
+#include "base/text_file.h"
 #include "settings/factory_values.h"
 #include "settings/settings_file.h"
 #include "ui/preview_redraw.h"
@@ -214,6 +215,45 @@ TEST_F(WindowTest, CommandLineIsShownBeforeTheSettingsAreRead) {
 TEST_F(WindowTest, EmptyCommandLineShowsNoMessage) {
     open();
     EXPECT_TRUE(platform_.messages().empty());
+}
+
+// A file manager hands over one drawing: it is read once, after the settings are applied and
+// instead of the remembered drawing, and no "Parameter" box stands in the way.
+TEST_F(WindowTest, DrawingHandedOverIsOpenedInsteadOfTheRememberedOne) {
+    struct Case {
+        const char* name;
+        int revision;  // of the settings file; 0: no file
+        bool rasterFromSettings;
+    };
+    const Case cases[] = {{"no settings file", 0, false},
+                          {"settings remember another drawing", kRevision, true},
+                          {"settings of another revision", kRevision + 1, false}};
+    Settings saved{writeDrawing("gemerkt.zrv", "\x07ZIRVA40").string(),
+                   factoryChoices(kGermanLocale)};
+    saved.choices.view.Check_VIEW_RASTER = 1;
+    std::filesystem::create_directory(folder_ / "Platinen");
+    const std::string handedOver = writeDrawing("Platinen/neu.zrv", smallDrawingBytes()).string();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> lines = settingsLines(saved, kGermanLocale);
+        lines[1] = std::to_string(c.revision);
+        std::filesystem::remove(folder_ / "zrvcam.ini");
+        ASSERT_TRUE(c.revision == 0 || writeTextFile(folder_ / "zrvcam.ini", lines).ok());
+        WindowSetup withDrawing = setup();
+        withDrawing.commandLine = withDrawing.drawingToOpen = handedOver;
+        open(withDrawing, false);
+        int listClears = 0;
+        QObject::connect(find<QListWidget>("List1")->model(), &QAbstractItemModel::modelReset,
+                         [&listClears] { ++listClears; });
+        ASSERT_TRUE(waitFor([this] { return window_->state().START_FERTIG; }));
+        EXPECT_TRUE(platform_.messages().empty());
+        EXPECT_EQ(window_->state().program.file.DATEI_NAME, handedOver);
+        EXPECT_EQ(window_->state().program.store.PUNKTE.size(), 3u);
+        EXPECT_EQ(listClears, 1) << "the remembered drawing must not be read as well";
+        EXPECT_EQ(window_->state().DATEI_ORDNER, (folder_ / "Platinen").string());
+        EXPECT_EQ(find<QCheckBox>("Check_VIEW_RASTER")->isChecked(), c.rasterFromSettings);
+        window_.reset();
+    }
 }
 
 TEST_F(WindowTest, ReloadRequestsBeforeTheEndOfStartUpDoNothing) {

@@ -21,6 +21,8 @@ WriteResult failed(Host& host, std::string message, std::string path) {
     return {Status::failure(std::move(message)), std::move(path)};
 }
 
+}  // namespace
+
 GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocale locale) {
     GcodeJob job;
     job.PUNKTE = state.store.PUNKTE;
@@ -34,8 +36,6 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocal
     job.locale = locale;
     return job;
 }
-
-}  // namespace
 
 Parameters cleanParameters(const Parameters& parameters, NumberLocale locale) {
     Parameters result = parameters;

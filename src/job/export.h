@@ -6,6 +6,7 @@
 
 #include "job/program_state.h"
 #include "output/choices.h"
+#include "output/gcode_writer.h"
 #include "output/parameters.h"
 #include "reader/drawing_file.h"
 #include "reader/host.h"
@@ -16,6 +17,10 @@ namespace zrv {
 // Step 1 of the export button: every parameter text replaced by the number read from it,
 // written back for the locale ("12,5" stays "12,5" in German, "abc" becomes "0").
 Parameters cleanParameters(const Parameters& parameters, NumberLocale locale);
+
+// What the program is built from: the store, the cleaned parameters, the export switches and
+// the travel and time values of `state` (date, time and path left empty).
+GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocale locale);
 
 struct WriteResult {
     Status status;     // the German message when nothing was written (already shown through

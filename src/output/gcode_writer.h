@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string>
 #include <string_view>
@@ -31,6 +32,9 @@ struct GcodeJob {
 // Whether the drilling (milling) summary and section are part of the program.
 bool drillingWritten(const GcodeJob& job);
 bool millingWritten(const GcodeJob& job);
+
+// The comment lines that open the drilling and the milling section, in this order.
+std::array<std::string, 2> sectionStartLines();
 
 // The refusal of a program that would move with a feed of 0 or below: "Export abgebrochen: ..."
 // naming every such box by its caption; empty when every feed the program uses is positive.

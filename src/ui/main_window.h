@@ -15,6 +15,7 @@ namespace zrv {
 class ExportFlow;
 class ExtraActions;
 class LoadFlow;
+class MachineFlow;
 class OptionActions;
 class PreviewRedraw;
 class SettingsFlow;
@@ -59,6 +60,7 @@ class MainWindow final : public QMainWindow {
     StatusDisplay* status_ = nullptr;
     std::unique_ptr<WindowProgress> progress_;
     std::optional<Host> host_;
+    std::unique_ptr<MachineFlow> machine_;
     std::unique_ptr<LoadFlow> load_;
     std::unique_ptr<SettingsFlow> settings_;
     std::unique_ptr<ExportFlow> export_;

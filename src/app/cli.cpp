@@ -5,10 +5,13 @@
 
 #include "app/cli_arguments.h"
 #include "base/file_names.h"
+#include "base/text_file.h"
 #include "job/dump.h"
 #include "job/export.h"
+#include "job/job_time.h"
 #include "job/load.h"
 #include "job/report.h"
+#include "planner/machine_profile.h"
 #include "settings/extra_settings.h"
 #include "settings/settings_file.h"
 
@@ -93,6 +96,24 @@ ChoicesRead readChoices(const CliRequest& request, std::ostream& err) {
     return readExtraChoices(fileSystemPath(path), read, err);
 }
 
+// The machine of the job time: the file's text replaces the one kept beside the settings.
+ChoicesRead readMachine(const CliRequest& request, ChoicesRead read, std::ostream& err) {
+    if (request.machinePath) {
+        const FileBytes file = readFileBytes(fileSystemPath(*request.machinePath));
+        if (!file.status.ok()) {
+            err << "Die Maschinendatei \"" << *request.machinePath
+                << "\" kann nicht gelesen werden: " << file.status.error << '\n';
+            read.ok = false;
+            return read;
+        }
+        read.choices.machine = file.bytes;
+    }
+    for (const std::string& line : readMachineProfile(read.choices.machine).problems) {
+        err << line << '\n';
+    }
+    return read;
+}
+
 void printLines(std::ostream& out, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         out << line << '\n';
@@ -114,7 +135,7 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
     }
     if (command == "info") {
         computeTravelAndTime(state, choices.parameters);
-        printLines(out, infoLines(state));
+        printLines(out, infoLines(state, jobTime(state, choices, request.locale)));
         return kSuccess;
     }
     if (command == "dump") {
@@ -159,6 +180,10 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     ChoicesRead read = readChoices(request, err);
     if (!read.ok) {
         return kUsage;
+    }
+    read = readMachine(request, std::move(read), err);
+    if (!read.ok) {
+        return kNotDone;
     }
     CliProgress progress(err);
     const SystemClock clock(request.locale);

@@ -70,6 +70,8 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
         const std::string& value = args[next + 1];
         if (option == "--settings") {
             request.settingsPath = value;
+        } else if (option == "--machine") {
+            request.machinePath = value;
         } else if (option == "--locale" && (value == "de" || value == "C")) {
             request.locale = value == "de" ? kGermanLocale : kCLocale;
         } else if (option == "--locale") {
@@ -98,7 +100,9 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
 }
 
 std::string usageText() {
-    return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] BEFEHL ZEICHNUNG [ARG]\n"
+    return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] [--machine DATEI] BEFEHL "
+           "ZEICHNUNG [ARG]\n"
+           "  --machine DATEI             Antwort der Steuerung auf $$ (Maschine der Laufzeit)\n"
            "  list ZEICHNUNG punkte|linien|rechtecke|polygone|kreise|fraesungen\n"
            "  info ZEICHNUNG              Kennzahlen (key=value)\n"
            "  log ZEICHNUNG               Meldungen beim Laden\n"

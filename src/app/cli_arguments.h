@@ -12,9 +12,10 @@
 namespace zrv {
 
 // One call of zrvcam-cli:
-// zrvcam-cli [--settings FILE] [--locale de|C] COMMAND DRAWING [ARG]
+// zrvcam-cli [--settings FILE] [--locale de|C] [--machine FILE] COMMAND DRAWING [ARG]
 struct CliRequest {
     std::optional<std::string> settingsPath;
+    std::optional<std::string> machinePath;  // the controller's answer to "$$"
     NumberLocale locale = kCLocale;
     std::string command;  // list, info, log, gcode, export, dump
     std::string drawing;

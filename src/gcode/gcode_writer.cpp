@@ -17,6 +17,8 @@ namespace {
 using enum ParameterRole;
 
 constexpr std::string_view kProgramName = "zrvcam";
+constexpr std::string_view kDrillingTitle = "Bohrungen";
+constexpr std::string_view kMillingTitle = "Fräsungen";
 
 std::string plainNumber(std::string_view text) {
     return plainNumberText(parameterNumber(text), kCLocale);
@@ -106,11 +108,15 @@ void writeGrblQueries(GcodeLines& out) {
     out.ZEILE_SCHREIBEN("$X (kill alarm lock)");
 }
 
+std::string sectionTitleLine(std::string_view title) {
+    return "(==================== " + std::string(title) + " ====================)";
+}
+
 void writeSectionStart(GcodeLines& out, std::string_view title) {
     out.NULL_ANFAHREN();
     out.TRENNLINIE();
     out.TRENNLINIE();
-    out.ZEILE_SCHREIBEN("(==================== " + std::string(title) + " ====================)");
+    out.ZEILE_SCHREIBEN(sectionTitleLine(title));
     out.WERKZEUG_WECHSEL();
 }
 
@@ -122,7 +128,7 @@ std::string numberComment(std::string_view name, std::size_t i, std::string_view
 }
 
 void writeDrilling(GcodeLines& out, const GcodeJob& job) {
-    writeSectionStart(out, "Bohrungen");
+    writeSectionStart(out, kDrillingTitle);
     out.SPINDEL_EIN_BOHREN();
     out.BOHRER_AUF();
     out.NULL_MARKIEREN();
@@ -155,7 +161,7 @@ void writePath(GcodeLines& out, std::string_view entry, const std::string& feedX
 }
 
 void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values) {
-    writeSectionStart(out, "Fräsungen");
+    writeSectionStart(out, kMillingTitle);
     out.SPINDEL_EIN_FRAESEN();
     out.FRAESER_AUF();
     out.NULL_MARKIEREN();
@@ -200,6 +206,10 @@ ToolValues toolValues(const ParameterGroup& group, const Parameters& parameters)
 }
 
 }  // namespace
+
+std::array<std::string, 2> sectionStartLines() {
+    return {sectionTitleLine(kDrillingTitle), sectionTitleLine(kMillingTitle)};
+}
 
 bool drillingWritten(const GcodeJob& job) {
     return job.exports.Check_EXPORT_BOHRUNG != 0 && !job.PUNKTE.empty();

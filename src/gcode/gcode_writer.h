@@ -34,6 +34,9 @@ struct GcodeJob {
 bool drillingWritten(const GcodeJob& job);
 bool millingWritten(const GcodeJob& job);
 
+// The comment lines that open the drilling and the milling section, in this order.
+std::array<std::string, 2> sectionStartLines();
+
 // The refusal of a program that would move with a feed of 0 or below: "Export abgebrochen: ..."
 // naming every such box by its caption; empty when every feed the program uses is positive.
 std::string feedRefusal(const GcodeJob& job);

@@ -28,6 +28,8 @@ WriteResult refused(Host& host, const std::vector<std::string>& refusals, std::s
     return failed(host, std::move(message), std::move(path));
 }
 
+}  // namespace
+
 GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocale locale) {
     GcodeJob job;
     job.PUNKTE = state.store.PUNKTE;
@@ -41,8 +43,6 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocal
     job.locale = locale;
     return job;
 }
-
-}  // namespace
 
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,
                              std::string_view outputPath) {

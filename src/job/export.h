@@ -6,12 +6,17 @@
 
 #include "base/host.h"
 #include "base/status.h"
+#include "gcode/gcode_writer.h"
 #include "job/program_state.h"
 #include "reader/drawing_file.h"
 #include "settings/choices.h"
 #include "settings/parameters.h"
 
 namespace zrv {
+
+// What the program is built from: the store, the cleaned parameters, the export switches and
+// the travel and time values of `state` (date, time and path left empty).
+GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocale locale);
 
 struct WriteResult {
     Status status;     // the German message when nothing was written (already shown through

@@ -28,7 +28,7 @@ void computeTravelAndTime(ProgramState& state, const Parameters& parameters) {
     estimateTimes(state, parameters);
 }
 
-std::vector<std::string> infoLines(const ProgramState& state) {
+std::vector<std::string> infoLines(const ProgramState& state, const JobTime& time) {
     const FigureStore& store = state.store;
     const Extents& extents = store.extents;
     const auto count = [](const std::vector<std::string>& list) {
@@ -50,6 +50,9 @@ std::vector<std::string> infoLines(const ProgramState& state) {
         "fahrweg_fraesungen=" + plainNumber(state.FAHRWEG_FRAESUNGEN),
         "zeit_bohrungen=" + plainNumber(state.ZEIT_BOHRUNGEN),
         "zeit_fraesungen=" + plainNumber(state.ZEIT_FRAESUNGEN),
+        "laufzeit_bohrungen=" + plainNumber(time.drilling / 60),
+        "laufzeit_fraesungen=" + plainNumber(time.milling / 60),
+        "laufzeit_gesamt=" + plainNumber(time.total / 60),
     };
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "job/job_time.h"
 #include "job/program_state.h"
 #include "settings/parameters.h"
 
@@ -13,8 +14,9 @@ namespace zrv {
 void computeTravelAndTime(ProgramState& state, const Parameters& parameters);
 
 // The key=value lines of the command-line "info": version, the six counts, the extents, the
-// travel sums and the time estimates. Numbers have "." as decimal point and are the shortest
-// text that reads back as the same double, never with an exponent; -0 is written 0.
-std::vector<std::string> infoLines(const ProgramState& state);
+// travel sums, the time estimates and the planned job time in minutes. Numbers have "." as decimal
+// point and are the shortest text that reads back as the same double, never with an exponent; -0 is
+// written 0.
+std::vector<std::string> infoLines(const ProgramState& state, const JobTime& time);
 
 }  // namespace zrv

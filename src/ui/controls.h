@@ -102,6 +102,7 @@ struct Menus {
     QAction* MENUE_PROGRAMM_ZIRVA70 = nullptr;
     QAction* MENUE_PROGRAMM_EDITOR = nullptr;
     QAction* MENUE_PROGRAMM_CNC = nullptr;
+    QAction* MENUE_MASCHINE_LADEN = nullptr;
     QAction* MENUE_ENTWICKLER_ON = nullptr;
 
     QMenu* MENUE_ENTWICKLER = nullptr;

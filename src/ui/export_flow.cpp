@@ -8,7 +8,8 @@ namespace zrv {
 
 ExportFlow::ExportFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
                        OperationQueue& queue, PreviewRedraw& redraw,
-                       std::function<Status()> saveSettings, std::string messageTitle)
+                       std::function<Status()> saveSettings, std::function<void()> written,
+                       std::string messageTitle)
     : state_(state),
       controls_(controls),
       platform_(platform),
@@ -16,6 +17,7 @@ ExportFlow::ExportFlow(WindowState& state, Controls& controls, Platform& platfor
       queue_(queue),
       redraw_(redraw),
       saveSettings_(std::move(saveSettings)),
+      written_(std::move(written)),
       messageTitle_(std::move(messageTitle)) {}
 
 void ExportFlow::Command_EXPORT_GERBER_Click() {
@@ -42,6 +44,7 @@ void ExportFlow::exportProgram() {
     if (!written.status.ok()) {
         return;
     }
+    written_();
     if (choices.exports.Check_EXPORT_VORSCHAU == 1) {
         startEditor(platform_, choices.paths.PROGRAMM_EDITOR, written.path, messageTitle_);
     }

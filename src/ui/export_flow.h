@@ -19,7 +19,7 @@ class ExportFlow {
   public:
     ExportFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
                OperationQueue& queue, PreviewRedraw& redraw, std::function<Status()> saveSettings,
-               std::string messageTitle);
+               std::function<void()> written, std::string messageTitle);
 
     void Command_EXPORT_GERBER_Click();
 
@@ -33,6 +33,7 @@ class ExportFlow {
     OperationQueue& queue_;
     PreviewRedraw& redraw_;
     std::function<Status()> saveSettings_;
+    std::function<void()> written_;  // after every program written
     std::string messageTitle_;
 };
 

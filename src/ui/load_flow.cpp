@@ -14,8 +14,13 @@ constexpr const char* kDrawingFilter = "ZIRVA(*.zrv *.zrv7)|*.zr*|alle(*.*)|*.*"
 }  // namespace
 
 LoadFlow::LoadFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
-                   OperationQueue& queue)
-    : state_(state), controls_(controls), platform_(platform), host_(host), queue_(queue) {}
+                   OperationQueue& queue, std::function<void()> loaded)
+    : state_(state),
+      controls_(controls),
+      platform_(platform),
+      host_(host),
+      queue_(queue),
+      loaded_(std::move(loaded)) {}
 
 void LoadFlow::MENUE_ZIRVA_OEFFNEN_Click() {
     queue_.run(OperationQueue::Kind::Open, [this] {
@@ -36,7 +41,11 @@ void LoadFlow::MENUE_REFRESH_DATEI_Click() {
 
 // By value: a reload passes the very name the load replaces.
 void LoadFlow::load(std::string path) {  // NOLINT(performance-unnecessary-value-param)
-    DATEI_LADEN(state_.program, path, readChoices(controls_, state_), host_);
+    const LoadResult result =
+        DATEI_LADEN(state_.program, path, readChoices(controls_, state_), host_);
+    if (result.outcome == LoadOutcome::Loaded) {
+        loaded_();
+    }
 }
 
 }  // namespace zrv

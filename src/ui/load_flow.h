@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "base/host.h"
@@ -13,8 +14,9 @@ namespace zrv {
 // Opening a drawing through the dialog and reloading the current one.
 class LoadFlow {
   public:
+    // `loaded` runs after every load that read a drawing.
     LoadFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
-             OperationQueue& queue);
+             OperationQueue& queue, std::function<void()> loaded);
 
     void MENUE_ZIRVA_OEFFNEN_Click();
     void MENUE_REFRESH_DATEI_Click();
@@ -28,6 +30,7 @@ class LoadFlow {
     Platform& platform_;
     Host& host_;
     OperationQueue& queue_;
+    std::function<void()> loaded_;
 };
 
 }  // namespace zrv

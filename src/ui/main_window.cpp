@@ -13,6 +13,7 @@
 #include "ui/export_flow.h"
 #include "ui/list_double_click.h"
 #include "ui/load_flow.h"
+#include "ui/machine_flow.h"
 #include "ui/option_actions.h"
 #include "ui/outside_programs.h"
 #include "ui/preview_redraw.h"
@@ -101,13 +102,17 @@ void MainWindow::createFlows() {
     host_.emplace(Host{*progress_, clock_, setup_.locale});
     status_ =
         new StatusDisplay(timers_.Timer_ANZEIGE, *this, controls_, menus_, state_, setup_, clock_);
-    load_ = std::make_unique<LoadFlow>(state_, controls_, platform_, *host_, queue_);
+    machine_ =
+        std::make_unique<MachineFlow>(state_, controls_, platform_, *host_, setup_.programName);
+    load_ = std::make_unique<LoadFlow>(state_, controls_, platform_, *host_, queue_,
+                                       [this] { machine_->showJobTime(); });
     settings_ =
         std::make_unique<SettingsFlow>(state_, controls_, setup_, *progress_,
                                        [this](std::string path) { load_->load(std::move(path)); });
     export_ = std::make_unique<ExportFlow>(
         state_, controls_, platform_, *host_, queue_, *redraw_,
-        [this] { return settings_->PARAMETER_SPEICHERN(); }, setup_.programName);
+        [this] { return settings_->PARAMETER_SPEICHERN(); }, [this] { machine_->showJobTime(); },
+        setup_.programName);
     options_ = std::make_unique<OptionActions>(state_, controls_, menus_, platform_, setup_.locale,
                                                [this] { load_->MENUE_REFRESH_DATEI_Click(); });
     programs_ = std::make_unique<OutsidePrograms>(state_, platform_, setup_, [this] { close(); });
@@ -158,6 +163,7 @@ void MainWindow::connectMenus() {
     onTrigger(m.MENUE_MASSSTAB_STANDARD, options_.get(),
               &OptionActions::MENUE_MASSSTAB_STANDARD_Click);
     onTrigger(m.MENUE_ENTWICKLER_ON, options_.get(), &OptionActions::MENUE_ENTWICKLER_ON_Click);
+    onTrigger(m.MENUE_MASCHINE_LADEN, machine_.get(), &MachineFlow::MENUE_MASCHINE_LADEN_Click);
     onTrigger(m.MENUE_ZEICHNEN, redraw_, &PreviewRedraw::request);
 }
 

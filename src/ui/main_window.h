@@ -16,6 +16,7 @@ class ExportFlow;
 class DeveloperExports;
 class HelpMenu;
 class LoadFlow;
+class MachineFlow;
 class OptionActions;
 class OutsidePrograms;
 class PreviewRedraw;
@@ -64,6 +65,7 @@ class MainWindow final : public QMainWindow {
     StatusDisplay* status_ = nullptr;
     std::unique_ptr<WindowProgress> progress_;
     std::optional<Host> host_;
+    std::unique_ptr<MachineFlow> machine_;
     std::unique_ptr<LoadFlow> load_;
     std::unique_ptr<SettingsFlow> settings_;
     std::unique_ptr<ExportFlow> export_;

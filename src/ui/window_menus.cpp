@@ -55,6 +55,7 @@ void buildOptionsMenu(QMenuBar* bar, Menus& m) {
     hyphenRow(optionen, "MENUE_TRENNLINIE6");
     m.MENUE_PROGRAMM_EDITOR = entry(optionen, "MENUE_PROGRAMM_EDITOR", "Programm Editor");
     m.MENUE_PROGRAMM_CNC = entry(optionen, "MENUE_PROGRAMM_CNC", "Programm CNC");
+    m.MENUE_MASCHINE_LADEN = entry(optionen, "MENUE_MASCHINE_LADEN", "Maschine ($$) laden...");
     hyphenRow(optionen, "MENUE_TRENNLINIE5");
     m.MENUE_ENTWICKLER_ON = entry(optionen, "MENUE_ENTWICKLER_ON", "Entwickler on");
     m.MENUE_ENTWICKLER_ON->setCheckable(true);

@@ -73,6 +73,11 @@ TEST(CliArguments, SettingsFileIsTaken) {
     const CliRequest& request = std::get<CliRequest>(parsed);
     EXPECT_EQ(request.settingsPath, std::optional<std::string>("/x/zrvcam.ini"));
     EXPECT_EQ(request.locale.decimal, ',');  // the default given
+    EXPECT_EQ(request.machinePath, std::nullopt);
+    const auto withMachine = parseCliArguments(
+        std::vector<std::string>{"--machine", "/x/grbl.txt", "info", "a.zrv"}, kGermanLocale);
+    EXPECT_EQ(std::get<CliRequest>(withMachine).machinePath,
+              std::optional<std::string>("/x/grbl.txt"));
 }
 
 // Sets environment variables for one test and puts the old values back.

@@ -179,5 +179,49 @@ TEST_F(CliExitFiles, InfoNumbersUseAPointAndTheShortestRoundTrip) {
     EXPECT_TRUE(contains(run.out, "\npunkte=1\nlinien=0\n"));
 }
 
+// The minutes of `key` in the lines of "info"; -1 when the key is missing.
+double infoValue(const std::string& out, const std::string& key) {
+    const std::size_t at = out.find("\n" + key + "=");
+    return at == std::string::npos ? -1 : std::stod(out.substr(at + key.size() + 2));
+}
+
+TEST_F(CliExitFiles, AMachineFileIsTheProfileOfTheJobTime) {
+    const std::string drawing = write("platine.zrv", test::platine40Bytes());
+    const double factory = infoValue(test::runCliWith({"info", drawing}).out, "laufzeit_gesamt");
+    ASSERT_GT(factory, 0);
+    struct Case {
+        const char* name;
+        std::string file;
+        int exitStatus;
+        bool faster;          // than the factory machine
+        const char* message;  // on standard error
+    };
+    const Case cases[] = {
+        {"faster machine",
+         write("schnell.txt",
+               "$110=5000\r\n$111=5000\r\n$112=3000\r\n"
+               "$120=500\r\n$121=500\r\n$122=500\r\nok\r\n"),
+         0, true, ""},
+        {"a bad value keeps the default", write("falsch.txt", "$110=abc\n"), 0, false,
+         "Maschine: \"$110=abc\" nicht übernommen (keine positive Zahl), es gilt 1000\n"},
+        {"missing file", folder.file("fehlt.txt"), 1, false, "Die Maschinendatei"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const test::CliRun run = test::runCliWith({"--machine", c.file, "info", drawing});
+        EXPECT_EQ(run.exitStatus, c.exitStatus);
+        EXPECT_TRUE(contains(run.err, c.message)) << run.err;
+        if (c.exitStatus != 0) {
+            EXPECT_TRUE(run.out.empty());
+            continue;
+        }
+        const double minutes = infoValue(run.out, "laufzeit_gesamt");
+        EXPECT_EQ(minutes < factory, c.faster) << minutes;
+        EXPECT_NEAR(
+            infoValue(run.out, "laufzeit_bohrungen") + infoValue(run.out, "laufzeit_fraesungen"),
+            minutes, 1e-9);
+    }
+}
+
 }  // namespace
 }  // namespace zrv

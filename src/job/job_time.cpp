@@ -1,0 +1,29 @@
+#include "job/job_time.h"
+
+#include <cmath>
+
+#include "job/export.h"
+#include "planner/program_time.h"
+
+namespace zrv {
+
+JobTime jobTime(const ProgramState& state, const Choices& choices, NumberLocale locale) {
+    const std::array<std::string, 2> starts = sectionStartLines();
+    const ProgramTime time = programTime(gcodeProgram(gcodeJob(state, choices, locale)),
+                                         readMachineProfile(choices.machine).profile, starts);
+    return {time.sections[0], time.sections[1], time.total};
+}
+
+std::string durationText(double seconds) {
+    const double whole = std::round(seconds);
+    const auto minutes = static_cast<long long>(whole / 60);
+    const auto rest = static_cast<long long>(whole - static_cast<double>(minutes) * 60);
+    return std::to_string(minutes) + " min " + std::to_string(rest) + " s";
+}
+
+std::string jobTimeLine(const JobTime& time) {
+    return "Laufzeit (Planer): Bohrungen " + durationText(time.drilling) + ", Fräsungen " +
+           durationText(time.milling) + ", gesamt " + durationText(time.total);
+}
+
+}  // namespace zrv

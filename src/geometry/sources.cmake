@@ -8,5 +8,7 @@ target_sources(zrvcore PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/optimise.cpp
     ${CMAKE_CURRENT_LIST_DIR}/pair_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/path_reverse.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/route_improve.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/route_pass.cpp
     ${CMAKE_CURRENT_LIST_DIR}/weighted_distance.cpp
 )

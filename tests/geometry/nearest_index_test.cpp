@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -107,6 +108,48 @@ TEST(NearestIndex, WholeToursMatchAScanOfEveryMember) {
                     ranks[other] = rng() % 2 == 0 ? ++nextRank : -(++nextRank);
                     index.setRank(other, ranks[other]);
                 }
+            }
+        }
+    }
+}
+
+// The k nearest against the scan: the same squared distances, nearest first, never the member
+// itself, never a dead member or one without a usable coordinate.
+TEST(NearestIndex, NearestMembersMatchASortedScan) {
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+        std::mt19937 rng(seed);
+        for (int kind = 0; kind < 4; ++kind) {
+            const std::size_t n = 1 + rng() % 300;
+            const std::vector<Point> points = pointsOf(kind, n, rng);
+            NearestIndex index(points, std::vector<std::int64_t>(n, 0));
+            std::vector<bool> alive(n, true);
+            for (std::size_t m = 0; m < n; m += 3) {
+                index.remove(m);
+                alive[m] = false;
+            }
+            SCOPED_TRACE("seed " + std::to_string(seed) + ", kind " + std::to_string(kind));
+            auto squared = [&points](std::size_t a, std::size_t b) {
+                const double dx = points[a].x - points[b].x;
+                const double dy = points[a].y - points[b].y;
+                return dx * dx + dy * dy;
+            };
+            for (std::size_t m = 0; m < n; ++m) {
+                const std::size_t count = 1 + m % 9;
+                std::vector<double> expected;
+                for (std::size_t o = 0; o < n; ++o) {
+                    if (o != m && alive[o] && !std::isnan(squared(m, o))) {
+                        expected.push_back(squared(m, o));
+                    }
+                }
+                std::sort(expected.begin(), expected.end());
+                expected.resize(std::min(count, expected.size()));
+                std::vector<double> found;
+                for (std::size_t o : index.nearestMembers(m, count)) {
+                    ASSERT_NE(o, m);
+                    ASSERT_TRUE(alive[o]);
+                    found.push_back(squared(m, o));
+                }
+                ASSERT_EQ(found, expected) << "member " << m;
             }
         }
     }

@@ -10,7 +10,7 @@
 
 #include "gcode/gcode_writer.h"
 #include "planner/program_time.h"
-#include "reader/figure_store.h"
+#include "store/figure_store.h"
 
 namespace {
 

@@ -185,6 +185,10 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (!read.ok) {
         return kNotDone;
     }
+    if (request.improveRoute) {
+        read.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = 1;
+        read.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = 1;
+    }
     CliProgress progress(err);
     const SystemClock clock(request.locale);
     Host host{progress, clock, request.locale};

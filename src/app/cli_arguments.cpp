@@ -64,6 +64,11 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
     std::size_t next = 0;
     while (next < args.size() && args[next].starts_with("--")) {
         const std::string& option = args[next];
+        if (option == "--improve-route") {
+            request.improveRoute = true;
+            ++next;
+            continue;
+        }
         if (next + 1 >= args.size()) {
             return UsageError{option + " braucht einen Wert"};
         }
@@ -100,9 +105,10 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
 }
 
 std::string usageText() {
-    return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] [--machine DATEI] BEFEHL "
-           "ZEICHNUNG [ARG]\n"
+    return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] [--machine DATEI] "
+           "[--improve-route] BEFEHL ZEICHNUNG [ARG]\n"
            "  --machine DATEI             Antwort der Steuerung auf $$ (Maschine der Laufzeit)\n"
+           "  --improve-route             Weg der Bohrungen und Fräsungen verbessern\n"
            "  list ZEICHNUNG punkte|linien|rechtecke|polygone|kreise|fraesungen\n"
            "  info ZEICHNUNG              Kennzahlen (key=value)\n"
            "  log ZEICHNUNG               Meldungen beim Laden\n"

@@ -12,12 +12,14 @@
 namespace zrv {
 
 // One call of zrvcam-cli:
-// zrvcam-cli [--settings FILE] [--locale de|C] [--machine FILE] COMMAND DRAWING [ARG]
+// zrvcam-cli [--settings FILE] [--locale de|C] [--machine FILE] [--improve-route] COMMAND
+// DRAWING [ARG]
 struct CliRequest {
     std::optional<std::string> settingsPath;
     std::optional<std::string> machinePath;  // the controller's answer to "$$"
     NumberLocale locale = kCLocale;
-    std::string command;  // list, info, log, gcode, export, dump
+    bool improveRoute = false;  // the route improvement pass for holes and paths, whatever set
+    std::string command;        // list, info, log, gcode, export, dump
     std::string drawing;
     std::string argument;  // KIND of list, layout of dump, OUT of gcode; empty when not given
 };

@@ -418,6 +418,77 @@ void NearestIndex::pushRank(std::uint32_t member) {
     std::push_heap(heap.begin(), heap.end());
 }
 
+// The nearest ones found so far in a max-heap of squared distances, so the farthest is on top.
+struct NearestIndex::Nearby {
+    Point from;
+    std::size_t member;
+    std::size_t count;
+    std::vector<std::pair<double, std::size_t>> heap;
+
+    bool full() const { return heap.size() >= count; }
+    bool beyond(double squared) const { return full() && squared >= heap.front().first; }
+    void offer(double squared, std::size_t m) {
+        heap.emplace_back(squared, m);
+        std::push_heap(heap.begin(), heap.end());
+        if (heap.size() > count) {
+            std::pop_heap(heap.begin(), heap.end());
+            heap.pop_back();
+        }
+    }
+};
+
+std::vector<std::size_t> NearestIndex::nearestMembers(std::size_t member, std::size_t count) const {
+    const Group& group = groups_[groupOf_[member]];
+    Nearby nearby{entries_[group.entry].point, member, count, {}};
+    if (count == 0 || nodes_.empty()) {
+        return {};
+    }
+    nearby.heap.reserve(count + 1);
+    collect(0, nearby);
+    std::sort_heap(nearby.heap.begin(), nearby.heap.end());
+    std::vector<std::size_t> members;
+    members.reserve(nearby.heap.size());
+    for (const auto& [squared, m] : nearby.heap) {
+        members.push_back(m);
+    }
+    return members;
+}
+
+void NearestIndex::collect(std::int32_t index, Nearby& nearby) const {
+    auto gapSquared = [&nearby](const Box& box) {
+        const double gx = gapTo(nearby.from.x, box.xMin, box.xMax);
+        const double gy = gapTo(nearby.from.y, box.yMin, box.yMax);
+        return gx * gx + gy * gy;
+    };
+    const Node& n = node(index);
+    if (n.alive == 0 || nearby.beyond(gapSquared(n.box))) {
+        return;
+    }
+    if (n.left >= 0) {
+        // The nearer child first, so the farther one is mostly pruned.
+        const bool leftFirst = gapSquared(node(n.left).box) <= gapSquared(node(n.right).box);
+        collect(leftFirst ? n.left : n.right, nearby);
+        collect(leftFirst ? n.right : n.left, nearby);
+        return;
+    }
+    for (std::uint32_t k = n.begin; k < n.end; ++k) {
+        const Entry& e = entries_[k];
+        const double dx = e.point.x - nearby.from.x;
+        const double dy = e.point.y - nearby.from.y;
+        const double squared = dx * dx + dy * dy;
+        if (e.alive == 0 || std::isnan(squared) || nearby.beyond(squared)) {
+            continue;
+        }
+        const Group& g = groups_[e.group];
+        for (std::uint32_t j = g.first; j < g.first + g.size && !nearby.beyond(squared); ++j) {
+            const std::uint32_t m = members_[j];
+            if (alive_[m] && m != nearby.member) {
+                nearby.offer(squared, m);
+            }
+        }
+    }
+}
+
 void NearestIndex::remove(std::size_t member) {
     alive_[member] = false;
     const Group& group = groups_[groupOf_[member]];

@@ -32,6 +32,9 @@ class NearestIndex {
     std::size_t nearestFrom(std::size_t member, Exponents exponents) const;
     void remove(std::size_t member);
     void setRank(std::size_t member, std::int64_t rank);
+    // Up to `count` alive members nearest by straight distance to where a member stands, the
+    // member itself left out, nearest first (ties in no set order): candidates for a route.
+    std::vector<std::size_t> nearestMembers(std::size_t member, std::size_t count) const;
 
   private:
     struct Box {
@@ -68,6 +71,7 @@ class NearestIndex {
     };
     using HeapEntry = std::pair<std::int64_t, std::uint32_t>;  // rank, member
     struct Search;
+    struct Nearby;
 
     void groupEqualPoints(std::span<const Point> points);
     void makeHeaps();
@@ -85,6 +89,7 @@ class NearestIndex {
     void visit(std::int32_t node, double low, Search& search, Lowered lowered) const;
     template <typename Lowered>
     void consider(const Entry& entry, Search& search, Lowered lowered) const;
+    void collect(std::int32_t node, Nearby& nearby) const;
     std::uint32_t bestMember(std::uint32_t group) const;
     void pushRank(std::uint32_t member);
 

@@ -9,6 +9,7 @@
 #include "geometry/drill_order.h"
 #include "geometry/milling_order.h"
 #include "geometry/path_reverse.h"
+#include "geometry/route_pass.h"
 #include "geometry/weighted_distance.h"
 #include "text/number_format.h"
 
@@ -85,7 +86,13 @@ std::vector<T> takeInOrder(std::vector<T>& from, const std::vector<std::size_t>&
 
 void GRAFIC_OPTIMIEREN(FigureStore& store, const PrepareChoices& choices, Host& host) {
     BOHRUNGEN_OPTIMIEREN(store.PUNKTE, choices.Combo_BOHRUNGEN_OPTIMIEREN, host);
+    if (choices.Check_BOHRUNGEN_WEG_VERBESSERN != 0 && !store.PUNKTE.empty()) {
+        host.progress.addLine(routeChangeLine(improveDrillRoute(store.PUNKTE), host.locale));
+    }
     FRAESUNGEN_OPTIMIEREN(store.FRAESUNGEN, choices.Combo_FRAESUNGEN_OPTIMIEREN, host);
+    if (choices.Check_FRAESUNGEN_WEG_VERBESSERN != 0 && !store.FRAESUNGEN.empty()) {
+        host.progress.addLine(routeChangeLine(improveMillingRoute(store.FRAESUNGEN), host.locale));
+    }
 }
 
 void BOHRUNGEN_OPTIMIEREN(std::vector<std::string>& punkte, std::string_view levelText,

@@ -12,7 +12,8 @@
 
 namespace zrv {
 
-// GRAFIC_OPTIMIEREN: BOHRUNGEN_OPTIMIEREN, then FRAESUNGEN_OPTIMIEREN.
+// GRAFIC_OPTIMIEREN: BOHRUNGEN_OPTIMIEREN, then FRAESUNGEN_OPTIMIEREN, each followed by the
+// route improvement pass when its box is ticked (at any level, "0-keine" too).
 void GRAFIC_OPTIMIEREN(FigureStore& store, const PrepareChoices& choices, Host& host);
 
 // Greedy nearest-neighbour drill order from (0, 0) at the level of the text. Always shows "?"

@@ -57,6 +57,16 @@ auto checkBoxes(const Controls& c, SomeChoices& choices) {
     }};
 }
 
+// The boxes the settings file has no line for; the file beside it keeps them.
+template <class SomeChoices>
+auto extraCheckBoxes(const Controls& c, SomeChoices& choices) {
+    auto& p = choices.prepare;
+    return std::array<std::pair<QCheckBox*, decltype(&p.Check_BUENDIG)>, 2>{{
+        {c.Check_BOHRUNGEN_WEG_VERBESSERN, &p.Check_BOHRUNGEN_WEG_VERBESSERN},
+        {c.Check_FRAESUNGEN_WEG_VERBESSERN, &p.Check_FRAESUNGEN_WEG_VERBESSERN},
+    }};
+}
+
 void fill(QComboBox* box, const std::vector<std::string>& items) {
     box->clear();
     for (const std::string& item : items) {
@@ -114,6 +124,9 @@ Choices readChoices(const Controls& c, const WindowState& state) {
     for (const auto& [box, value] : checkBoxes(c, choices)) {
         *value = checkValue(box);
     }
+    for (const auto& [box, value] : extraCheckBoxes(c, choices)) {
+        *value = checkValue(box);
+    }
     choices.prepare.Combo_BOHRUNGEN_OPTIMIEREN = comboText(c.Combo_BOHRUNGEN_OPTIMIEREN);
     choices.prepare.Combo_FRAESUNGEN_OPTIMIEREN = comboText(c.Combo_FRAESUNGEN_OPTIMIEREN);
     ViewChoices& v = choices.view;
@@ -134,6 +147,9 @@ void applyChoices(Controls& c, WindowState& state, const Choices& choices) {
     state.calibration = choices.calibration;
     state.machine = choices.machine;
     for (const auto& [box, value] : checkBoxes(c, choices)) {
+        setCheckValue(box, *value);
+    }
+    for (const auto& [box, value] : extraCheckBoxes(c, choices)) {
         setCheckValue(box, *value);
     }
     setComboText(c.Combo_BOHRUNGEN_OPTIMIEREN, choices.prepare.Combo_BOHRUNGEN_OPTIMIEREN);

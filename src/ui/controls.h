@@ -62,6 +62,7 @@ struct Controls {
     QLabel* Label_BOHRUNGEN_FAHRWEG = nullptr;
     QLabel* Label_BOHRUNGEN_ZEIT = nullptr;
     QComboBox* Combo_BOHRUNGEN_OPTIMIEREN = nullptr;
+    QCheckBox* Check_BOHRUNGEN_WEG_VERBESSERN = nullptr;
     QGroupBox* Frame_FRAESUNGEN = nullptr;
     QCheckBox* Check_VIEW_FRAESUNGEN = nullptr;
     QCheckBox* Check_WEG_FRAESUNGEN = nullptr;
@@ -70,6 +71,7 @@ struct Controls {
     QLabel* Label_FRAESUNGEN_FAHRWEG = nullptr;
     QLabel* Label_FRAESUNGEN_ZEIT = nullptr;
     QComboBox* Combo_FRAESUNGEN_OPTIMIEREN = nullptr;
+    QCheckBox* Check_FRAESUNGEN_WEG_VERBESSERN = nullptr;
 
     // The twelve parameter boxes, as kParameterGroups holds their rows, and the two "Standard"
     // buttons

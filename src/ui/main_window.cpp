@@ -133,7 +133,8 @@ void MainWindow::connectChecks() {
          {c.Check_BUENDIG, c.Check_SPIEGELN_HORIZONTAL, c.Check_ENABLED_BOHRUNGEN,
           c.Check_ENABLED_LINIEN, c.Check_ENABLED_RECHTECKE, c.Check_ENABLED_POLYGONE,
           c.Check_ENABLED_KREISE, c.Check_FARBE_ROT, c.Check_FARBE_GRUEN, c.Check_FARBE_BLAU,
-          c.Check_FARBE_GRAU, c.Check_FARBE_SCHWARZ, c.Check_FARBE_ALLE}) {
+          c.Check_FARBE_GRAU, c.Check_FARBE_SCHWARZ, c.Check_FARBE_ALLE,
+          c.Check_BOHRUNGEN_WEG_VERBESSERN, c.Check_FRAESUNGEN_WEG_VERBESSERN}) {
         connect(box, &QCheckBox::stateChanged, [this] { load_->MENUE_REFRESH_DATEI_Click(); });
     }
     // Only a choice from the list reloads; a text set by the program does not.

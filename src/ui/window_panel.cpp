@@ -161,10 +161,16 @@ QGroupBox* kindFrame(QWidget* parent, const KindFrame& k) {
     layout->addWidget(*k.travel, 1, 2);
     layout->addWidget(*k.time, 1, 3);
     layout->addWidget(new QLabel(text("Optimierung"), box), 2, 0);
-    layout->addWidget(*k.level, 2, 1, 1, 3);
+    layout->addWidget(*k.level, 2, 1, 1, 2);
     layout->setColumnStretch(2, 1);
     layout->setColumnStretch(3, 1);
     return box;
+}
+
+// "Weg verbessern" beside the level box of a frame made by kindFrame.
+void addImproveBox(QGroupBox* frame, QCheckBox** improve, const char* name) {
+    *improve = check(frame, name, "Weg verbessern", false);
+    static_cast<QGridLayout*>(frame->layout())->addWidget(*improve, 2, 3);
 }
 
 QGroupBox* parameterFrame(QWidget* parent, const char* name, const ParameterGroup& rows,
@@ -250,6 +256,10 @@ QWidget* buildPanel(QWidget* parent, Controls& c) {
              &c.Label_FRAESUNGEN_FAHRWEG, "Label_FRÄSUNGEN_FAHRWEG", &c.Label_FRAESUNGEN_ZEIT,
              "Label_FRÄSUNGEN_ZEIT", &c.Combo_FRAESUNGEN_OPTIMIEREN, "Combo_FRÄSUNGEN_OPTIMIEREN"}),
         1, 1);
+    addImproveBox(c.Frame_BOHRUNGEN, &c.Check_BOHRUNGEN_WEG_VERBESSERN,
+                  "Check_BOHRUNGEN_WEG_VERBESSERN");
+    addImproveBox(c.Frame_FRAESUNGEN, &c.Check_FRAESUNGEN_WEG_VERBESSERN,
+                  "Check_FRÄSUNGEN_WEG_VERBESSERN");
     layout->addWidget(drillingParameters(panel, c), 2, 0);
     layout->addWidget(millingParameters(panel, c), 2, 1);
     layout->addWidget(exportFrame(panel, c), 3, 0, 1, 2);

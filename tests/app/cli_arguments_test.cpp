@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -48,6 +49,12 @@ const ArgumentCase kArgumentCases[] = {
      "log",
      "",
      ','},
+    {"route improvement: a switch without value, among other options",
+     {"--locale", "de", "--improve-route", "--settings", "s.ini", "info", "a.zrv"},
+     false,
+     "info",
+     "",
+     ','},
 };
 
 TEST(CliArguments, TheContractOfTheCommandLine) {
@@ -64,6 +71,8 @@ TEST(CliArguments, TheContractOfTheCommandLine) {
         EXPECT_EQ(request.drawing, "a.zrv");
         EXPECT_EQ(request.argument, c.argument);
         EXPECT_EQ(request.locale.decimal, c.decimal);
+        EXPECT_EQ(request.improveRoute,
+                  std::count(c.args.begin(), c.args.end(), "--improve-route") == 1);
     }
 }
 

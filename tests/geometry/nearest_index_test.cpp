@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -108,6 +109,39 @@ TEST(NearestIndex, WholeToursMatchAScanOfEveryMember) {
                     index.setRank(other, ranks[other]);
                 }
             }
+        }
+    }
+}
+
+// The k nearest by straight distance against a sorted scan: never the member itself nor a
+// removed one, nearest first.
+TEST(NearestIndex, NearestMembersMatchASortedScan) {
+    std::mt19937 rng(5);
+    for (int kind = 0; kind < 4; ++kind) {
+        SCOPED_TRACE("kind " + std::to_string(kind));
+        const std::vector<Point> points = pointsOf(kind, 300, rng);
+        NearestIndex index(points, std::vector<std::int64_t>(points.size(), 0));
+        for (std::size_t m = 0; m < points.size(); m += 3) {
+            index.remove(m);
+        }
+        auto squared = [&points](std::size_t a, std::size_t b) {
+            return std::pow(points[a].x - points[b].x, 2) + std::pow(points[a].y - points[b].y, 2);
+        };
+        for (std::size_t m = 0; m < points.size(); ++m) {
+            std::vector<double> expected;
+            for (std::size_t o = 0; o < points.size(); ++o) {
+                if (o != m && o % 3 != 0 && !std::isnan(squared(m, o))) {
+                    expected.push_back(squared(m, o));
+                }
+            }
+            std::sort(expected.begin(), expected.end());
+            expected.resize(std::min<std::size_t>(1 + m % 9, expected.size()));
+            std::vector<double> found;
+            for (std::size_t o : index.nearestMembers(m, 1 + m % 9)) {
+                ASSERT_TRUE(o != m && o % 3 != 0);
+                found.push_back(squared(m, o));
+            }
+            ASSERT_EQ(found, expected) << "member " << m;
         }
     }
 }

@@ -42,6 +42,8 @@ const NamedCheck kChecks[] = {
     {"Check_EXPORT_FRÄSUNG", [](Choices& x) -> int& { return x.exports.Check_EXPORT_FRAESUNG; }},
     {"Check_EXPORT_VORSCHAU", [](Choices& x) -> int& { return x.exports.Check_EXPORT_VORSCHAU; }},
     {"Check_EXPORT_GRBL_INFO", [](Choices& x) -> int& { return x.exports.Check_EXPORT_GRBL_INFO; }},
+    {"Check_BOHRUNGEN_WEG_VERBESSERN", [](Choices& x) -> int& { return x.prepare.Check_BOHRUNGEN_WEG_VERBESSERN; }},
+    {"Check_FRÄSUNGEN_WEG_VERBESSERN", [](Choices& x) -> int& { return x.prepare.Check_FRAESUNGEN_WEG_VERBESSERN; }},
 };
 // clang-format on
 

@@ -1,5 +1,6 @@
 #include "ui/settings_flow.h"
 
+#include "planner/machine_profile.h"
 #include "settings/extra_settings.h"
 #include "settings/factory_values.h"
 #include "settings/program_folder.h"
@@ -36,6 +37,9 @@ void SettingsFlow::loadExtraSettings() {
         progress_.addLine(extra.status.error);
     }
     for (const std::string& line : extra.problems) {
+        progress_.addLine(line);
+    }
+    for (const std::string& line : readMachineProfile(extra.choices.machine).problems) {
         progress_.addLine(line);
     }
     applyChoices(controls_, state_, extra.choices);

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "cli_run.h"
-#include "settings/gcode_reading.h"
+#include "gcode/gcode_reading.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"

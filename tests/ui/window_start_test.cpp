@@ -7,11 +7,13 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
 
 #include "base/text_file.h"
 #include "settings/factory_values.h"
 #include "settings/settings_file.h"
+#include "support/file_bytes.h"
 #include "ui/preview_redraw.h"
 #include "ui/preview_widget.h"
 #include "window_fixture.h"
@@ -308,6 +310,29 @@ TEST_F(WindowTest, EndAndCloseButtonWriteTheSettings) {
         EXPECT_EQ(lines[37], "12,5");  // Combo_BOHRUNG_SPINDLE_SPEED
         window_.reset();
     }
+}
+
+// The choices the 54 lines have no room for come back from the file beside them, and a machine
+// value that could not be taken is named in the status list.
+TEST_F(WindowTest, ExtraSettingsComeBackAtStartAndAreWrittenAtTheEnd) {
+    test::writeBytes(folder_ / "zrvcam_extra.ini",
+                     "weg_verbessern_fraesungen=1\r\n$110=abc\r\n$120=50\r\n");
+    open();
+    EXPECT_TRUE(find<QCheckBox>("Check_FRÄSUNGEN_WEG_VERBESSERN")->isChecked());
+    EXPECT_FALSE(find<QCheckBox>("Check_BOHRUNGEN_WEG_VERBESSERN")->isChecked());
+    const std::vector<std::string> lines = listLines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
+        return line.find("$110=abc") != std::string::npos;
+    }));
+
+    find<QCheckBox>("Check_BOHRUNGEN_WEG_VERBESSERN")->click();
+    trigger("MENUE_ENDE");
+    const std::string saved = test::readBytes(folder_ / "zrvcam_extra.ini");
+    for (const char* line :
+         {"weg_verbessern_bohrungen=1\r\n", "weg_verbessern_fraesungen=1\r\n", "$120=50\r\n"}) {
+        EXPECT_NE(saved.find(line), std::string::npos) << line;
+    }
+    EXPECT_EQ(settingsFileLines().size(), 54u);
 }
 
 // The boxes hold the user's choices only once the settings file has been applied.

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <numbers>
 #include <numeric>
 #include <random>
@@ -116,7 +115,6 @@ TEST(RouteImprove, AgainstTheGivenAndTheBestOrder) {
             const double best = bestTrip(c.stops, given);
             EXPECT_GE(after, best - 1e-9);
             EXPECT_TRUE(c.expect == Expect::NotLonger || after - best < 1e-9);
-            std::printf("%-36s improved/best %.4f\n", c.name, best > 0 ? after / best : 1);
         }
     }
 }

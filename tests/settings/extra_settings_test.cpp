@@ -12,28 +12,22 @@ namespace zrv {
 namespace {
 
 using test::ScratchFolder;
-using test::writeBytes;
 
-TEST(ExtraSettings, LivesBesideItsSettingsFile) {
+// Written beside its settings file, read back whole; a missing one changes nothing.
+TEST(ExtraSettings, BesideTheSettingsFileReadBackOrMissing) {
     EXPECT_EQ(extraSettingsPath("/a/b/zrvcam.ini"), std::filesystem::path("/a/b/zrvcam_extra.ini"));
     EXPECT_EQ(extraSettingsPath("werk.ini"), std::filesystem::path("werk_extra.ini"));
-}
-
-TEST(ExtraSettings, WrittenFileReadsBackAndAMissingOneChangesNothing) {
     ScratchFolder folder;
     Choices chosen = factoryChoices(kCLocale);
     chosen.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = 1;
     chosen.machine = "$110=2000.000\n$11=0.020\n";
-    const auto path = folder / "zrvcam_extra.ini";
-    ASSERT_TRUE(writeExtraSettings(path, chosen).ok());
-
-    const ExtraSettingsRead read = readExtraSettings(path, factoryChoices(kCLocale));
+    ASSERT_TRUE(writeExtraSettings(folder / "x.ini", chosen).ok());
+    const ExtraSettingsRead read = readExtraSettings(folder / "x.ini", factoryChoices(kCLocale));
     EXPECT_TRUE(read.status.ok());
     EXPECT_TRUE(read.problems.empty());
     EXPECT_EQ(read.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN, 0);
     EXPECT_EQ(read.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN, 1);
     EXPECT_EQ(read.choices.machine, chosen.machine);
-
     const ExtraSettingsRead missing = readExtraSettings(folder / "fehlt.ini", chosen);
     EXPECT_TRUE(missing.status.ok());
     EXPECT_EQ(missing.choices.machine, chosen.machine);
@@ -60,7 +54,7 @@ TEST(ExtraSettings, HandEditedLinesAreTakenOrReported) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         ScratchFolder folder;
-        writeBytes(folder / "x_extra.ini", c.text);
+        test::writeBytes(folder / "x_extra.ini", c.text);
         const ExtraSettingsRead read =
             readExtraSettings(folder / "x_extra.ini", factoryChoices(kCLocale));
         EXPECT_EQ(read.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN, c.drill);

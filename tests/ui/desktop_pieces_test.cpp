@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/text_file.h"
@@ -147,21 +148,15 @@ TEST(GermanDialogs, StandardButtonsAndDialogsSpeakGerman) {
     QFileDialog files;
     files.setOption(QFileDialog::DontUseNativeDialog);
     const QColorDialog colours;
-    struct Case {
-        const char* name;
-        QString shown;
-        const char* german;
+    const std::pair<QString, const char*> cases[] = {
+        {buttons.button(QDialogButtonBox::Open)->text(), "Öffnen"},
+        {buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen"},
+        {files.findChild<QLabel*>("lookInLabel")->text(), "Suchen in:"},
+        {files.findChild<QLabel*>("fileNameLabel")->text(), "Datei&name:"},
+        {colours.windowTitle(), "Farbauswahl"},
     };
-    const Case cases[] = {
-        {"Open button", buttons.button(QDialogButtonBox::Open)->text(), "Öffnen"},
-        {"Cancel button", buttons.button(QDialogButtonBox::Cancel)->text(), "Abbrechen"},
-        {"file dialog folder", files.findChild<QLabel*>("lookInLabel")->text(), "Suchen in:"},
-        {"file dialog name", files.findChild<QLabel*>("fileNameLabel")->text(), "Datei&name:"},
-        {"colour dialog title", colours.windowTitle(), "Farbauswahl"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(c.shown, QString::fromUtf8(c.german));
+    for (const auto& [shown, expected] : cases) {
+        EXPECT_EQ(shown, QString::fromUtf8(expected));
     }
 }
 

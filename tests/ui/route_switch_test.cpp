@@ -52,9 +52,8 @@ TEST_F(RouteSwitchTest, ABoxReloadsInTheImprovedOrder) {
 
         find<QCheckBox>(c.box)->click();
         EXPECT_TRUE(waitFor([&] { return shown == improved; }));
-        const std::vector<std::string> lines = listLines();
-        EXPECT_EQ(std::count_if(
-                      lines.begin(), lines.end(),
+        EXPECT_EQ(std::ranges::count_if(
+                      listLines(),
                       [](const std::string& line) { return line.starts_with("Weg verbessert: "); }),
                   1);
 

@@ -182,21 +182,6 @@ void writeEnd(GcodeLines& out) {
     out.ZEILE_SCHREIBEN("M30 (Programm-Ende)");
 }
 
-// The captions of a written section's feeds of 0 or below, in the order of the summary.
-void appendNonPositiveFeeds(std::string& captions, const ParameterGroup& group,
-                            const Parameters& parameters) {
-    for (std::size_t role = 0; role < kParameterRoles; ++role) {
-        const ParameterRow& row = parameterRow(group, static_cast<ParameterRole>(role));
-        if (!row.feed || parameterNumber(parameters.*row.text) > 0) {
-            continue;
-        }
-        if (!captions.empty()) {
-            captions += ", ";
-        }
-        captions += row.caption;
-    }
-}
-
 ToolValues toolValues(const ParameterGroup& group, const Parameters& parameters) {
     ToolValues values;
     for (const ParameterRow& row : group) {
@@ -217,20 +202,6 @@ bool drillingWritten(const GcodeJob& job) {
 
 bool millingWritten(const GcodeJob& job) {
     return job.exports.Check_EXPORT_FRAESUNG != 0 && !job.FRAESUNGEN.empty();
-}
-
-std::string feedRefusal(const GcodeJob& job) {
-    std::string captions;
-    if (drillingWritten(job)) {
-        appendNonPositiveFeeds(captions, kDrillingParameters, job.parameters);
-    }
-    if (millingWritten(job)) {
-        appendNonPositiveFeeds(captions, kMillingParameters, job.parameters);
-    }
-    if (captions.empty()) {
-        return {};
-    }
-    return "Export abgebrochen: Vorschub muss größer als 0 sein: " + captions;
 }
 
 MachineValues machineValues(const Parameters& parameters) {

@@ -39,6 +39,7 @@ std::array<std::string, 2> sectionStartLines();
 
 // The refusal of a program that would move with a feed of 0 or below: "Export abgebrochen: ..."
 // naming every such box by its caption; empty when every feed the program uses is positive.
+// (One of parameterRefusals, in gcode/parameter_refusals.h.)
 std::string feedRefusal(const GcodeJob& job);
 
 // GERBER_SCHREIBEN without the file: the whole program as lines (UTF-8, every "," already

@@ -1,12 +1,10 @@
 #include "job/export.h"
 
-#include <array>
-
 #include "base/file_names.h"
 #include "base/text_file.h"
 #include "gcode/gcode_writer.h"
 #include "gcode/milling_export.h"
-#include "job/export_refusal.h"
+#include "gcode/parameter_refusals.h"
 #include "settings/plain_number.h"
 #include "text/number_format.h"
 
@@ -53,7 +51,9 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     // Taken after the pending events ran: they may have reloaded the store.
     GcodeJob job = gcodeJob(state, choices, host.locale);
     // Refused before the file is touched, so the previous program stays.
-    if (const std::vector<std::string> refusals = gcodeRefusals(state, job); !refusals.empty()) {
+    const std::vector<std::string> refusals =
+        state.loadRefusal.empty() ? parameterRefusals(job) : std::vector{state.loadRefusal};
+    if (!refusals.empty()) {
         return refused(host, refusals, std::move(path));
     }
     host.progress.addLine("Export Gerberdatei...");

@@ -27,7 +27,7 @@ struct WriteResult {
 // GERBER_SCHREIBEN: the G-code program to DATEI_BASIS + ".nc" (or to `outputPath` when given),
 // from the store, the (cleaned) parameters and the travel and time values of `state`; written
 // atomically. Refused with nothing written, each reason shown and put into the status list, for
-// the reasons of gcodeRefusals.
+// a drawing not read whole (its load refusal) or the reasons of parameterRefusals.
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,
                              std::string_view outputPath = {});
 

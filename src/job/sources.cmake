@@ -1,7 +1,6 @@
 target_sources(zrv_job PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/dump.cpp
     ${CMAKE_CURRENT_LIST_DIR}/export.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/export_refusal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/job_time.cpp
     ${CMAKE_CURRENT_LIST_DIR}/load.cpp
     ${CMAKE_CURRENT_LIST_DIR}/report.cpp

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/text_file.h"
+#include "full_board.h"
 #include "gcode/gcode_writer.h"
 #include "gcode/milling_export.h"
 #include "store/figure_store.h"
@@ -20,54 +21,8 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-std::string pair(const char* format, double x, double y) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, x, y);
-    return text;
-}
-
-struct Board {
-    std::vector<std::string> punkte;
-    std::vector<std::string> fraesungen;
-};
-
-// Holes on a grid; each path a closed square of five pairs, as the store writes them.
-const Board& fullBoard() {
-    static const Board board = [] {
-        Board b;
-        for (std::size_t i = 0; i < zrv::kListCapacity; ++i) {
-            const double x = static_cast<double>(i % 200) * 1.27;
-            const double y = static_cast<double>(i / 200) * 1.27;
-            b.punkte.push_back(pair(" X=%08.3f Y=%08.3f", x, y));
-            std::string path;
-            for (const auto& [dx, dy] :
-                 {std::pair{0.0, 0.0}, {0.8, 0.0}, {0.8, 0.8}, {0.0, 0.8}, {0.0, 0.0}}) {
-                path += pair(" X=%06.3f Y=%06.3f", x + dx, y + dy);
-            }
-            b.fraesungen.push_back(path);
-        }
-        return b;
-    }();
-    return board;
-}
-
-zrv::GcodeJob fullJob() {
-    zrv::GcodeJob job;
-    job.PUNKTE = fullBoard().punkte;
-    job.FRAESUNGEN = fullBoard().fraesungen;
-    job.parameters = {"1000", "500", "1000", "10", "2,5", "-1,5",
-                      "1000", "100", "10",   "10", "2,5", "-0,1"};
-    job.exports = zrv::ExportChoices{1, 1, 0, 1};
-    job.FAHRWEG_BOHRUNGEN = 123456;
-    job.FAHRWEG_FRAESUNGEN = 234567;
-    job.ZEIT_BOHRUNGEN = 4500;
-    job.ZEIT_FRAESUNGEN = 23456;
-    job.dateText = "07.12.2026";
-    job.timeText = "08:00:00";
-    job.outputPath = "/tmp/board.nc";
-    job.locale = zrv::kGermanLocale;
-    return job;
-}
+using bench::fullBoard;
+using bench::fullJob;
 
 double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();

@@ -58,54 +58,38 @@ double secondsOf(const auto& run) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-void reportShortening(benchmark::State& state, double ordered, double improved) {
-    state.counters["ordered_mm"] = ordered;
-    state.counters["improved_mm"] = improved;
-    state.counters["shorter_percent"] = 100 * (1 - improved / ordered);
+// The "1-Standard" order of `list`, then the pass; the round trips of both and the time of each.
+template <typename Order, typename Improve>
+void orderThenImprove(benchmark::State& state, const std::vector<std::string>& input, Order order,
+                      Improve improve) {
+    double orderSeconds = 0;
+    double passSeconds = 0;
+    RouteChange change;
+    for (auto _ : state) {
+        std::vector<std::string> list = input;
+        test::RecordingHost recording;
+        orderSeconds += secondsOf([&] { order(list, "1-Standard", recording.host); });
+        passSeconds += secondsOf([&] { change = improve(list); });
+        benchmark::DoNotOptimize(list.data());
+    }
+    const auto runs = static_cast<double>(state.iterations());
+    state.counters["ordered_mm"] = change.before;
+    state.counters["improved_mm"] = change.after;
+    state.counters["shorter_percent"] = 100 * (1 - change.after / change.before);
+    state.counters["order_ms"] = 1000 * orderSeconds / runs;
+    state.counters["pass_ms"] = 1000 * passSeconds / runs;
+    state.counters["pass_per_order"] = passSeconds / orderSeconds;
 }
 
-// Holes: the "1-Standard" order, then the pass; the round trips of both and the time of each.
 void BM_HolesOrderedThenImproved(benchmark::State& state) {
-    const std::vector<std::string> holes =
-        randomHoles(static_cast<std::size_t>(state.range(0)), 21);
-    double orderSeconds = 0;
-    double passSeconds = 0;
-    RouteChange change;
-    for (auto _ : state) {
-        std::vector<std::string> list = holes;
-        test::RecordingHost recording;
-        orderSeconds +=
-            secondsOf([&] { BOHRUNGEN_OPTIMIEREN(list, "1-Standard", recording.host); });
-        passSeconds += secondsOf([&] { change = improveDrillRoute(list); });
-        benchmark::DoNotOptimize(list.data());
-    }
-    const auto runs = static_cast<double>(state.iterations());
-    reportShortening(state, change.before, change.after);
-    state.counters["order_ms"] = 1000 * orderSeconds / runs;
-    state.counters["pass_ms"] = 1000 * passSeconds / runs;
-    state.counters["pass_per_order"] = passSeconds / orderSeconds;
+    orderThenImprove(state, randomHoles(static_cast<std::size_t>(state.range(0)), 21),
+                     BOHRUNGEN_OPTIMIEREN, improveDrillRoute);
 }
 
-// Milling paths: the "1-Standard" order with its joining, then the pass.
+// Milling paths: the order includes its joining of touching paths.
 void BM_SegmentsOrderedThenImproved(benchmark::State& state) {
-    const std::vector<std::string> paths =
-        shortSegments(static_cast<std::size_t>(state.range(0)), 23);
-    double orderSeconds = 0;
-    double passSeconds = 0;
-    RouteChange change;
-    for (auto _ : state) {
-        std::vector<std::string> list = paths;
-        test::RecordingHost recording;
-        orderSeconds +=
-            secondsOf([&] { FRAESUNGEN_OPTIMIEREN(list, "1-Standard", recording.host); });
-        passSeconds += secondsOf([&] { change = improveMillingRoute(list); });
-        benchmark::DoNotOptimize(list.data());
-    }
-    const auto runs = static_cast<double>(state.iterations());
-    reportShortening(state, change.before, change.after);
-    state.counters["order_ms"] = 1000 * orderSeconds / runs;
-    state.counters["pass_ms"] = 1000 * passSeconds / runs;
-    state.counters["pass_per_order"] = passSeconds / orderSeconds;
+    orderThenImprove(state, shortSegments(static_cast<std::size_t>(state.range(0)), 23),
+                     FRAESUNGEN_OPTIMIEREN, improveMillingRoute);
 }
 
 BENCHMARK(BM_HolesOrderedThenImproved)

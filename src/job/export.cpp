@@ -5,7 +5,6 @@
 #include "gcode/gcode_writer.h"
 #include "gcode/milling_export.h"
 #include "gcode/parameter_refusals.h"
-#include "settings/plain_number.h"
 #include "text/number_format.h"
 
 namespace zrv {

@@ -1,5 +1,6 @@
 #include "gcode/parameter_refusals.h"
 
+#include <cmath>
 #include <string_view>
 
 #include "settings/plain_number.h"
@@ -81,6 +82,22 @@ void addHeights(std::vector<std::string>& refusals, const std::vector<WrittenGro
     }
 }
 
+std::string sizes(const std::vector<WrittenGroup>& groups, const Parameters& parameters) {
+    std::string names;
+    for (const WrittenGroup& group : groups) {
+        for (const ParameterRow& row : group.rows) {
+            if (std::fabs(number(row, parameters)) > kLargestParameter) {
+                // Both sections call their spindle box "Spindle Speed".
+                joinTo(names, row.role == ParameterRole::Spindle
+                                  ? std::string(row.caption) + " (" + std::string(group.section) +
+                                        ")"
+                                  : std::string(row.caption));
+            }
+        }
+    }
+    return refusal("Betrag darf höchstens 100000 sein: ", names);
+}
+
 }  // namespace
 
 std::string feedRefusal(const GcodeJob& job) {
@@ -90,7 +107,8 @@ std::string feedRefusal(const GcodeJob& job) {
 std::vector<std::string> parameterRefusals(const GcodeJob& job) {
     const std::vector<WrittenGroup> groups = writtenGroups(job);
     std::vector<std::string> refusals;
-    for (std::string line : {feeds(groups, job.parameters), spindles(groups, job.parameters)}) {
+    for (std::string line : {feeds(groups, job.parameters), spindles(groups, job.parameters),
+                             sizes(groups, job.parameters)}) {
         if (!line.empty()) {
             refusals.push_back(std::move(line));
         }

@@ -1,5 +1,6 @@
 #include "job/job_time.h"
 
+#include <charconv>
 #include <cmath>
 
 #include "job/export.h"
@@ -14,11 +15,25 @@ JobTime jobTime(const ProgramState& state, const Choices& choices, NumberLocale 
     return {time.sections[0], time.sections[1], time.total};
 }
 
+namespace {
+
+// Whole numbers of any size; a cast to an integer type would overflow beyond 2^63.
+std::string wholeText(double value) {
+    char text[400];
+    const auto result =
+        std::to_chars(text, text + sizeof text, value + 0.0, std::chars_format::fixed, 0);
+    return std::string(text, result.ptr);
+}
+
+}  // namespace
+
 std::string durationText(double seconds) {
+    if (!std::isfinite(seconds)) {
+        return "?";
+    }
     const double whole = std::round(seconds);
-    const auto minutes = static_cast<long long>(whole / 60);
-    const auto rest = static_cast<long long>(whole - static_cast<double>(minutes) * 60);
-    return std::to_string(minutes) + " min " + std::to_string(rest) + " s";
+    const double minutes = std::trunc(whole / 60);
+    return wholeText(minutes) + " min " + wholeText(whole - minutes * 60) + " s";
 }
 
 std::string jobTimeLine(const JobTime& time) {

@@ -237,6 +237,12 @@ TEST_F(ExportTest, RefusalsOfTheSectionsWritten) {
          {"-12000", "-0,001", "0", "hoch"},
          {no + "Spindle Speed darf nicht negativ sein: Bohrungen, Fräsungen",
           no + "Bohrhöhe" + above, no + "Fräshöhe" + above}},
+        {"sizes beyond any machine: over 100000, not at it",
+         1,
+         "",
+         {"100000,5", "-100000", "100000", "250000"},
+         {no + "Spindle Speed darf nicht negativ sein: Fräsungen",
+          no + "Betrag darf höchstens 100000 sein: Spindle Speed (Bohrungen), Fräshöhe"}},
         {"drawing not read whole", 1, no + "kaputt", {"1", "1", "0", "1"}, {no + "kaputt"}},
         {"nothing read", 1, std::string(kNoDrawing), {"1", "1", "1", "1"}, {"no Datei"}},
     };

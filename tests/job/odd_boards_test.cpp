@@ -48,7 +48,9 @@ std::string farVertex(Vertex far) {
             .line({{x, y + 20}, {x + 15, y + 12}}, test::kRot)
             .circle({x + 2, y + 2}, {x + 6, y + 6}, 0, 6.2832F, test::kRot);
     }
-    drawing.polygon({{3, 4}, far, {70, 9}, {40, 40}}, test::kRot);
+    // A path closed at the far point, and one with both ends far apart out there.
+    drawing.polygon({far, {70, 9}, {40, 40}}, test::kRot)
+        .line({far, {far.x / 2, far.y / 2}}, test::kRot);
     return drawing.bytes();
 }
 
@@ -78,14 +80,12 @@ std::vector<std::string> sorted(std::vector<std::string> texts) {
     return texts;
 }
 
-double gainPercent(double before, double after) {
-    return 100 * (1 - after / before);
-}
-
 struct OddBoardCase {
     const char* name;
     std::string bytes;
-    int copies;  // of every hole: the pass gains what it gains on the board drawn once
+    // Copies of every hole: the pass ends within 1 % of where it ends on the board drawn once.
+    // From "1-Standard" the trips before the pass are the same, so the gains are too.
+    int copies;
 };
 
 TEST(OddBoards, ThePassEndsKeepsEveryFigureAndSeesThroughCopies) {
@@ -96,10 +96,8 @@ TEST(OddBoards, ThePassEndsKeepsEveryFigureAndSeesThroughCopies) {
         {"holes drawn nine times", holes(9), 9},
     };
     for (const char* level : {"0-keine", "1-Standard"}) {
-        const Loaded plain = load(holes(1), level, true);
-        const Loaded plainBefore = load(holes(1), level, false);
-        const double plainGain =
-            gainPercent(drillRoundTrip(plainBefore.punkte), drillRoundTrip(plain.punkte));
+        const double plain = drillRoundTrip(load(holes(1), level, true).punkte);
+        EXPECT_LT(plain, 0.9 * drillRoundTrip(load(holes(1), level, false).punkte));
         for (const OddBoardCase& c : cases) {
             SCOPED_TRACE(std::string(c.name) + ", " + level);
             const Loaded before = load(c.bytes, level, false);
@@ -109,10 +107,7 @@ TEST(OddBoards, ThePassEndsKeepsEveryFigureAndSeesThroughCopies) {
             EXPECT_LE(drillRoundTrip(after.punkte), drillRoundTrip(before.punkte));
             EXPECT_LE(millingRoundTrip(after.fraesungen), millingRoundTrip(before.fraesungen));
             if (c.copies > 0) {
-                EXPECT_NEAR(gainPercent(drillRoundTrip(before.punkte), drillRoundTrip(after.punkte)),
-                            plainGain, 1);
-                EXPECT_NEAR(drillRoundTrip(after.punkte), drillRoundTrip(plain.punkte),
-                            0.01 * drillRoundTrip(plain.punkte));
+                EXPECT_NEAR(drillRoundTrip(after.punkte), plain, 0.01 * plain);
             }
         }
     }

@@ -96,7 +96,8 @@ void BM_SegmentsOrderedThenImproved(benchmark::State& state) {
 // The pass from the drawing's own order ("0-keine") against the pass after "1-Standard" on the
 // same holes in one run: an unordered start must not cost the search much more.
 void BM_HolesUnorderedAgainstOrdered(benchmark::State& state) {
-    const std::vector<std::string> input = randomHoles(static_cast<std::size_t>(state.range(0)), 21);
+    const std::vector<std::string> input =
+        randomHoles(static_cast<std::size_t>(state.range(0)), 21);
     double unorderedSeconds = 0;
     double orderedSeconds = 0;
     RouteChange unordered;

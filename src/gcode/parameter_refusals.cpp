@@ -88,10 +88,10 @@ std::string sizes(const std::vector<WrittenGroup>& groups, const Parameters& par
         for (const ParameterRow& row : group.rows) {
             if (std::fabs(number(row, parameters)) > kLargestParameter) {
                 // Both sections call their spindle box "Spindle Speed".
-                joinTo(names, row.role == ParameterRole::Spindle
-                                  ? std::string(row.caption) + " (" + std::string(group.section) +
-                                        ")"
-                                  : std::string(row.caption));
+                joinTo(names,
+                       row.role == ParameterRole::Spindle
+                           ? std::string(row.caption) + " (" + std::string(group.section) + ")"
+                           : std::string(row.caption));
             }
         }
     }

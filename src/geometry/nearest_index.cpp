@@ -1,11 +1,11 @@
 #include "geometry/nearest_index.h"
 
 #include <algorithm>
-#include <optional>
 #include <array>
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace zrv {
 namespace {

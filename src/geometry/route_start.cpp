@@ -100,9 +100,7 @@ MergedStops mergeEqualPlaces(std::span<const PathEnds> stops) {
     std::vector<std::size_t> sorted(stops.size());
     std::iota(sorted.begin(), sorted.end(), std::size_t{0});
     // Only finite places are sorted by place; the rest stay apart, each its own stop.
-    auto key = [&stops](std::size_t s) {
-        return std::pair(stops[s].start.x, stops[s].start.y);
-    };
+    auto key = [&stops](std::size_t s) { return std::pair(stops[s].start.x, stops[s].start.y); };
     std::stable_sort(sorted.begin(), sorted.end(), [&](std::size_t a, std::size_t b) {
         const bool ma = mergeable(stops[a]);
         const bool mb = mergeable(stops[b]);

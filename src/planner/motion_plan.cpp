@@ -79,8 +79,8 @@ void MotionPlan::move(const Vector3& delta, double feed, std::size_t section) {
     for (std::size_t axis = 0; axis < 3; ++axis) {
         block.unit[axis] = delta[axis] / distance;
     }
-    block.speed =
-        std::clamp(std::min(feed, limitAlong(block.unit, profile_.maxRate)) / 60, kSlowest, kFastest);
+    block.speed = std::clamp(std::min(feed, limitAlong(block.unit, profile_.maxRate)) / 60,
+                             kSlowest, kFastest);
     block.acceleration =
         std::clamp(limitAlong(block.unit, profile_.acceleration), kWeakest, kStrongest);
     if (!stretch_.empty()) {

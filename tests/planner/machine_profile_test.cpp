@@ -44,9 +44,8 @@ TEST(ReadMachineProfile, TakesTheSevenValuesAndReportsBadOnes) {
          3},
         {"a unit after the number is no value", "$112=500 mm/min\n", factory, 1},
         {"subnormal, too large and zero written out keep the defaults",
-         "$110=0." + std::string(323, '0') + "5\n$122=0." + std::string(309, '0') +
-             "1\n$11=1" + std::string(400, '0') + "\n$111=0.000\n$120=0." + std::string(307, '0') +
-             "3\n",
+         "$110=0." + std::string(323, '0') + "5\n$122=0." + std::string(309, '0') + "1\n$11=1" +
+             std::string(400, '0') + "\n$111=0.000\n$120=0." + std::string(307, '0') + "3\n",
          {{1000, 1000, 600}, {3e-308, 30, 30}, 0.01},
          4},
         {"unknown settings are ignored", "$130=300\n$999=1\n$110\nok\n", factory, 0},

@@ -101,9 +101,10 @@ TEST(ProgramTime, SectionsSplitAtTheirTitles) {
 TEST(ProgramTime, FiniteForAnyProgramAndProfile) {
     const std::string huge = "1" + std::string(200, '0');
     const std::string largest = "1" + std::string(307, '0');
-    const std::vector<std::string> lines = {
-        "G0 Z" + huge,      "G1 F0.000001 X-" + largest, "X" + largest,      "G20",
-        "G91 X" + largest,  "X" + largest,               "G4 P" + largest,   "G4 P" + largest};
+    const std::vector<std::string> lines = {"G0 Z" + huge,     "G1 F0.000001 X-" + largest,
+                                            "X" + largest,     "G20",
+                                            "G91 X" + largest, "X" + largest,
+                                            "G4 P" + largest,  "G4 P" + largest};
     const MachineProfile extreme{{3e-308, 1e308, 1}, {3e-308, 1e308, 1}, 3e-308};
     for (const MachineProfile& profile : {MachineProfile{}, extreme}) {
         const ProgramTime time = programTime(lines, profile, {});

@@ -20,10 +20,6 @@ constexpr std::string_view kProgramName = "zrvcam";
 constexpr std::string_view kDrillingTitle = "Bohrungen";
 constexpr std::string_view kMillingTitle = "Fräsungen";
 
-std::string plainNumber(std::string_view text) {
-    return plainNumberText(parameterNumber(text), kCLocale);
-}
-
 std::string countText(double value, NumberLocale locale) {
     return formatPattern(value, "#,##0", locale);
 }
@@ -182,10 +178,10 @@ void writeEnd(GcodeLines& out) {
     out.ZEILE_SCHREIBEN("M30 (Programm-Ende)");
 }
 
-ToolValues toolValues(const ParameterGroup& group, const Parameters& parameters) {
+ToolValues toolValues(const ToolNumbers& numbers) {
     ToolValues values;
-    for (const ParameterRow& row : group) {
-        values[row.role] = plainNumber(parameters.*row.text);
+    for (std::size_t role = 0; role < kParameterRoles; ++role) {
+        values.byRole[role] = plainNumberText(numbers.byRole[role].number, kCLocale);
     }
     return values;
 }
@@ -204,13 +200,12 @@ bool millingWritten(const GcodeJob& job) {
     return job.exports.Check_EXPORT_FRAESUNG != 0 && !job.FRAESUNGEN.empty();
 }
 
-MachineValues machineValues(const Parameters& parameters) {
-    return {toolValues(kDrillingParameters, parameters),
-            toolValues(kMillingParameters, parameters)};
+MachineValues machineValues(const ParameterValues& parameters) {
+    return {toolValues(parameters.drill), toolValues(parameters.mill)};
 }
 
 std::vector<std::string> gcodeProgram(const GcodeJob& job) {
-    const MachineValues values = machineValues(job.parameters);
+    const MachineValues values = machineValues(job.values);
     GcodeLines out(values, job.locale);
     writeHeader(out, job);
     const bool drilling = drillingWritten(job);

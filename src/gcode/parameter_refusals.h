@@ -12,4 +12,9 @@ namespace zrv {
 // board surface. Only the boxes of a section the program writes count.
 std::vector<std::string> parameterRefusals(const GcodeJob& job);
 
+// The refusal of a program that would move with a feed of 0 or below: "Export abgebrochen: ..."
+// naming every such box by its caption; empty when every feed the program uses is positive.
+// One of parameterRefusals.
+std::string feedRefusal(const GcodeJob& job);
+
 }  // namespace zrv

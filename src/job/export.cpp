@@ -31,7 +31,7 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocal
     GcodeJob job;
     job.PUNKTE = state.store.PUNKTE;
     job.FRAESUNGEN = state.store.FRAESUNGEN;
-    job.parameters = cleanParameters(choices.parameters, locale);
+    job.values = parameterValues(choices.parameters);
     job.exports = choices.exports;
     job.FAHRWEG_BOHRUNGEN = state.FAHRWEG_BOHRUNGEN;
     job.FAHRWEG_FRAESUNGEN = state.FAHRWEG_FRAESUNGEN;

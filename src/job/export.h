@@ -14,7 +14,7 @@
 
 namespace zrv {
 
-// What the program is built from: the store, the cleaned parameters, the export switches and
+// What the program is built from: the store, the parameter texts read once, the export switches and
 // the travel and time values of `state` (date, time and path left empty).
 GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocale locale);
 

@@ -5,6 +5,7 @@
 #include "fuzz_targets.h"
 #include "gcode/gcode_reading.h"
 #include "gcode/gcode_writer.h"
+#include "gcode/parameter_refusals.h"
 #include "job/export.h"
 #include "settings/choices.h"
 #include "settings/factory_values.h"
@@ -27,10 +28,11 @@ std::string checkProgram(const Settings& settings, NumberLocale locale) {
     GcodeJob job;
     job.PUNKTE = punkte;
     job.FRAESUNGEN = fraesungen;
-    job.parameters = cleanParameters(settings.choices.parameters, locale);
-    if (cleanParameters(job.parameters, locale) != job.parameters) {
+    const Parameters cleaned = cleanParameters(settings.choices.parameters, locale);
+    if (cleanParameters(cleaned, locale) != cleaned) {
         return "cleaning the parameters twice changes them";
     }
+    job.values = parameterValues(cleaned);
     job.exports = settings.choices.exports;
     job.outputPath = settings.DATEI_NAME;
     job.locale = locale;

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "gcode/comment_text.h"
 #include "gcode/format_length.h"
 #include "settings/plain_number.h"
 #include "settings/settings_file.h"
@@ -28,24 +29,8 @@ std::string countText(std::size_t value, NumberLocale locale) {
     return countText(static_cast<double>(value), locale);
 }
 
-// A path inside a comment: a bracket or a line break of its own would end the comment or the
-// line early and leave the rest of the path as words the controller rejects.
-std::string commentSafe(std::string_view text) {
-    std::string safe(text);
-    for (char& c : safe) {
-        if (c == '(') {
-            c = '[';
-        } else if (c == ')') {
-            c = ']';
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            c = '?';
-        }
-    }
-    return safe;
-}
-
-// "(" parts ")" built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal
-// joined to a string.
+// "(" parts ")" built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on
+// a literal joined to a string.
 std::string commentLine(std::initializer_list<std::string_view> parts) {
     std::string line = "(";
     for (const std::string_view part : parts) {
@@ -65,7 +50,7 @@ struct Summary {
 };
 
 void writeHeader(GcodeLines& out, const GcodeJob& job) {
-    out.ZEILE_SCHREIBEN(commentLine({job.dateText, " ", job.timeText}));
+    out.ZEILE_SCHREIBEN(commentLine({commentSafe(job.dateText), " ", commentSafe(job.timeText)}));
     out.ZEILE_SCHREIBEN(commentLine({kProgramName, " V:", std::to_string(kRevision)}));
     out.ZEILE_SCHREIBEN(commentLine({commentSafe(job.outputPath)}));
 }
@@ -116,7 +101,8 @@ void writeSectionStart(GcodeLines& out, std::string_view title) {
     out.WERKZEUG_WECHSEL();
 }
 
-// `last` is the same on every entry of a section, so the caller formats it once.
+// `last` is the same on every entry of a section, so the caller formats it
+// once.
 std::string numberComment(std::string_view name, std::size_t i, std::string_view last,
                           NumberLocale locale) {
     return "(========== " + std::string(name) + "-NR:" + countText(i, locale) + " / " +

@@ -216,8 +216,8 @@ TEST(GcodeMilling, LongChainedPathIsWrittenWhole) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), "G01 X99.125 Y49.50 (XY)"), lines.end());
 }
 
-// Thousands groups and decimal commas of the locale become points in the program, so both
-// locales give the same program.
+// Thousands groups and decimal commas of the locale become points in the
+// program, so both locales give the same program.
 TEST(GcodeNumbers, LocaleSignsBecomePoints) {
     std::map<std::string, std::vector<std::string>> programs;
     for (const NamedLocale& named : kLocales) {
@@ -292,7 +292,7 @@ TEST(GcodeHeader, BracketsAndLineBreaksOfThePathCannotEndTheComment) {
         const char* line;
     } cases[] = {
         {"brackets", "/tmp/Platine (Kopie)/a.nc", "(/tmp/Platine [Kopie]/a.nc)"},
-        {"line break", "/tmp/a\nb.nc", "(/tmp/a?b.nc)"},
+        {"line break", "/tmp/a\nb.nc", "(/tmp/a_b.nc)"},
         {"comma becomes a point", "/tmp/a,b.nc", "(/tmp/a.b.nc)"},
     };
     const Board board = exampleBoard();
@@ -357,7 +357,8 @@ TEST(FeedRefusal, NamesEveryFeedOfZeroOrBelowThatTheProgramUses) {
                  *feed = "0";
              }
          },
-         prefix + "Bohrer (XY), Bohrer auf (Z), Bohrung (Z), Fräsung (XY), Fräser auf (Z), "
+         prefix + "Bohrer (XY), Bohrer auf (Z), Bohrung (Z), Fräsung (XY), "
+                  "Fräser auf (Z), "
                   "Fräser ab (Z)"},
         {"drilling feed zero with drilling off",
          example,

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 
+#include "base/file_names.h"
 #include "gcode/gcode_examples.h"
 #include "gcode/gcode_reading.h"
 #include "store/entry_text.h"
@@ -195,6 +196,28 @@ TEST_F(ExportTest, SecondExportReplacesTheFirstWhole) {
     for (const auto& entry : fs::directory_iterator(dir_)) {
         EXPECT_EQ(entry.path().filename(), "board.nc") << "left behind";
     }
+}
+
+// A GRBL controller acts on "!", "~", "?" and the bytes 0x80 to 0xA1 even inside a comment: none
+// may come from the drawing's folder or name, the program's own status query stays.
+TEST_F(ExportTest, NamesOfFolderAndDrawingGiveNoCommandBytes) {
+    const fs::path folder = dir_ / "Platine \u2013 neu!";
+    fs::create_directories(folder);
+    state_.file.DATEI_BASIS = (folder / "Peter\u2019s \u201ETest\u201C\u2026\u00A0~?").string();
+    test::RecordingHost recording(kGermanLocale);
+    const WriteResult result = GERBER_SCHREIBEN(state_, choices(kGermanLocale, 1), recording.host);
+    ASSERT_TRUE(result.status.ok()) << result.status.error;
+    const std::string bytes = test::readBytes(fileSystemPath(result.path));
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        EXPECT_FALSE(byte >= 0x80 && byte <= 0xA1) << static_cast<int>(byte);
+    }
+    EXPECT_EQ(
+        std::count(bytes.begin(), bytes.end(), '!') + std::count(bytes.begin(), bytes.end(), '~'),
+        0);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '?'), 1);
+    EXPECT_NE(bytes.find("\r\n? (current status)\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("Platine - neu./Peter's \"Test\"... -_.nc)\r\n"), std::string::npos);
 }
 
 TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {

@@ -146,7 +146,7 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
     if (command == "export") {
         return exitStatus(exportMillingData(state, host));
     }
-    choices.parameters = cleanParameters(choices.parameters, request.locale);
+    choices.parameters = exportParameters(state, choices, request.locale);
     computeTravelAndTime(state, choices.parameters);
     return exitStatus(GERBER_SCHREIBEN(state, choices, host, request.argument));
 }

@@ -38,6 +38,22 @@ std::string refusal(std::string_view reason, const std::string& names) {
     return names.empty() ? std::string() : std::string(kRefused) + std::string(reason) + names;
 }
 
+// A text without any number would be read as 0: S0 drills with the spindle standing, Z0 drills
+// nothing. A feed or a height of 0 is refused by its own check.
+std::string nonNumbers(const std::vector<WrittenGroup>& groups) {
+    std::string names;
+    for (const WrittenGroup& group : groups) {
+        for (std::size_t k = 0; k < kParameterRoles; ++k) {
+            const auto role = static_cast<ParameterRole>(k);
+            if (refusedAsNoNumber(role) && !group.numbers[role].isNumber) {
+                joinTo(names, std::string(parameterRow(group.rows, role).caption) + " (" +
+                                  std::string(group.section) + ")");
+            }
+        }
+    }
+    return refusal("Eingabe ist keine Zahl: ", names);
+}
+
 // A feed of 0 or below stops the controller midway with the spindle running; named by caption,
 // in the order of the program's summary.
 std::string feeds(const std::vector<WrittenGroup>& groups) {
@@ -77,7 +93,27 @@ void addHeights(std::vector<std::string>& refusals, const std::vector<WrittenGro
     }
 }
 
+// A depth above the safe height turns the plunge into a climb (a depth of 1000 drives the spindle
+// into the end of its travel). Between the surface and the safe height it stays: running a program
+// in the air is how users try it out.
+void addDepths(std::vector<std::string>& refusals, const std::vector<WrittenGroup>& groups) {
+    for (const WrittenGroup& group : groups) {
+        const double height = group.number(ParameterRole::Height);
+        if (height > 0 && group.number(ParameterRole::Depth) > height) {
+            refusals.push_back(
+                std::string(kRefused) +
+                std::string(parameterRow(group.rows, ParameterRole::Depth).caption) +
+                " darf nicht höher als " +
+                std::string(parameterRow(group.rows, ParameterRole::Height).caption) + " sein");
+        }
+    }
+}
+
 }  // namespace
+
+bool refusedAsNoNumber(ParameterRole role) {
+    return role == ParameterRole::Spindle || role == ParameterRole::Depth;
+}
 
 std::string feedRefusal(const GcodeJob& job) {
     return feeds(writtenGroups(job));
@@ -86,12 +122,13 @@ std::string feedRefusal(const GcodeJob& job) {
 std::vector<std::string> parameterRefusals(const GcodeJob& job) {
     const std::vector<WrittenGroup> groups = writtenGroups(job);
     std::vector<std::string> refusals;
-    for (std::string line : {feeds(groups), spindles(groups)}) {
+    for (std::string line : {nonNumbers(groups), feeds(groups), spindles(groups)}) {
         if (!line.empty()) {
             refusals.push_back(std::move(line));
         }
     }
     addHeights(refusals, groups);
+    addDepths(refusals, groups);
     return refusals;
 }
 

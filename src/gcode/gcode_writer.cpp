@@ -20,6 +20,7 @@ using enum ParameterRole;
 constexpr std::string_view kProgramName = "zrvcam";
 constexpr std::string_view kDrillingTitle = "Bohrungen";
 constexpr std::string_view kMillingTitle = "Fräsungen";
+constexpr std::string_view kStartLift = "1";
 
 std::string countText(double value, NumberLocale locale) {
     return formatPattern(value, "#,##0", locale);
@@ -29,8 +30,8 @@ std::string countText(std::size_t value, NumberLocale locale) {
     return countText(static_cast<double>(value), locale);
 }
 
-// "(" parts ")" built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on
-// a literal joined to a string.
+// "(" parts ")" built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal
+// joined to a string.
 std::string commentLine(std::initializer_list<std::string_view> parts) {
     std::string line = "(";
     for (const std::string_view part : parts) {
@@ -93,24 +94,23 @@ std::string sectionTitleLine(std::string_view title) {
     return "(==================== " + std::string(title) + " ====================)";
 }
 
-void writeSectionStart(GcodeLines& out, std::string_view title) {
-    out.NULL_ANFAHREN();
+void writeSectionStart(GcodeLines& out, std::string_view title, std::string_view lift) {
+    out.NULL_ANFAHREN(lift);
     out.TRENNLINIE();
     out.TRENNLINIE();
     out.ZEILE_SCHREIBEN(sectionTitleLine(title));
     out.WERKZEUG_WECHSEL();
 }
 
-// `last` is the same on every entry of a section, so the caller formats it
-// once.
+// `last` is the same on every entry of a section, so the caller formats it once.
 std::string numberComment(std::string_view name, std::size_t i, std::string_view last,
                           NumberLocale locale) {
     return "(========== " + std::string(name) + "-NR:" + countText(i, locale) + " / " +
            std::string(last) + " ==========)";
 }
 
-void writeDrilling(GcodeLines& out, const GcodeJob& job) {
-    writeSectionStart(out, kDrillingTitle);
+void writeDrilling(GcodeLines& out, const GcodeJob& job, std::string_view lift) {
+    writeSectionStart(out, kDrillingTitle, lift);
     out.SPINDEL_EIN_BOHREN();
     out.BOHRER_AUF();
     out.NULL_MARKIEREN();
@@ -142,8 +142,9 @@ void writePath(GcodeLines& out, std::string_view entry, const std::string& feedX
     out.FRAESER_AUF();
 }
 
-void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values) {
-    writeSectionStart(out, kMillingTitle);
+void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values,
+                  std::string_view lift) {
+    writeSectionStart(out, kMillingTitle, lift);
     out.SPINDEL_EIN_FRAESEN();
     out.FRAESER_AUF();
     out.NULL_MARKIEREN();
@@ -156,12 +157,18 @@ void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& val
     }
 }
 
-void writeEnd(GcodeLines& out) {
+void writeEnd(GcodeLines& out, std::string_view lift) {
     out.TRENNLINIE();
     out.ZEILE_SCHREIBEN("(Ende)");
     out.SPINDEL_AUS();
-    out.NULL_ANFAHREN();
+    out.NULL_ANFAHREN(lift);
     out.ZEILE_SCHREIBEN("M30 (Programm-Ende)");
+}
+
+// After a section the tool crosses the board to the zero point at the section's safe height when
+// that is above 1 mm (raised to clear clamps); at the start it stands where the user touched off.
+std::string_view liftAfter(const ToolNumbers& numbers, const ToolValues& values) {
+    return numbers[Height].number > 1 ? std::string_view(values[Height]) : kStartLift;
 }
 
 ToolValues toolValues(const ToolNumbers& numbers) {
@@ -212,13 +219,16 @@ std::vector<std::string> gcodeProgram(const GcodeJob& job) {
     if (job.exports.Check_EXPORT_GRBL_INFO != 0) {
         writeGrblQueries(out);
     }
+    std::string_view lift = kStartLift;
     if (drilling) {
-        writeDrilling(out, job);
+        writeDrilling(out, job, lift);
+        lift = liftAfter(job.values.drill, values.drill);
     }
     if (milling) {
-        writeMilling(out, job, values);
+        writeMilling(out, job, values, lift);
+        lift = liftAfter(job.values.mill, values.mill);
     }
-    writeEnd(out);
+    writeEnd(out, lift);
     return out.take();
 }
 
@@ -252,8 +262,8 @@ void GcodeLines::WERKZEUG_WECHSEL() {
     TRENNLINIE();
 }
 
-void GcodeLines::NULL_ANFAHREN() {
-    ZEILE_SCHREIBEN("G1 F500 Z1 (anheben)");
+void GcodeLines::NULL_ANFAHREN(std::string_view lift) {
+    ZEILE_SCHREIBEN("G1 F500 Z" + std::string(lift) + " (anheben)");
     ZEILE_SCHREIBEN("G1 F500 X0 Y0 (GO NULL)");
     ZEILE_SCHREIBEN("G1 F100 Z0 (absenken)");
 }

@@ -69,7 +69,7 @@ class GcodeLines {
     void SPINDEL_EIN_BOHREN();
     void SPINDEL_EIN_FRAESEN();
     void WERKZEUG_WECHSEL();
-    void NULL_ANFAHREN();
+    void NULL_ANFAHREN(std::string_view lift);  // lift: the Z of the move up, as written
     void NULL_MARKIEREN();
     void BOHRER_AUF();
     void BOHRER_AB();

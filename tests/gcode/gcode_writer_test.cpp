@@ -157,6 +157,37 @@ TEST(GcodeSections, GrblQueriesFollowTheSetUpAndPassTheWordCheck) {
     EXPECT_EQ(lines[36], "G1 F500 Z1 (anheben)");
 }
 
+// Read back: the tool crosses the board to the zero point after a section at that section's safe
+// height when above 1 mm; at the start it stands where the user touched off.
+TEST(GcodeSections, WayToTheZeroPointAtTheSafeHeight) {
+    const struct {
+        const char* name;
+        const char* drilling;
+        const char* milling;
+        std::vector<double> zAtZeroPoint;  // start, between the sections, end
+    } cases[] = {
+        {"both at 10", "10", "10", {1, 10, 10}},
+        {"milling at 0,5 lifts to 1", "10", "0,5", {1, 10, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Parameters texts = test::startParameters(kGermanLocale);
+        texts.Combo_BOHRUNG_HOEHE = c.drilling;
+        texts.Combo_FRAESUNG_HOEHE = c.milling;
+        std::vector<double> zAtZeroPoint;
+        double z = -1000;
+        for (const std::string& line : program(jobFor(exampleBoard(), kGermanLocale, texts))) {
+            if (const auto at = line.find(" Z"); line.starts_with('G') && at != std::string::npos) {
+                z = std::stod(line.substr(at + 2));
+            }
+            if (line.find("X0 Y0") != std::string::npos) {
+                zAtZeroPoint.push_back(z);
+            }
+        }
+        EXPECT_EQ(zAtZeroPoint, c.zAtZeroPoint);
+    }
+}
+
 TEST(GcodeDrilling, OneHoleIsFiveLines) {
     const Board board{{" X=0012.500 Y=0003.000"}, {}};
     const std::vector<std::string> lines = program(jobFor(board, kGermanLocale));
@@ -216,8 +247,8 @@ TEST(GcodeMilling, LongChainedPathIsWrittenWhole) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), "G01 X99.125 Y49.50 (XY)"), lines.end());
 }
 
-// Thousands groups and decimal commas of the locale become points in the
-// program, so both locales give the same program.
+// Thousands groups and decimal commas of the locale become points in the program, so both
+// locales give the same program.
 TEST(GcodeNumbers, LocaleSignsBecomePoints) {
     std::map<std::string, std::vector<std::string>> programs;
     for (const NamedLocale& named : kLocales) {
@@ -357,8 +388,7 @@ TEST(FeedRefusal, NamesEveryFeedOfZeroOrBelowThatTheProgramUses) {
                  *feed = "0";
              }
          },
-         prefix + "Bohrer (XY), Bohrer auf (Z), Bohrung (Z), Fräsung (XY), "
-                  "Fräser auf (Z), "
+         prefix + "Bohrer (XY), Bohrer auf (Z), Bohrung (Z), Fräsung (XY), Fräser auf (Z), "
                   "Fräser ab (Z)"},
         {"drilling feed zero with drilling off",
          example,

@@ -106,6 +106,11 @@ ChoicesRead readMachine(const CliRequest& request, ChoicesRead read, std::ostrea
             read.ok = false;
             return read;
         }
+        if (!readMachineProfile(file.bytes).anySetting) {
+            err << noSettingText(*request.machinePath) << '\n';
+            read.ok = false;
+            return read;
+        }
         read.choices.machine = file.bytes;
     }
     for (const std::string& line : readMachineProfile(read.choices.machine).problems) {

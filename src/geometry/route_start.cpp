@@ -129,8 +129,11 @@ MergedStops mergeEqualPlaces(std::span<const PathEnds> stops) {
 std::vector<PathVisit> expandVisits(const MergedStops& merged, std::span<const PathVisit> visits) {
     std::vector<PathVisit> expanded;
     for (const PathVisit& visit : visits) {
+        // Turning a closed path gains nothing and would change the direction it is cut in.
+        const PathEnds& stop = merged.stops[visit.path];
+        const bool reversed = visit.reversed && !samePlace(stop.start, stop.end);
         for (std::size_t s : merged.copies[visit.path]) {
-            expanded.push_back({s, visit.reversed});
+            expanded.push_back({s, reversed});
         }
     }
     return expanded;

@@ -47,8 +47,7 @@ TEST(CliExit, APreviewThatCannotBeWrittenEndsWithOne) {
     const test::CliRun written = test::runCliWith({"preview", drawing, folder.file("p.PNG")});
     EXPECT_EQ(written.exitStatus, 0) << written.err;
     EXPECT_TRUE(test::readBytes(folder.file("p.PNG")).starts_with("\x89PNG\r\n"));
-    const test::CliRun failed =
-        test::runCliWith({"preview", drawing, folder.file("fehlt/p.svg")});
+    const test::CliRun failed = test::runCliWith({"preview", drawing, folder.file("fehlt/p.svg")});
     EXPECT_EQ(failed.exitStatus, 1);
     EXPECT_TRUE(contains(failed.err, "konnte nicht geschrieben werden")) << failed.err;
 }

@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::string_view kDrillKey = "weg_verbessern_bohrungen";
 constexpr std::string_view kMillingKey = "weg_verbessern_fraesungen";
+constexpr std::string_view kYUpKey = "ansicht_y_nach_oben";
 
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
@@ -54,6 +55,8 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
         applySwitch(key, value, prepare.Check_BOHRUNGEN_WEG_VERBESSERN, read.problems);
     } else if (key == kMillingKey) {
         applySwitch(key, value, prepare.Check_FRAESUNGEN_WEG_VERBESSERN, read.problems);
+    } else if (key == kYUpKey) {
+        applySwitch(key, value, read.choices.view.Check_Y_NACH_OBEN, read.problems);
     }
 }
 
@@ -70,6 +73,7 @@ std::vector<std::string> extraSettingsLines(const Choices& choices) {
         "# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat",
         switchLine(kDrillKey, choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN),
         switchLine(kMillingKey, choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN),
+        switchLine(kYUpKey, choices.view.Check_Y_NACH_OBEN),
     };
     std::string_view machine = choices.machine;
     while (!machine.empty()) {

@@ -10,6 +10,7 @@
 #include "job/export.h"
 #include "planner/machine_profile.h"
 #include "settings/choices.h"
+#include "settings/extra_settings.h"
 #include "settings/factory_values.h"
 #include "settings/settings_file.h"
 #include "support/drawing_builder.h"
@@ -81,6 +82,11 @@ std::string settingsFile(Bytes data) {
     test::writeBytes(path, std::string(file.begin(), file.end()));
 
     const Settings factory = factorySettings(locale);
+    // The same bytes as the file beside it: its switches stay 0 or 1.
+    const ExtraSettingsRead extra = readExtraSettings(path, factory.choices);
+    if (extra.choices.view.Check_Y_NACH_OBEN > 1 || extra.choices.view.Check_Y_NACH_OBEN < 0) {
+        return "the view switch of the extra file is neither 0 nor 1";
+    }
     const SettingsRead first = readSettings(path, factory);
     const std::vector<std::string> firstLines = settingsLines(first.settings, locale);
     if (first.outcome == SettingsOutcome::Werkseinstellung &&

@@ -61,9 +61,10 @@ auto checkBoxes(const Controls& c, SomeChoices& choices) {
 template <class SomeChoices>
 auto extraCheckBoxes(const Controls& c, SomeChoices& choices) {
     auto& p = choices.prepare;
-    return std::array<std::pair<QCheckBox*, decltype(&p.Check_BUENDIG)>, 2>{{
+    return std::array<std::pair<QCheckBox*, decltype(&p.Check_BUENDIG)>, 3>{{
         {c.Check_BOHRUNGEN_WEG_VERBESSERN, &p.Check_BOHRUNGEN_WEG_VERBESSERN},
         {c.Check_FRAESUNGEN_WEG_VERBESSERN, &p.Check_FRAESUNGEN_WEG_VERBESSERN},
+        {c.Check_Y_NACH_OBEN, &choices.view.Check_Y_NACH_OBEN},
     }};
 }
 

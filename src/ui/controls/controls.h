@@ -32,6 +32,8 @@ struct Controls {
     QCheckBox* Check_NULL_PUNKT = nullptr;
     QCheckBox* Check_BUENDIG = nullptr;
     QCheckBox* Check_SPIEGELN_HORIZONTAL = nullptr;
+    QCheckBox* Check_Y_NACH_OBEN = nullptr;  // kept in the extra settings file
+    QLabel* Label_POSITION = nullptr;        // under the preview: where the pointer is
 
     // Frame "Zirva-Farben"
     QCheckBox* Check_FARBE_ROT = nullptr;

@@ -17,6 +17,7 @@
 #include "ui/flows/load_flow.h"
 #include "ui/flows/machine_flow.h"
 #include "ui/flows/option_actions.h"
+#include "ui/flows/preview_save.h"
 #include "ui/flows/settings_flow.h"
 #include "ui/platform/outside_programs.h"
 #include "ui/widgets/coordinate_lists.h"
@@ -71,13 +72,16 @@ void MainWindow::buildWindow() {
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
     auto* left = new QVBoxLayout;
-    controls_.Picture1 = new PreviewWidget(central);
+    controls_.Picture1 = new PreviewWidget(central, setup_.locale);
     controls_.Picture1->setMinimumSize(320, 200);
+    controls_.Label_POSITION = new QLabel(central);
+    controls_.Label_POSITION->setObjectName(QStringLiteral("Label_POSITION"));
     controls_.List1 = new QListWidget(central);
     controls_.List1->setObjectName(QStringLiteral("List1"));
     controls_.List1->setStyleSheet(
         QStringLiteral("QListWidget { background: rgb(224, 224, 224); }"));
     left->addWidget(controls_.Picture1, 373);
+    left->addWidget(controls_.Label_POSITION);
     left->addWidget(controls_.List1, 323);
     columns->addLayout(left, 1);
     columns->addWidget(buildPanel(central, controls_));
@@ -126,7 +130,7 @@ void MainWindow::connectChecks() {
     const Controls& c = controls_;
     for (QCheckBox* box : {c.Check_VIEW_RASTER, c.Check_VIEW_LINEAL, c.Check_BEREICH,
                            c.Check_NULL_PUNKT, c.Check_VIEW_BOHRUNGEN, c.Check_WEG_BOHRUNGEN,
-                           c.Check_VIEW_FRAESUNGEN, c.Check_WEG_FRAESUNGEN}) {
+                           c.Check_VIEW_FRAESUNGEN, c.Check_WEG_FRAESUNGEN, c.Check_Y_NACH_OBEN}) {
         connect(box, &QCheckBox::stateChanged, redraw_, &PreviewRedraw::request);
     }
     for (QCheckBox* box :
@@ -187,6 +191,7 @@ void MainWindow::connectOutsidePrograms() {
     onTrigger(m.MENUE_ZIRVA, p, &OutsidePrograms::MENUE_ZIRVA_Click);
     onTrigger(m.MENUE_CNC, p, &OutsidePrograms::MENUE_CNC_Click);
     connect(controls_.Picture1, &PreviewWidget::clicked, [p] { p->MENUE_ZIRVA_Click(); });
+    connectPreview(controls_, platform_, state_, setup_.programName);
 }
 
 void MainWindow::connectDeveloperMenu() {

@@ -58,11 +58,13 @@ QGroupBox* drawingFrame(QWidget* parent, Controls& c) {
     c.Check_BUENDIG = check(box, "Check_BÜNDIG", "bündig", false);
     c.Check_SPIEGELN_HORIZONTAL =
         check(box, "Check_SPIEGELN_HORIZONTAL", "spiegeln-horizontal", false);
+    c.Check_Y_NACH_OBEN =
+        check(box, "Check_Y_NACH_OBEN", "Y nach oben (wie auf der Maschine)", false);
     layout->addWidget(c.Check_VIEW_RASTER, 0, 0);
     layout->addWidget(c.Label_Raster, 0, 1);
     int row = 1;
     for (QCheckBox* each : {c.Check_VIEW_LINEAL, c.Check_BEREICH, c.Check_NULL_PUNKT,
-                            c.Check_BUENDIG, c.Check_SPIEGELN_HORIZONTAL}) {
+                            c.Check_BUENDIG, c.Check_SPIEGELN_HORIZONTAL, c.Check_Y_NACH_OBEN}) {
         layout->addWidget(each, row++, 0, 1, 2);
     }
     return box;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "base/text_file.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
@@ -12,16 +13,6 @@ constexpr std::string_view kMillingKey = "weg_verbessern_fraesungen";
 
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
-}
-
-// Blanks around the text, as a hand-edited file may carry them.
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 void applySwitch(std::string_view key, std::string_view value, int& target,

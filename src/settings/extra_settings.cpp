@@ -8,9 +8,6 @@
 namespace zrv {
 namespace {
 
-constexpr std::string_view kDrillKey = "weg_verbessern_bohrungen";
-constexpr std::string_view kMillingKey = "weg_verbessern_fraesungen";
-
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
 }
@@ -40,15 +37,24 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
     }
     const std::string_view key = trimmed(line.substr(0, equals));
     const std::string_view value = trimmed(line.substr(equals + 1));
-    PrepareChoices& prepare = read.choices.prepare;
-    if (key == kDrillKey) {
-        applySwitch(key, value, prepare.Check_BOHRUNGEN_WEG_VERBESSERN, read.problems);
-    } else if (key == kMillingKey) {
-        applySwitch(key, value, prepare.Check_FRAESUNGEN_WEG_VERBESSERN, read.problems);
+    for (const ExtraRow& row : extraRows()) {
+        if (key == row.key) {
+            applySwitch(key, value, row.whole.of(read.choices), read.problems);
+        }
     }
 }
 
 }  // namespace
+
+std::vector<ExtraRow> extraRows() {
+    std::vector<ExtraRow> rows;
+    for (const SwitchRow& row : kSwitches) {
+        if (!row.key.empty()) {
+            rows.push_back({row.key, ExtraKind::Switch, row.value});
+        }
+    }
+    return rows;
+}
 
 std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFile) {
     std::filesystem::path path = settingsFile;
@@ -57,11 +63,10 @@ std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFil
 }
 
 std::vector<std::string> extraSettingsLines(const Choices& choices) {
-    std::vector<std::string> lines{
-        "# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat",
-        switchLine(kDrillKey, choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN),
-        switchLine(kMillingKey, choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN),
-    };
+    std::vector<std::string> lines{"# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat"};
+    for (const ExtraRow& row : extraRows()) {
+        lines.push_back(switchLine(row.key, row.whole.in(choices)));
+    }
     std::string_view machine = choices.machine;
     while (!machine.empty()) {
         const auto end = machine.find('\n');

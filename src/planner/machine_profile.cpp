@@ -70,12 +70,14 @@ void readLine(std::string_view line, MachineProfileRead& read) {
     if (setting == nullptr) {
         return;
     }
-    if (const auto value = positiveNumber(trimmed(line.substr(equals + 1)))) {
+    const auto value = positiveNumber(trimmed(line.substr(equals + 1)));
+    // A rate written out down to 5e-324 is positive, yet every time divided by it is infinite.
+    if (value && std::isnormal(*value)) {
         *setting = *value;
         return;
     }
-    read.problems.push_back("Maschine: \"" + std::string(line) +
-                            "\" nicht übernommen (keine positive Zahl), es gilt " +
+    read.problems.push_back("Maschine: \"" + std::string(line) + "\" nicht übernommen (" +
+                            (value ? "zu klein" : "keine positive Zahl") + "), es gilt " +
                             numberText(*setting, kCLocale));
 }
 

@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "gcode/gcode_reading.h"
 #include "job/dump.h"
 #include "job/export.h"
+#include "job/job_time.h"
 #include "job/load.h"
 #include "job/report.h"
 #include "settings/factory_values.h"
@@ -126,6 +128,8 @@ Job readJob(Bytes data) {
     e.Check_EXPORT_VORSCHAU = (c[4] >> 2 & 1) + 1;  // 2 counts as off
     e.Check_EXPORT_GRBL_INFO = c[4] >> 3 & 1;
     job.dump = (c[4] & 0x10) != 0;
+    job.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = c[4] >> 5 & 1;
+    job.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = c[4] >> 6 & 1;
     job.drawing = std::string(kHeaders[c[3] >> 3 & 3u]) + std::string(rest.begin(), rest.end());
     return job;
 }
@@ -192,18 +196,23 @@ std::string checkTravel(const ProgramState& state) {
             return "a travel sum is " + std::to_string(v);
         }
     }
-    for (double v : {state.ZEIT_BOHRUNGEN, state.ZEIT_FRAESUNGEN}) {
-        if (std::isnan(v)) {
-            return "a time estimate is not a number";
-        }
-    }
     return {};
+}
+
+// "inf" or "nan" as a word of its own: what a number that is not finite would print.
+bool holdsNonFinite(const std::vector<std::string>& lines) {
+    const std::regex word("(^|[^A-Za-z])-?(inf|nan)([^A-Za-z]|$)");
+    return std::any_of(lines.begin(), lines.end(),
+                       [&word](const std::string& line) { return std::regex_search(line, word); });
 }
 
 std::string checkProgram(const std::filesystem::path& path, const Job& job) {
     const TextLines file = readTextFile(path);
     if (!file.status.ok()) {
         return "the written program cannot be read: " + file.status.error;
+    }
+    if (holdsNonFinite(file.lines)) {
+        return "the program holds inf or nan";
     }
     const test::WordCheck words = test::checkWords(file.lines);
     if (!words.errors.empty()) {
@@ -230,6 +239,9 @@ std::string checkWrites(ProgramState& state, const Job& job) {
     computeTravelAndTime(state, choices.parameters);
     if (std::string fault = checkTravel(state); !fault.empty()) {
         return fault;
+    }
+    if (holdsNonFinite(infoLines(state, jobTime(state, choices, job.locale)))) {
+        return "an info line holds inf or nan";
     }
     const WriteResult program = GERBER_SCHREIBEN(state, choices, recorder.host);
     const bool readWhole = state.loadRefusal.empty();

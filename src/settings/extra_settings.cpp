@@ -3,26 +3,13 @@
 #include <string_view>
 
 #include "base/text_file.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
 
-constexpr std::string_view kDrillKey = "weg_verbessern_bohrungen";
-constexpr std::string_view kMillingKey = "weg_verbessern_fraesungen";
-constexpr std::string_view kYUpKey = "ansicht_y_nach_oben";
-
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
-}
-
-// Blanks around the text, as a hand-edited file may carry them.
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 void applySwitch(std::string_view key, std::string_view value, int& target,
@@ -50,17 +37,24 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
     }
     const std::string_view key = trimmed(line.substr(0, equals));
     const std::string_view value = trimmed(line.substr(equals + 1));
-    PrepareChoices& prepare = read.choices.prepare;
-    if (key == kDrillKey) {
-        applySwitch(key, value, prepare.Check_BOHRUNGEN_WEG_VERBESSERN, read.problems);
-    } else if (key == kMillingKey) {
-        applySwitch(key, value, prepare.Check_FRAESUNGEN_WEG_VERBESSERN, read.problems);
-    } else if (key == kYUpKey) {
-        applySwitch(key, value, read.choices.view.Check_Y_NACH_OBEN, read.problems);
+    for (const ExtraRow& row : extraRows()) {
+        if (key == row.key) {
+            applySwitch(key, value, row.whole.of(read.choices), read.problems);
+        }
     }
 }
 
 }  // namespace
+
+std::vector<ExtraRow> extraRows() {
+    std::vector<ExtraRow> rows;
+    for (const SwitchRow& row : kSwitches) {
+        if (!row.key.empty()) {
+            rows.push_back({row.key, ExtraKind::Switch, row.value});
+        }
+    }
+    return rows;
+}
 
 std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFile) {
     std::filesystem::path path = settingsFile;
@@ -69,12 +63,10 @@ std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFil
 }
 
 std::vector<std::string> extraSettingsLines(const Choices& choices) {
-    std::vector<std::string> lines{
-        "# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat",
-        switchLine(kDrillKey, choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN),
-        switchLine(kMillingKey, choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN),
-        switchLine(kYUpKey, choices.view.Check_Y_NACH_OBEN),
-    };
+    std::vector<std::string> lines{"# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat"};
+    for (const ExtraRow& row : extraRows()) {
+        lines.push_back(switchLine(row.key, row.whole.in(choices)));
+    }
     std::string_view machine = choices.machine;
     while (!machine.empty()) {
         const auto end = machine.find('\n');

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <cstddef>
 #include <utility>
 
 #include "ui/common/qt_text.h"
@@ -128,18 +129,18 @@ void MainWindow::createFlows() {
 // A check box's effect follows every change of its value, by the user or by the program.
 void MainWindow::connectChecks() {
     const Controls& c = controls_;
-    for (QCheckBox* box : {c.Check_VIEW_RASTER, c.Check_VIEW_LINEAL, c.Check_BEREICH,
-                           c.Check_NULL_PUNKT, c.Check_VIEW_BOHRUNGEN, c.Check_WEG_BOHRUNGEN,
-                           c.Check_VIEW_FRAESUNGEN, c.Check_WEG_FRAESUNGEN, c.Check_Y_NACH_OBEN}) {
-        connect(box, &QCheckBox::stateChanged, redraw_, &PreviewRedraw::request);
-    }
-    for (QCheckBox* box :
-         {c.Check_BUENDIG, c.Check_SPIEGELN_HORIZONTAL, c.Check_ENABLED_BOHRUNGEN,
-          c.Check_ENABLED_LINIEN, c.Check_ENABLED_RECHTECKE, c.Check_ENABLED_POLYGONE,
-          c.Check_ENABLED_KREISE, c.Check_FARBE_ROT, c.Check_FARBE_GRUEN, c.Check_FARBE_BLAU,
-          c.Check_FARBE_GRAU, c.Check_FARBE_SCHWARZ, c.Check_FARBE_ALLE,
-          c.Check_BOHRUNGEN_WEG_VERBESSERN, c.Check_FRAESUNGEN_WEG_VERBESSERN}) {
-        connect(box, &QCheckBox::stateChanged, [this] { load_->MENUE_REFRESH_DATEI_Click(); });
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        switch (kSwitches[i].click) {
+            case ClickEffect::Redraw:
+                connect(c.checks[i], &QCheckBox::stateChanged, redraw_, &PreviewRedraw::request);
+                break;
+            case ClickEffect::Reload:
+                connect(c.checks[i], &QCheckBox::stateChanged,
+                        [this] { load_->MENUE_REFRESH_DATEI_Click(); });
+                break;
+            case ClickEffect::None:
+                break;
+        }
     }
     // Only a choice from the list reloads; a text set by the program does not.
     for (QComboBox* box : {c.Combo_BOHRUNGEN_OPTIMIEREN, c.Combo_FRAESUNGEN_OPTIMIEREN}) {

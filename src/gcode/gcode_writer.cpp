@@ -32,22 +32,6 @@ std::string countText(std::size_t value, NumberLocale locale) {
     return countText(static_cast<double>(value), locale);
 }
 
-// A path inside a comment: a bracket or a line break of its own would end the comment or the
-// line early and leave the rest of the path as words the controller rejects.
-std::string commentSafe(std::string_view text) {
-    std::string safe(text);
-    for (char& c : safe) {
-        if (c == '(') {
-            c = '[';
-        } else if (c == ')') {
-            c = ']';
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            c = '?';
-        }
-    }
-    return safe;
-}
-
 // "(" parts ")" built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal
 // joined to a string.
 std::string commentLine(std::initializer_list<std::string_view> parts) {
@@ -191,6 +175,20 @@ ToolValues toolValues(const ParameterGroup& group, const Parameters& parameters)
 }
 
 }  // namespace
+
+std::string commentSafe(std::string_view text) {
+    std::string safe(text);
+    for (char& c : safe) {
+        if (c == '(') {
+            c = '[';
+        } else if (c == ')') {
+            c = ']';
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            c = '?';
+        }
+    }
+    return safe;
+}
 
 std::array<std::string, 2> sectionStartLines() {
     return {sectionTitleLine(kDrillingTitle), sectionTitleLine(kMillingTitle)};

@@ -34,6 +34,11 @@ struct GcodeJob {
 bool drillingWritten(const GcodeJob& job);
 bool millingWritten(const GcodeJob& job);
 
+// The one step from an outside text (a path, a name) to the text of a G-code comment: a bracket
+// or a line break of its own would end the comment or the line early and leave the rest as words
+// the controller rejects.
+std::string commentSafe(std::string_view text);
+
 // The comment lines that open the drilling and the milling section, in this order.
 std::array<std::string, 2> sectionStartLines();
 

@@ -3,14 +3,21 @@
 #include <cmath>
 
 #include "job/export.h"
+#include "levelling/level_program.h"
 #include "planner/program_time.h"
 
 namespace zrv {
 
 JobTime jobTime(const ProgramState& state, const Choices& choices, NumberLocale locale) {
     const std::array<std::string, 2> starts = sectionStartLines();
-    const ProgramTime time = programTime(gcodeProgram(gcodeJob(state, choices, locale)),
-                                         readMachineProfile(choices.machine).profile, starts);
+    const GcodeJob job = gcodeJob(state, choices, locale);
+    LevelledProgram program = writtenProgram(job, state.heightMap ? &*state.heightMap : nullptr);
+    // A program the export would refuse is timed as it would be without the map.
+    if (!program.refusal.empty()) {
+        program = writtenProgram(job, nullptr);
+    }
+    const ProgramTime time =
+        programTime(program.lines, readMachineProfile(choices.machine).profile, starts);
     return {time.sections[0], time.sections[1], time.total};
 }
 

@@ -15,7 +15,8 @@ struct JobTime {
     double total = 0;
 };
 
-// Plans the program exactly as the export would write it with these choices.
+// Plans the program exactly as the export would write it with these choices (levelled by the
+// state's height map when there is one).
 JobTime jobTime(const ProgramState& state, const Choices& choices, NumberLocale locale);
 
 // "3 min 31 s" (whole seconds).

@@ -95,6 +95,10 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
             case Shape::Box:
                 painter.drawRect(QRectF(from, toPixels(primitive.to)).normalized());
                 break;
+            case Shape::Fill:
+                painter.fillRect(QRectF(from, toPixels(primitive.to)).normalized(),
+                                 qtColour(primitive.colour));
+                break;
         }
     }
 }

@@ -6,7 +6,7 @@
 
 #include "levelling/height_map.h"
 #include "levelling/level_program.h"
-#include "probe_log_text.h"
+#include "support/probe_log_text.h"
 
 namespace zrv {
 namespace {

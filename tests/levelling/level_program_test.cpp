@@ -7,7 +7,7 @@
 
 #include "gcode/gcode_writer.h"
 #include "levelling/level_program.h"
-#include "probe_log_text.h"
+#include "support/probe_log_text.h"
 
 namespace zrv {
 namespace {

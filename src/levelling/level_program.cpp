@@ -1,6 +1,7 @@
 #include "levelling/level_program.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -20,8 +21,12 @@ struct Word {
     double value = 0;
 };
 
+// A program line of the export has at most five words.
+constexpr std::size_t kMostWords = 12;
+
 struct ParsedLine {
-    std::vector<Word> words;
+    std::array<Word, kMostWords> words;
+    std::size_t count = 0;
     std::string_view comment;  // from the first "(" on
     bool readable = true;      // letters with numbers only
 };
@@ -54,7 +59,11 @@ ParsedLine parseLine(std::string_view line) {
         }
         const std::size_t end = static_cast<std::size_t>(result.ptr - code.data());
         word.text = code.substr(at, end - at);
-        parsed.words.push_back(word);
+        if (parsed.count == kMostWords) {
+            parsed.readable = false;
+            return parsed;
+        }
+        parsed.words[parsed.count++] = word;
         at = end;
     }
     return parsed;
@@ -68,8 +77,8 @@ struct Position {
 
 // The parts of a motion line besides X, Y and Z.
 struct MotionLine {
-    std::string motion;  // "G01", empty when the modal motion goes on
-    std::string rest;    // the other words, each with a leading blank
+    std::string_view motion;  // "G01", empty when the modal motion goes on
+    std::string rest;         // the other words, each with a leading blank
     const Word* x = nullptr;
     const Word* y = nullptr;
     const Word* z = nullptr;
@@ -81,9 +90,10 @@ bool isMotion(const Word& word) {
 
 // Splits the words; false when the line does something this pass does not know (an arc, a probe).
 bool motionLine(const ParsedLine& parsed, MotionLine& out) {
-    for (const Word& word : parsed.words) {
+    for (std::size_t k = 0; k < parsed.count; ++k) {
+        const Word& word = parsed.words[k];
         if (isMotion(word)) {
-            out.motion = std::string(word.text);
+            out.motion = word.text;
         } else if (word.letter == 'G' && word.value != 21 && word.value != 90 && word.value != 94) {
             return false;
         } else if (word.letter == 'X') {
@@ -138,8 +148,16 @@ struct Piece {
     double sag = 0;  // how far the surface under the piece bends away from its chord, in mm
 };
 
-std::vector<Piece> pieces(const Position& from, const Position& to, const HeightMap& map) {
-    std::vector<double> ts{0};
+// Kept across the moves of one program, so a move costs no allocation.
+struct Buffers {
+    std::vector<double> ts;
+    std::vector<Piece> pieces;
+};
+
+const std::vector<Piece>& pieces(const Position& from, const Position& to, const HeightMap& map,
+                                 Buffers& buffers) {
+    std::vector<double>& ts = buffers.ts;
+    ts.assign(1, 0.0);
     crossings(from.x, to.x, map.x0, map.dx, map.nx, ts);
     crossings(from.y, to.y, map.y0, map.dy, map.ny, ts);
     ts.push_back(1);
@@ -147,7 +165,8 @@ std::vector<Piece> pieces(const Position& from, const Position& to, const Height
     const auto at = [&](double t) {
         return heightAt(map, from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t);
     };
-    std::vector<Piece> result;
+    std::vector<Piece>& result = buffers.pieces;
+    result.clear();
     for (std::size_t k = 1; k < ts.size(); ++k) {
         const double a = ts[k - 1];
         const double b = ts[k];
@@ -179,9 +198,9 @@ std::string wordText(const Word* word) {
 }
 
 // A move that changes XY, as pieces that follow the surface.
-void levelMove(const Position& from, const Position& to, const MotionLine& line,
+void levelMove(const Position& from, const Position& to, const MotionLine& line, Buffers& buffers,
                std::string_view comment, const HeightMap& map, std::vector<std::string>& out) {
-    const std::vector<Piece> cut = pieces(from, to, map);
+    const std::vector<Piece>& cut = pieces(from, to, map, buffers);
     double margin = 0;
     if (from.z >= 0 && to.z >= 0) {
         for (const Piece& piece : cut) {
@@ -194,7 +213,7 @@ void levelMove(const Position& from, const Position& to, const MotionLine& line,
         const double y = from.y + (to.y - from.y) * t;
         const double z = from.z + (to.z - from.z) * t + heightAt(map, x, y) + margin;
         const bool last = k + 1 == cut.size();
-        std::string code = k == 0 ? line.motion : std::string();
+        std::string code = k == 0 ? std::string(line.motion) : std::string();
         if (last) {
             code += wordText(line.x) + wordText(line.y);
         } else {
@@ -218,26 +237,44 @@ std::vector<std::string> mapComments(const HeightMap& map) {
                 lengthText(highestHeight(map)) + " mm)"};
 }
 
+// Whether the line has an axis word before its comment; most lines of a program have none.
+bool hasAxisWord(std::string_view line) {
+    for (const char c : line) {
+        if (c == '(') {
+            return false;
+        }
+        if (c == 'X' || c == 'Y' || c == 'Z' || c == 'x' || c == 'y' || c == 'z') {
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
-LevelledProgram levelProgram(std::span<const std::string> lines, const HeightMap& map,
+LevelledProgram levelProgram(std::vector<std::string> lines, const HeightMap& map,
                              std::size_t headerLines, NumberLocale locale) {
     LevelledProgram result;
     std::vector<std::string>& out = result.lines;
     out.reserve(lines.size() + lines.size() / 4);
     Position at;
+    Buffers buffers;
     for (std::size_t n = 0; n < lines.size(); ++n) {
         if (n == headerLines) {
             for (std::string& comment : mapComments(map)) {
                 out.push_back(std::move(comment));
             }
         }
-        const std::string& text = lines[n];
+        std::string& text = lines[n];
+        if (!hasAxisWord(text)) {
+            out.push_back(std::move(text));
+            continue;
+        }
         const ParsedLine parsed = parseLine(text);
         MotionLine line;
         if (!parsed.readable || !motionLine(parsed, line) ||
             (line.x == nullptr && line.y == nullptr && line.z == nullptr)) {
-            out.push_back(text);
+            out.push_back(std::move(text));
             continue;
         }
         const Position to{line.x != nullptr ? line.x->value : at.x,
@@ -247,14 +284,14 @@ LevelledProgram levelProgram(std::span<const std::string> lines, const HeightMap
             return {{}, mapRefusal(to.x, to.y, map, locale)};
         }
         if (to.x == at.x && to.y == at.y) {
-            std::string code = line.motion + wordText(line.x) + wordText(line.y) + " Z" +
-                               lengthText(to.z + heightAt(map, to.x, to.y)) + line.rest;
+            std::string code = std::string(line.motion) + wordText(line.x) + wordText(line.y) +
+                               " Z" + lengthText(to.z + heightAt(map, to.x, to.y)) + line.rest;
             if (code.front() == ' ') {
                 code.erase(0, 1);
             }
             addLine(out, std::move(code), parsed.comment);
         } else {
-            levelMove(at, to, line, parsed.comment, map, out);
+            levelMove(at, to, line, buffers, parsed.comment, map, out);
         }
         at = to;
     }
@@ -272,7 +309,7 @@ LevelledProgram writtenProgram(const GcodeJob& job, const HeightMap* map) {
         return {std::move(lines), {}};
     }
     constexpr std::size_t kHeaderLines = 3;
-    return levelProgram(lines, *map, kHeaderLines, job.locale);
+    return levelProgram(std::move(lines), *map, kHeaderLines, job.locale);
 }
 
 }  // namespace zrv

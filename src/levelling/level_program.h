@@ -1,6 +1,5 @@
 #pragma once
 
-#include <span>
 #include <string>
 #include <vector>
 
@@ -23,7 +22,7 @@ struct LevelledProgram {
 // is raised by a little more where the surface bends, so it never comes closer to the surface
 // than the program says. Lines without an axis word stay as they are; after the first
 // `headerLines` lines two comments name the map.
-LevelledProgram levelProgram(std::span<const std::string> lines, const HeightMap& map,
+LevelledProgram levelProgram(std::vector<std::string> lines, const HeightMap& map,
                              std::size_t headerLines, NumberLocale locale);
 
 // The program the export writes: gcodeProgram(job), levelled by `map` when there is one.

@@ -54,7 +54,7 @@ TEST(CliHeightMap, ProbeLoadLevelAndRefuse) {
         test::runCliWith({"--heightmap", folder.file("log.txt"), "gcode", drawing});
     EXPECT_EQ(levelled.exitStatus, 0) << levelled.err;
     EXPECT_TRUE(contains(test::readBytes(folder / "platine.nc"),
-                         "\r\n(Nivelliert mit der Höhenkarte log.txt)\r\n"));
+                         "\r\n(Nivelliert mit der H\xf6henkarte log.txt)\r\n"));
     const test::CliRun info =
         test::runCliWith({"--heightmap", folder.file("log.txt"), "info", drawing});
     EXPECT_EQ(info.exitStatus, 0) << info.err;

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "gcode/comment_text.h"
 #include "levelling/length_text.h"
 #include "settings/plain_number.h"
 

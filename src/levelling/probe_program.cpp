@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gcode/gcode_writer.h"
+#include "gcode/comment_text.h"
 #include "levelling/length_text.h"
 
 namespace zrv {

@@ -30,7 +30,8 @@ void ExportFlow::exportProgram() {
     if (!state_.START_FERTIG) {
         return;
     }
-    writeParameters(controls_, cleanParameters(readParameters(controls_), host_.locale));
+    writeParameters(controls_,
+                    exportParameters(state_.program, readChoices(controls_, state_), host_.locale));
     const Status saved = saveSettings_();
     if (!saved.ok()) {
         platform_.message("Error: " + saved.error, messageTitle_);

@@ -38,9 +38,13 @@ void MachineFlow::MENUE_MASCHINE_LADEN_Click() {
         platform_.message(file.status.error, messageTitle_);
         return;
     }
+    const MachineProfileRead read = readMachineProfile(file.bytes);
+    if (!read.anySetting) {
+        host_.progress.addLine(noSettingText(*chosen));
+        return;
+    }
     state_.machine = file.bytes;
-    const MachineProfileRead read = readMachineProfile(state_.machine);
-    host_.progress.addLine(machineProfileText(read.profile, host_.locale));
+    host_.progress.addLine(takenProfileText(read.profile, host_.locale, *chosen));
     for (const std::string& problem : read.problems) {
         host_.progress.addLine(problem);
     }

@@ -1,5 +1,9 @@
 #include "ui/outside_programs.h"
 
+#include <filesystem>
+#include <system_error>
+
+#include "base/file_names.h"
 #include "settings/command_lines.h"
 #include "ui/file_facts.h"
 
@@ -89,6 +93,27 @@ void OutsidePrograms::MENUE_ZIRVA_Click() {
     state_.TASK_ZIRVA = started.ok() ? started.taskId : 0;
 }
 
+// The sender would open a file that is not there, or run a program from before the drawing was
+// changed; the older one only when the user says so.
+bool OutsidePrograms::programUpToDate(const std::string& program) {
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(fileSystemPath(program), error);
+    if (error) {
+        message("Kein Programm zur Zeichnung: \"" + program +
+                "\" fehlt. Bitte zuerst das Programm erzeugen (Export).");
+        return false;
+    }
+    const auto drawn =
+        std::filesystem::last_write_time(fileSystemPath(state_.program.file.DATEI_NAME), error);
+    if (error || written >= drawn) {
+        return true;
+    }
+    return platform_.ask("Das Programm \"" + program +
+                             "\" ist älter als die Zeichnung. Den Sender trotzdem mit diesem "
+                             "Programm starten?",
+                         setup_.programName);
+}
+
 // The program ends only when the sender runs: a failed start says why and keeps it open, so
 // the sender can be chosen under "Optionen".
 void OutsidePrograms::MENUE_CNC_Click() {
@@ -99,6 +124,9 @@ void OutsidePrograms::MENUE_CNC_Click() {
     }
     if (cnc.command.program.empty()) {
         message("no *.zrv Datei");
+        return;
+    }
+    if (!programUpToDate(cnc.command.argument)) {
         return;
     }
     const StartResult started = platform_.startProcess(cnc.command.program, cnc.command.argument);

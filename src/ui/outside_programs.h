@@ -31,6 +31,7 @@ class OutsidePrograms {
   private:
     void chooseProgram(std::string& programPath, std::string_view folder);
     void message(std::string_view text);
+    bool programUpToDate(const std::string& program);
 
     WindowState& state_;
     Platform& platform_;

@@ -32,6 +32,9 @@ class Platform {
     // A message box with one OK button.
     virtual void message(std::string_view text, std::string_view title) = 0;
 
+    // A question with "Ja" and "Nein"; "Nein" is the default. True for "Ja".
+    virtual bool ask(std::string_view question, std::string_view title) = 0;
+
     // A text input box with a pre-filled answer; no answer when the user cancels.
     virtual std::optional<std::string> inputText(std::string_view prompt, std::string_view title,
                                                  std::string_view preset) = 0;

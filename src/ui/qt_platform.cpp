@@ -63,6 +63,14 @@ void QtPlatform::message(std::string_view text, std::string_view title) {
     box.exec();
 }
 
+bool QtPlatform::ask(std::string_view question, std::string_view title) {
+    QMessageBox box(QMessageBox::Question, qs(title), qs(question),
+                    QMessageBox::Yes | QMessageBox::No, parent_);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtPlatform::inputText(std::string_view prompt, std::string_view title,
                                                  std::string_view preset) {
     bool accepted = false;

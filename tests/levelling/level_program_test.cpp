@@ -55,8 +55,8 @@ GcodeJob boardJob(const std::vector<std::string>& holes, const std::vector<std::
     GcodeJob job;
     job.PUNKTE = holes;
     job.FRAESUNGEN = paths;
-    job.parameters = {"1000", "500", "1000", "10", "2.5", "-1.5",
-                      "1000", "100", "10",   "10", "2.5", "-0.1"};
+    job.values = parameterValues(
+        {"1000", "500", "1000", "10", "2.5", "-1.5", "1000", "100", "10", "10", "2.5", "-0.1"});
     job.exports = ExportChoices{1, 1, 0, 1};
     job.locale = kCLocale;
     return job;

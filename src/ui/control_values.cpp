@@ -138,6 +138,7 @@ Choices readChoices(const Controls& c, const WindowState& state) {
     choices.calibration = state.calibration;
     choices.paths = state.paths;
     choices.machine = state.machine;
+    choices.probe = state.probe;
     return choices;
 }
 
@@ -146,6 +147,7 @@ void applyChoices(Controls& c, WindowState& state, const Choices& choices) {
     state.paths = choices.paths;
     state.calibration = choices.calibration;
     state.machine = choices.machine;
+    state.probe = choices.probe;
     for (const auto& [box, value] : checkBoxes(c, choices)) {
         setCheckValue(box, *value);
     }

@@ -17,49 +17,29 @@ double warp(double x, double y) {
     return 0.35 * (x / 100) * (x / 100) + 0.15 * (x / 100) * (y / 100) - 0.1 * y / 100;
 }
 
-// Where a line leaves the tool: X, Y and Z as plain words; none for a line without them.
+// Where each line with an axis word leaves the tool, from X0 Y0 Z0 on.
 struct Move {
     double x = 0, y = 0, z = 0;
 };
-bool readMove(const std::string& line, Move& at) {
-    const std::string code = line.substr(0, line.find('('));
-    if (code.empty() || code[0] == '$' || code[0] == '?') {
-        return false;
-    }
-    bool moved = false;
-    for (std::size_t k = 0; k < code.size(); ++k) {
-        double* target = code[k] == 'X'   ? &at.x
-                         : code[k] == 'Y' ? &at.y
-                         : code[k] == 'Z' ? &at.z
-                                          : nullptr;
-        if (target != nullptr) {
-            std::from_chars(code.data() + k + 1, code.data() + code.size(), *target);
-            moved = true;
-        }
-    }
-    return moved;
-}
-
 std::vector<Move> moves(const std::vector<std::string>& lines) {
     std::vector<Move> result{{}};
-    Move at;
     for (const std::string& line : lines) {
-        if (readMove(line, at)) {
+        const std::string code = line.substr(0, line.find('('));
+        Move at = result.back();
+        for (std::size_t k = 0; k < code.size() && code[0] != '$'; ++k) {
+            const std::size_t axis = std::string("XYZ").find(code[k]);
+            if (axis != std::string::npos) {
+                std::from_chars(code.data() + k + 1, code.data() + code.size(),
+                                axis == 0   ? at.x
+                                : axis == 1 ? at.y
+                                            : at.z);
+            }
+        }
+        if (code.find_first_of("XYZ") != std::string::npos && code[0] != '$') {
             result.push_back(at);
         }
     }
     return result;
-}
-
-GcodeJob boardJob(const std::vector<std::string>& holes, const std::vector<std::string>& paths) {
-    GcodeJob job;
-    job.PUNKTE = holes;
-    job.FRAESUNGEN = paths;
-    job.values = parameterValues(
-        {"1000", "500", "1000", "10", "2.5", "-1.5", "1000", "100", "10", "10", "2.5", "-0.1"});
-    job.exports = ExportChoices{1, 1, 0, 1};
-    job.locale = kCLocale;
-    return job;
 }
 
 // Read back move by move: every point of the unlevelled program is reached in order, and on the
@@ -71,7 +51,13 @@ TEST(LevelProgram, FollowsAWarpedBoardAndKeepsEveryPoint) {
         " X=00.000 Y=00.000 X=100.000 Y=80.000",
         " X=10.000 Y=70.000 X=90.000 Y=70.000 X=90.000 Y=05.000 X=10.000 Y=70.000",
         " X=40.000 Y=40.000 X=40.500 Y=40.000 X=40.500 Y=40.000"};
-    const GcodeJob job = boardJob(holes, paths);
+    GcodeJob job;
+    job.PUNKTE = holes;
+    job.FRAESUNGEN = paths;
+    job.values = parameterValues(
+        {"1000", "500", "1000", "10", "2.5", "-1.5", "1000", "100", "10", "10", "2.5", "-0.1"});
+    job.exports = ExportChoices{1, 1, 0, 1};
+    job.locale = kCLocale;
     const ProbeGrid grid = probeGrid(ProbeArea{0, 100, 0, 80}, ProbeChoices{}, kCLocale).grid;
     const HeightMap map =
         *readHeightMap(test::probeLogText(grid, warp), grid, ProbeChoices{}, "w.txt", kCLocale).map;

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "base/text_file.h"
-#include "levelling/length_text.h"
 #include "levelling/probe_program.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
@@ -45,15 +44,6 @@ TEST(ProbeProgram, OnlyGrblWordsAndShortLines) {
     EXPECT_EQ(lines[10], "G0 X0 Y0 (Bezugspunkt 1 / 25)");
     EXPECT_EQ(lines[11], "G38.2 Z-2 F20 (antasten)");
     EXPECT_EQ(lines.back(), "M30 (Programm-Ende)");
-}
-
-TEST(ProbeProgram, LengthTexts) {
-    const std::pair<double, const char*> cases[] = {{12.5, "12.5"}, {-0.083, "-0.083"},
-                                                    {-0.0004, "0"}, {1.05, "1.05"},
-                                                    {-7, "-7"},     {0.007, "0.007"}};
-    for (const auto& [value, text] : cases) {
-        EXPECT_EQ(lengthText(value), text) << value;
-    }
 }
 
 // LinuxCNC's own interpreter reads the whole program without an error, where it is installed.

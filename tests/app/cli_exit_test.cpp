@@ -202,7 +202,7 @@ TEST_F(CliExitFiles, AMachineFileIsTheProfileOfTheJobTime) {
                "$110=5000\r\n$111=5000\r\n$112=3000\r\n"
                "$120=500\r\n$121=500\r\n$122=500\r\nok\r\n"),
          0, true, ""},
-        {"a bad value keeps the default", write("falsch.txt", "$110=abc\n"), 0, false,
+        {"a bad value keeps the default", write("falsch.txt", "$110=abc\n$111=1000\n"), 0, false,
          "Maschine: \"$110=abc\" nicht übernommen (keine positive Zahl), es gilt 1000\n"},
         {"missing file", folder.file("fehlt.txt"), 1, false, "Die Maschinendatei"},
     };

@@ -8,9 +8,9 @@
 #include "settings/factory_values.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
-#include "ui/colour_button.h"
-#include "ui/preview_redraw.h"
-#include "ui/preview_widget.h"
+#include "ui/controls/preview_redraw.h"
+#include "ui/widgets/colour_button.h"
+#include "ui/widgets/preview_widget.h"
 #include "window_fixture.h"
 
 namespace zrv::test {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/platform.h"
+#include "ui/common/platform.h"
 
 namespace zrv {
 

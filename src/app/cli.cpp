@@ -8,6 +8,7 @@
 #include "base/text_file.h"
 #include "job/dump.h"
 #include "job/export.h"
+#include "job/height_map_file.h"
 #include "job/job_time.h"
 #include "job/load.h"
 #include "job/report.h"
@@ -152,6 +153,13 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
         // The arguments were checked: the word names a list.
         printLines(out, figureList(state.store, cliList(request.argument).value()));
         return kSuccess;
+    }
+    if (command == "probe") {
+        return exitStatus(writeProbeProgram(state, choices, host, request.argument));
+    }
+    if (request.heightMapPath && (command == "info" || command == "gcode") &&
+        !loadHeightMap(state, choices, *request.heightMapPath, host).ok()) {
+        return kNotDone;
     }
     if (command == "info") {
         computeTravelAndTime(state, choices.parameters);

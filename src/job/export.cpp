@@ -8,6 +8,7 @@
 #include "gcode/gcode_writer.h"
 #include "gcode/milling_export.h"
 #include "gcode/parameter_refusals.h"
+#include "levelling/level_program.h"
 #include "text/number_format.h"
 
 namespace zrv {
@@ -75,12 +76,16 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     if (!refusals.empty()) {
         return refused(host, refusals, std::move(path));
     }
-    host.progress.addLine("Export Gerberdatei...");
-    host.progress.addLine(path);
     job.dateText = host.clock.dateText();
     job.timeText = host.clock.timeText();
     job.outputPath = path;
-    const std::vector<std::string> lines = gcodeProgram(job);
+    LevelledProgram program = writtenProgram(job, state.heightMap ? &*state.heightMap : nullptr);
+    if (!program.refusal.empty()) {
+        return refused(host, {program.refusal}, std::move(path));
+    }
+    const std::vector<std::string> lines = std::move(program.lines);
+    host.progress.addLine("Export Gerberdatei...");
+    host.progress.addLine(path);
     for (const bool written : {drillingWritten(job), millingWritten(job)}) {
         if (written) {
             host.progress.addLine("");

@@ -62,6 +62,10 @@ bool containsZirva(std::string_view tag) {
 }
 
 void resetForLoad(ProgramState& state, std::string_view path) {
+    // A map belongs to one clamping of one board.
+    if (path != state.file.DATEI_NAME) {
+        state.heightMap.reset();
+    }
     state.file.DATEI_NAME = std::string(path);
     state.file.DATEI_INHALT.clear();
     state.store.reset();

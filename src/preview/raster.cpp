@@ -142,6 +142,9 @@ RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int wid
         const double r = std::max(p.penWidth, 1) / 2.0;
         if (p.shape == Shape::Box) {
             paintBox(painter, from, to, r, p.colour);
+        } else if (p.shape == Shape::Fill) {
+            painter.rectangle(std::min(from.x, to.x), std::min(from.y, to.y),
+                              std::max(from.x, to.x), std::max(from.y, to.y), p.colour);
         } else {
             painter.capsule(from, p.shape == Shape::Dot ? from : to, r, p.colour);
         }

@@ -1,12 +1,55 @@
 #include "settings/extra_settings.h"
 
+#include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "base/text_file.h"
+#include "settings/plain_number.h"
+#include "text/number_scan.h"
 #include "text/trimmed.h"
 
 namespace zrv {
 namespace {
+
+// The probe choices: key, member, and whether the value must be below zero (the depth).
+struct ProbeKey {
+    std::string_view key;
+    double ProbeChoices::*value;
+    bool negative;
+};
+constexpr ProbeKey kProbeKeys[] = {
+    {"antasten_raster", &ProbeChoices::antasten_raster, false},
+    {"antasten_vorschub", &ProbeChoices::antasten_vorschub, false},
+    {"antasten_tiefe", &ProbeChoices::antasten_tiefe, true},
+    {"antasten_abheben", &ProbeChoices::antasten_abheben, false},
+};
+
+// A number with "." or ","; a text without one reads as 0 and is then refused.
+std::optional<double> wholeNumber(std::string_view text) {
+    const double value = numberFromText(text);
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+bool applyProbeKey(std::string_view key, std::string_view value, ProbeChoices& probe,
+                   std::vector<std::string>& problems) {
+    for (const ProbeKey& row : kProbeKeys) {
+        if (row.key != key) {
+            continue;
+        }
+        const std::optional<double> number = wholeNumber(value);
+        if (number && (row.negative ? *number < 0 : *number > 0)) {
+            probe.*row.value = *number;
+        } else {
+            problems.push_back("Zusatzeinstellung " + std::string(key) + " = \"" +
+                               std::string(value) + "\" ist keine " +
+                               (row.negative ? "negative" : "positive") + " Zahl: bleibt " +
+                               plainNumberText(probe.*row.value, kCLocale));
+        }
+        return true;
+    }
+    return false;
+}
 
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
@@ -37,6 +80,9 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
     }
     const std::string_view key = trimmed(line.substr(0, equals));
     const std::string_view value = trimmed(line.substr(equals + 1));
+    if (applyProbeKey(key, value, read.choices.probe, read.problems)) {
+        return;
+    }
     for (const ExtraRow& row : extraRows()) {
         if (key == row.key) {
             applySwitch(key, value, row.whole.of(read.choices), read.problems);
@@ -66,6 +112,10 @@ std::vector<std::string> extraSettingsLines(const Choices& choices) {
     std::vector<std::string> lines{"# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat"};
     for (const ExtraRow& row : extraRows()) {
         lines.push_back(switchLine(row.key, row.whole.in(choices)));
+    }
+    for (const ProbeKey& row : kProbeKeys) {
+        lines.push_back(std::string(row.key) + "=" +
+                        plainNumberText(choices.probe.*row.value, kCLocale));
     }
     std::string_view machine = choices.machine;
     while (!machine.empty()) {

@@ -87,6 +87,7 @@ Choices readChoices(const Controls& c, const WindowState& state) {
     choices.calibration = state.calibration;
     choices.paths = state.paths;
     choices.machine = state.machine;
+    choices.probe = state.probe;
     return choices;
 }
 
@@ -95,6 +96,7 @@ void applyChoices(Controls& c, WindowState& state, const Choices& choices) {
     state.paths = choices.paths;
     state.calibration = choices.calibration;
     state.machine = choices.machine;
+    state.probe = choices.probe;
     for (std::size_t i = 0; i < kSwitches.size(); ++i) {
         setCheckValue(c.checks[i], switchValue(choices, kSwitches[i]));
     }

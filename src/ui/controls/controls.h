@@ -80,6 +80,11 @@ struct Menus {
     QAction* MENUE_PROGRAMM_EDITOR = nullptr;
     QAction* MENUE_PROGRAMM_CNC = nullptr;
     QAction* MENUE_MASCHINE_LADEN = nullptr;
+    // "Höhenkarte": the probe program, the probe log, dropping the map and the probe choices.
+    QAction* MENUE_TASTPROGRAMM = nullptr;
+    QAction* MENUE_TASTPROTOKOLL_LADEN = nullptr;
+    QAction* MENUE_HOEHENKARTE_VERWERFEN = nullptr;
+    std::array<QAction*, 4> MENUE_ANTASTEN_WAHL{};  // spacing, feed, depth, lift
     QAction* MENUE_ENTWICKLER_ON = nullptr;
 
     QMenu* MENUE_ENTWICKLER = nullptr;

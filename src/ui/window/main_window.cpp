@@ -15,6 +15,7 @@
 #include "ui/controls/window_progress.h"
 #include "ui/flows/developer_exports.h"
 #include "ui/flows/export_flow.h"
+#include "ui/flows/height_map_flow.h"
 #include "ui/flows/load_flow.h"
 #include "ui/flows/machine_flow.h"
 #include "ui/flows/option_actions.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(WindowSetup setup, Platform& platform)
     connectOutsidePrograms();
     connectDeveloperMenu();
     connectHelpMenu();
+    connectHeightMapMenu();
     connectColours();
     formLoad();
 }
@@ -124,6 +126,22 @@ void MainWindow::createFlows() {
     exports_ =
         std::make_unique<DeveloperExports>(state_, controls_, platform_, *host_, queue_, setup_);
     help_ = std::make_unique<HelpMenu>(this, controls_.List1, setup_.locale);
+    heightMap_ = std::make_unique<HeightMapFlow>(state_, controls_, platform_, *host_,
+                                                 setup_.programName, [this] {
+                                                     redraw_->request();
+                                                     machine_->showJobTime();
+                                                 });
+}
+
+void MainWindow::connectHeightMapMenu() {
+    const Menus& m = menus_;
+    HeightMapFlow* h = heightMap_.get();
+    onTrigger(m.MENUE_TASTPROGRAMM, h, &HeightMapFlow::MENUE_TASTPROGRAMM_Click);
+    onTrigger(m.MENUE_TASTPROTOKOLL_LADEN, h, &HeightMapFlow::MENUE_TASTPROTOKOLL_LADEN_Click);
+    onTrigger(m.MENUE_HOEHENKARTE_VERWERFEN, h, &HeightMapFlow::MENUE_HOEHENKARTE_VERWERFEN_Click);
+    for (std::size_t i = 0; i < m.MENUE_ANTASTEN_WAHL.size(); ++i) {
+        connect(m.MENUE_ANTASTEN_WAHL[i], &QAction::triggered, [h, i] { h->chooseProbeValue(i); });
+    }
 }
 
 // A check box's effect follows every change of its value, by the user or by the program.

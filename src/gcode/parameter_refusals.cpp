@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "gcode/depth_steps.h"
 #include "settings/plain_number.h"
 
 namespace zrv {
@@ -96,6 +97,9 @@ std::vector<std::string> parameterRefusals(const GcodeJob& job) {
         }
     }
     addHeights(refusals, groups, job.parameters);
+    for (std::string& line : stepRefusals(job)) {
+        refusals.push_back(std::move(line));
+    }
     return refusals;
 }
 

@@ -9,6 +9,9 @@ namespace {
 
 constexpr std::string_view kDrillKey = "weg_verbessern_bohrungen";
 constexpr std::string_view kMillingKey = "weg_verbessern_fraesungen";
+// Texts as typed: whether they make sense is the export's question, as for the parameters.
+constexpr std::string_view kPassKey = "zustellung";
+constexpr std::string_view kPeckKey = "bohren_in_stufen";
 
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
@@ -54,6 +57,10 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
         applySwitch(key, value, prepare.Check_BOHRUNGEN_WEG_VERBESSERN, read.problems);
     } else if (key == kMillingKey) {
         applySwitch(key, value, prepare.Check_FRAESUNGEN_WEG_VERBESSERN, read.problems);
+    } else if (key == kPassKey) {
+        read.choices.steps.Combo_ZUSTELLUNG = value;
+    } else if (key == kPeckKey) {
+        read.choices.steps.Combo_BOHREN_IN_STUFEN = value;
     }
 }
 
@@ -70,6 +77,8 @@ std::vector<std::string> extraSettingsLines(const Choices& choices) {
         "# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat",
         switchLine(kDrillKey, choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN),
         switchLine(kMillingKey, choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN),
+        std::string(kPassKey) + "=" + std::string(trimmed(choices.steps.Combo_ZUSTELLUNG)),
+        std::string(kPeckKey) + "=" + std::string(trimmed(choices.steps.Combo_BOHREN_IN_STUFEN)),
     };
     std::string_view machine = choices.machine;
     while (!machine.empty()) {

@@ -92,6 +92,11 @@ void settingsSeeds(const fs::path& folder) {
     write(folder, "seed_foreign_revision", "\x03" + std::string("a.zrv\r\n 1 \r\nENDE\r\n"));
     write(folder, "seed_lf_only", std::string("\x00\x43:\\x.zrv\n 2 \n 1e5 \nENDE", 23));
     write(folder, "seed_empty", std::string(1, '\0'));
+    // The step texts of the extra file, read from the same bytes.
+    write(folder, "seed_steps",
+          "\x01" + germanFile + "zustellung=0,05\r\nbohren_in_stufen=0,0015 mm\r\n");
+    write(folder, "seed_steps_absurd",
+          std::string("\x00") + "zustellung=1e-300\r\nbohren_in_stufen=0,00000001\r\n");
 }
 
 void numberSeeds(const fs::path& scan, const fs::path& format) {

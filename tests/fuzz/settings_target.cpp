@@ -5,8 +5,10 @@
 #include "fuzz_targets.h"
 #include "gcode/gcode_reading.h"
 #include "gcode/gcode_writer.h"
+#include "gcode/parameter_refusals.h"
 #include "job/export.h"
 #include "settings/choices.h"
+#include "settings/extra_settings.h"
 #include "settings/factory_values.h"
 #include "settings/settings_file.h"
 #include "support/drawing_builder.h"
@@ -32,12 +34,18 @@ std::string checkProgram(const Settings& settings, NumberLocale locale) {
         return "cleaning the parameters twice changes them";
     }
     job.exports = settings.choices.exports;
+    job.steps = settings.choices.steps;
     job.outputPath = settings.DATEI_NAME;
     job.locale = locale;
-    if (!feedRefusal(job).empty()) {
+    // Steps the export would refuse are written as none: never a program of gigabytes.
+    const bool refused = !parameterRefusals(job).empty();
+    const std::vector<std::string> lines = gcodeProgram(job);
+    if (lines.size() > 10000) {
+        return "a program of " + std::to_string(lines.size()) + " lines for one hole and one path";
+    }
+    if (refused) {
         return {};
     }
-    const std::vector<std::string> lines = gcodeProgram(job);
     const test::WordCheck words = test::checkWords(lines);
     return words.errors.empty() ? std::string{} : "G-code: " + words.errors.front();
 }
@@ -54,7 +62,9 @@ std::string settingsFile(Bytes data) {
     test::writeBytes(path, std::string(file.begin(), file.end()));
 
     const Settings factory = factorySettings(locale);
-    const SettingsRead first = readSettings(path, factory);
+    SettingsRead first = readSettings(path, factory);
+    // The same bytes as the extra file beside it bring the step texts.
+    first.settings.choices.steps = readExtraSettings(path, factory.choices).choices.steps;
     const std::vector<std::string> firstLines = settingsLines(first.settings, locale);
     if (first.outcome == SettingsOutcome::Werkseinstellung &&
         firstLines != settingsLines(factory, locale)) {

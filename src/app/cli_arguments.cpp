@@ -77,6 +77,10 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
             request.settingsPath = value;
         } else if (option == "--machine") {
             request.machinePath = value;
+        } else if (option == "--pass-depth") {
+            request.passDepth = value;
+        } else if (option == "--peck-depth") {
+            request.peckDepth = value;
         } else if (option == "--locale" && (value == "de" || value == "C")) {
             request.locale = value == "de" ? kGermanLocale : kCLocale;
         } else if (option == "--locale") {
@@ -106,9 +110,11 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
 
 std::string usageText() {
     return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] [--machine DATEI] "
-           "[--improve-route] BEFEHL ZEICHNUNG [ARG]\n"
+           "[--improve-route] [--pass-depth MM] [--peck-depth MM] BEFEHL ZEICHNUNG [ARG]\n"
            "  --machine DATEI             Antwort der Steuerung auf $$ (Maschine der Laufzeit)\n"
            "  --improve-route             Weg der Bohrungen und Fräsungen verbessern\n"
+           "  --pass-depth MM             Zustellung: Frästiefe je Durchgang (0: aus)\n"
+           "  --peck-depth MM             Bohren in Stufen: Tiefe je Stufe (0: aus)\n"
            "  list ZEICHNUNG punkte|linien|rechtecke|polygone|kreise|fraesungen\n"
            "  info ZEICHNUNG              Kennzahlen (key=value)\n"
            "  log ZEICHNUNG               Meldungen beim Laden\n"

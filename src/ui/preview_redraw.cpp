@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "gcode/depth_steps.h"
 #include "preview/scene.h"
 #include "ui/control_values.h"
 #include "ui/preview_widget.h"
@@ -41,10 +42,13 @@ void PreviewRedraw::tick() {
         return;
     }
     controls_.Picture1->clear();
-    PreviewScene scene = ZEICHNEN_VORSCHAU(
-        state_.program.store, readChoices(controls_, state_).view, state_.calibration, locale_);
+    const Choices choices = readChoices(controls_, state_);
+    PreviewScene scene =
+        ZEICHNEN_VORSCHAU(state_.program.store, choices.view, state_.calibration, locale_);
     state_.program.FAHRWEG_BOHRUNGEN = scene.FAHRWEG_BOHRUNGEN;
-    state_.program.FAHRWEG_FRAESUNGEN = scene.FAHRWEG_FRAESUNGEN;
+    state_.program.FAHRWEG_FRAESUNGEN = steppedMillingTravel(
+        state_.program.store.FRAESUNGEN, millingPasses(choices.parameters, choices.steps),
+        scene.FAHRWEG_FRAESUNGEN);
     menus_.Menue_MASSSTAB->setText(qs(scene.scaleCaption));
     if (scene.showsGrid) {
         controls_.Label_Raster->setText(QStringLiteral("10mm"));

@@ -48,8 +48,8 @@ inline zrv::GcodeJob fullJob() {
     zrv::GcodeJob job;
     job.PUNKTE = fullBoard().punkte;
     job.FRAESUNGEN = fullBoard().fraesungen;
-    job.parameters = {"1000", "500", "1000", "10", "2,5", "-1,5",
-                      "1000", "100", "10",   "10", "2,5", "-0,1"};
+    job.values = zrv::parameterValues(
+        {"1000", "500", "1000", "10", "2,5", "-1,5", "1000", "100", "10", "10", "2,5", "-0,1"});
     job.exports = zrv::ExportChoices{1, 1, 0, 1};
     job.FAHRWEG_BOHRUNGEN = 123456;
     job.FAHRWEG_FRAESUNGEN = 234567;

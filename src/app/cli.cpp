@@ -106,6 +106,11 @@ ChoicesRead readMachine(const CliRequest& request, ChoicesRead read, std::ostrea
             read.ok = false;
             return read;
         }
+        if (!readMachineProfile(file.bytes).anySetting) {
+            err << noSettingText(*request.machinePath) << '\n';
+            read.ok = false;
+            return read;
+        }
         read.choices.machine = file.bytes;
     }
     for (const std::string& line : readMachineProfile(read.choices.machine).problems) {
@@ -146,7 +151,7 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
     if (command == "export") {
         return exitStatus(exportMillingData(state, host));
     }
-    choices.parameters = cleanParameters(choices.parameters, request.locale);
+    choices.parameters = exportParameters(state, choices, request.locale);
     computeTravelAndTime(state, choices.parameters, choices.steps);
     return exitStatus(GERBER_SCHREIBEN(state, choices, host, request.argument));
 }

@@ -1,9 +1,9 @@
 #include <QApplication>
 
-#include "ui/desktop_setup.h"
-#include "ui/german_dialogs.h"
-#include "ui/main_window.h"
-#include "ui/qt_platform.h"
+#include "ui/platform/desktop_setup.h"
+#include "ui/platform/german_dialogs.h"
+#include "ui/platform/qt_platform.h"
+#include "ui/window/main_window.h"
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);

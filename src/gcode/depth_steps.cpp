@@ -91,13 +91,13 @@ std::optional<std::string> summaryLine(const StepChoice& choice, std::string_vie
 }
 
 StepChoice passChoice(const GcodeJob& job) {
-    return {"Zustellung", job.steps.Combo_ZUSTELLUNG,
-            parameterNumber(job.parameters.Combo_FRAESUNG_TIEFE), "Durchgänge", "Frästiefe"};
+    return {"Zustellung", job.steps.Combo_ZUSTELLUNG, job.values.mill[ParameterRole::Depth].number,
+            "Durchgänge", "Frästiefe"};
 }
 
 StepChoice peckChoice(const GcodeJob& job) {
     return {"Bohren in Stufen", job.steps.Combo_BOHREN_IN_STUFEN,
-            parameterNumber(job.parameters.Combo_BOHRUNG_TIEFE), "Stufen", "Bohrtiefe"};
+            job.values.drill[ParameterRole::Depth].number, "Stufen", "Bohrtiefe"};
 }
 
 double distance(Point a, Point b) {
@@ -159,7 +159,8 @@ StepDepths stepDepths(double depth, std::string_view depthText, std::string_view
 }
 
 std::size_t millingPasses(const Parameters& parameters, const DepthStepChoices& steps) {
-    return stepDepths(parameterNumber(parameters.Combo_FRAESUNG_TIEFE), "", steps.Combo_ZUSTELLUNG)
+    return stepDepths(parameterValues(parameters).mill[ParameterRole::Depth].number, "",
+                      steps.Combo_ZUSTELLUNG)
         .values.size();
 }
 

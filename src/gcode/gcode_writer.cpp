@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string_view>
 
+#include "gcode/comment_text.h"
 #include "gcode/depth_steps.h"
 #include "gcode/format_length.h"
 #include "gcode/stepped_moves.h"
@@ -21,10 +22,7 @@ using enum ParameterRole;
 constexpr std::string_view kProgramName = "zrvcam";
 constexpr std::string_view kDrillingTitle = "Bohrungen";
 constexpr std::string_view kMillingTitle = "Fräsungen";
-
-std::string plainNumber(std::string_view text) {
-    return plainNumberText(parameterNumber(text), kCLocale);
-}
+constexpr std::string_view kStartLift = "1";
 
 std::string countText(double value, NumberLocale locale) {
     return formatPattern(value, "#,##0", locale);
@@ -32,22 +30,6 @@ std::string countText(double value, NumberLocale locale) {
 
 std::string countText(std::size_t value, NumberLocale locale) {
     return countText(static_cast<double>(value), locale);
-}
-
-// A path inside a comment: a bracket or a line break of its own would end the comment or the
-// line early and leave the rest of the path as words the controller rejects.
-std::string commentSafe(std::string_view text) {
-    std::string safe(text);
-    for (char& c : safe) {
-        if (c == '(') {
-            c = '[';
-        } else if (c == ')') {
-            c = ']';
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            c = '?';
-        }
-    }
-    return safe;
 }
 
 // "(" parts ")" built by appending: GCC 12 at -O3 warns falsely (-Wrestrict) on a literal
@@ -71,7 +53,7 @@ struct Summary {
 };
 
 void writeHeader(GcodeLines& out, const GcodeJob& job) {
-    out.ZEILE_SCHREIBEN(commentLine({job.dateText, " ", job.timeText}));
+    out.ZEILE_SCHREIBEN(commentLine({commentSafe(job.dateText), " ", commentSafe(job.timeText)}));
     out.ZEILE_SCHREIBEN(commentLine({kProgramName, " V:", std::to_string(kRevision)}));
     out.ZEILE_SCHREIBEN(commentLine({commentSafe(job.outputPath)}));
 }
@@ -114,8 +96,8 @@ std::string sectionTitleLine(std::string_view title) {
     return "(==================== " + std::string(title) + " ====================)";
 }
 
-void writeSectionStart(GcodeLines& out, std::string_view title) {
-    out.NULL_ANFAHREN();
+void writeSectionStart(GcodeLines& out, std::string_view title, std::string_view lift) {
+    out.NULL_ANFAHREN(lift);
     out.TRENNLINIE();
     out.TRENNLINIE();
     out.ZEILE_SCHREIBEN(sectionTitleLine(title));
@@ -129,16 +111,17 @@ std::string numberComment(std::string_view name, std::size_t i, std::string_view
            std::string(last) + " ==========)";
 }
 
-void writeDrilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values) {
-    writeSectionStart(out, kDrillingTitle);
+void writeDrilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values,
+                   std::string_view lift) {
+    writeSectionStart(out, kDrillingTitle, lift);
     out.SPINDEL_EIN_BOHREN();
     out.BOHRER_AUF();
     out.NULL_MARKIEREN();
     out.BOHRER_AUF();
     const std::size_t count = job.PUNKTE.size();
     const std::string last = countText(count - 1, job.locale);
-    const StepDepths pecks = stepDepths(parameterNumber(job.parameters.Combo_BOHRUNG_TIEFE),
-                                        values.drill[Depth], job.steps.Combo_BOHREN_IN_STUFEN);
+    const StepDepths pecks = stepDepths(job.values.drill[Depth].number, values.drill[Depth],
+                                        job.steps.Combo_BOHREN_IN_STUFEN);
     for (std::size_t i = 0; i < count; ++i) {
         out.ZEILE_SCHREIBEN(numberComment("Bohrung", i, last, job.locale));
         const Point hole = readPoint(job.PUNKTE[i]);
@@ -148,34 +131,41 @@ void writeDrilling(GcodeLines& out, const GcodeJob& job, const MachineValues& va
     out.SPINDEL_AUS();
 }
 
-void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values) {
-    writeSectionStart(out, kMillingTitle);
+void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values,
+                  std::string_view lift) {
+    writeSectionStart(out, kMillingTitle, lift);
     out.SPINDEL_EIN_FRAESEN();
     out.FRAESER_AUF();
     out.NULL_MARKIEREN();
     out.FRAESER_AUF();
     const std::size_t count = job.FRAESUNGEN.size();
     const std::string last = countText(count - 1, job.locale);
-    const StepDepths passes = stepDepths(parameterNumber(job.parameters.Combo_FRAESUNG_TIEFE),
-                                         values.mill[Depth], job.steps.Combo_ZUSTELLUNG);
+    const StepDepths passes =
+        stepDepths(job.values.mill[Depth].number, values.mill[Depth], job.steps.Combo_ZUSTELLUNG);
     for (std::size_t i = 0; i < count; ++i) {
         out.ZEILE_SCHREIBEN(numberComment("Fräsung", i, last, job.locale));
         millPath(out, readPairs(job.FRAESUNGEN[i]), values.mill, passes);
     }
 }
 
-void writeEnd(GcodeLines& out) {
+void writeEnd(GcodeLines& out, std::string_view lift) {
     out.TRENNLINIE();
     out.ZEILE_SCHREIBEN("(Ende)");
     out.SPINDEL_AUS();
-    out.NULL_ANFAHREN();
+    out.NULL_ANFAHREN(lift);
     out.ZEILE_SCHREIBEN("M30 (Programm-Ende)");
 }
 
-ToolValues toolValues(const ParameterGroup& group, const Parameters& parameters) {
+// After a section the tool crosses the board to the zero point at the section's safe height when
+// that is above 1 mm (raised to clear clamps); at the start it stands where the user touched off.
+std::string_view liftAfter(const ToolNumbers& numbers, const ToolValues& values) {
+    return numbers[Height].number > 1 ? std::string_view(values[Height]) : kStartLift;
+}
+
+ToolValues toolValues(const ToolNumbers& numbers) {
     ToolValues values;
-    for (const ParameterRow& row : group) {
-        values[row.role] = plainNumber(parameters.*row.text);
+    for (std::size_t role = 0; role < kParameterRoles; ++role) {
+        values.byRole[role] = plainNumberText(numbers.byRole[role].number, kCLocale);
     }
     return values;
 }
@@ -194,13 +184,12 @@ bool millingWritten(const GcodeJob& job) {
     return job.exports.Check_EXPORT_FRAESUNG != 0 && !job.FRAESUNGEN.empty();
 }
 
-MachineValues machineValues(const Parameters& parameters) {
-    return {toolValues(kDrillingParameters, parameters),
-            toolValues(kMillingParameters, parameters)};
+MachineValues machineValues(const ParameterValues& parameters) {
+    return {toolValues(parameters.drill), toolValues(parameters.mill)};
 }
 
 std::vector<std::string> gcodeProgram(const GcodeJob& job) {
-    const MachineValues values = machineValues(job.parameters);
+    const MachineValues values = machineValues(job.values);
     GcodeLines out(values, job.locale);
     writeHeader(out, job);
     const bool drilling = drillingWritten(job);
@@ -227,13 +216,16 @@ std::vector<std::string> gcodeProgram(const GcodeJob& job) {
     if (job.exports.Check_EXPORT_GRBL_INFO != 0) {
         writeGrblQueries(out);
     }
+    std::string_view lift = kStartLift;
     if (drilling) {
-        writeDrilling(out, job, values);
+        writeDrilling(out, job, values, lift);
+        lift = liftAfter(job.values.drill, values.drill);
     }
     if (milling) {
-        writeMilling(out, job, values);
+        writeMilling(out, job, values, lift);
+        lift = liftAfter(job.values.mill, values.mill);
     }
-    writeEnd(out);
+    writeEnd(out, lift);
     return out.take();
 }
 
@@ -271,8 +263,8 @@ void GcodeLines::WERKZEUG_WECHSEL() {
     TRENNLINIE();
 }
 
-void GcodeLines::NULL_ANFAHREN() {
-    ZEILE_SCHREIBEN("G1 F500 Z1 (anheben)");
+void GcodeLines::NULL_ANFAHREN(std::string_view lift) {
+    ZEILE_SCHREIBEN("G1 F500 Z" + std::string(lift) + " (anheben)");
     ZEILE_SCHREIBEN("G1 F500 X0 Y0 (GO NULL)");
     ZEILE_SCHREIBEN("G1 F100 Z0 (absenken)");
 }

@@ -19,7 +19,7 @@ namespace zrv {
 struct GcodeJob {
     std::span<const std::string> PUNKTE;      // drill holes in drilling order
     std::span<const std::string> FRAESUNGEN;  // milling paths in milling order
-    Parameters parameters;                    // the cleaned parameter texts
+    ParameterValues values;                   // the twelve parameter texts, read once
     ExportChoices exports;
     DepthStepChoices steps;  // passes and pecks; off: one of each
     double FAHRWEG_BOHRUNGEN = 0;
@@ -39,18 +39,13 @@ bool millingWritten(const GcodeJob& job);
 // The comment lines that open the drilling and the milling section, in this order.
 std::array<std::string, 2> sectionStartLines();
 
-// The refusal of a program that would move with a feed of 0 or below: "Export abgebrochen: ..."
-// naming every such box by its caption; empty when every feed the program uses is positive.
-// (One of parameterRefusals, in gcode/parameter_refusals.h.)
-std::string feedRefusal(const GcodeJob& job);
-
 // GERBER_SCHREIBEN without the file: the whole program as lines (UTF-8, every "," already
 // turned into "."), without line ends.
 std::vector<std::string> gcodeProgram(const GcodeJob& job);
 
-// The values the line building blocks put into the lines: the number read from each parameter
-// text in its shortest plain form with "." ("2.5", "-1.5", "1000"), so a text that slipped
-// through uncleaned cannot break a line.
+// The values the line building blocks put into the lines: the number of each parameter in its
+// shortest plain form with "." ("2.5", "-1.5", "1000"), so a text that slipped through uncleaned
+// cannot break a line.
 struct ToolValues {
     std::array<std::string, kParameterRoles> byRole;
 
@@ -63,7 +58,7 @@ struct MachineValues {
     ToolValues drill;
     ToolValues mill;
 };
-MachineValues machineValues(const Parameters& parameters);
+MachineValues machineValues(const ParameterValues& parameters);
 
 // The line building blocks of the program; each appends its lines through ZEILE_SCHREIBEN.
 class GcodeLines {
@@ -78,7 +73,7 @@ class GcodeLines {
     void SPINDEL_EIN_BOHREN();
     void SPINDEL_EIN_FRAESEN();
     void WERKZEUG_WECHSEL();
-    void NULL_ANFAHREN();
+    void NULL_ANFAHREN(std::string_view lift);  // lift: the Z of the move up, as written
     void NULL_MARKIEREN();
     void BOHRER_AUF();
     void BOHRER_AB();

@@ -1,4 +1,5 @@
 target_sources(zrv_gcode PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/comment_text.cpp
     ${CMAKE_CURRENT_LIST_DIR}/depth_steps.cpp
     ${CMAKE_CURRENT_LIST_DIR}/format_length.cpp
     ${CMAKE_CURRENT_LIST_DIR}/gcode_writer.cpp

@@ -1,5 +1,8 @@
 #include "job/export.h"
 
+#include <array>
+#include <utility>
+
 #include "base/file_names.h"
 #include "base/text_file.h"
 #include "gcode/gcode_writer.h"
@@ -31,7 +34,7 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocal
     GcodeJob job;
     job.PUNKTE = state.store.PUNKTE;
     job.FRAESUNGEN = state.store.FRAESUNGEN;
-    job.parameters = cleanParameters(choices.parameters, locale);
+    job.values = parameterValues(choices.parameters);
     job.exports = choices.exports;
     job.steps = choices.steps;
     job.FAHRWEG_BOHRUNGEN = state.FAHRWEG_BOHRUNGEN;
@@ -40,6 +43,23 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocal
     job.ZEIT_FRAESUNGEN = state.ZEIT_FRAESUNGEN;
     job.locale = locale;
     return job;
+}
+
+Parameters exportParameters(const ProgramState& state, const Choices& choices,
+                            NumberLocale locale) {
+    const GcodeJob job = gcodeJob(state, choices, locale);
+    const std::array<std::pair<const ParameterGroup*, bool>, 2> groups{
+        {{&kDrillingParameters, drillingWritten(job)}, {&kMillingParameters, millingWritten(job)}}};
+    Parameters cleaned = choices.parameters;
+    for (const auto& [group, written] : groups) {
+        for (const ParameterRow& row : *group) {
+            const ParameterValue& value = job.values.of(*group)[row.role];
+            if (!written || value.isNumber || !refusedAsNoNumber(row.role)) {
+                cleaned.*row.text = plainNumberText(value.number, locale);
+            }
+        }
+    }
+    return cleaned;
 }
 
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,

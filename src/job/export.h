@@ -14,9 +14,14 @@
 
 namespace zrv {
 
-// What the program is built from: the store, the cleaned parameters, the export switches and
+// What the program is built from: the store, the parameter texts read once, the export switches and
 // the travel and time values of `state` (date, time and path left empty).
 GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocale locale);
+
+// Step 1 of the export button: the parameter texts cleaned for the boxes, except a text without
+// any number that the export refuses (see refusedAsNoNumber): it stays as typed, since as "0"
+// it would pass the next click.
+Parameters exportParameters(const ProgramState& state, const Choices& choices, NumberLocale locale);
 
 struct WriteResult {
     Status status;     // the German message when nothing was written (already shown through

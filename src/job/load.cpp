@@ -190,10 +190,14 @@ LoadResult analyse(ProgramState& state, const Choices& choices, Host& host) {
     if (!ANALYSE_HEADER(state.file, host)) {
         return {LoadOutcome::NotZirva, "no ZIRVA-Datei"};
     }
+    const std::string name = drawingName(state.file);
+    if (headerCutOff(state.file)) {
+        return stop(host, LoadOutcome::AnalysisFailed,
+                    analysisFailureText(name, "die Kennung ist vom Dateiende abgeschnitten"));
+    }
     if (!containsZirva(state.file.DATEI_VERSION)) {
         return {LoadOutcome::ForeignTag, {}};
     }
-    const std::string name = drawingName(state.file);
     const AnalysisInput input{state.file.DATEI_INHALT, state.file.DATEI_VERSION, name,
                               choices.filter, choices.calibration};
     const Status analysed = analyseFigures(input, state.store, host);

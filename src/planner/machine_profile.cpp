@@ -50,6 +50,20 @@ double* settingOf(MachineProfile& profile, std::string_view number) {
     return nullptr;
 }
 
+bool isNumber(std::string_view text) {
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        text.remove_prefix(1);
+    }
+    double value = 0;
+    const auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+bool isSettingNumber(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
 void readLine(std::string_view line, MachineProfileRead& read) {
     // A comment in brackets follows the value in some controllers' answers.
     line = trimmed(line.substr(0, line.find('(')));
@@ -57,7 +71,10 @@ void readLine(std::string_view line, MachineProfileRead& read) {
     if (!line.starts_with('$') || equals == std::string_view::npos) {
         return;
     }
-    double* setting = settingOf(read.profile, trimmed(line.substr(1, equals - 1)));
+    const std::string_view number = trimmed(line.substr(1, equals - 1));
+    read.anySetting =
+        read.anySetting || (isSettingNumber(number) && isNumber(trimmed(line.substr(equals + 1))));
+    double* setting = settingOf(read.profile, number);
     if (setting == nullptr) {
         return;
     }
@@ -85,6 +102,15 @@ MachineProfileRead readMachineProfile(std::string_view text) {
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
     }
     return read;
+}
+
+std::string noSettingText(std::string_view file) {
+    return "Maschine: \"" + std::string(file) + "\" enthält keine Einstellung";
+}
+
+std::string takenProfileText(const MachineProfile& profile, NumberLocale locale,
+                             std::string_view file) {
+    return machineProfileText(profile, locale) + " (aus \"" + std::string(file) + "\")";
 }
 
 std::string machineProfileText(const MachineProfile& profile, NumberLocale locale) {

@@ -26,6 +26,10 @@ struct AnalysisInput {
 // byte is not 7.
 bool ANALYSE_HEADER(DrawingFile& file, Host& host);
 
+// A header shorter than its first byte says (fewer than 8 bytes for "ZIRVA40"): the file was cut
+// inside its tag.
+bool headerCutOff(const DrawingFile& file);
+
 // The five record parsers. Each empties its own list, then (when its kind is enabled) scans the
 // file and appends; lines, rectangles, polygons and circles also append to FRAESUNGEN. A failed
 // status is an analysis failure: its message is for the user, the analysis ends there and what

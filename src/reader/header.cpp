@@ -18,4 +18,10 @@ bool ANALYSE_HEADER(DrawingFile& file, Host& host) {
     return true;
 }
 
+bool headerCutOff(const DrawingFile& file) {
+    const std::string& bytes = file.DATEI_INHALT;
+    return !bytes.empty() &&
+           bytes.size() < 1 + static_cast<std::size_t>(static_cast<unsigned char>(bytes.front()));
+}
+
 }  // namespace zrv

@@ -29,6 +29,21 @@ std::string_view Record::field(std::size_t offset) const {
     return offset >= bytes_.size() ? std::string_view{} : bytes_.substr(offset, 4);
 }
 
+bool cutByTheEnd(std::string_view inhalt, std::size_t hit, const RecordKind& kind) {
+    const std::size_t fixedEnd = hit + (kind.allFixedByteTests ? 24 : 7);
+    if (fixedEnd <= inhalt.size()) {
+        return false;
+    }
+    for (std::size_t at = hit + 4; at < inhalt.size(); ++at) {
+        const std::size_t offset = at - hit;
+        const bool fixed = offset < 7 || (offset >= 10 && offset < 15) || offset >= 18;
+        if (fixed && inhalt[at] != '\0') {
+            return false;
+        }
+    }
+    return true;
+}
+
 std::string_view fixedByteFault(std::string_view inhalt, std::size_t hit, const RecordKind& kind) {
     if (!allZero(inhalt, hit + 4, 3)) {
         return "?";

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "base/host.h"
 
@@ -47,6 +48,10 @@ class Record {
 // count as not zero.
 std::string_view fixedByteFault(std::string_view inhalt, std::size_t hit, const RecordKind& kind);
 
+// A hit so near the end of the file that its fixed bytes run past it while those present are
+// zero: the file was cut inside the record's first bytes.
+bool cutByTheEnd(std::string_view inhalt, std::size_t hit, const RecordKind& kind);
+
 // A damaged file can hold a failing marker hit every few bytes; past this many per scan the
 // status list only counts them, so it cannot grow to ten times the file.
 inline constexpr std::size_t kMostFaultLines = 1000;
@@ -57,16 +62,21 @@ inline std::string moreFaultsLine(std::size_t leftOut) {
 }
 
 // The record scan: every occurrence of the kind's marker, one byte after the last hit, also
-// inside the data of a record just read. Hits that fail the fixed-byte test go to the status
-// list (the first kMostFaultLines of them); for the others `onRecord(const Record&)` decides
-// whether the scan goes on (true).
-template <class OnRecord>
+// inside the data of a record just read. A hit cut by the end goes to `onCutOff(const Record&)`
+// and ends the scan; other hits that fail the fixed-byte test go to the status list (the first
+// kMostFaultLines of them); for the rest `onRecord(const Record&)` decides whether the scan goes
+// on (true).
+template <class OnRecord, class OnCutOff>
 void scanRecords(std::string_view inhalt, const RecordKind& kind, Progress& progress,
-                 OnRecord&& onRecord) {
+                 OnRecord&& onRecord, OnCutOff&& onCutOff) {
     std::size_t faults = 0;
     for (std::size_t hit = inhalt.find(kind.marker); hit != std::string_view::npos;
          hit = inhalt.find(kind.marker, hit + 1)) {
         const std::string_view fault = fixedByteFault(inhalt, hit, kind);
+        if (!fault.empty() && cutByTheEnd(inhalt, hit, kind)) {
+            onCutOff(Record(inhalt.substr(hit), hit + 1));
+            break;
+        }
         if (!fault.empty()) {
             if (++faults <= kMostFaultLines) {
                 progress.addLine(fault);
@@ -80,6 +90,15 @@ void scanRecords(std::string_view inhalt, const RecordKind& kind, Progress& prog
     if (faults > kMostFaultLines) {
         progress.addLine(moreFaultsLine(faults - kMostFaultLines));
     }
+}
+
+// The scan of a caller that treats a cut-off hit like any other failing one.
+template <class OnRecord>
+void scanRecords(std::string_view inhalt, const RecordKind& kind, Progress& progress,
+                 OnRecord&& onRecord) {
+    scanRecords(inhalt, kind, progress, std::forward<OnRecord>(onRecord), [&](const Record& r) {
+        progress.addLine(fixedByteFault(inhalt, r.position() - 1, kind));
+    });
 }
 
 }  // namespace zrv

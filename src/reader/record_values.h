@@ -62,10 +62,16 @@ Status parseRecords(const AnalysisInput& input, const RecordKind& kind,
     host.progress.addLine(announcement);
     host.progress.processEvents();
     try {
-        scanRecords(input.DATEI_INHALT, kind, host.progress, [&](const Record& record) {
-            const RecordValues values(input, kind, record);
-            return !values.colourAccepted() || onRecord(values);
-        });
+        scanRecords(
+            input.DATEI_INHALT, kind, host.progress,
+            [&](const Record& record) {
+                const RecordValues values(input, kind, record);
+                return !values.colourAccepted() || onRecord(values);
+            },
+            [&](const Record& record) {
+                RecordValues(input, kind, record)
+                    .fail("der Datensatz endet vor seinen festen Bytes");
+            });
     } catch (const AnalysisFailure& failure) {
         return Status::failure(failure.what());
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "settings/plain_number.h"
 #include "text/number_locale.h"
 
 namespace zrv {
@@ -96,6 +97,26 @@ inline constexpr std::array<const ParameterGroup*, 2> kParameterGroups = {&kDril
 
 // The row of a group that plays `role`.
 const ParameterRow& parameterRow(const ParameterGroup& group, ParameterRole role);
+
+// One tool's six texts, each read once, by role.
+struct ToolNumbers {
+    std::array<ParameterValue, kParameterRoles> byRole;
+
+    const ParameterValue& operator[](ParameterRole role) const {
+        return byRole[static_cast<std::size_t>(role)];
+    }
+};
+
+// The twelve texts read once per operation: what the refusals and the program both go by.
+struct ParameterValues {
+    ToolNumbers drill;
+    ToolNumbers mill;
+
+    const ToolNumbers& of(const ParameterGroup& group) const {
+        return &group == &kDrillingParameters ? drill : mill;
+    }
+};
+ParameterValues parameterValues(const Parameters& texts);
 
 // Step 1 of the export button: every parameter text replaced by the number read from it,
 // written back for the locale ("12,5" stays "12,5" in German, "abc" becomes "0").

@@ -48,8 +48,15 @@ std::string plainNumberText(double value, NumberLocale locale) {
 }
 
 double parameterNumber(std::string_view text) {
-    const double value = numberFromText(text);
-    return std::isfinite(value) ? value : 0;
+    return parameterValue(text).number;
+}
+
+ParameterValue parameterValue(std::string_view text) {
+    const std::optional<double> value = numberInText(text);
+    if (!value) {
+        return {};
+    }
+    return {std::isfinite(*value) ? *value : 0, true};
 }
 
 }  // namespace zrv

@@ -15,4 +15,12 @@ std::string plainNumberText(double value, NumberLocale locale);
 // The number of a parameter text as the program uses it: read leniently, 0 when not finite.
 double parameterNumber(std::string_view text);
 
+// A parameter text read once: parameterNumber, and whether the text begins with a number at
+// all ("12abc" does, "abc", "" and "-" do not).
+struct ParameterValue {
+    double number = 0;
+    bool isNumber = false;
+};
+ParameterValue parameterValue(std::string_view text);
+
 }  // namespace zrv

@@ -55,9 +55,13 @@ Scanned scan(std::string_view text) {
 }  // namespace
 
 double leadingNumber(std::string_view text) {
+    return leadingNumberIfAny(text).value_or(0);
+}
+
+std::optional<double> leadingNumberIfAny(std::string_view text) {
     const Scanned s = scan(text);
     if (!s.anyDigit) {
-        return 0;
+        return std::nullopt;
     }
     double value = 0;
     const char* first = s.number.data();
@@ -67,7 +71,7 @@ double leadingNumber(std::string_view text) {
         value = s.nonZeroBeforePoint ? std::numeric_limits<double>::infinity() : 0.0;
     }
     if (value == 0) {
-        return 0;  // never -0
+        return 0.0;  // never -0
     }
     return s.negative ? -value : value;
 }
@@ -78,7 +82,11 @@ std::string KOMMA_PUNKT(std::string text) {
 }
 
 double numberFromText(std::string_view text) {
-    return leadingNumber(KOMMA_PUNKT(std::string(text)));
+    return numberInText(text).value_or(0);
+}
+
+std::optional<double> numberInText(std::string_view text) {
+    return leadingNumberIfAny(KOMMA_PUNKT(std::string(text)));
 }
 
 }  // namespace zrv

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "text/utf8.h"
+
 namespace zrv {
 namespace {
 
@@ -12,46 +14,6 @@ constexpr std::array<char32_t, 32> kHighControls = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
-void appendUtf8(std::string& out, char32_t c) {
-    const auto byte = [](char32_t v) { return static_cast<char>(static_cast<std::uint8_t>(v)); };
-    if (c < 0x80) {
-        out.push_back(byte(c));
-    } else if (c < 0x800) {
-        out.push_back(byte(0xC0 | (c >> 6)));
-        out.push_back(byte(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(byte(0xE0 | (c >> 12)));
-        out.push_back(byte(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(byte(0x80 | (c & 0x3F)));
-    }
-}
-
-// The next code point of a UTF-8 text; an invalid sequence gives U+FFFD and advances one byte.
-char32_t nextCodePoint(std::string_view text, std::size_t& i) {
-    const auto at = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
-    const std::uint8_t lead = at(i);
-    int length = lead < 0x80           ? 1
-                 : (lead >> 5) == 0x6  ? 2
-                 : (lead >> 4) == 0xE  ? 3
-                 : (lead >> 3) == 0x1E ? 4
-                                       : 0;
-    if (length == 0 || i + static_cast<std::size_t>(length) > text.size()) {
-        ++i;
-        return 0xFFFD;
-    }
-    char32_t c = length == 1 ? lead : static_cast<char32_t>(lead & (0x7F >> length));
-    for (int k = 1; k < length; ++k) {
-        const std::uint8_t next = at(i + static_cast<std::size_t>(k));
-        if ((next & 0xC0) != 0x80) {
-            ++i;
-            return 0xFFFD;
-        }
-        c = (c << 6) | (next & 0x3F);
-    }
-    i += static_cast<std::size_t>(length);
-    return c;
-}
 
 char windows1252Byte(char32_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {

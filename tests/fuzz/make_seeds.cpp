@@ -76,6 +76,8 @@ void loadSeeds(const fs::path& folder) {
     write(folder, "seed_huge40", kTransformed + hugeValues(Layout::Older));
     write(folder, "seed_huge70", kEverything + hugeValues(Layout::Zirva70));
     write(folder, "seed_empty", kEverything);
+    write(folder, "seed_cut_header", kEverything + p40.substr(0, 6));
+    write(folder, "seed_cut_in_fixed_bytes", kEverything + p40.substr(0, 13));
 }
 
 std::string settingsBytes(const Settings& settings, NumberLocale locale) {
@@ -92,6 +94,7 @@ void settingsSeeds(const fs::path& folder) {
     write(folder, "seed_foreign_revision", "\x03" + std::string("a.zrv\r\n 1 \r\nENDE\r\n"));
     write(folder, "seed_lf_only", std::string("\x00\x43:\\x.zrv\n 2 \n 1e5 \nENDE", 23));
     write(folder, "seed_empty", std::string(1, '\0'));
+    write(folder, "seed_machine", "\x01$110=2000.000\r\n$11=0.020\r\n$112=abc\r\nok\r\n");
     // The step texts of the extra file, read from the same bytes.
     write(folder, "seed_steps",
           "\x01" + germanFile + "zustellung=0,05\r\nbohren_in_stufen=0,0015 mm\r\n");

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include "gcode/gcode_writer.h"
 #include "gcode/parameter_refusals.h"
 #include "job/export.h"
+#include "planner/machine_profile.h"
 #include "settings/choices.h"
 #include "settings/extra_settings.h"
 #include "settings/factory_values.h"
@@ -29,10 +31,11 @@ std::string checkProgram(const Settings& settings, NumberLocale locale) {
     GcodeJob job;
     job.PUNKTE = punkte;
     job.FRAESUNGEN = fraesungen;
-    job.parameters = cleanParameters(settings.choices.parameters, locale);
-    if (cleanParameters(job.parameters, locale) != job.parameters) {
+    const Parameters cleaned = cleanParameters(settings.choices.parameters, locale);
+    if (cleanParameters(cleaned, locale) != cleaned) {
         return "cleaning the parameters twice changes them";
     }
+    job.values = parameterValues(cleaned);
     job.exports = settings.choices.exports;
     job.steps = settings.choices.steps;
     job.outputPath = settings.DATEI_NAME;
@@ -48,6 +51,29 @@ std::string checkProgram(const Settings& settings, NumberLocale locale) {
     }
     const test::WordCheck words = test::checkWords(lines);
     return words.errors.empty() ? std::string{} : "G-code: " + words.errors.front();
+}
+
+// The same bytes as a controller's "$$" answer: a file without a setting is refused and leaves
+// the factory machine; every value taken is positive.
+std::string checkMachine(const std::string& text) {
+    const MachineProfileRead read = readMachineProfile(text);
+    const MachineProfile factory;
+    const MachineProfile& p = read.profile;
+    if (!read.anySetting &&
+        (p.maxRate != factory.maxRate || p.acceleration != factory.acceleration ||
+         p.junctionDeviation != factory.junctionDeviation)) {
+        return "a file without a setting changed the machine";
+    }
+    if (!read.anySetting && noSettingText("x").empty()) {
+        return "no refusal for a file without a setting";
+    }
+    for (const double value : {p.maxRate[0], p.maxRate[1], p.maxRate[2], p.acceleration[0],
+                               p.acceleration[1], p.acceleration[2], p.junctionDeviation}) {
+        if (!(value > 0) || !std::isfinite(value)) {
+            return "a machine value that is no positive number";
+        }
+    }
+    return {};
 }
 
 }  // namespace
@@ -75,6 +101,9 @@ std::string settingsFile(Bytes data) {
         if (start.openDrawing && start.settings.DATEI_NAME.empty()) {
             return "the start opens a drawing without a name";
         }
+    }
+    if (std::string fault = checkMachine(std::string(file.begin(), file.end())); !fault.empty()) {
+        return fault;
     }
     if (std::string fault = checkProgram(first.settings, locale); !fault.empty()) {
         return fault;

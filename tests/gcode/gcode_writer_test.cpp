@@ -6,10 +6,12 @@
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <optional>
 #include <utility>
 
 #include "gcode/gcode_examples.h"
 #include "gcode/gcode_reading.h"
+#include "gcode/parameter_refusals.h"
 
 namespace zrv {
 namespace {
@@ -31,11 +33,12 @@ Board exampleBoard() {
     return {{test::kExampleHole}, {test::kExamplePath}};
 }
 
-GcodeJob jobFor(const Board& board, NumberLocale locale) {
+// `texts`: the parameter texts (default: the start-up ones of the locale).
+GcodeJob jobFor(const Board& board, NumberLocale locale, std::optional<Parameters> texts = {}) {
     GcodeJob job;
     job.PUNKTE = board.punkte;
     job.FRAESUNGEN = board.fraesungen;
-    job.parameters = test::startParameters(locale);
+    job.values = parameterValues(texts.value_or(test::startParameters(locale)));
     job.exports = ExportChoices{1, 1, 0, 0};
     job.FAHRWEG_BOHRUNGEN = test::kExampleFahrwegBohrungen;
     job.FAHRWEG_FRAESUNGEN = test::kExampleFahrwegFraesungen;
@@ -154,6 +157,37 @@ TEST(GcodeSections, GrblQueriesFollowTheSetUpAndPassTheWordCheck) {
     EXPECT_EQ(lines[36], "G1 F500 Z1 (anheben)");
 }
 
+// Read back: the tool crosses the board to the zero point after a section at that section's safe
+// height when above 1 mm; at the start it stands where the user touched off.
+TEST(GcodeSections, WayToTheZeroPointAtTheSafeHeight) {
+    const struct {
+        const char* name;
+        const char* drilling;
+        const char* milling;
+        std::vector<double> zAtZeroPoint;  // start, between the sections, end
+    } cases[] = {
+        {"both at 10", "10", "10", {1, 10, 10}},
+        {"milling at 0,5 lifts to 1", "10", "0,5", {1, 10, 1}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Parameters texts = test::startParameters(kGermanLocale);
+        texts.Combo_BOHRUNG_HOEHE = c.drilling;
+        texts.Combo_FRAESUNG_HOEHE = c.milling;
+        std::vector<double> zAtZeroPoint;
+        double z = -1000;
+        for (const std::string& line : program(jobFor(exampleBoard(), kGermanLocale, texts))) {
+            if (const auto at = line.find(" Z"); line.starts_with('G') && at != std::string::npos) {
+                z = std::stod(line.substr(at + 2));
+            }
+            if (line.find("X0 Y0") != std::string::npos) {
+                zAtZeroPoint.push_back(z);
+            }
+        }
+        EXPECT_EQ(zAtZeroPoint, c.zAtZeroPoint);
+    }
+}
+
 TEST(GcodeDrilling, OneHoleIsFiveLines) {
     const Board board{{" X=0012.500 Y=0003.000"}, {}};
     const std::vector<std::string> lines = program(jobFor(board, kGermanLocale));
@@ -222,8 +256,9 @@ TEST(GcodeNumbers, LocaleSignsBecomePoints) {
         Board board;
         board.punkte.push_back(" X=1234.500 Y=-0003.000");
         board.punkte.resize(1234, " X=0001.000 Y=0001.000");
-        GcodeJob job = jobFor(board, named.locale);
-        job.parameters.Combo_BOHRUNG_VORSCHUB_XY = named.locale.decimal == ',' ? "12,5" : "12.5";
+        Parameters texts = test::startParameters(named.locale);
+        texts.Combo_BOHRUNG_VORSCHUB_XY = named.locale.decimal == ',' ? "12,5" : "12.5";
+        GcodeJob job = jobFor(board, named.locale, texts);
         job.FAHRWEG_BOHRUNGEN = 12345678;
         job.ZEIT_BOHRUNGEN = 12345.6;
         const std::vector<std::string> lines = program(job);
@@ -257,9 +292,10 @@ TEST(GcodeNumbers, SpindleSpeedIsTheNumberReadFromTheText) {
     const Board board = exampleBoard();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        GcodeJob job = jobFor(board, kGermanLocale);
-        job.parameters.Combo_BOHRUNG_SPINDLE_SPEED = c.text;
-        job.parameters.Combo_FRAESUNG_SPINDLE_SPEED = c.text;
+        Parameters texts = test::startParameters(kGermanLocale);
+        texts.Combo_BOHRUNG_SPINDLE_SPEED = c.text;
+        texts.Combo_FRAESUNG_SPINDLE_SPEED = c.text;
+        const GcodeJob job = jobFor(board, kGermanLocale, texts);
         const std::vector<std::string> lines = program(job);
         EXPECT_EQ(std::count(lines.begin(), lines.end(), c.line), 2);
     }
@@ -267,10 +303,11 @@ TEST(GcodeNumbers, SpindleSpeedIsTheNumberReadFromTheText) {
 
 TEST(GcodeNumbers, TinyAndHugeValuesAreWrittenWithoutExponent) {
     const Board board = exampleBoard();
-    GcodeJob job = jobFor(board, kGermanLocale);
-    job.parameters.Combo_BOHRUNG_TIEFE = "-0,00001";
-    job.parameters.Combo_BOHRUNG_VORSCHUB_XY = "1E+20";
-    job.parameters.Combo_FRAESUNG_VORSCHUB_XY = std::string(400, '9');
+    Parameters texts = test::startParameters(kGermanLocale);
+    texts.Combo_BOHRUNG_TIEFE = "-0,00001";
+    texts.Combo_BOHRUNG_VORSCHUB_XY = "1E+20";
+    texts.Combo_FRAESUNG_VORSCHUB_XY = std::string(400, '9');
+    const GcodeJob job = jobFor(board, kGermanLocale, texts);
     const std::vector<std::string> lines = program(job);
     for (const char* wanted : {"G01  F10 Z-0.00001 (Bohrer ab)", "G01 F1X10.00 Y20.00 (Next)"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), wanted), lines.end()) << wanted;
@@ -286,7 +323,7 @@ TEST(GcodeHeader, BracketsAndLineBreaksOfThePathCannotEndTheComment) {
         const char* line;
     } cases[] = {
         {"brackets", "/tmp/Platine (Kopie)/a.nc", "(/tmp/Platine [Kopie]/a.nc)"},
-        {"line break", "/tmp/a\nb.nc", "(/tmp/a?b.nc)"},
+        {"line break", "/tmp/a\nb.nc", "(/tmp/a_b.nc)"},
         {"comma becomes a point", "/tmp/a,b.nc", "(/tmp/a.b.nc)"},
     };
     const Board board = exampleBoard();
@@ -374,9 +411,10 @@ TEST(FeedRefusal, NamesEveryFeedOfZeroOrBelowThatTheProgramUses) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        GcodeJob job = jobFor(c.board, kGermanLocale);
+        Parameters texts = test::startParameters(kGermanLocale);
+        c.edit(texts);
+        GcodeJob job = jobFor(c.board, kGermanLocale, texts);
         job.exports = c.exports;
-        c.edit(job.parameters);
         EXPECT_EQ(feedRefusal(job), c.message);
     }
 }
@@ -409,9 +447,10 @@ TEST_P(GcodeReadBack, EveryHoleOnceAndToolUpBetweenHolesAndPaths) {
         }
         board.fraesungen.push_back(entry);
     }
-    GcodeJob job = jobFor(board, locale);
+    Parameters texts = test::startParameters(locale);
+    texts.Combo_FRAESUNG_TIEFE = locale.decimal == ',' ? "-0,3" : "-0.3";
+    GcodeJob job = jobFor(board, locale, texts);
     job.exports.Check_EXPORT_GRBL_INFO = 1;
-    job.parameters.Combo_FRAESUNG_TIEFE = locale.decimal == ',' ? "-0,3" : "-0.3";
     const std::vector<std::string> lines = program(job);
 
     const test::WordCheck check = test::checkWords(lines);

@@ -7,6 +7,7 @@
 #include <array>
 #include <filesystem>
 
+#include "base/file_names.h"
 #include "gcode/gcode_examples.h"
 #include "gcode/gcode_reading.h"
 #include "store/entry_text.h"
@@ -197,6 +198,42 @@ TEST_F(ExportTest, SecondExportReplacesTheFirstWhole) {
     }
 }
 
+// The export refuses a spindle speed or depth without a number: its box keeps what was typed,
+// since as "0" it would pass the next click; outside a written section it is cleaned.
+TEST_F(ExportTest, TextWithoutNumberStaysInTheBoxOfAWrittenSection) {
+    Choices typed = choices(kGermanLocale);
+    typed.exports.Check_EXPORT_FRAESUNG = 0;
+    typed.parameters.Combo_BOHRUNG_SPINDLE_SPEED = "schnell";
+    typed.parameters.Combo_FRAESUNG_TIEFE = "tief";
+    typed.parameters.Combo_BOHRUNG_VORSCHUB_XY = "kein";
+    const Parameters cleaned = exportParameters(state_, typed, kGermanLocale);
+    EXPECT_EQ(cleaned.Combo_BOHRUNG_SPINDLE_SPEED, "schnell");
+    EXPECT_EQ(cleaned.Combo_FRAESUNG_TIEFE, "0");
+    EXPECT_EQ(cleaned.Combo_BOHRUNG_VORSCHUB_XY, "0");
+}
+
+// A GRBL controller acts on "!", "~", "?" and the bytes 0x80 to 0xA1 even inside a comment: none
+// may come from the drawing's folder or name, the program's own status query stays.
+TEST_F(ExportTest, NamesOfFolderAndDrawingGiveNoCommandBytes) {
+    const fs::path folder = dir_ / "Platine \u2013 neu!";
+    fs::create_directories(folder);
+    state_.file.DATEI_BASIS = (folder / "Peter\u2019s \u201ETest\u201C\u2026\u00A0~?").string();
+    test::RecordingHost recording(kGermanLocale);
+    const WriteResult result = GERBER_SCHREIBEN(state_, choices(kGermanLocale, 1), recording.host);
+    ASSERT_TRUE(result.status.ok()) << result.status.error;
+    const std::string bytes = test::readBytes(fileSystemPath(result.path));
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        EXPECT_FALSE(byte >= 0x80 && byte <= 0xA1) << static_cast<int>(byte);
+    }
+    EXPECT_EQ(
+        std::count(bytes.begin(), bytes.end(), '!') + std::count(bytes.begin(), bytes.end(), '~'),
+        0);
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '?'), 1);
+    EXPECT_NE(bytes.find("\r\n? (current status)\r\n"), std::string::npos);
+    EXPECT_NE(bytes.find("Platine - neu./Peter's \"Test\"... -_.nc)\r\n"), std::string::npos);
+}
+
 TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
     const fs::path target = dir_ / "board.nc";
     test::writeBytes(target, "previous program\r\n");
@@ -217,50 +254,75 @@ TEST_F(ExportTest, ZeroFeedRefusesAndKeepsThePreviousFile) {
 // Only the boxes of a section that is written count; each reason is a line of the message and
 // of the status list, and the previous program stays.
 TEST_F(ExportTest, RefusalsOfTheSectionsWritten) {
-    const std::array boxes{&Parameters::Combo_BOHRUNG_SPINDLE_SPEED,
-                           &Parameters::Combo_FRAESUNG_SPINDLE_SPEED,
-                           &Parameters::Combo_BOHRUNG_HOEHE, &Parameters::Combo_FRAESUNG_HOEHE};
+    const std::array boxes{
+        &Parameters::Combo_BOHRUNG_SPINDLE_SPEED, &Parameters::Combo_FRAESUNG_SPINDLE_SPEED,
+        &Parameters::Combo_BOHRUNG_HOEHE,         &Parameters::Combo_FRAESUNG_HOEHE,
+        &Parameters::Combo_BOHRUNG_TIEFE,         &Parameters::Combo_FRAESUNG_TIEFE};
     const std::string no = "Export abgebrochen: ";
     const std::string above = " muss größer als 0 sein";
     const struct {
         const char* name;
         int milling;
         std::string loadRefusal;
-        std::array<const char*, 4> typed;   // spindles, heights: drilling, milling
+        std::array<const char*, 6> typed;   // spindles, heights, depths: drilling, milling
         std::vector<std::string> refusals;  // none: written
         DepthStepChoices steps{};           // passes, pecks
     } cases[] = {
-        {"S0, S-0 and a tiny height", 1, "", {"0", "-0", "2", "0,01"}, {}},
-        {"milling boxes, milling off", 0, "", {"1", "-1", "2", "0"}, {}},
+        {"S0, S-0 and a tiny height", 1, "", {"0", "-0", "2", "0,01", "-1,5", "-0,1"}, {}},
+        {"milling boxes, milling off", 0, "", {"1", "-1", "2", "0", "-1,5", "5"}, {}},
         {"spindles and heights",
          1,
          "",
-         {"-12000", "-0,001", "0", "hoch"},
+         {"-12000", "-0,001", "0", "hoch", "-1,5", "-0,1"},
          {no + "Spindle Speed darf nicht negativ sein: Bohrungen, Fräsungen",
           no + "Bohrhöhe" + above, no + "Fräshöhe" + above}},
-        {"drawing not read whole", 1, no + "kaputt", {"1", "1", "0", "1"}, {no + "kaputt"}},
-        {"nothing read", 1, std::string(kNoDrawing), {"1", "1", "1", "1"}, {"no Datei"}},
+        {"spindle and depth without a number",
+         1,
+         "",
+         {"abc", "12abc", "2", "2", "", "-0,1"},
+         {no + "Eingabe ist keine Zahl: Spindle Speed (Bohrungen), Bohrtiefe (Bohrungen)"}},
+        {"letters, milling off", 0, "", {"1", "x", "2", "2", "-1", "x"}, {}},
+        {"depth above the safe height; in the air is allowed",
+         1,
+         "",
+         {"1", "1", "2,5", "10", "1000", "9,9"},
+         {no + "Bohrtiefe darf nicht höher als Bohrhöhe sein"}},
+        {"drawing not read whole",
+         1,
+         no + "kaputt",
+         {"1", "1", "0", "1", "-1,5", "-0,1"},
+         {no + "kaputt"}},
+        {"nothing read",
+         1,
+         std::string(kNoDrawing),
+         {"1", "1", "1", "1", "-1,5", "-0,1"},
+         {"no Datei"}},
         {"steps: 0 is off, exactly 1000 passes and pecks",
          1,
          "",
-         {"1", "1", "1", "1"},
+         {"1", "1", "1", "1", "-1,5", "-0,1"},
          {},
          {"0,0001 mm", "0,0015"}},
         {"steps: no number, below 0",
          1,
          "",
-         {"1", "1", "1", "1"},
+         {"1", "1", "1", "1", "-1,5", "-0,1"},
          {no + "Bohren in Stufen muss größer als 0 sein (leer oder 0: aus)",
           no + "Zustellung ist keine Zahl: \"0,5x\""},
          {" 0,5x", "-0,5"}},
         {"steps: too small",
          1,
          "",
-         {"1", "1", "1", "1"},
+         {"1", "1", "1", "1", "-1,5", "-0,1"},
          {no + "Bohren in Stufen ist zu klein (0,000001): mehr als 1000 Stufen bis zur Bohrtiefe",
           no + "Zustellung ist zu klein (0,00009): mehr als 1000 Durchgänge bis zur Frästiefe"},
          {"0,00009", "0,000001"}},
-        {"steps of milling, milling off", 0, "", {"1", "1", "1", "1"}, {}, {"-1", "0"}},
+        {"steps of milling, milling off",
+         0,
+         "",
+         {"1", "1", "1", "1", "-1,5", "-0,1"},
+         {},
+         {"-1", "0"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

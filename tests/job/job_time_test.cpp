@@ -32,11 +32,11 @@ TEST(JobTime, MinutesAndWholeSeconds) {
 // One hole at X10 and one path X0 -> X30 with the factory parameters, on a machine whose rates
 // and accelerations are so high that every move takes its length over its feed.
 // Drilling (set-up counted with it): Z1 at 500, Z0 at 100, Z2.5 at 1000, Z0.1 at 100, Z-0.1 at
-// 10, Z2.5 at 1000, X10 at 500, Z0.1 at 100, Z-1.5 at 10, Z2.5 at 1000, Z1 at 500, X0 at 500,
-// Z0 at 100: 0.12 + 0.6 + 0.15 + 1.44 + 1.2 + 0.156 + 1.2 + 1.44 + 9.6 + 0.24 + 0.18 + 1.2 + 0.6
-// = 18.126 s. Milling (end counted with it): Z2.5, Z0.1 at 100, Z-0.1 at 10, Z2.5 at 100, Z0.1
-// at 100, Z-0.1 at 10, X30 at 10, Z2.5 at 100, Z1 at 500, X0 at 500, Z0 at 100:
-// 1.5 + 1.44 + 1.2 + 1.56 + 1.44 + 1.2 + 180 + 1.56 + 0.18 + 3.6 + 0.6 = 194.28 s.
+// 10, Z2.5 at 1000, X10 at 500, Z0.1 at 100, Z-1.5 at 10, Z2.5 at 1000, the lift to the safe
+// height 2.5 (no move), X0 at 500, Z0 at 100: 0.12 + 0.6 + 0.15 + 1.44 + 1.2 + 0.156 + 1.2 + 1.44
+// + 9.6 + 0.24 + 1.2 + 1.5 = 18.846 s. Milling (end counted with it): Z2.5, Z0.1 at 100, Z-0.1 at
+// 10, Z2.5 at 100, Z0.1 at 100, Z-0.1 at 10, X30 at 10, Z2.5 at 100, the lift (no move), X0 at
+// 500, Z0 at 100: 1.5 + 1.44 + 1.2 + 1.56 + 1.44 + 1.2 + 180 + 1.56 + 3.6 + 1.5 = 195 s.
 TEST(JobTime, PlansTheWrittenProgramOnTheChosenMachine) {
     ProgramState state;
     state.store.PUNKTE = {" X=0010.000 Y=0000.000"};
@@ -46,9 +46,9 @@ TEST(JobTime, PlansTheWrittenProgramOnTheChosenMachine) {
         "$110=1000000\r\n$111=1000000\r\n$112=1000000\r\n"
         "$120=1000000\r\n$121=1000000\r\n$122=1000000\r\n";
     const JobTime fast = jobTime(state, choices, kCLocale);
-    EXPECT_NEAR(fast.drilling, 18.126, 0.01);
-    EXPECT_NEAR(fast.milling, 194.28, 0.01);
-    EXPECT_NEAR(fast.total, 18.126 + 194.28, 0.01);
+    EXPECT_NEAR(fast.drilling, 18.846, 0.01);
+    EXPECT_NEAR(fast.milling, 195, 0.01);
+    EXPECT_NEAR(fast.total, 18.846 + 195, 0.01);
 
     choices.machine.clear();
     EXPECT_GT(jobTime(state, choices, kCLocale).total, fast.total);

@@ -193,6 +193,7 @@ TEST(FaultFlood, TheStatusListStaysBounded) {
         for (std::size_t i = 0; i < c.faults; ++i) {
             bytes.append("\x02\x00\x01\xFF", 4);
         }
+        bytes.append(3, '\xFF');  // the last marker's fixed bytes too: not cut by the end
         const Loaded loaded = load(bytes);
         ASSERT_EQ(loaded.result.outcome, LoadOutcome::Loaded);
         const auto rechtecke =

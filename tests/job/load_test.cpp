@@ -132,7 +132,10 @@ const OutcomeCase kOutcomeCases[] = {
      "\x07"
      "ABCDEFG",
      "tag.zrv", LoadOutcome::ForeignTag, "", 5, 1},
-    {"a single byte 7", "sieben.zrv", "\x07", "sieben.zrv", LoadOutcome::ForeignTag, "", 5, 1},
+    {"a single byte 7: a header cut off", "sieben.zrv", "\x07", "sieben.zrv",
+     LoadOutcome::AnalysisFailed, "die Kennung ist vom Dateiende abgeschnitten", 5, 1},
+    {"tag cut off", "kurz.zrv", "\x07ZIRVA", "kurz.zrv", LoadOutcome::AnalysisFailed,
+     "die Kennung ist vom Dateiende abgeschnitten", 5, 1},
     {"lower-case tag", "klein.zrv", "\x07zirva70", "klein.zrv", LoadOutcome::Loaded, "", 10, 1},
 };
 

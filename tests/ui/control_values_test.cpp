@@ -3,8 +3,8 @@
 #include <QCheckBox>
 #include <QWidget>
 
-#include "ui/control_values.h"
-#include "ui/window_panel.h"
+#include "ui/controls/control_values.h"
+#include "ui/window/window_panel.h"
 
 namespace zrv {
 namespace {

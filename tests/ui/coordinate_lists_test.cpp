@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/coordinate_lists.h"
+#include "ui/widgets/coordinate_lists.h"
 
 namespace zrv {
 namespace {

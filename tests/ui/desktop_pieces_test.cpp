@@ -14,11 +14,11 @@
 
 #include "base/text_file.h"
 #include "support/scratch_folder.h"
-#include "ui/desktop_setup.h"
-#include "ui/dialog_filter.h"
-#include "ui/german_dialogs.h"
-#include "ui/operation_queue.h"
-#include "ui/qt_platform.h"
+#include "ui/common/operation_queue.h"
+#include "ui/platform/desktop_setup.h"
+#include "ui/platform/dialog_filter.h"
+#include "ui/platform/german_dialogs.h"
+#include "ui/platform/qt_platform.h"
 #include "window_fixture.h"
 
 namespace zrv {

@@ -47,9 +47,18 @@ TEST_F(JobTimeWindowTest, LoadExportAndMachineShowThePlannedTime) {
              trigger("MENUE_MASCHINE_LADEN");
          },
          machine,
-         {machineProfileText(readMachineProfile(machine).profile, kGermanLocale),
+         {takenProfileText(readMachineProfile(machine).profile, kGermanLocale,
+                           (folder_ / "grbl.txt").string()),
           "Maschine: \"$112=abc\" nicht übernommen (keine positive Zahl), es gilt 600",
           jobTimeLine(planned(machine))}},
+        {"empty file: the profile in force stays",
+         [&] {
+             writeBytes(folder_ / "leer.txt", "");
+             platform_.fileAnswers.push_back((folder_ / "leer.txt").string());
+             trigger("MENUE_MASCHINE_LADEN");
+         },
+         machine,
+         {noSettingText((folder_ / "leer.txt").string())}},
     };
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);

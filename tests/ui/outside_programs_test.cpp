@@ -1,14 +1,16 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <chrono>
+#include <filesystem>
 #include <optional>
 
 #include "settings/factory_values.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
-#include "ui/colour_button.h"
-#include "ui/preview_redraw.h"
-#include "ui/preview_widget.h"
+#include "ui/controls/preview_redraw.h"
+#include "ui/widgets/colour_button.h"
+#include "ui/widgets/preview_widget.h"
 #include "window_fixture.h"
 
 namespace zrv::test {
@@ -180,8 +182,9 @@ TEST_F(OutsideProgramTest, CncStartsTheSenderWithTheProgramFileThenEnds) {
         open();
         choose("MENUE_PROGRAMM_CNC", "/cnc/mein sender");
         const std::string drawing = openTagged(c.drawing, c.tag);
-        trigger("MENUE_CNC");
         const std::string program = drawing.substr(0, drawing.rfind('.')) + ".nc";
+        writeBytes(program, "M30\r\n");
+        trigger("MENUE_CNC");
         EXPECT_EQ(startArgs(), (std::vector<Args>{{"/cnc/mein sender", program}}));
         EXPECT_FALSE(window_->isVisible()) << "the program ends after the start";
         const std::vector<std::string> settings = settingsFileLines();
@@ -203,10 +206,34 @@ TEST_F(OutsideProgramTest, CncWithoutUsableSenderOrDrawingKeepsTheProgramOpen) {
     EXPECT_TRUE(startArgs().empty());
 
     choose("MENUE_PROGRAMM_CNC", "/cnc/fehlt");
+    writeBytes(folder_ / "mein Ordner" / "board.nc", "M30\r\n");
     platform_.startResults.push_back({0, true, "Programm nicht gefunden: /cnc/fehlt"});
     trigger("MENUE_CNC");
     EXPECT_EQ(platform_.messages().back(), "Programm nicht gefunden: /cnc/fehlt");
     EXPECT_TRUE(window_->isVisible()) << "nothing runs: the program stays for a new choice";
+}
+
+// No program: the sender would open nothing and zrvcam would be gone. A program older than the
+// drawing starts only on "Ja"; "Nein" is the default.
+TEST_F(OutsideProgramTest, CncRefusesAMissingProgramAndAsksAboutAnOlderOne) {
+    open();
+    choose("MENUE_PROGRAMM_CNC", "/cnc/sender");
+    const std::string drawing = openTagged("board.zrv", "ZIRVA40");
+    const std::filesystem::path program = folder_ / "mein Ordner" / "board.nc";
+    trigger("MENUE_CNC");
+    EXPECT_EQ(platform_.messages().back(), "Kein Programm zur Zeichnung: \"" + program.string() +
+                                               "\" fehlt. Bitte zuerst das Programm erzeugen "
+                                               "(Export).");
+    writeBytes(program, "M30\r\n");
+    std::filesystem::last_write_time(
+        program, std::filesystem::last_write_time(drawing) - std::chrono::hours(1));
+    trigger("MENUE_CNC");
+    ASSERT_EQ(platform_.callsOf("ask").size(), 1u);
+    EXPECT_TRUE(startArgs().empty());
+    EXPECT_TRUE(window_->isVisible());
+    platform_.askAnswers.push_back(true);
+    trigger("MENUE_CNC");
+    EXPECT_EQ(startArgs(), (std::vector<Args>{{"/cnc/sender", program.string()}}));
 }
 
 TEST_F(OutsideProgramTest, ColourDialogOpensOnTheButtonColourAndACancelKeepsIt) {

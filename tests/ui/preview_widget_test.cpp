@@ -3,7 +3,7 @@
 #include <QImage>
 #include <QLabel>
 
-#include "ui/preview_widget.h"
+#include "ui/widgets/preview_widget.h"
 
 namespace zrv {
 namespace {

@@ -32,6 +32,16 @@ void ScriptedPlatform::message(std::string_view text, std::string_view title) {
     calls.push_back({"message", {std::string(text), std::string(title)}});
 }
 
+bool ScriptedPlatform::ask(std::string_view question, std::string_view title) {
+    calls.push_back({"ask", {std::string(question), std::string(title)}});
+    if (askAnswers.empty()) {
+        return false;
+    }
+    const bool yes = askAnswers.front();
+    askAnswers.pop_front();
+    return yes;
+}
+
 std::optional<std::string> ScriptedPlatform::inputText(std::string_view prompt,
                                                        std::string_view title,
                                                        std::string_view preset) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/platform.h"
+#include "ui/common/platform.h"
 
 namespace zrv {
 
@@ -14,7 +14,7 @@ namespace zrv {
 class ScriptedPlatform final : public Platform {
   public:
     struct Call {
-        std::string kind;  // "openFile", "message", "inputText", "chooseColour",
+        std::string kind;  // "openFile", "message", "ask", "inputText", "chooseColour",
                            // "startProcess", "bringToFront"
         std::vector<std::string> args;
     };
@@ -22,6 +22,7 @@ class ScriptedPlatform final : public Platform {
     std::optional<std::string> openFile(std::string_view title, std::string_view folder,
                                         std::string_view filter) override;
     void message(std::string_view text, std::string_view title) override;
+    bool ask(std::string_view question, std::string_view title) override;
     std::optional<std::string> inputText(std::string_view prompt, std::string_view title,
                                          std::string_view preset) override;
     std::optional<Colour> chooseColour(Colour preset) override;
@@ -38,6 +39,7 @@ class ScriptedPlatform final : public Platform {
     std::deque<std::optional<Colour>> colourAnswers;
     std::deque<StartResult> startResults;  // empty: every start succeeds with a new task id
     std::deque<bool> frontResults;         // empty: the task still runs
+    std::deque<bool> askAnswers;           // empty: "Nein", the default
     std::vector<Call> calls;
     // Runs once inside the next open dialog, as clicks made while it is open would.
     std::function<void()> duringOpenFile;

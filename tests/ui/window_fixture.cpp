@@ -10,7 +10,7 @@
 
 #include "base/text_file.h"
 #include "support/drawing_builder.h"
-#include "ui/preview_redraw.h"
+#include "ui/controls/preview_redraw.h"
 
 namespace zrv::test {
 

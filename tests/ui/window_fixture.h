@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "support/scratch_folder.h"
-#include "ui/main_window.h"
 #include "ui/scripted_platform.h"
+#include "ui/window/main_window.h"
 
 // Failure messages show a QString as its text.
 inline void PrintTo(const QString& text, std::ostream* out) {

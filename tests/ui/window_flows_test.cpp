@@ -26,8 +26,8 @@
 #include "support/example_drawings.h"
 #include "support/file_bytes.h"
 #include "support/recording_host.h"
-#include "ui/preview_redraw.h"
-#include "ui/preview_widget.h"
+#include "ui/controls/preview_redraw.h"
+#include "ui/widgets/preview_widget.h"
 #include "window_fixture.h"
 
 namespace zrv::test {

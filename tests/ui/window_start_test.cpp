@@ -14,8 +14,8 @@
 #include "settings/factory_values.h"
 #include "settings/settings_file.h"
 #include "support/file_bytes.h"
-#include "ui/preview_redraw.h"
-#include "ui/preview_widget.h"
+#include "ui/controls/preview_redraw.h"
+#include "ui/widgets/preview_widget.h"
 #include "window_fixture.h"
 
 namespace zrv::test {

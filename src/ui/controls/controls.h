@@ -1,0 +1,146 @@
+#pragma once
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+#include <array>
+
+#include "settings/parameters.h"
+#include "ui/widgets/colour_button.h"
+
+namespace zrv {
+
+class PreviewWidget;
+
+// The controls of the main window that the flows read and write. The window owns them (Qt
+// parent ownership); this is only the list of where they are.
+struct Controls {
+    PreviewWidget* Picture1 = nullptr;
+    QListWidget* List1 = nullptr;
+
+    // Frame "Zeichnen"
+    QCheckBox* Check_VIEW_RASTER = nullptr;
+    QLabel* Label_Raster = nullptr;
+    QCheckBox* Check_VIEW_LINEAL = nullptr;
+    QCheckBox* Check_BEREICH = nullptr;
+    QCheckBox* Check_NULL_PUNKT = nullptr;
+    QCheckBox* Check_BUENDIG = nullptr;
+    QCheckBox* Check_SPIEGELN_HORIZONTAL = nullptr;
+
+    // Frame "Zirva-Farben"
+    QCheckBox* Check_FARBE_ROT = nullptr;
+    QCheckBox* Check_FARBE_GRUEN = nullptr;
+    QCheckBox* Check_FARBE_BLAU = nullptr;
+    QCheckBox* Check_FARBE_GRAU = nullptr;
+    QCheckBox* Check_FARBE_SCHWARZ = nullptr;
+    QCheckBox* Check_FARBE_ALLE = nullptr;
+
+    // Frame "Figuren" with the count labels
+    QCheckBox* Check_ENABLED_BOHRUNGEN = nullptr;
+    QCheckBox* Check_ENABLED_LINIEN = nullptr;
+    QCheckBox* Check_ENABLED_RECHTECKE = nullptr;
+    QCheckBox* Check_ENABLED_POLYGONE = nullptr;
+    QCheckBox* Check_ENABLED_KREISE = nullptr;
+    QLabel* Label_BOHRUNGEN_ANZAHL = nullptr;
+    QLabel* Label_LINIEN_ANZAHL = nullptr;
+    QLabel* Label_RECHTECKE_ANZAHL = nullptr;
+    QLabel* Label_POLYGONE_ANZAHL = nullptr;
+    QLabel* Label_KREISE_ANZAHL = nullptr;
+
+    // Frames "Bohrungen" and "Fräsungen"
+    QGroupBox* Frame_BOHRUNGEN = nullptr;
+    QCheckBox* Check_VIEW_BOHRUNGEN = nullptr;
+    QCheckBox* Check_WEG_BOHRUNGEN = nullptr;
+    ColourButton* Command_FARBE_VIEW_BOHRUNGEN = nullptr;
+    ColourButton* Command_FARBE_WEG_BOHRUNGEN = nullptr;
+    QLabel* Label_BOHRUNGEN_FAHRWEG = nullptr;
+    QLabel* Label_BOHRUNGEN_ZEIT = nullptr;
+    QComboBox* Combo_BOHRUNGEN_OPTIMIEREN = nullptr;
+    QCheckBox* Check_BOHRUNGEN_WEG_VERBESSERN = nullptr;
+    QGroupBox* Frame_FRAESUNGEN = nullptr;
+    QCheckBox* Check_VIEW_FRAESUNGEN = nullptr;
+    QCheckBox* Check_WEG_FRAESUNGEN = nullptr;
+    ColourButton* Command_FARBE_VIEW_FRAESUNGEN = nullptr;
+    ColourButton* Command_FARBE_WEG_FRAESUNGEN = nullptr;
+    QLabel* Label_FRAESUNGEN_FAHRWEG = nullptr;
+    QLabel* Label_FRAESUNGEN_ZEIT = nullptr;
+    QComboBox* Combo_FRAESUNGEN_OPTIMIEREN = nullptr;
+    QCheckBox* Check_FRAESUNGEN_WEG_VERBESSERN = nullptr;
+
+    // The twelve parameter boxes, as kParameterGroups holds their rows, and the two "Standard"
+    // buttons
+    std::array<std::array<QComboBox*, kParameterRoles>, 2> parameterBoxes{};
+    QPushButton* Command_BOHRUNG_STANDARD = nullptr;
+    QPushButton* Command_FRAESUNG_STANDARD = nullptr;
+    // "Zustellung" and "Bohren in Stufen" below them (kept in the extra settings file)
+    QComboBox* Combo_ZUSTELLUNG = nullptr;
+    QComboBox* Combo_BOHREN_IN_STUFEN = nullptr;
+
+    // Export
+    QCheckBox* Check_EXPORT_BOHRUNG = nullptr;
+    QCheckBox* Check_EXPORT_FRAESUNG = nullptr;
+    QCheckBox* Check_EXPORT_VORSCHAU = nullptr;
+    QCheckBox* Check_EXPORT_GRBL_INFO = nullptr;
+    QPushButton* Command_EXPORT_GERBER = nullptr;
+};
+
+// The menu entries of the main window.
+struct Menus {
+    QAction* MENUE_ZIRVA_OEFFNEN = nullptr;
+    QAction* MENUE_EDIT_DATEI = nullptr;
+    QAction* MENUE_ENDE = nullptr;
+    QAction* MENUE_REFRESH_DATEI = nullptr;
+
+    QAction* STRECKE_ZIRVA = nullptr;
+    QAction* STRECKE_ORIGINAL = nullptr;
+    QAction* MENUE_MASSSTAB_1_1 = nullptr;
+    QAction* MENUE_MASSSTAB_STANDARD = nullptr;
+    QAction* MENUE_PROGRAMM_ZIRVA40 = nullptr;
+    QAction* MENUE_PROGRAMM_ZIRVA50 = nullptr;
+    QAction* MENUE_PROGRAMM_ZIRVA60 = nullptr;
+    QAction* MENUE_PROGRAMM_ZIRVA70 = nullptr;
+    QAction* MENUE_PROGRAMM_EDITOR = nullptr;
+    QAction* MENUE_PROGRAMM_CNC = nullptr;
+    QAction* MENUE_MASCHINE_LADEN = nullptr;
+    QAction* MENUE_ENTWICKLER_ON = nullptr;
+
+    QMenu* MENUE_ENTWICKLER = nullptr;
+    QAction* MENUE_ZEICHNEN = nullptr;
+    std::array<QAction*, 16> MENUE_INTERN{};
+    QAction* MENUE_ANALYSE_DATEI = nullptr;
+    QAction* MENUE_ANALYSE_DATEI_VERTIKAL = nullptr;
+    QAction* Koordinaten_PUNKTE = nullptr;
+    QAction* Koordinaten_LINIEN = nullptr;
+    QAction* Koordinaten_Rechtecke = nullptr;
+    QAction* Koordinaten_Polygone = nullptr;
+    QAction* Koordinaten_KREISE = nullptr;
+    QAction* Koordinaten_FRAESUNGEN = nullptr;
+    QAction* MENUE_EXPORT_DATEN_FRAESUNGEN = nullptr;
+
+    QAction* MENUE_ZIRVA = nullptr;
+    QAction* MENUE_CNC = nullptr;
+
+    QAction* Menue_VERSION = nullptr;
+    QAction* MENUE_PROGRAMM_PARAMETER = nullptr;
+    QAction* HILFE_GERBER_PROTOKOLL = nullptr;
+    QAction* MENUE_HILFE1 = nullptr;
+    QAction* MENUE_HILFE_ZOLLmm = nullptr;
+    QAction* MENUE_HILFE_KENNDATEN = nullptr;
+
+    QAction* Menue_MASSSTAB = nullptr;
+};
+
+// The three timers of the main window.
+struct Timers {
+    QTimer* Timer_START = nullptr;
+    QTimer* Timer_ANZEIGE = nullptr;
+    QTimer* Timer_ZEICHNEN = nullptr;
+};
+
+}  // namespace zrv

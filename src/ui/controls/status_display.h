@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QObject>
+#include <QTimer>
+
+#include "base/host.h"
+#include "ui/common/window_state.h"
+#include "ui/controls/controls.h"
+
+namespace zrv {
+
+// Timer_ANZEIGE: every 200 ms the title, counts, travel lengths, time estimates and menu
+// captions are written from the program state; the two time estimates are kept there for
+// the G-code header. Captions that cannot change within a run are written once, at the start.
+class StatusDisplay final : public QObject {
+  public:
+    StatusDisplay(QTimer* timer, QMainWindow& window, Controls& controls, Menus& menus,
+                  WindowState& state, const WindowSetup& setup, const Clock& clock);
+
+    void start();
+    void tick();  // Timer_ANZEIGE_Timer
+
+  private:
+    void showCaptions();
+    void showCountsAndTravel();
+    void showTimes();
+    void showDeveloperCaptions();
+    std::string number(double value) const;
+
+    QTimer* timer_;
+    QMainWindow& window_;
+    Controls& controls_;
+    Menus& menus_;
+    WindowState& state_;
+    const WindowSetup& setup_;
+    const Clock& clock_;
+};
+
+}  // namespace zrv

@@ -1,0 +1,54 @@
+#include "ui/flows/export_flow.h"
+
+#include "job/export.h"
+#include "ui/controls/control_values.h"
+#include "ui/platform/outside_programs.h"
+
+namespace zrv {
+
+ExportFlow::ExportFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
+                       OperationQueue& queue, PreviewRedraw& redraw,
+                       std::function<Status()> saveSettings, std::function<void()> written,
+                       std::string messageTitle)
+    : state_(state),
+      controls_(controls),
+      platform_(platform),
+      host_(host),
+      queue_(queue),
+      redraw_(redraw),
+      saveSettings_(std::move(saveSettings)),
+      written_(std::move(written)),
+      messageTitle_(std::move(messageTitle)) {}
+
+void ExportFlow::Command_EXPORT_GERBER_Click() {
+    queue_.run(OperationQueue::Kind::Export, [this] { exportProgram(); });
+}
+
+void ExportFlow::exportProgram() {
+    // Before the start-up has applied the settings file the boxes do not hold the user's
+    // choices yet: saving them would lose them.
+    if (!state_.START_FERTIG) {
+        return;
+    }
+    writeParameters(controls_,
+                    exportParameters(state_.program, readChoices(controls_, state_), host_.locale));
+    const Status saved = saveSettings_();
+    if (!saved.ok()) {
+        platform_.message("Error: " + saved.error, messageTitle_);
+        return;
+    }
+    redraw_.request();
+
+    const Choices choices = readChoices(controls_, state_);
+    // A refusal or a failure of the writer has been shown by the writer itself.
+    const WriteResult written = GERBER_SCHREIBEN(state_.program, choices, host_);
+    if (!written.status.ok()) {
+        return;
+    }
+    written_();
+    if (choices.exports.Check_EXPORT_VORSCHAU == 1) {
+        startEditor(platform_, choices.paths.PROGRAMM_EDITOR, written.path, messageTitle_);
+    }
+}
+
+}  // namespace zrv

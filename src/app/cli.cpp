@@ -12,6 +12,8 @@
 #include "job/load.h"
 #include "job/report.h"
 #include "planner/machine_profile.h"
+#include "preview/picture.h"
+#include "preview/scene.h"
 #include "settings/extra_settings.h"
 #include "settings/settings_file.h"
 
@@ -130,8 +132,21 @@ int exitStatus(const WriteResult& result) {
     return result.status.ok() ? kSuccess : kNotDone;
 }
 
+// The picture of the whole board with the ticked layers and colours of the settings.
+int writePreview(const CliRequest& request, const Choices& choices, ProgramState& state,
+                 std::ostream& err) {
+    const PreviewScene scene =
+        ZEICHNEN_VORSCHAU(state.store, choices.view, choices.calibration, request.locale);
+    const Status written = writePreviewPicture(fileSystemPath(request.argument), scene);
+    if (!written.ok()) {
+        err << written.error << '\n';
+        return kNotDone;
+    }
+    return kSuccess;
+}
+
 int runCommand(const CliRequest& request, Choices& choices, ProgramState& state, Host& host,
-               std::ostream& out) {
+               std::ostream& out, std::ostream& err) {
     const std::string& command = request.command;
     if (command == "list") {
         // The arguments were checked: the word names a list.
@@ -150,6 +165,9 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
     }
     if (command == "export") {
         return exitStatus(exportMillingData(state, host));
+    }
+    if (command == "preview") {
+        return writePreview(request, choices, state, err);
     }
     choices.parameters = exportParameters(state, choices, request.locale);
     computeTravelAndTime(state, choices.parameters, choices.steps);
@@ -208,11 +226,11 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     }
     // The dump studies the bytes of any file that was read, drawing or not, as the window's does.
     if (request.command == "dump" && fileWasRead(loaded.outcome)) {
-        return runCommand(request, read.choices, state, host, out);
+        return runCommand(request, read.choices, state, host, out, err);
     }
     if (!state.loadRefusal.empty()) {
         if (refusesItself(request.command)) {
-            return runCommand(request, read.choices, state, host, out);
+            return runCommand(request, read.choices, state, host, out, err);
         }
         reportSilentStop(loaded, state.file, err);
         return kNotDone;
@@ -220,7 +238,7 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     if (request.command == "log") {
         return kSuccess;
     }
-    return runCommand(request, read.choices, state, host, out);
+    return runCommand(request, read.choices, state, host, out, err);
 }
 
 }  // namespace zrv

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <utility>
 
+#include "preview/picture.h"
+
 namespace zrv {
 
 namespace {
@@ -24,6 +26,12 @@ std::optional<std::string> argumentProblem(const CliRequest& request, bool hasAr
     }
     if (command == "gcode") {
         return std::nullopt;
+    }
+    if (command == "preview") {
+        return pictureKind(request.argument) ? std::nullopt
+                                             : std::optional<std::string>(
+                                                   "preview braucht eine Ausgabe mit der Endung "
+                                                   ".png oder .svg");
     }
     if (command == "info" || command == "log" || command == "export") {
         return hasArgument ? std::optional<std::string>(command + " nimmt kein weiteres Argument")
@@ -120,6 +128,7 @@ std::string usageText() {
            "  log ZEICHNUNG               Meldungen beim Laden\n"
            "  gcode ZEICHNUNG [AUSGABE]   G-Code schreiben (Vorgabe: Zeichnung mit .nc)\n"
            "  export ZEICHNUNG            Fräsdaten als Text exportieren\n"
+           "  preview ZEICHNUNG AUSGABE   Vorschau der ganzen Platine als .png oder .svg\n"
            "  dump ZEICHNUNG horizontal|vertical\n";
 }
 

@@ -1,5 +1,6 @@
 #include "gcode/parameter_refusals.h"
 
+#include <cmath>
 #include <string_view>
 
 #include "gcode/depth_steps.h"
@@ -111,6 +112,19 @@ void addDepths(std::vector<std::string>& refusals, const std::vector<WrittenGrou
     }
 }
 
+// A size beyond any machine: named as the unreadable texts are.
+std::string sizes(const std::vector<WrittenGroup>& groups) {
+    std::string names;
+    for (const WrittenGroup& group : groups) {
+        for (const ParameterRow& row : group.rows) {
+            if (std::fabs(group.number(row.role)) > kLargestParameter) {
+                joinTo(names, std::string(row.caption) + " (" + std::string(group.section) + ")");
+            }
+        }
+    }
+    return refusal("Betrag darf höchstens 100000 sein: ", names);
+}
+
 }  // namespace
 
 bool refusedAsNoNumber(ParameterRole role) {
@@ -124,7 +138,7 @@ std::string feedRefusal(const GcodeJob& job) {
 std::vector<std::string> parameterRefusals(const GcodeJob& job) {
     const std::vector<WrittenGroup> groups = writtenGroups(job);
     std::vector<std::string> refusals;
-    for (std::string line : {nonNumbers(groups), feeds(groups), spindles(groups)}) {
+    for (std::string line : {nonNumbers(groups), feeds(groups), spindles(groups), sizes(groups)}) {
         if (!line.empty()) {
             refusals.push_back(std::move(line));
         }

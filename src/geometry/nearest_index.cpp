@@ -5,6 +5,7 @@
 #include <bit>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace zrv {
 namespace {
@@ -424,6 +425,8 @@ struct NearestIndex::Nearby {
     std::size_t member;
     std::size_t count;
     std::vector<std::pair<double, std::size_t>> heap;
+    // Set: one offer per place (its first member), the member's own place left out.
+    std::optional<std::uint32_t> ownPlace;
 
     bool full() const { return heap.size() >= count; }
     bool beyond(double squared) const { return full() && squared >= heap.front().first; }
@@ -439,7 +442,7 @@ struct NearestIndex::Nearby {
 
 std::vector<std::size_t> NearestIndex::nearestMembers(std::size_t member, std::size_t count) const {
     const Group& group = groups_[groupOf_[member]];
-    Nearby nearby{entries_[group.entry].point, member, count, {}};
+    Nearby nearby{entries_[group.entry].point, member, count, {}, std::nullopt};
     if (count == 0 || nodes_.empty()) {
         return {};
     }
@@ -452,6 +455,37 @@ std::vector<std::size_t> NearestIndex::nearestMembers(std::size_t member, std::s
         members.push_back(m);
     }
     return members;
+}
+
+std::vector<std::size_t> NearestIndex::nearestPlaces(std::size_t member, std::size_t count,
+                                                     std::size_t perPlace) const {
+    const std::uint32_t own = groupOf_[member];
+    std::vector<std::size_t> members;
+    addPlace(own, member, perPlace, members);
+    if (count == 0 || nodes_.empty()) {
+        return members;
+    }
+    Nearby nearby{entries_[groups_[own].entry].point, member, count, {}, own};
+    nearby.heap.reserve(count + 1);
+    collect(0, nearby);
+    std::sort_heap(nearby.heap.begin(), nearby.heap.end());
+    for (const auto& [squared, m] : nearby.heap) {
+        addPlace(groupOf_[m], member, perPlace, members);
+    }
+    return members;
+}
+
+void NearestIndex::addPlace(std::uint32_t group, std::size_t member, std::size_t perPlace,
+                            std::vector<std::size_t>& to) const {
+    const Group& g = groups_[group];
+    std::size_t taken = 0;
+    for (std::uint32_t j = g.first; j < g.first + g.size && taken < perPlace; ++j) {
+        const std::uint32_t m = members_[j];
+        if (alive_[m] && m != member) {
+            to.push_back(m);
+            ++taken;
+        }
+    }
 }
 
 void NearestIndex::collect(std::int32_t index, Nearby& nearby) const {
@@ -480,6 +514,12 @@ void NearestIndex::collect(std::int32_t index, Nearby& nearby) const {
             continue;
         }
         const Group& g = groups_[e.group];
+        if (nearby.ownPlace) {
+            if (e.group != *nearby.ownPlace) {
+                nearby.offer(squared, members_[g.first]);
+            }
+            continue;
+        }
         for (std::uint32_t j = g.first; j < g.first + g.size && !nearby.beyond(squared); ++j) {
             const std::uint32_t m = members_[j];
             if (alive_[m] && m != nearby.member) {

@@ -35,6 +35,11 @@ class NearestIndex {
     // Up to `count` alive members nearest by straight distance to where a member stands, the
     // member itself left out, nearest first (ties in no set order): candidates for a route.
     std::vector<std::size_t> nearestMembers(std::size_t member, std::size_t count) const;
+    // The same with each place counted once however many members stand there: the others at
+    // the member's own place, then the members at the `count` nearest other places, at most
+    // `perPlace` from each place. Copies so never hide the next place.
+    std::vector<std::size_t> nearestPlaces(std::size_t member, std::size_t count,
+                                           std::size_t perPlace) const;
 
   private:
     struct Box {
@@ -90,6 +95,8 @@ class NearestIndex {
     template <typename Lowered>
     void consider(const Entry& entry, Search& search, Lowered lowered) const;
     void collect(std::int32_t node, Nearby& nearby) const;
+    void addPlace(std::uint32_t group, std::size_t member, std::size_t perPlace,
+                  std::vector<std::size_t>& to) const;
     std::uint32_t bestMember(std::uint32_t group) const;
     void pushRank(std::uint32_t member);
 

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "geometry/nearest_index.h"
+#include "geometry/route_start.h"
 
 namespace zrv {
 namespace {
@@ -17,8 +18,18 @@ namespace {
 constexpr std::size_t kCandidates = 8;
 // The longest run of stops one Or-opt move carries elsewhere.
 constexpr std::size_t kLongestRun = 3;
-// A move must gain more than rounding could fake, or the search might go round in circles.
+// A move must gain more than rounding could fake, or the search might go round in circles:
+// at least this much, and more than this share of the lengths it adds and takes away, far
+// above the few units in the last place each of them carries. Far coordinates so need far
+// larger gains.
 constexpr double kLeastGain = 1e-9;
+constexpr double kRoundingShare = 1e-13;
+// Looks at a stop per stop before the search gives up; a normal board needs a few.
+constexpr std::size_t kLooksPerStop = 64;
+
+bool gains(double gain, double lengths) {
+    return gain > std::max(kLeastGain, kRoundingShare * lengths);
+}
 
 double distance(Point a, Point b) {
     const double dx = a.x - b.x;
@@ -144,7 +155,8 @@ class Search {
             queue.push_back(s);
         }
         queue_ = &queue;
-        while (!queue.empty()) {
+        std::size_t looks = kLooksPerStop * tour_.size();
+        while (!queue.empty() && looks-- > 0) {
             const std::uint32_t s = queue.front();
             queue.pop_front();
             queued_[s] = false;
@@ -173,7 +185,7 @@ class Search {
         const NearestIndex index(ends_.points, ranks);
         candidateStart_.push_back(0);
         for (std::size_t m = 0; m < ends_.points.size(); ++m) {
-            for (std::size_t c : index.nearestMembers(m, kCandidates)) {
+            for (std::size_t c : index.nearestPlaces(m, kCandidates, kCandidates)) {
                 candidates_.push_back(static_cast<std::uint32_t>(c));
             }
             candidateStart_.push_back(candidates_.size());
@@ -233,7 +245,9 @@ class Search {
                 continue;
             }
             const std::uint32_t d = tour_.next(c);
-            if (removed + jump(c, d) - added - distance(entry(b), entry(d)) > kLeastGain) {
+            const double kept = jump(c, d);
+            const double other = distance(entry(b), entry(d));
+            if (gains(removed + kept - added - other, removed + kept + added + other)) {
                 tour_.reverse(b, c);
                 wake({a, b, c, d});
                 return true;
@@ -257,7 +271,9 @@ class Search {
                 continue;
             }
             const std::uint32_t q = tour_.prev(c);
-            if (removed + jump(q, c) - added - distance(exit(p), exit(q)) > kLeastGain) {
+            const double kept = jump(q, c);
+            const double other = distance(exit(p), exit(q));
+            if (gains(removed + kept - added - other, removed + kept + added + other)) {
                 tour_.reverse(a, q);
                 wake({p, a, q, c});
                 return true;
@@ -271,6 +287,7 @@ class Search {
         std::uint32_t first, last, before, after;
         std::size_t length;
         double saved;
+        double lengths;  // of the three jumps
         bool holds(const Tour& tour, std::uint32_t s) const {
             return tour.count(first, s) <= length;
         }
@@ -278,7 +295,8 @@ class Search {
     struct Insertion {
         std::uint32_t after;  // the run goes between it and its successor
         bool turned;
-        double added;  // with the candidate's jump left out
+        double added;    // with the candidate's jump left out
+        double lengths;  // of the two jumps
     };
 
     // Or-opt: the run of `length` stops from `first` moved next to a candidate of one of its
@@ -293,11 +311,14 @@ class Search {
         }
         const std::uint32_t before = tour_.prev(first);
         const std::uint32_t after = tour_.next(last);
-        const double saved = jump(before, first) + jump(last, after) - jump(before, after);
+        const double in = jump(before, first);
+        const double out = jump(last, after);
+        const double across = jump(before, after);
+        const double saved = in + out - across;
         if (saved <= kLeastGain) {
             return false;
         }
-        const Run run{first, last, before, after, length, saved};
+        const Run run{first, last, before, after, length, saved, in + out + across};
         return tryNear(run, entryOf(first), true) || tryNear(run, exitOf(last), false);
     }
 
@@ -333,16 +354,18 @@ class Search {
     Insertion insertAfter(const Run& run, std::uint32_t c, bool atEntry) const {
         const std::uint32_t d = tour_.next(c);
         const double other = atEntry ? jump(run.last, d) : distance(entry(run.first), entry(d));
-        return {c, !atEntry, other - jump(c, d)};
+        const double dropped = jump(c, d);
+        return {c, !atEntry, other - dropped, other + dropped};
     }
     // prev(c) -> run -> c: the run's exit (or, turned, its entry) meets c's entry.
     Insertion insertBefore(const Run& run, std::uint32_t c, bool atEntry) const {
         const std::uint32_t b = tour_.prev(c);
         const double other = atEntry ? distance(exit(b), exit(run.last)) : jump(b, run.first);
-        return {b, atEntry, other - jump(b, c)};
+        const double dropped = jump(b, c);
+        return {b, atEntry, other - dropped, other + dropped};
     }
     static bool worth(const Run& run, const Insertion& place, double near) {
-        return run.saved - near - place.added > kLeastGain;
+        return gains(run.saved - near - place.added, run.lengths + near + place.lengths);
     }
 
     void apply(const Run& run, const Insertion& place) {
@@ -370,6 +393,27 @@ std::vector<PathVisit> givenOrder(std::size_t stops) {
     return visits;
 }
 
+// The search on the stops as the start visits them, its visits told in the stops' own numbers.
+std::vector<PathVisit> searchFrom(std::span<const PathEnds> stops,
+                                  std::span<const PathVisit> start) {
+    if (stops.size() < 2) {
+        return {start.begin(), start.end()};
+    }
+    std::vector<PathEnds> arranged;
+    arranged.reserve(start.size());
+    for (const PathVisit& v : start) {
+        const PathEnds& stop = stops[v.path];
+        arranged.push_back(v.reversed ? PathEnds{stop.end, stop.start} : stop);
+    }
+    Search search(arranged);
+    search.run();
+    std::vector<PathVisit> visits = search.visits();
+    for (PathVisit& v : visits) {
+        v = {start[v.path].path, v.reversed != start[v.path].reversed};
+    }
+    return visits;
+}
+
 }  // namespace
 
 double roundTripJumps(std::span<const PathEnds> stops, std::span<const PathVisit> visits) {
@@ -388,9 +432,9 @@ std::vector<PathVisit> improveRoute(std::span<const PathEnds> stops) {
     if (stops.size() < 2) {
         return given;
     }
-    Search search(stops);
-    search.run();
-    std::vector<PathVisit> improved = search.visits();
+    const MergedStops merged = mergeEqualPlaces(stops);
+    const std::vector<PathVisit> improved =
+        expandVisits(merged, searchFrom(merged.stops, startOrder(merged.stops)));
     // Rounding in the gains could in theory add up; the sums decide.
     if (roundTripJumps(stops, improved) < roundTripJumps(stops, given)) {
         return improved;

@@ -9,5 +9,6 @@ target_sources(zrv_geometry PRIVATE
     ${CMAKE_CURRENT_LIST_DIR}/path_reverse.cpp
     ${CMAKE_CURRENT_LIST_DIR}/route_improve.cpp
     ${CMAKE_CURRENT_LIST_DIR}/route_pass.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/route_start.cpp
     ${CMAKE_CURRENT_LIST_DIR}/weighted_distance.cpp
 )

@@ -1,24 +1,61 @@
 #include "job/job_time.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <utility>
 
+#include "gcode/parameter_refusals.h"
 #include "job/export.h"
 #include "planner/program_time.h"
+#include "settings/plain_number.h"
 
 namespace zrv {
+
+namespace {
+
+// The export refuses such a section; a time planned for it would be a number without meaning.
+bool beyondAnyMachine(const ParameterGroup& group, const Parameters& parameters) {
+    return std::any_of(group.begin(), group.end(), [&parameters](const ParameterRow& row) {
+        return std::fabs(parameterNumber(parameters.*row.text)) > kLargestParameter;
+    });
+}
+
+}  // namespace
 
 JobTime jobTime(const ProgramState& state, const Choices& choices, NumberLocale locale) {
     const std::array<std::string, 2> starts = sectionStartLines();
     const ProgramTime time = programTime(gcodeProgram(gcodeJob(state, choices, locale)),
                                          readMachineProfile(choices.machine).profile, starts);
-    return {time.sections[0], time.sections[1], time.total};
+    JobTime job{time.sections[0], time.sections[1], time.total};
+    for (auto [group, section] : {std::pair{&kDrillingParameters, &JobTime::drilling},
+                                  std::pair{&kMillingParameters, &JobTime::milling}}) {
+        if (beyondAnyMachine(*group, choices.parameters)) {
+            job.*section = job.total = std::nan("");
+        }
+    }
+    return job;
 }
 
+namespace {
+
+// Whole numbers of any size; a cast to an integer type would overflow beyond 2^63.
+std::string wholeText(double value) {
+    char text[400];
+    const auto result =
+        std::to_chars(text, text + sizeof text, value + 0.0, std::chars_format::fixed, 0);
+    return std::string(text, result.ptr);
+}
+
+}  // namespace
+
 std::string durationText(double seconds) {
+    if (!std::isfinite(seconds)) {
+        return "?";
+    }
     const double whole = std::round(seconds);
-    const auto minutes = static_cast<long long>(whole / 60);
-    const auto rest = static_cast<long long>(whole - static_cast<double>(minutes) * 60);
-    return std::to_string(minutes) + " min " + std::to_string(rest) + " s";
+    const double minutes = std::trunc(whole / 60);
+    return wholeText(minutes) + " min " + wholeText(whole - minutes * 60) + " s";
 }
 
 std::string jobTimeLine(const JobTime& time) {

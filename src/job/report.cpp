@@ -1,6 +1,7 @@
 #include "job/report.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "gcode/depth_steps.h"
 #include "job/time_estimate.h"
@@ -11,6 +12,9 @@ namespace zrv {
 namespace {
 
 std::string plainNumber(double value) {
+    if (!std::isfinite(value)) {
+        return "?";  // as the window shows a value it cannot know
+    }
     if (value == 0) {
         return "0";
     }

@@ -5,18 +5,10 @@
 #include <optional>
 
 #include "text/number_format.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
 
 // The controller writes plain decimals; anything else (a unit, a second number) is no value.
 std::optional<double> positiveNumber(std::string_view text) {
@@ -78,12 +70,14 @@ void readLine(std::string_view line, MachineProfileRead& read) {
     if (setting == nullptr) {
         return;
     }
-    if (const auto value = positiveNumber(trimmed(line.substr(equals + 1)))) {
+    const auto value = positiveNumber(trimmed(line.substr(equals + 1)));
+    // A rate written out down to 5e-324 is positive, yet every time divided by it is infinite.
+    if (value && std::isnormal(*value)) {
         *setting = *value;
         return;
     }
-    read.problems.push_back("Maschine: \"" + std::string(line) +
-                            "\" nicht übernommen (keine positive Zahl), es gilt " +
+    read.problems.push_back("Maschine: \"" + std::string(line) + "\" nicht übernommen (" +
+                            (value ? "zu klein" : "keine positive Zahl") + "), es gilt " +
                             numberText(*setting, kCLocale));
 }
 

@@ -24,8 +24,8 @@ struct MachineProfileRead {
 };
 
 // The controller's answer to "$$" as the user pasted it. Every other line ("ok", "[MSG:...]",
-// other $ numbers, comments in brackets) is ignored; a value that is not a positive number keeps
-// the default and is reported.
+// other $ numbers, comments in brackets) is ignored; a value that is not a positive number, or
+// too small for a normal double, keeps the default and is reported.
 MachineProfileRead readMachineProfile(std::string_view text);
 
 // The refusal of a file without any "$N=number" line (empty, binary, something else): taken, it

@@ -8,6 +8,14 @@ namespace zrv {
 namespace {
 
 constexpr double kUnlimited = std::numeric_limits<double>::infinity();
+// The plan keeps speeds and accelerations within what any machine could have, so that every
+// product and quotient of the block times stays finite, whatever the profile and feeds say.
+constexpr double kSlowest = 1e-6 / 60;  // mm/s
+constexpr double kFastest = 1e9 / 60;   // mm/s
+constexpr double kWeakest = 1e-6;       // mm/s²
+constexpr double kStrongest = 1e12;     // mm/s²
+// A wait longer than this (some 30 years) is a typing error, not a plan.
+constexpr double kLongestWait = 1e9;  // s
 
 // The axis limits along a direction: the largest value for which no axis exceeds its own.
 double limitAlong(const Vector3& unit, const std::array<double, 3>& axisLimits) {
@@ -71,8 +79,10 @@ void MotionPlan::move(const Vector3& delta, double feed, std::size_t section) {
     for (std::size_t axis = 0; axis < 3; ++axis) {
         block.unit[axis] = delta[axis] / distance;
     }
-    block.speed = std::min(feed, limitAlong(block.unit, profile_.maxRate)) / 60;
-    block.acceleration = limitAlong(block.unit, profile_.acceleration);
+    block.speed = std::clamp(std::min(feed, limitAlong(block.unit, profile_.maxRate)) / 60,
+                             kSlowest, kFastest);
+    block.acceleration =
+        std::clamp(limitAlong(block.unit, profile_.acceleration), kWeakest, kStrongest);
     if (!stretch_.empty()) {
         const Block& previous = stretch_.back();
         block.entryLimit = std::min({junctionSpeedSquared(previous.unit, block.unit, profile_),
@@ -104,7 +114,7 @@ void MotionPlan::standStill() {
 }
 
 void MotionPlan::wait(double seconds, std::size_t section) {
-    seconds_[section] += seconds;
+    seconds_[section] += std::clamp(seconds, 0.0, kLongestWait);
 }
 
 }  // namespace zrv

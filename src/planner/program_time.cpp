@@ -1,5 +1,6 @@
 #include "planner/program_time.h"
 
+#include <algorithm>
 #include <limits>
 #include <numeric>
 
@@ -10,6 +11,9 @@ namespace zrv {
 namespace {
 
 constexpr double kMmPerInch = 25.4;
+// Positions beyond this, far past any machine, are held here: lengths and times of farther
+// moves could overflow.
+constexpr double kReach = 1e100;  // mm
 
 // The controller's modal state as far as positions and speeds go.
 struct Machine {
@@ -28,7 +32,7 @@ Vector3 target(const GcodeLine& line, const Machine& machine) {
     for (std::size_t axis = 0; axis < 3; ++axis) {
         if (*words[axis]) {
             const double value = **words[axis] * scale;
-            next[axis] = machine.absolute ? value : next[axis] + value;
+            next[axis] = std::clamp(machine.absolute ? value : next[axis] + value, -kReach, kReach);
         }
     }
     return next;

@@ -41,6 +41,7 @@ void addHoles(PreviewScene& scene, const std::vector<std::string>& punkte,
     for (const std::string& entry : punkte) {
         const Point hole = readPoint(entry);
         const Point from = travel.moveTo(hole);
+        scene.snapPoints.push_back({hole, SnapKind::Hole});
         if (ticked(view.Check_VIEW_BOHRUNGEN)) {
             addDot(scene, hole, 3, view.Command_FARBE_VIEW_BOHRUNGEN);
         }
@@ -60,6 +61,12 @@ void addPaths(PreviewScene& scene, const std::vector<std::string>& fraesungen,
         const std::vector<Point> pairs = readPairs(entry);
         if (pairs.empty()) {
             continue;
+        }
+        for (std::size_t m = 0; m < pairs.size(); ++m) {
+            const SnapKind kind = m == 0                  ? SnapKind::PathStart
+                                  : m + 1 == pairs.size() ? SnapKind::PathEnd
+                                                          : SnapKind::PathPoint;
+            scene.snapPoints.push_back({pairs[m], kind});
         }
         if (ticked(view.Check_VIEW_FRAESUNGEN)) {
             for (std::size_t m = 0; m + 1 < pairs.size(); ++m) {
@@ -114,6 +121,7 @@ PreviewScene ZEICHNEN_VORSCHAU(FigureStore& store, const ViewChoices& view,
     PreviewScene scene;
     scene.xMax = extents.X_MAX;
     scene.yMax = extents.Y_MAX;
+    scene.yUp = ticked(view.Check_Y_NACH_OBEN);
     // Appended: GCC 12 at -O3 warns falsely (-Wrestrict) on "(" joined to a number text.
     std::string caption = "(";
     caption += numberText(calibration.STRECKE_ZIRVA_WERT, locale);

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "preview/snap.h"
 #include "preview/view_choices.h"
 #include "reader/calibration.h"
 #include "store/entry_text.h"
@@ -43,8 +44,11 @@ struct PreviewScene {
     Ruler ruler;
     bool showsGrid = false;    // Label_Raster then reads "10mm"
     std::string scaleCaption;  // Menue_MAßSTAB, e.g. "(5:2,54)"
+    bool yUp = false;          // shown with +Y upwards, as the board lies on the machine
     double FAHRWEG_BOHRUNGEN = 0;
     double FAHRWEG_FRAESUNGEN = 0;
+    // Every hole and path point, shown or not: what measuring snaps to.
+    std::vector<SnapPoint> snapPoints;
 };
 
 // The colours the preview uses besides the four of the colour buttons.

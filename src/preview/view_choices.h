@@ -30,6 +30,8 @@ struct ViewChoices {
     int Check_WEG_BOHRUNGEN = 1;
     int Check_VIEW_FRAESUNGEN = 1;
     int Check_WEG_FRAESUNGEN = 1;
+    // "Y nach oben (wie auf der Maschine)": the view turned so +Y points up.
+    int Check_Y_NACH_OBEN = 0;
 
     Colour Command_FARBE_VIEW_BOHRUNGEN = rgb(255, 0, 0);
     Colour Command_FARBE_WEG_BOHRUNGEN = rgb(192, 192, 192);

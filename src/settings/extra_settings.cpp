@@ -3,28 +3,17 @@
 #include <string_view>
 
 #include "base/text_file.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
 
-constexpr std::string_view kDrillKey = "weg_verbessern_bohrungen";
-constexpr std::string_view kMillingKey = "weg_verbessern_fraesungen";
 // Texts as typed: whether they make sense is the export's question, as for the parameters.
 constexpr std::string_view kPassKey = "zustellung";
 constexpr std::string_view kPeckKey = "bohren_in_stufen";
 
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
-}
-
-// Blanks around the text, as a hand-edited file may carry them.
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 void applySwitch(std::string_view key, std::string_view value, int& target,
@@ -52,12 +41,12 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
     }
     const std::string_view key = trimmed(line.substr(0, equals));
     const std::string_view value = trimmed(line.substr(equals + 1));
-    PrepareChoices& prepare = read.choices.prepare;
-    if (key == kDrillKey) {
-        applySwitch(key, value, prepare.Check_BOHRUNGEN_WEG_VERBESSERN, read.problems);
-    } else if (key == kMillingKey) {
-        applySwitch(key, value, prepare.Check_FRAESUNGEN_WEG_VERBESSERN, read.problems);
-    } else if (key == kPassKey) {
+    for (const ExtraRow& row : extraRows()) {
+        if (key == row.key) {
+            applySwitch(key, value, row.whole.of(read.choices), read.problems);
+        }
+    }
+    if (key == kPassKey) {
         read.choices.steps.Combo_ZUSTELLUNG = value;
     } else if (key == kPeckKey) {
         read.choices.steps.Combo_BOHREN_IN_STUFEN = value;
@@ -66,6 +55,16 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
 
 }  // namespace
 
+std::vector<ExtraRow> extraRows() {
+    std::vector<ExtraRow> rows;
+    for (const SwitchRow& row : kSwitches) {
+        if (!row.key.empty()) {
+            rows.push_back({row.key, ExtraKind::Switch, row.value});
+        }
+    }
+    return rows;
+}
+
 std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFile) {
     std::filesystem::path path = settingsFile;
     path.replace_filename(settingsFile.stem().string() + "_extra.ini");
@@ -73,13 +72,14 @@ std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFil
 }
 
 std::vector<std::string> extraSettingsLines(const Choices& choices) {
-    std::vector<std::string> lines{
-        "# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat",
-        switchLine(kDrillKey, choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN),
-        switchLine(kMillingKey, choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN),
-        std::string(kPassKey) + "=" + std::string(trimmed(choices.steps.Combo_ZUSTELLUNG)),
-        std::string(kPeckKey) + "=" + std::string(trimmed(choices.steps.Combo_BOHREN_IN_STUFEN)),
-    };
+    std::vector<std::string> lines{"# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat"};
+    for (const ExtraRow& row : extraRows()) {
+        lines.push_back(switchLine(row.key, row.whole.in(choices)));
+    }
+    lines.push_back(std::string(kPassKey) + "=" +
+                    std::string(trimmed(choices.steps.Combo_ZUSTELLUNG)));
+    lines.push_back(std::string(kPeckKey) + "=" +
+                    std::string(trimmed(choices.steps.Combo_BOHREN_IN_STUFEN)));
     std::string_view machine = choices.machine;
     while (!machine.empty()) {
         const auto end = machine.find('\n');

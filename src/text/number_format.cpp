@@ -35,11 +35,9 @@ Pattern parsePattern(std::string_view text) {
     return pattern;
 }
 
-std::string nonFiniteText(double value) {
-    if (std::isnan(value)) {
-        return "nan";
-    }
-    return value < 0 ? "-inf" : "inf";
+// No shown or written number says "inf" or "nan": a value that is not finite is unknown.
+std::string nonFiniteText() {
+    return "?";
 }
 
 // The rounded digits of |value|: the library's correctly rounded text, except at an exact half,
@@ -82,7 +80,7 @@ void appendGrouped(std::string& text, std::string_view digits, char sign) {
 
 std::string formatPattern(double value, std::string_view patternText, NumberLocale locale) {
     if (!std::isfinite(value)) {
-        return nonFiniteText(value);
+        return nonFiniteText();
     }
     const Pattern pattern = parsePattern(patternText);
     RoundedText rounded;
@@ -118,7 +116,7 @@ std::string formatPattern(double value, std::string_view patternText, NumberLoca
 
 std::string numberText(double value, NumberLocale locale) {
     if (!std::isfinite(value)) {
-        return nonFiniteText(value);
+        return nonFiniteText();
     }
     if (value == 0) {
         return "0";

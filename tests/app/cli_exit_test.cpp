@@ -27,6 +27,8 @@ TEST(CliExit, UsageErrorsShowTheUsageOnStandardError) {
         {"list", "a.zrv"},
         {"dump", "a.zrv", "diagonal"},
         {"--locale", "fr", "info", "a.zrv"},
+        {"preview", "a.zrv"},
+        {"preview", "a.zrv", "bild.jpg"},
     };
     for (const auto& call : calls) {
         SCOPED_TRACE(testing::PrintToString(call));
@@ -36,6 +38,18 @@ TEST(CliExit, UsageErrorsShowTheUsageOnStandardError) {
         EXPECT_TRUE(run.err.starts_with("zrvcam-cli: "));
         EXPECT_TRUE(contains(run.err, "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C]"));
     }
+}
+
+TEST(CliExit, APreviewThatCannotBeWrittenEndsWithOne) {
+    test::ScratchFolder folder;
+    const std::string drawing = folder.file("platine40.zrv");
+    test::writeBytes(drawing, test::platine40Bytes());
+    const test::CliRun written = test::runCliWith({"preview", drawing, folder.file("p.PNG")});
+    EXPECT_EQ(written.exitStatus, 0) << written.err;
+    EXPECT_TRUE(test::readBytes(folder.file("p.PNG")).starts_with("\x89PNG\r\n"));
+    const test::CliRun failed = test::runCliWith({"preview", drawing, folder.file("fehlt/p.svg")});
+    EXPECT_EQ(failed.exitStatus, 1);
+    EXPECT_TRUE(contains(failed.err, "konnte nicht geschrieben werden")) << failed.err;
 }
 
 class CliExitFiles : public testing::Test {
@@ -218,7 +232,7 @@ TEST_F(CliExitFiles, AMachineFileIsTheProfileOfTheJobTime) {
                "$110=5000\r\n$111=5000\r\n$112=3000\r\n"
                "$120=500\r\n$121=500\r\n$122=500\r\nok\r\n"),
          0, true, ""},
-        {"a bad value keeps the default", write("falsch.txt", "$110=abc\n"), 0, false,
+        {"a bad value keeps the default", write("falsch.txt", "$110=abc\n$111=1000\n"), 0, false,
          "Maschine: \"$110=abc\" nicht übernommen (keine positive Zahl), es gilt 1000\n"},
         {"missing file", folder.file("fehlt.txt"), 1, false, "Die Maschinendatei"},
     };

@@ -35,7 +35,7 @@ endif()
 
 execute_process(COMMAND ${PREFIX}/bin/zrvcam-cli --locale de info ${SOURCE}/examples/platine40.zrv
                 OUTPUT_VARIABLE shown COMMAND_ERROR_IS_FATAL ANY)
-file(READ ${SOURCE}/tests/app/expected/platine40_info.txt expected)
+file(READ ${SOURCE}/tests/cases/platine40/expected/info.txt expected)
 string(FIND "${expected}" "--- stdout\n${shown}--- stderr" at)
 if(at EQUAL -1)
     message(SEND_ERROR "the installed zrvcam-cli info gave:\n${shown}")

@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,11 @@
 #include "gcode/gcode_reading.h"
 #include "job/dump.h"
 #include "job/export.h"
+#include "job/job_time.h"
 #include "job/load.h"
 #include "job/report.h"
+#include "preview/picture.h"
+#include "preview/scene_index.h"
 #include "settings/factory_values.h"
 #include "store/entry_text.h"
 #include "support/recording_host.h"
@@ -89,6 +93,7 @@ struct Job {
     NumberLocale locale;
     bool safeParameters = true;
     bool dump = false;
+    bool picture = false;  // the preview written as PNG and SVG
     std::string drawing;
 };
 
@@ -126,6 +131,10 @@ Job readJob(Bytes data) {
     e.Check_EXPORT_VORSCHAU = (c[4] >> 2 & 1) + 1;  // 2 counts as off
     e.Check_EXPORT_GRBL_INFO = c[4] >> 3 & 1;
     job.dump = (c[4] & 0x10) != 0;
+    job.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = c[4] >> 5 & 1;
+    job.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = c[4] >> 6 & 1;
+    job.choices.view.Check_Y_NACH_OBEN = c[4] >> 7 & 1;
+    job.picture = job.dump;  // no spare bit left: pictures ride with the dumps
     job.drawing = std::string(kHeaders[c[3] >> 3 & 3u]) + std::string(rest.begin(), rest.end());
     return job;
 }
@@ -192,18 +201,23 @@ std::string checkTravel(const ProgramState& state) {
             return "a travel sum is " + std::to_string(v);
         }
     }
-    for (double v : {state.ZEIT_BOHRUNGEN, state.ZEIT_FRAESUNGEN}) {
-        if (std::isnan(v)) {
-            return "a time estimate is not a number";
-        }
-    }
     return {};
+}
+
+// "inf" or "nan" as a word of its own: what a number that is not finite would print.
+bool holdsNonFinite(const std::vector<std::string>& lines) {
+    const std::regex word("(^|[^A-Za-z])-?(inf|nan)([^A-Za-z]|$)");
+    return std::any_of(lines.begin(), lines.end(),
+                       [&word](const std::string& line) { return std::regex_search(line, word); });
 }
 
 std::string checkProgram(const std::filesystem::path& path, const Job& job) {
     const TextLines file = readTextFile(path);
     if (!file.status.ok()) {
         return "the written program cannot be read: " + file.status.error;
+    }
+    if (holdsNonFinite(file.lines)) {
+        return "the program holds inf or nan";
     }
     const test::WordCheck words = test::checkWords(file.lines);
     if (!words.errors.empty()) {
@@ -230,6 +244,9 @@ std::string checkWrites(ProgramState& state, const Job& job) {
     computeTravelAndTime(state, choices.parameters, choices.steps);
     if (std::string fault = checkTravel(state); !fault.empty()) {
         return fault;
+    }
+    if (holdsNonFinite(infoLines(state, jobTime(state, choices, job.locale)))) {
+        return "an info line holds inf or nan";
     }
     const WriteResult program = GERBER_SCHREIBEN(state, choices, recorder.host);
     const bool readWhole = state.loadRefusal.empty();
@@ -263,12 +280,39 @@ std::string checkWrites(ProgramState& state, const Job& job) {
     return {};
 }
 
+// Zoomed, panned and culled views of the scene, and the written pictures of the whole board.
+std::string checkPreview(ProgramState& state, const Job& job) {
+    const PreviewScene scene =
+        ZEICHNEN_VORSCHAU(state.store, job.choices.view, job.choices.calibration, job.locale);
+    const SceneIndex index(scene.primitives);
+    const ViewTransform fit = fitWholeBoard(scene.xMax, scene.yMax, 640, 400, scene.yUp);
+    ViewTransform view = fit;
+    for (double factor : {1e9, 0.5, 3.0, 1e-9}) {
+        view = pan(zoomAbout(view, {320, 200}, factor, fit), 17, -5);
+        for (std::uint32_t i : index.visible(view.visibleBoard(640, 400), 1)) {
+            if (i >= scene.primitives.size()) {
+                return "the view picked a primitive that is not there";
+            }
+        }
+    }
+    if (!job.picture) {
+        return {};
+    }
+    for (const char* name : {"fuzz.png", "fuzz.svg"}) {
+        if (const Status written = writePreviewPicture(scratch() / name, scene); !written.ok()) {
+            return "the preview was not written: " + written.error;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string loadDrawing(Bytes data) {
     const Job job = readJob(data);
     Analysed analysed = analyse(job.drawing, job.choices, job.locale);
-    for (std::string fault : {checkStore(analysed), checkDrillOrder(analysed, job)}) {
+    for (std::string fault : {checkStore(analysed), checkDrillOrder(analysed, job),
+                              checkPreview(analysed.state, job)}) {
         if (!fault.empty()) {
             return fault;
         }

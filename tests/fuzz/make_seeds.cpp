@@ -22,8 +22,9 @@ namespace fs = std::filesystem;
 // All kinds, all colours, German, level 1 for both, standard scale, the drawing's own header,
 // factory parameters, every export box.
 const std::string kEverything{'\x1F', '\x7F', '\x11', '\x00', '\x0F'};
-// The same with flush, mirror, the rows level for holes and level 7 for paths, and the dump.
-const std::string kTransformed{'\xDF', '\x3F', '\x72', '\x00', '\x1F'};
+// The same with flush, mirror, the rows level for holes and level 7 for paths, the dump and
+// the route pass for both.
+const std::string kTransformed{'\xDF', '\x3F', '\x72', '\x00', '\x7F'};
 // Red and black only, greyed kind boxes, no optimisation, scale 1:1, "ZIRVA70" put in front.
 const std::string kFiltered{'\x3F', '\x11', '\x00', '\x11', '\x03'};
 

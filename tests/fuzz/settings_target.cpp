@@ -88,9 +88,13 @@ std::string settingsFile(Bytes data) {
     test::writeBytes(path, std::string(file.begin(), file.end()));
 
     const Settings factory = factorySettings(locale);
+    // The same bytes as the file beside it: its switches stay 0 or 1.
+    const ExtraSettingsRead extra = readExtraSettings(path, factory.choices);
+    if (extra.choices.view.Check_Y_NACH_OBEN > 1 || extra.choices.view.Check_Y_NACH_OBEN < 0) {
+        return "the view switch of the extra file is neither 0 nor 1";
+    }
     SettingsRead first = readSettings(path, factory);
-    // The same bytes as the extra file beside it bring the step texts.
-    first.settings.choices.steps = readExtraSettings(path, factory.choices).choices.steps;
+    first.settings.choices.steps = extra.choices.steps;
     const std::vector<std::string> firstLines = settingsLines(first.settings, locale);
     if (first.outcome == SettingsOutcome::Werkseinstellung &&
         firstLines != settingsLines(factory, locale)) {

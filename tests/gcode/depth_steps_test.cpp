@@ -20,8 +20,9 @@ GcodeJob steppedJob(std::vector<std::string>& punkte, std::vector<std::string>& 
     GcodeJob job;
     job.PUNKTE = punkte;
     job.FRAESUNGEN = fraesungen;
-    job.parameters = test::startParameters(kCLocale);
-    job.parameters.Combo_FRAESUNG_TIEFE = "-1";
+    Parameters texts = test::startParameters(kCLocale);
+    texts.Combo_FRAESUNG_TIEFE = "-1";
+    job.values = parameterValues(texts);
     job.exports = ExportChoices{1, 1, 0, 0};
     job.steps = std::move(steps);
     job.locale = kCLocale;

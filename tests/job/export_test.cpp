@@ -276,6 +276,13 @@ TEST_F(ExportTest, RefusalsOfTheSectionsWritten) {
          {"-12000", "-0,001", "0", "hoch", "-1,5", "-0,1"},
          {no + "Spindle Speed darf nicht negativ sein: Bohrungen, Fräsungen",
           no + "Bohrhöhe" + above, no + "Fräshöhe" + above}},
+        {"sizes beyond any machine: over 100000, not at it",
+         1,
+         "",
+         {"100000,5", "-100000", "100000", "250000", "-1,5", "-100001"},
+         {no + "Spindle Speed darf nicht negativ sein: Fräsungen",
+          no + "Betrag darf höchstens 100000 sein: Spindle Speed (Bohrungen), Fräshöhe "
+               "(Fräsungen), Frästiefe (Fräsungen)"}},
         {"spindle and depth without a number",
          1,
          "",

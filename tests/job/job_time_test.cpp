@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -20,6 +21,8 @@ TEST(JobTime, MinutesAndWholeSeconds) {
         {"rounds up into the next minute", 59.6, "1 min 0 s"},
         {"drilling of the example board", 211.2, "3 min 31 s"},
         {"milling of the example board", 1802.4, "30 min 2 s"},
+        {"beyond any integer type", 6e22, "1000000000000000000000 min 0 s"},
+        {"unknown", std::nan(""), "?"},
     };
     for (const DurationCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -52,6 +55,13 @@ TEST(JobTime, PlansTheWrittenProgramOnTheChosenMachine) {
 
     choices.machine.clear();
     EXPECT_GT(jobTime(state, choices, kCLocale).total, fast.total);
+
+    // A safe height beyond any machine: the refused section and the total have no time.
+    choices.parameters.Combo_FRAESUNG_HOEHE = "1" + std::string(200, '0');
+    const JobTime refused = jobTime(state, choices, kCLocale);
+    EXPECT_TRUE(std::isnan(refused.milling) && std::isnan(refused.total));
+    EXPECT_NEAR(refused.drilling, jobTime(state, factoryChoices(kCLocale), kCLocale).drilling,
+                1e-9);
 }
 
 }  // namespace

@@ -43,6 +43,11 @@ TEST(ReadMachineProfile, TakesTheSevenValuesAndReportsBadOnes) {
          {{1000, 1000, 600}, {30, 45, 30}, 0.01},
          3},
         {"a unit after the number is no value", "$112=500 mm/min\n", factory, 1},
+        {"subnormal, too large and zero written out keep the defaults",
+         "$110=0." + std::string(323, '0') + "5\n$122=0." + std::string(309, '0') + "1\n$11=1" +
+             std::string(400, '0') + "\n$111=0.000\n$120=0." + std::string(307, '0') + "3\n",
+         {{1000, 1000, 600}, {3e-308, 30, 30}, 0.01},
+         4},
         {"unknown settings are ignored", "$130=300\n$999=1\n$110\nok\n", factory, 0},
     };
     for (const ProfileCase& c : cases) {
@@ -59,6 +64,9 @@ TEST(ReadMachineProfile, ProblemAndSummaryLinesInGerman) {
     EXPECT_EQ(readMachineProfile("$110=abc").problems,
               std::vector<std::string>{
                   "Maschine: \"$110=abc\" nicht übernommen (keine positive Zahl), es gilt 1000"});
+    EXPECT_EQ(readMachineProfile("$120=0." + std::string(320, '0') + "1").problems.at(0),
+              "Maschine: \"$120=0." + std::string(320, '0') +
+                  "1\" nicht übernommen (zu klein), es gilt 30");
     EXPECT_EQ(machineProfileText(MachineProfile{}, kGermanLocale),
               "Maschine: max. 1000/1000/600 mm/min, Beschleunigung 30/30/30 mm/s², "
               "Abweichung 0,01 mm");

@@ -96,5 +96,22 @@ TEST(ProgramTime, SectionsSplitAtTheirTitles) {
     EXPECT_NEAR(onlyB.sections[1], kRapidZ + kTenMm, 1e-6);
 }
 
+// Absurd programs and profiles still give finite sums: a safe height of 10^200, moves across the
+// range of doubles and, in inches, beyond it, a tiny feed, dwells of 10^307 s.
+TEST(ProgramTime, FiniteForAnyProgramAndProfile) {
+    const std::string huge = "1" + std::string(200, '0');
+    const std::string largest = "1" + std::string(307, '0');
+    const std::vector<std::string> lines = {"G0 Z" + huge,     "G1 F0.000001 X-" + largest,
+                                            "X" + largest,     "G20",
+                                            "G91 X" + largest, "X" + largest,
+                                            "G4 P" + largest,  "G4 P" + largest};
+    const MachineProfile extreme{{3e-308, 1e308, 1}, {3e-308, 1e308, 1}, 3e-308};
+    for (const MachineProfile& profile : {MachineProfile{}, extreme}) {
+        const ProgramTime time = programTime(lines, profile, {});
+        EXPECT_TRUE(std::isfinite(time.total)) << time.total;
+        EXPECT_GT(time.total, 1e9);
+    }
+}
+
 }  // namespace
 }  // namespace zrv

@@ -28,6 +28,14 @@ std::optional<std::string> ScriptedPlatform::openFile(std::string_view title,
     return takeAnswer(fileAnswers);
 }
 
+// The save dialog takes its answers from the same queue as the open dialog.
+std::optional<std::string> ScriptedPlatform::saveFile(std::string_view title,
+                                                      std::string_view preset,
+                                                      std::string_view filter) {
+    calls.push_back({"saveFile", {std::string(title), std::string(preset), std::string(filter)}});
+    return takeAnswer(fileAnswers);
+}
+
 void ScriptedPlatform::message(std::string_view text, std::string_view title) {
     calls.push_back({"message", {std::string(text), std::string(title)}});
 }

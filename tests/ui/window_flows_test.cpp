@@ -216,17 +216,17 @@ TEST_F(FlowTest, ExportCleansTheBoxesWritesSettingsAndProgramAndShowsIt) {
     open();
     const std::filesystem::path drawing = writeDrawing("klein.zrv", smallDrawingBytes());
     openDrawing(drawing);
-    find<QComboBox>("Combo_BOHRUNG_SPINDLE_SPEED")->setEditText(QStringLiteral("abc"));
+    find<QComboBox>("Combo_BOHRUNG_SPINDLE_SPEED")->setEditText(QStringLiteral("12abc"));
     find<QComboBox>("Combo_FRÄSUNG_HÖHE")->setEditText(QStringLiteral("1,50 mm"));
 
     find<QPushButton>("Command_EXPORT_GERBER")->click();
-    EXPECT_EQ(find<QComboBox>("Combo_BOHRUNG_SPINDLE_SPEED")->currentText(), "0");
+    EXPECT_EQ(find<QComboBox>("Combo_BOHRUNG_SPINDLE_SPEED")->currentText(), "12");
     EXPECT_EQ(find<QComboBox>("Combo_FRÄSUNG_HÖHE")->currentText(), "1,5");
 
     const std::vector<std::string> settings = settingsFileLines();
     ASSERT_EQ(settings.size(), 54u);
     EXPECT_EQ(settings[0], drawing.string());
-    EXPECT_EQ(settings[37], "0");
+    EXPECT_EQ(settings[37], "12");
 
     const std::filesystem::path program = folder_ / "klein.nc";
     const TextLines written = readTextFile(program);

@@ -29,6 +29,10 @@ class Platform {
     virtual std::optional<std::string> openFile(std::string_view title, std::string_view folder,
                                                 std::string_view filter) = 0;
 
+    // A save-file dialog, starting at `preset`; no answer when the user cancels.
+    virtual std::optional<std::string> saveFile(std::string_view title, std::string_view preset,
+                                                std::string_view filter) = 0;
+
     // A message box with one OK button.
     virtual void message(std::string_view text, std::string_view title) = 0;
 

@@ -12,6 +12,7 @@
 #include <array>
 
 #include "settings/parameters.h"
+#include "settings/switches.h"
 #include "ui/widgets/colour_button.h"
 
 namespace zrv {
@@ -24,29 +25,14 @@ struct Controls {
     PreviewWidget* Picture1 = nullptr;
     QListWidget* List1 = nullptr;
 
+    // Every check box, as kSwitches holds their rows
+    std::array<QCheckBox*, kSwitches.size()> checks{};
+
     // Frame "Zeichnen"
-    QCheckBox* Check_VIEW_RASTER = nullptr;
     QLabel* Label_Raster = nullptr;
-    QCheckBox* Check_VIEW_LINEAL = nullptr;
-    QCheckBox* Check_BEREICH = nullptr;
-    QCheckBox* Check_NULL_PUNKT = nullptr;
-    QCheckBox* Check_BUENDIG = nullptr;
-    QCheckBox* Check_SPIEGELN_HORIZONTAL = nullptr;
+    QLabel* Label_POSITION = nullptr;  // under the preview: where the pointer is
 
-    // Frame "Zirva-Farben"
-    QCheckBox* Check_FARBE_ROT = nullptr;
-    QCheckBox* Check_FARBE_GRUEN = nullptr;
-    QCheckBox* Check_FARBE_BLAU = nullptr;
-    QCheckBox* Check_FARBE_GRAU = nullptr;
-    QCheckBox* Check_FARBE_SCHWARZ = nullptr;
-    QCheckBox* Check_FARBE_ALLE = nullptr;
-
-    // Frame "Figuren" with the count labels
-    QCheckBox* Check_ENABLED_BOHRUNGEN = nullptr;
-    QCheckBox* Check_ENABLED_LINIEN = nullptr;
-    QCheckBox* Check_ENABLED_RECHTECKE = nullptr;
-    QCheckBox* Check_ENABLED_POLYGONE = nullptr;
-    QCheckBox* Check_ENABLED_KREISE = nullptr;
+    // Frame "Figuren": the count labels
     QLabel* Label_BOHRUNGEN_ANZAHL = nullptr;
     QLabel* Label_LINIEN_ANZAHL = nullptr;
     QLabel* Label_RECHTECKE_ANZAHL = nullptr;
@@ -55,23 +41,17 @@ struct Controls {
 
     // Frames "Bohrungen" and "Fräsungen"
     QGroupBox* Frame_BOHRUNGEN = nullptr;
-    QCheckBox* Check_VIEW_BOHRUNGEN = nullptr;
-    QCheckBox* Check_WEG_BOHRUNGEN = nullptr;
     ColourButton* Command_FARBE_VIEW_BOHRUNGEN = nullptr;
     ColourButton* Command_FARBE_WEG_BOHRUNGEN = nullptr;
     QLabel* Label_BOHRUNGEN_FAHRWEG = nullptr;
     QLabel* Label_BOHRUNGEN_ZEIT = nullptr;
     QComboBox* Combo_BOHRUNGEN_OPTIMIEREN = nullptr;
-    QCheckBox* Check_BOHRUNGEN_WEG_VERBESSERN = nullptr;
     QGroupBox* Frame_FRAESUNGEN = nullptr;
-    QCheckBox* Check_VIEW_FRAESUNGEN = nullptr;
-    QCheckBox* Check_WEG_FRAESUNGEN = nullptr;
     ColourButton* Command_FARBE_VIEW_FRAESUNGEN = nullptr;
     ColourButton* Command_FARBE_WEG_FRAESUNGEN = nullptr;
     QLabel* Label_FRAESUNGEN_FAHRWEG = nullptr;
     QLabel* Label_FRAESUNGEN_ZEIT = nullptr;
     QComboBox* Combo_FRAESUNGEN_OPTIMIEREN = nullptr;
-    QCheckBox* Check_FRAESUNGEN_WEG_VERBESSERN = nullptr;
 
     // The twelve parameter boxes, as kParameterGroups holds their rows, and the two "Standard"
     // buttons
@@ -82,11 +62,6 @@ struct Controls {
     QComboBox* Combo_ZUSTELLUNG = nullptr;
     QComboBox* Combo_BOHREN_IN_STUFEN = nullptr;
 
-    // Export
-    QCheckBox* Check_EXPORT_BOHRUNG = nullptr;
-    QCheckBox* Check_EXPORT_FRAESUNG = nullptr;
-    QCheckBox* Check_EXPORT_VORSCHAU = nullptr;
-    QCheckBox* Check_EXPORT_GRBL_INFO = nullptr;
     QPushButton* Command_EXPORT_GERBER = nullptr;
 };
 

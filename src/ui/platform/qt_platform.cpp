@@ -58,6 +58,16 @@ std::optional<std::string> QtPlatform::openFile(std::string_view title, std::str
     return utf8(path);
 }
 
+std::optional<std::string> QtPlatform::saveFile(std::string_view title, std::string_view preset,
+                                                std::string_view filter) {
+    const QString path =
+        QFileDialog::getSaveFileName(parent_, qs(title), qs(preset), qs(qtFileFilter(filter)));
+    if (path.isEmpty()) {
+        return std::nullopt;
+    }
+    return utf8(path);
+}
+
 void QtPlatform::message(std::string_view text, std::string_view title) {
     QMessageBox box(QMessageBox::NoIcon, qs(title), qs(text), QMessageBox::Ok, parent_);
     box.exec();

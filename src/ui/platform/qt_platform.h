@@ -14,6 +14,8 @@ class QtPlatform final : public Platform {
 
     std::optional<std::string> openFile(std::string_view title, std::string_view folder,
                                         std::string_view filter) override;
+    std::optional<std::string> saveFile(std::string_view title, std::string_view preset,
+                                        std::string_view filter) override;
     void message(std::string_view text, std::string_view title) override;
     bool ask(std::string_view question, std::string_view title) override;
     std::optional<std::string> inputText(std::string_view prompt, std::string_view title,

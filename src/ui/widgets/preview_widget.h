@@ -1,43 +1,70 @@
 #pragma once
 
+#include <QAction>
 #include <QFrame>
 #include <QLabel>
 #include <QWidget>
+#include <optional>
 
 #include "preview/scene.h"
+#include "preview/scene_index.h"
+#include "preview/view_transform.h"
+#include "text/number_locale.h"
 
 namespace zrv {
 
-// Picture1: paints the preview scene at equal scale in millimetres with a 5 % margin, and
-// holds the ruler line and its caption. Resizing repaints the same scene at the new size.
+// Picture1: paints the preview scene, at the whole-board view at equal scale in millimetres with
+// a 5 % margin, and holds the ruler line and its caption. The wheel zooms about the pointer,
+// dragging moves the view, Home (or "Ansicht: ganze Platine") shows the whole board again;
+// a click without dragging is the picture's click, Shift+click measures between two places.
 class PreviewWidget final : public QWidget {
     Q_OBJECT
 
   public:
-    explicit PreviewWidget(QWidget* parent);
+    explicit PreviewWidget(QWidget* parent, NumberLocale locale = kGermanLocale);
 
     // Cls: the picture becomes blank; the ruler, a control of its own, stays.
     void clear();
+    // A new scene keeps the view unless the board's size changed.
     void showScene(PreviewScene scene);
     bool isBlank() const { return blank_; }
+    const PreviewScene& scene() const { return scene_; }
 
     // Where a point of the drawing lands on the widget, in pixels.
     QPointF toPixels(Point millimetres) const;
+    void showWholeBoard();
+
+    QAction* MENUE_ANSICHT_GANZE_PLATINE;
 
   signals:
     void clicked();
+    void pointerText(const QString& text);  // the board position or the place under the pointer
+    void measured(const QString& line);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
-    double pixelsPerMillimetre() const;
+    ViewTransform fit() const;
+    ViewTransform view() const { return zoomed_ ? view_ : fit(); }
     void placeRuler();
+    void measureAt(Point pixel);
 
     PreviewScene scene_;
+    SceneIndex index_;
     bool blank_ = true;
+    bool zoomed_ = false;  // otherwise the view follows the picture's size
+    ViewTransform view_;
+    NumberLocale locale_;
+    std::optional<QPointF> pressedAt_;
+    bool dragging_ = false;
+    std::optional<Point> measureFrom_;
     QFrame* Line_LINEAL;
     QLabel* Label_ORIGINAL;
 };

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <cstddef>
 #include <utility>
 
 #include "ui/common/qt_text.h"
@@ -18,6 +19,7 @@
 #include "ui/flows/load_flow.h"
 #include "ui/flows/machine_flow.h"
 #include "ui/flows/option_actions.h"
+#include "ui/flows/preview_save.h"
 #include "ui/flows/settings_flow.h"
 #include "ui/platform/outside_programs.h"
 #include "ui/widgets/coordinate_lists.h"
@@ -72,13 +74,16 @@ void MainWindow::buildWindow() {
     auto* central = new QWidget(this);
     auto* columns = new QHBoxLayout(central);
     auto* left = new QVBoxLayout;
-    controls_.Picture1 = new PreviewWidget(central);
+    controls_.Picture1 = new PreviewWidget(central, setup_.locale);
     controls_.Picture1->setMinimumSize(320, 200);
+    controls_.Label_POSITION = new QLabel(central);
+    controls_.Label_POSITION->setObjectName(QStringLiteral("Label_POSITION"));
     controls_.List1 = new QListWidget(central);
     controls_.List1->setObjectName(QStringLiteral("List1"));
     controls_.List1->setStyleSheet(
         QStringLiteral("QListWidget { background: rgb(224, 224, 224); }"));
     left->addWidget(controls_.Picture1, 373);
+    left->addWidget(controls_.Label_POSITION);
     left->addWidget(controls_.List1, 323);
     columns->addLayout(left, 1);
     columns->addWidget(buildPanel(central, controls_));
@@ -125,18 +130,18 @@ void MainWindow::createFlows() {
 // A check box's effect follows every change of its value, by the user or by the program.
 void MainWindow::connectChecks() {
     const Controls& c = controls_;
-    for (QCheckBox* box : {c.Check_VIEW_RASTER, c.Check_VIEW_LINEAL, c.Check_BEREICH,
-                           c.Check_NULL_PUNKT, c.Check_VIEW_BOHRUNGEN, c.Check_WEG_BOHRUNGEN,
-                           c.Check_VIEW_FRAESUNGEN, c.Check_WEG_FRAESUNGEN}) {
-        connect(box, &QCheckBox::stateChanged, redraw_, &PreviewRedraw::request);
-    }
-    for (QCheckBox* box :
-         {c.Check_BUENDIG, c.Check_SPIEGELN_HORIZONTAL, c.Check_ENABLED_BOHRUNGEN,
-          c.Check_ENABLED_LINIEN, c.Check_ENABLED_RECHTECKE, c.Check_ENABLED_POLYGONE,
-          c.Check_ENABLED_KREISE, c.Check_FARBE_ROT, c.Check_FARBE_GRUEN, c.Check_FARBE_BLAU,
-          c.Check_FARBE_GRAU, c.Check_FARBE_SCHWARZ, c.Check_FARBE_ALLE,
-          c.Check_BOHRUNGEN_WEG_VERBESSERN, c.Check_FRAESUNGEN_WEG_VERBESSERN}) {
-        connect(box, &QCheckBox::stateChanged, [this] { load_->MENUE_REFRESH_DATEI_Click(); });
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        switch (kSwitches[i].click) {
+            case ClickEffect::Redraw:
+                connect(c.checks[i], &QCheckBox::stateChanged, redraw_, &PreviewRedraw::request);
+                break;
+            case ClickEffect::Reload:
+                connect(c.checks[i], &QCheckBox::stateChanged,
+                        [this] { load_->MENUE_REFRESH_DATEI_Click(); });
+                break;
+            case ClickEffect::None:
+                break;
+        }
     }
     // Only a choice from the list reloads; a text set by the program does not.
     for (QComboBox* box : {c.Combo_BOHRUNGEN_OPTIMIEREN, c.Combo_FRAESUNGEN_OPTIMIEREN}) {
@@ -193,6 +198,7 @@ void MainWindow::connectOutsidePrograms() {
     onTrigger(m.MENUE_ZIRVA, p, &OutsidePrograms::MENUE_ZIRVA_Click);
     onTrigger(m.MENUE_CNC, p, &OutsidePrograms::MENUE_CNC_Click);
     connect(controls_.Picture1, &PreviewWidget::clicked, [p] { p->MENUE_ZIRVA_Click(); });
+    connectPreview(controls_, platform_, state_, setup_.programName);
 }
 
 void MainWindow::connectDeveloperMenu() {

@@ -1,0 +1,102 @@
+// Painting frames of the full board with the window's preview widget, offscreen into an image,
+// against building the shapes once (the scene and its index, as a load or choice does). All
+// three are timed in the same iterations, so the counters are ratios of one run.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QWheelEvent>
+#include <chrono>
+#include <cmath>
+
+#include "../full_board.h"
+#include "preview/raster.h"
+#include "preview/scene.h"
+#include "preview/scene_index.h"
+#include "ui/widgets/preview_widget.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+zrv::FigureStore fullStore() {
+    zrv::FigureStore store;
+    store.PUNKTE = bench::fullBoard().punkte;
+    store.FRAESUNGEN = bench::fullBoard().fraesungen;
+    store.extents = {0, 200 * 1.27, 0, 151 * 1.27};
+    return store;
+}
+
+// The wheel turned so far that the picture shows a tenth of the board's width.
+void zoomToATenth(zrv::PreviewWidget& picture) {
+    const QPointF at(picture.width() / 2.0, picture.height() / 2.0);
+    const int delta = static_cast<int>(std::lround(120 * std::log(10.0) / std::log(1.2)));
+    QWheelEvent event(at, at, {}, {0, delta}, Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
+                      false);
+    QApplication::sendEvent(&picture, &event);
+}
+
+void BM_FramesAgainstBuild(benchmark::State& state) {
+    zrv::FigureStore store = fullStore();
+    zrv::ViewChoices view;
+    view.Check_VIEW_RASTER = 1;
+    view.Check_NULL_PUNKT = 1;
+    zrv::PreviewWidget whole(nullptr);
+    zrv::PreviewWidget zoomed(nullptr);
+    whole.resize(1000, 700);
+    zoomed.resize(1000, 700);
+    QImage image(1000, 700, QImage::Format_RGB32);
+    double build = 0;
+    double wholeFrame = 0;
+    double tenthFrame = 0;
+    double rasterFrame = 0;  // the picture writer's own rasteriser, same board and size
+    std::size_t primitives = 0;
+    for (auto _ : state) {
+        auto start = Clock::now();
+        zrv::PreviewScene scene = zrv::ZEICHNEN_VORSCHAU(store, view, {}, zrv::kGermanLocale);
+        const zrv::SceneIndex index(scene.primitives);
+        build += millisecondsSince(start);
+        primitives = scene.primitives.size();
+        start = Clock::now();
+        benchmark::DoNotOptimize(
+            zrv::rasterise(scene, zrv::fitWholeBoard(scene.xMax, scene.yMax, 1000, 700, false),
+                           1000, 700)
+                .pixels.data());
+        rasterFrame += millisecondsSince(start);
+        whole.showScene(scene);
+        zoomed.showScene(std::move(scene));
+        zoomToATenth(zoomed);
+
+        start = Clock::now();
+        whole.render(&image);
+        wholeFrame += millisecondsSince(start);
+        start = Clock::now();
+        zoomed.render(&image);
+        tenthFrame += millisecondsSince(start);
+        benchmark::DoNotOptimize(image.bits());
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["primitives"] = static_cast<double>(primitives);
+    state.counters["build_ms"] = build / n;
+    state.counters["whole_frame_ms"] = wholeFrame / n;
+    state.counters["tenth_frame_ms"] = tenthFrame / n;
+    state.counters["whole_frame_per_build"] = wholeFrame / build;
+    state.counters["tenth_frame_per_whole"] = tenthFrame / wholeFrame;
+    state.counters["raster_frame_per_build"] = rasterFrame / build;
+}
+BENCHMARK(BM_FramesAgainstBuild)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,152 @@
+#include "preview/raster.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace zrv {
+
+namespace {
+
+std::size_t index(int width, int x, int y) {
+    return (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+            static_cast<std::size_t>(x)) *
+           3;
+}
+
+struct Span {
+    double from = 1;
+    double to = 0;
+
+    bool empty() const { return !(from <= to); }
+    void join(Span other) {
+        if (other.empty()) {
+            return;
+        }
+        *this = empty() ? other : Span{std::min(from, other.from), std::max(to, other.to)};
+    }
+};
+
+// The u with lo <= u * c + e <= hi.
+Span band(double c, double e, double lo, double hi) {
+    if (c == 0) {
+        return lo <= e && e <= hi ? Span{-1e300, 1e300} : Span{};
+    }
+    const double a = (lo - e) / c;
+    const double b = (hi - e) / c;
+    return {std::min(a, b), std::max(a, b)};
+}
+
+Span disc(Point centre, double r, double y) {
+    const double h = r * r - (y - centre.y) * (y - centre.y);
+    if (h < 0) {
+        return {};
+    }
+    const double w = std::sqrt(h);
+    return {centre.x - w, centre.x + w};
+}
+
+class Painter {
+  public:
+    explicit Painter(RgbImage& image) : image_(image) {}
+
+    void fillRow(int y, Span x, Colour colour) {
+        const double first = std::max(std::ceil(x.from - 0.5), 0.0);
+        const double last = std::min(std::floor(x.to - 0.5), image_.width - 1.0);
+        if (!(first <= last)) {
+            return;
+        }
+        for (int i = static_cast<int>(first); i <= static_cast<int>(last); ++i) {
+            std::uint8_t* p = &image_.pixels[index(image_.width, i, y)];
+            p[0] = red(colour);
+            p[1] = green(colour);
+            p[2] = blue(colour);
+        }
+    }
+
+    // Every pixel whose centre lies within r of the segment a-b (a round dot when a == b).
+    void capsule(Point a, Point b, double r, Colour colour) {
+        const double dx = b.x - a.x;
+        const double dy = b.y - a.y;
+        const double length = std::hypot(dx, dy);
+        for (int y = firstRow(std::min(a.y, b.y) - r); y <= lastRow(std::max(a.y, b.y) + r); ++y) {
+            const double yc = y + 0.5;
+            Span x = disc(a, r, yc);
+            x.join(disc(b, r, yc));
+            if (length > 0) {
+                const double k = yc - a.y;
+                const Span along = band(dx, k * dy, 0, length * length);
+                const Span across = band(dy, -k * dx, -r * length, r * length);
+                x.join(
+                    {a.x + std::max(along.from, across.from), a.x + std::min(along.to, across.to)});
+            }
+            fillRow(y, x, colour);
+        }
+    }
+
+    void rectangle(double left, double top, double right, double bottom, Colour colour) {
+        for (int y = firstRow(top); y <= lastRow(bottom); ++y) {
+            if (y + 0.5 >= top && y + 0.5 <= bottom) {
+                fillRow(y, {left, right}, colour);
+            }
+        }
+    }
+
+  private:
+    int firstRow(double y) const {
+        return static_cast<int>(std::clamp(std::floor(y), 0.0, 1.0 * image_.height));
+    }
+    int lastRow(double y) const {
+        return static_cast<int>(std::clamp(std::ceil(y), -1.0, image_.height - 1.0));
+    }
+
+    RgbImage& image_;
+};
+
+bool finite(Point p) {
+    return std::isfinite(p.x) && std::isfinite(p.y);
+}
+
+void paintBox(Painter& painter, Point a, Point b, double r, Colour colour) {
+    const double left = std::min(a.x, b.x);
+    const double right = std::max(a.x, b.x);
+    const double top = std::min(a.y, b.y);
+    const double bottom = std::max(a.y, b.y);
+    painter.rectangle(left - r, top - r, right + r, top + r, colour);
+    painter.rectangle(left - r, bottom - r, right + r, bottom + r, colour);
+    painter.rectangle(left - r, top - r, left + r, bottom + r, colour);
+    painter.rectangle(right - r, top - r, right + r, bottom + r, colour);
+}
+
+}  // namespace
+
+Colour RgbImage::at(int x, int y) const {
+    const std::uint8_t* p = &pixels[index(width, x, y)];
+    return rgb(p[0], p[1], p[2]);
+}
+
+RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height) {
+    RgbImage image{std::max(width, 0), std::max(height, 0), {}};
+    image.pixels.resize(index(image.width, 0, image.height));
+    for (std::size_t i = 0; i < image.pixels.size(); i += 3) {
+        image.pixels[i] = red(kPictureBackground);
+        image.pixels[i + 1] = green(kPictureBackground);
+        image.pixels[i + 2] = blue(kPictureBackground);
+    }
+    Painter painter(image);
+    for (const Primitive& p : scene.primitives) {
+        const Point from = view.toPixels(p.from);
+        const Point to = view.toPixels(p.to);
+        if (!finite(from) || !finite(to)) {
+            continue;
+        }
+        const double r = std::max(p.penWidth, 1) / 2.0;
+        if (p.shape == Shape::Box) {
+            paintBox(painter, from, to, r, p.colour);
+        } else {
+            painter.capsule(from, p.shape == Shape::Dot ? from : to, r, p.colour);
+        }
+    }
+    return image;
+}
+
+}  // namespace zrv

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "preview/scene.h"
+#include "preview/view_transform.h"
+
+namespace zrv {
+
+// Rows of 8-bit RGB pixels, top row first.
+struct RgbImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint8_t> pixels;  // width * height * 3
+
+    Colour at(int x, int y) const;
+};
+
+// Paints the scene's primitives as the window does (round dots and line ends of the pen's width
+// in pixels, box outlines with square corners), without smoothing, over the picture background.
+RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height);
+
+}  // namespace zrv

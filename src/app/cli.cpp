@@ -162,7 +162,7 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
         return kNotDone;
     }
     if (command == "info") {
-        computeTravelAndTime(state, choices.parameters);
+        computeTravelAndTime(state, choices.parameters, choices.steps);
         printLines(out, infoLines(state, jobTime(state, choices, request.locale)));
         return kSuccess;
     }
@@ -178,7 +178,7 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
         return writePreview(request, choices, state, err);
     }
     choices.parameters = exportParameters(state, choices, request.locale);
-    computeTravelAndTime(state, choices.parameters);
+    computeTravelAndTime(state, choices.parameters, choices.steps);
     return exitStatus(GERBER_SCHREIBEN(state, choices, host, request.argument));
 }
 
@@ -220,6 +220,10 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         read.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = 1;
         read.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = 1;
     }
+    read.choices.steps.Combo_ZUSTELLUNG =
+        request.passDepth.value_or(read.choices.steps.Combo_ZUSTELLUNG);
+    read.choices.steps.Combo_BOHREN_IN_STUFEN =
+        request.peckDepth.value_or(read.choices.steps.Combo_BOHREN_IN_STUFEN);
     CliProgress progress(err);
     const SystemClock clock(request.locale);
     Host host{progress, clock, request.locale};

@@ -87,6 +87,10 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
             request.heightMapPath = value;
         } else if (option == "--machine") {
             request.machinePath = value;
+        } else if (option == "--pass-depth") {
+            request.passDepth = value;
+        } else if (option == "--peck-depth") {
+            request.peckDepth = value;
         } else if (option == "--locale" && (value == "de" || value == "C")) {
             request.locale = value == "de" ? kGermanLocale : kCLocale;
         } else if (option == "--locale") {
@@ -116,10 +120,13 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
 
 std::string usageText() {
     return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] [--machine DATEI] "
-           "[--improve-route] [--heightmap PROTOKOLL] BEFEHL ZEICHNUNG [ARG]\n"
+           "[--improve-route] [--heightmap PROTOKOLL] [--pass-depth MM] [--peck-depth MM]\n"
+           "           BEFEHL ZEICHNUNG [ARG]\n"
            "  --machine DATEI             Antwort der Steuerung auf $$ (Maschine der Laufzeit)\n"
            "  --improve-route             Weg der Bohrungen und Fräsungen verbessern\n"
            "  --heightmap PROTOKOLL       Tastprotokoll: gcode und info folgen der Höhenkarte\n"
+           "  --pass-depth MM             Zustellung: Frästiefe je Durchgang (0: aus)\n"
+           "  --peck-depth MM             Bohren in Stufen: Tiefe je Stufe (0: aus)\n"
            "  list ZEICHNUNG punkte|linien|rechtecke|polygone|kreise|fraesungen\n"
            "  info ZEICHNUNG              Kennzahlen (key=value)\n"
            "  log ZEICHNUNG               Meldungen beim Laden\n"

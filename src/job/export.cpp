@@ -37,6 +37,7 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocal
     job.FRAESUNGEN = state.store.FRAESUNGEN;
     job.values = parameterValues(choices.parameters);
     job.exports = choices.exports;
+    job.steps = choices.steps;
     job.FAHRWEG_BOHRUNGEN = state.FAHRWEG_BOHRUNGEN;
     job.FAHRWEG_FRAESUNGEN = state.FAHRWEG_FRAESUNGEN;
     job.ZEIT_BOHRUNGEN = state.ZEIT_BOHRUNGEN;

@@ -6,6 +6,7 @@
 #include "preview/view_choices.h"
 #include "reader/calibration.h"
 #include "reader/figure_filter.h"
+#include "settings/depth_steps.h"
 #include "settings/export_choices.h"
 #include "settings/parameters.h"
 #include "settings/probe_choices.h"
@@ -22,6 +23,7 @@ struct Choices {
     ViewChoices view;
     Parameters parameters;
     ExportChoices exports;
+    DepthStepChoices steps;  // kept in the extra settings file
     Calibration calibration;
     ProgramPaths paths;
     // The machine of the job time: the controller's "$n=value" lines as the user gave them

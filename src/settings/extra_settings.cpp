@@ -51,6 +51,10 @@ bool applyProbeKey(std::string_view key, std::string_view value, ProbeChoices& p
     return false;
 }
 
+// Texts as typed: whether they make sense is the export's question, as for the parameters.
+constexpr std::string_view kPassKey = "zustellung";
+constexpr std::string_view kPeckKey = "bohren_in_stufen";
+
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
 }
@@ -88,6 +92,11 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
             applySwitch(key, value, row.whole.of(read.choices), read.problems);
         }
     }
+    if (key == kPassKey) {
+        read.choices.steps.Combo_ZUSTELLUNG = value;
+    } else if (key == kPeckKey) {
+        read.choices.steps.Combo_BOHREN_IN_STUFEN = value;
+    }
 }
 
 }  // namespace
@@ -117,6 +126,11 @@ std::vector<std::string> extraSettingsLines(const Choices& choices) {
         lines.push_back(std::string(row.key) + "=" +
                         plainNumberText(choices.probe.*row.value, kCLocale));
     }
+
+    lines.push_back(std::string(kPassKey) + "=" +
+                    std::string(trimmed(choices.steps.Combo_ZUSTELLUNG)));
+    lines.push_back(std::string(kPeckKey) + "=" +
+                    std::string(trimmed(choices.steps.Combo_BOHREN_IN_STUFEN)));
     std::string_view machine = choices.machine;
     while (!machine.empty()) {
         const auto end = machine.find('\n');

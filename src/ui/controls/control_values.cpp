@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "ui/common/qt_text.h"
+#include "ui/controls/depth_step_boxes.h"
 
 namespace zrv {
 
@@ -84,6 +85,7 @@ Choices readChoices(const Controls& c, const WindowState& state) {
     v.Command_FARBE_VIEW_FRAESUNGEN = c.Command_FARBE_VIEW_FRAESUNGEN->colour();
     v.Command_FARBE_WEG_FRAESUNGEN = c.Command_FARBE_WEG_FRAESUNGEN->colour();
     choices.parameters = readParameters(c);
+    choices.steps = readDepthSteps(c.Combo_ZUSTELLUNG, c.Combo_BOHREN_IN_STUFEN);
     choices.calibration = state.calibration;
     choices.paths = state.paths;
     choices.machine = state.machine;
@@ -102,6 +104,7 @@ void applyChoices(Controls& c, WindowState& state, const Choices& choices) {
     }
     setComboText(c.Combo_BOHRUNGEN_OPTIMIEREN, choices.prepare.Combo_BOHRUNGEN_OPTIMIEREN);
     setComboText(c.Combo_FRAESUNGEN_OPTIMIEREN, choices.prepare.Combo_FRAESUNGEN_OPTIMIEREN);
+    writeDepthSteps(c.Combo_ZUSTELLUNG, c.Combo_BOHREN_IN_STUFEN, choices.steps);
     const ViewChoices& v = choices.view;
     c.Command_FARBE_VIEW_BOHRUNGEN->setColour(v.Command_FARBE_VIEW_BOHRUNGEN);
     c.Command_FARBE_WEG_BOHRUNGEN->setColour(v.Command_FARBE_WEG_BOHRUNGEN);

@@ -58,6 +58,9 @@ struct Controls {
     std::array<std::array<QComboBox*, kParameterRoles>, 2> parameterBoxes{};
     QPushButton* Command_BOHRUNG_STANDARD = nullptr;
     QPushButton* Command_FRAESUNG_STANDARD = nullptr;
+    // "Zustellung" and "Bohren in Stufen" below them (kept in the extra settings file)
+    QComboBox* Combo_ZUSTELLUNG = nullptr;
+    QComboBox* Combo_BOHREN_IN_STUFEN = nullptr;
 
     QPushButton* Command_EXPORT_GERBER = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QVBoxLayout>
 #include <cstddef>
@@ -163,6 +164,11 @@ void MainWindow::connectChecks() {
     // Only a choice from the list reloads; a text set by the program does not.
     for (QComboBox* box : {c.Combo_BOHRUNGEN_OPTIMIEREN, c.Combo_FRAESUNGEN_OPTIMIEREN}) {
         connect(box, &QComboBox::activated, [this] { load_->MENUE_REFRESH_DATEI_Click(); });
+    }
+    // The milling travel beside "Weg" counts every pass; the last milling box is its depth.
+    // Only what the user types redraws: the settings applied at the start must not.
+    for (QComboBox* box : {c.Combo_ZUSTELLUNG, c.parameterBoxes[1].back()}) {
+        connect(box->lineEdit(), &QLineEdit::textEdited, redraw_, &PreviewRedraw::request);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ui/common/qt_text.h"
+#include "ui/controls/depth_step_boxes.h"
 
 namespace zrv {
 
@@ -162,13 +163,17 @@ QGroupBox* parameterFrame(QWidget* parent, const char* name, const ParameterGrou
 }
 
 QGroupBox* drillingParameters(QWidget* parent, Controls& c) {
-    return parameterFrame(parent, "Frame1", kDrillingParameters, c.parameterBoxes[0],
-                          &c.Command_BOHRUNG_STANDARD, "Command_BOHRUNG_STANDARD");
+    QGroupBox* box = parameterFrame(parent, "Frame1", kDrillingParameters, c.parameterBoxes[0],
+                                    &c.Command_BOHRUNG_STANDARD, "Command_BOHRUNG_STANDARD");
+    c.Combo_BOHREN_IN_STUFEN = addDepthStepBox(box, "Combo_BOHREN_IN_STUFEN", "Bohren in Stufen");
+    return box;
 }
 
 QGroupBox* millingParameters(QWidget* parent, Controls& c) {
-    return parameterFrame(parent, "Frame2", kMillingParameters, c.parameterBoxes[1],
-                          &c.Command_FRAESUNG_STANDARD, "Command_FRÄSUNG_STANDARD");
+    QGroupBox* box = parameterFrame(parent, "Frame2", kMillingParameters, c.parameterBoxes[1],
+                                    &c.Command_FRAESUNG_STANDARD, "Command_FRÄSUNG_STANDARD");
+    c.Combo_ZUSTELLUNG = addDepthStepBox(box, "Combo_ZUSTELLUNG", "Zustellung");
+    return box;
 }
 
 QGroupBox* exportFrame(QWidget* parent, Controls& c) {

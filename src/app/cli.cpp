@@ -8,6 +8,7 @@
 #include "base/text_file.h"
 #include "job/dump.h"
 #include "job/export.h"
+#include "job/height_map_file.h"
 #include "job/job_time.h"
 #include "job/load.h"
 #include "job/report.h"
@@ -153,8 +154,15 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
         printLines(out, figureList(state.store, cliList(request.argument).value()));
         return kSuccess;
     }
+    if (command == "probe") {
+        return exitStatus(writeProbeProgram(state, choices, host, request.argument));
+    }
+    if (request.heightMapPath && (command == "info" || command == "gcode") &&
+        !loadHeightMap(state, choices, *request.heightMapPath, host).ok()) {
+        return kNotDone;
+    }
     if (command == "info") {
-        computeTravelAndTime(state, choices.parameters);
+        computeTravelAndTime(state, choices.parameters, choices.steps);
         printLines(out, infoLines(state, jobTime(state, choices, request.locale)));
         return kSuccess;
     }
@@ -170,7 +178,7 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
         return writePreview(request, choices, state, err);
     }
     choices.parameters = exportParameters(state, choices, request.locale);
-    computeTravelAndTime(state, choices.parameters);
+    computeTravelAndTime(state, choices.parameters, choices.steps);
     return exitStatus(GERBER_SCHREIBEN(state, choices, host, request.argument));
 }
 
@@ -212,6 +220,10 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         read.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = 1;
         read.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = 1;
     }
+    read.choices.steps.Combo_ZUSTELLUNG =
+        request.passDepth.value_or(read.choices.steps.Combo_ZUSTELLUNG);
+    read.choices.steps.Combo_BOHREN_IN_STUFEN =
+        request.peckDepth.value_or(read.choices.steps.Combo_BOHREN_IN_STUFEN);
     CliProgress progress(err);
     const SystemClock clock(request.locale);
     Host host{progress, clock, request.locale};

@@ -24,7 +24,7 @@ std::optional<std::string> argumentProblem(const CliRequest& request, bool hasAr
                    ? std::nullopt
                    : std::optional<std::string>("dump braucht horizontal oder vertical");
     }
-    if (command == "gcode") {
+    if (command == "gcode" || command == "probe") {
         return std::nullopt;
     }
     if (command == "preview") {
@@ -83,8 +83,14 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
         const std::string& value = args[next + 1];
         if (option == "--settings") {
             request.settingsPath = value;
+        } else if (option == "--heightmap") {
+            request.heightMapPath = value;
         } else if (option == "--machine") {
             request.machinePath = value;
+        } else if (option == "--pass-depth") {
+            request.passDepth = value;
+        } else if (option == "--peck-depth") {
+            request.peckDepth = value;
         } else if (option == "--locale" && (value == "de" || value == "C")) {
             request.locale = value == "de" ? kGermanLocale : kCLocale;
         } else if (option == "--locale") {
@@ -114,13 +120,18 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
 
 std::string usageText() {
     return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] [--machine DATEI] "
-           "[--improve-route] BEFEHL ZEICHNUNG [ARG]\n"
+           "[--improve-route] [--heightmap PROTOKOLL] [--pass-depth MM] [--peck-depth MM]\n"
+           "           BEFEHL ZEICHNUNG [ARG]\n"
            "  --machine DATEI             Antwort der Steuerung auf $$ (Maschine der Laufzeit)\n"
            "  --improve-route             Weg der Bohrungen und Fräsungen verbessern\n"
+           "  --heightmap PROTOKOLL       Tastprotokoll: gcode und info folgen der Höhenkarte\n"
+           "  --pass-depth MM             Zustellung: Frästiefe je Durchgang (0: aus)\n"
+           "  --peck-depth MM             Bohren in Stufen: Tiefe je Stufe (0: aus)\n"
            "  list ZEICHNUNG punkte|linien|rechtecke|polygone|kreise|fraesungen\n"
            "  info ZEICHNUNG              Kennzahlen (key=value)\n"
            "  log ZEICHNUNG               Meldungen beim Laden\n"
            "  gcode ZEICHNUNG [AUSGABE]   G-Code schreiben (Vorgabe: Zeichnung mit .nc)\n"
+           "  probe ZEICHNUNG [AUSGABE]   Tastprogramm schreiben (Vorgabe: _ANTASTEN.nc)\n"
            "  export ZEICHNUNG            Fräsdaten als Text exportieren\n"
            "  preview ZEICHNUNG AUSGABE   Vorschau der ganzen Platine als .png oder .svg\n"
            "  dump ZEICHNUNG horizontal|vertical\n";

@@ -12,16 +12,21 @@
 namespace zrv {
 
 // One call of zrvcam-cli:
-// zrvcam-cli [--settings FILE] [--locale de|C] [--machine FILE] [--improve-route] COMMAND
-// DRAWING [ARG]
+// zrvcam-cli [--settings FILE] [--locale de|C] [--machine FILE] [--improve-route]
+// [--heightmap LOG] [--pass-depth MM] [--peck-depth MM] COMMAND DRAWING [ARG]
 struct CliRequest {
     std::optional<std::string> settingsPath;
-    std::optional<std::string> machinePath;  // the controller's answer to "$$"
+    std::optional<std::string> machinePath;    // the controller's answer to "$$"
+    std::optional<std::string> heightMapPath;  // a probe log: gcode and info level by its map
     NumberLocale locale = kCLocale;
     bool improveRoute = false;  // the route improvement pass for holes and paths, whatever set
-    std::string command;        // list, info, log, gcode, export, dump
+    // "Zustellung" and "Bohren in Stufen" as given, over the settings; the export judges them.
+    std::optional<std::string> passDepth;
+    std::optional<std::string> peckDepth;
+    std::string command;  // list, info, log, gcode, probe, preview, export, dump
     std::string drawing;
-    std::string argument;  // KIND of list, layout of dump, OUT of gcode; empty when not given
+    std::string
+        argument;  // KIND of list, layout of dump, OUT of gcode or probe; empty when not given
 };
 
 // Why a command line is not a call; shown above the usage text.

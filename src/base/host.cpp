@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "text/number_format.h"
+
 namespace zrv {
 namespace {
 
@@ -25,6 +27,15 @@ std::string twoDigits(int value) {
 }
 
 }  // namespace
+
+std::string elapsedLine(const Host& host, double start) {
+    constexpr double kSecondsPerDay = 24 * 3600;
+    double seconds = host.clock.secondsSinceMidnight() - start;
+    if (seconds < 0) {
+        seconds += kSecondsPerDay;
+    }
+    return formatPattern(seconds, "0.000", host.locale) + "s";
+}
 
 double SystemClock::secondsSinceMidnight() const {
     using namespace std::chrono;

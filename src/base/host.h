@@ -56,4 +56,8 @@ struct Host {
     NumberLocale locale;
 };
 
+// The seconds since `start` (a secondsSinceMidnight) as "0.000" in the locale followed by "s";
+// a run across midnight still counts forward.
+std::string elapsedLine(const Host& host, double start);
+
 }  // namespace zrv

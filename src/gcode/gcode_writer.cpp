@@ -5,7 +5,9 @@
 #include <string_view>
 
 #include "gcode/comment_text.h"
+#include "gcode/depth_steps.h"
 #include "gcode/format_length.h"
+#include "gcode/stepped_moves.h"
 #include "settings/plain_number.h"
 #include "settings/settings_file.h"
 #include "store/entry_text.h"
@@ -109,7 +111,8 @@ std::string numberComment(std::string_view name, std::size_t i, std::string_view
            std::string(last) + " ==========)";
 }
 
-void writeDrilling(GcodeLines& out, const GcodeJob& job, std::string_view lift) {
+void writeDrilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values,
+                   std::string_view lift) {
     writeSectionStart(out, kDrillingTitle, lift);
     out.SPINDEL_EIN_BOHREN();
     out.BOHRER_AUF();
@@ -117,29 +120,15 @@ void writeDrilling(GcodeLines& out, const GcodeJob& job, std::string_view lift) 
     out.BOHRER_AUF();
     const std::size_t count = job.PUNKTE.size();
     const std::string last = countText(count - 1, job.locale);
+    const StepDepths pecks = stepDepths(job.values.drill[Depth].number, values.drill[Depth],
+                                        job.steps.Combo_BOHREN_IN_STUFEN);
     for (std::size_t i = 0; i < count; ++i) {
         out.ZEILE_SCHREIBEN(numberComment("Bohrung", i, last, job.locale));
         const Point hole = readPoint(job.PUNKTE[i]);
         out.BOHRUNG_ANFAHREN(hole.x, hole.y);
-        out.BOHRER_AB();
-        out.BOHRER_AUF();
+        drillHole(out, values.drill, pecks);
     }
     out.SPINDEL_AUS();
-}
-
-void writePath(GcodeLines& out, std::string_view entry, const std::string& feedXy) {
-    bool first = true;
-    for (const Point& pair : readPairs(entry)) {
-        if (first) {
-            out.FRAESUNG_ANFAHREN(pair.x, pair.y);
-            out.FRAESER_AB();
-            out.ZEILE_SCHREIBEN("G01 F" + feedXy + " (Vorschub)");
-            first = false;
-        } else {
-            out.FRAESUNG_XY(pair.x, pair.y);
-        }
-    }
-    out.FRAESER_AUF();
 }
 
 void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& values,
@@ -151,9 +140,11 @@ void writeMilling(GcodeLines& out, const GcodeJob& job, const MachineValues& val
     out.FRAESER_AUF();
     const std::size_t count = job.FRAESUNGEN.size();
     const std::string last = countText(count - 1, job.locale);
+    const StepDepths passes =
+        stepDepths(job.values.mill[Depth].number, values.mill[Depth], job.steps.Combo_ZUSTELLUNG);
     for (std::size_t i = 0; i < count; ++i) {
         out.ZEILE_SCHREIBEN(numberComment("Fräsung", i, last, job.locale));
-        writePath(out, job.FRAESUNGEN[i], values.mill[FeedXy]);
+        millPath(out, readPairs(job.FRAESUNGEN[i]), values.mill, passes);
     }
 }
 
@@ -208,12 +199,18 @@ std::vector<std::string> gcodeProgram(const GcodeJob& job) {
                      {"Bohrung", job.PUNKTE.size(), job.FAHRWEG_BOHRUNGEN, job.ZEIT_BOHRUNGEN,
                       &values.drill},
                      job.locale);
+        if (const std::optional<std::string> line = peckSummaryLine(job)) {
+            out.KOMMENTAR_SCHREIBEN(*line);
+        }
     }
     if (milling) {
         writeSummary(out,
                      {"Fräsung", job.FRAESUNGEN.size(), job.FAHRWEG_FRAESUNGEN, job.ZEIT_FRAESUNGEN,
                       &values.mill},
                      job.locale);
+        if (const std::optional<std::string> line = passSummaryLine(job)) {
+            out.KOMMENTAR_SCHREIBEN(*line);
+        }
     }
     writeSetUp(out);
     if (job.exports.Check_EXPORT_GRBL_INFO != 0) {
@@ -221,7 +218,7 @@ std::vector<std::string> gcodeProgram(const GcodeJob& job) {
     }
     std::string_view lift = kStartLift;
     if (drilling) {
-        writeDrilling(out, job, lift);
+        writeDrilling(out, job, values, lift);
         lift = liftAfter(job.values.drill, values.drill);
     }
     if (milling) {
@@ -237,6 +234,10 @@ GcodeLines::GcodeLines(MachineValues values, NumberLocale locale)
 
 void GcodeLines::ZEILE_SCHREIBEN(std::string line) {
     lines_.push_back(KOMMA_PUNKT(std::move(line)));
+}
+
+void GcodeLines::KOMMENTAR_SCHREIBEN(std::string line) {
+    lines_.push_back(std::move(line));
 }
 
 void GcodeLines::TRENNLINIE() {

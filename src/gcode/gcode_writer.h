@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/depth_steps.h"
 #include "settings/export_choices.h"
 #include "settings/parameters.h"
 #include "text/number_locale.h"
@@ -20,6 +21,7 @@ struct GcodeJob {
     std::span<const std::string> FRAESUNGEN;  // milling paths in milling order
     ParameterValues values;                   // the twelve parameter texts, read once
     ExportChoices exports;
+    DepthStepChoices steps;  // passes and pecks; off: one of each
     double FAHRWEG_BOHRUNGEN = 0;
     double FAHRWEG_FRAESUNGEN = 0;
     double ZEIT_BOHRUNGEN = 0;
@@ -64,6 +66,8 @@ class GcodeLines {
     GcodeLines(MachineValues values, NumberLocale locale);
 
     void ZEILE_SCHREIBEN(std::string line);
+    // A comment line whose "," is a comma in the text, not a decimal sign.
+    void KOMMENTAR_SCHREIBEN(std::string line);
     void TRENNLINIE();
     void SPINDEL_AUS();
     void SPINDEL_EIN_BOHREN();

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <string_view>
 
+#include "gcode/depth_steps.h"
+
 namespace zrv {
 namespace {
 
@@ -143,6 +145,9 @@ std::vector<std::string> parameterRefusals(const GcodeJob& job) {
     }
     addHeights(refusals, groups);
     addDepths(refusals, groups);
+    for (std::string& line : stepRefusals(job)) {
+        refusals.push_back(std::move(line));
+    }
     return refusals;
 }
 

@@ -14,7 +14,8 @@ inline constexpr double kLargestParameter = 100000;
 // Why the parameters must not reach a machine, one "Export abgebrochen: ..." line each, empty
 // when they may: a spindle speed or depth that is no number, a feed of 0 or below, a negative
 // spindle speed, a safe height at or below the board surface, a depth above the safe height,
-// a size over 100000. Only the boxes of a section the program writes count.
+// a size over 100000, a pass or peck depth that makes no sense. Only the boxes of a section the
+// program writes count.
 std::vector<std::string> parameterRefusals(const GcodeJob& job);
 
 // The refusal of a program that would move with a feed of 0 or below: "Export abgebrochen: ..."

@@ -11,22 +11,9 @@
 #include "geometry/path_reverse.h"
 #include "geometry/route_pass.h"
 #include "geometry/weighted_distance.h"
-#include "text/number_format.h"
 
 namespace zrv {
 namespace {
-
-constexpr double kSecondsPerDay = 86400;
-
-// The seconds since start as "0.000" in the locale followed by "s"; a run across midnight
-// still counts forward.
-std::string elapsedLine(const Host& host, double start) {
-    double elapsed = host.clock.secondsSinceMidnight() - start;
-    if (elapsed < 0) {
-        elapsed += kSecondsPerDay;
-    }
-    return formatPattern(elapsed, "0.000", host.locale) + "s";
-}
 
 // Reports the share of holes done as a step whenever the clock has moved on to another whole
 // second, so the window's title shows 0% at the start and changes at most once a second.

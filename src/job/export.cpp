@@ -8,6 +8,7 @@
 #include "gcode/gcode_writer.h"
 #include "gcode/milling_export.h"
 #include "gcode/parameter_refusals.h"
+#include "levelling/level_program.h"
 #include "text/number_format.h"
 
 namespace zrv {
@@ -36,6 +37,7 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocal
     job.FRAESUNGEN = state.store.FRAESUNGEN;
     job.values = parameterValues(choices.parameters);
     job.exports = choices.exports;
+    job.steps = choices.steps;
     job.FAHRWEG_BOHRUNGEN = state.FAHRWEG_BOHRUNGEN;
     job.FAHRWEG_FRAESUNGEN = state.FAHRWEG_FRAESUNGEN;
     job.ZEIT_BOHRUNGEN = state.ZEIT_BOHRUNGEN;
@@ -75,12 +77,16 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     if (!refusals.empty()) {
         return refused(host, refusals, std::move(path));
     }
-    host.progress.addLine("Export Gerberdatei...");
-    host.progress.addLine(path);
     job.dateText = host.clock.dateText();
     job.timeText = host.clock.timeText();
     job.outputPath = path;
-    const std::vector<std::string> lines = gcodeProgram(job);
+    LevelledProgram program = writtenProgram(job, state.heightMap ? &*state.heightMap : nullptr);
+    if (!program.refusal.empty()) {
+        return refused(host, {program.refusal}, std::move(path));
+    }
+    const std::vector<std::string> lines = std::move(program.lines);
+    host.progress.addLine("Export Gerberdatei...");
+    host.progress.addLine(path);
     for (const bool written : {drillingWritten(job), millingWritten(job)}) {
         if (written) {
             host.progress.addLine("");

@@ -15,9 +15,9 @@ struct JobTime {
     double total = 0;
 };
 
-// Plans the program exactly as the export would write it with these choices. A section with a
-// parameter beyond any machine, which the export refuses, gets NaN (shown as "?"), and so does
-// the total.
+// Plans the program exactly as the export would write it with these choices (levelled by the
+// state's height map when there is one). A section with a parameter beyond any machine, which
+// the export refuses, gets NaN (shown as "?"), and so does the total.
 JobTime jobTime(const ProgramState& state, const Choices& choices, NumberLocale locale);
 
 // "3 min 31 s" (whole seconds).

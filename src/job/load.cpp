@@ -17,8 +17,6 @@ namespace zrv {
 
 namespace {
 
-constexpr double kSecondsPerDay = 24 * 3600;
-
 LoadResult stop(Host& host, LoadOutcome outcome, std::string message) {
     host.progress.showMessage(message);
     return {outcome, std::move(message)};
@@ -64,20 +62,16 @@ bool containsZirva(std::string_view tag) {
 }
 
 void resetForLoad(ProgramState& state, std::string_view path) {
+    // A map belongs to one clamping of one board.
+    if (path != state.file.DATEI_NAME) {
+        state.heightMap.reset();
+    }
     state.file.DATEI_NAME = std::string(path);
     state.file.DATEI_INHALT.clear();
     state.store.reset();
     state.FAHRWEG_BOHRUNGEN = 0;
     state.FAHRWEG_FRAESUNGEN = 0;
     state.loadRefusal = std::string(kNoDrawing);  // until the load has ended
-}
-
-std::string elapsedLine(double start, const Host& host) {
-    double seconds = host.clock.secondsSinceMidnight() - start;
-    if (seconds < 0) {
-        seconds += kSecondsPerDay;  // the read went past midnight
-    }
-    return formatPattern(seconds, "0.000", host.locale) + "s";
 }
 
 // The name the analysis gives the drawing in its messages.
@@ -175,7 +169,7 @@ LoadResult readAndAnalyse(ProgramState& state, std::string_view path, const Choi
         return stop(host, LoadOutcome::ReadFailed, read.status.error);
     }
     state.file.DATEI_INHALT = std::move(read.bytes);
-    progress.addLine(elapsedLine(start, host));
+    progress.addLine(elapsedLine(host, start));
     progress.processEvents();
     return analyse(state, choices, host);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "levelling/height_map.h"
 #include "reader/drawing_file.h"
 #include "store/figure_store.h"
 
@@ -24,6 +26,9 @@ struct ProgramState {
     // load did not read the drawing whole), empty after a whole read. A half-read store would
     // hand the machine part of a board as if it were all of it.
     std::string loadRefusal;
+    // The surface of the board as probed for this drawing: the export levels by it. Loaded only
+    // on request, dropped when another drawing is opened.
+    std::optional<HeightMap> heightMap;
 };
 
 // The state before the first load: no output may be made from it.

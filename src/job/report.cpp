@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 
+#include "gcode/depth_steps.h"
 #include "job/time_estimate.h"
 #include "preview/travel.h"
 
@@ -25,10 +26,12 @@ std::string plainNumber(double value) {
 
 }  // namespace
 
-void computeTravelAndTime(ProgramState& state, const Parameters& parameters) {
+void computeTravelAndTime(ProgramState& state, const Parameters& parameters,
+                          const DepthStepChoices& steps) {
     const FigureStore& store = state.store;
     state.FAHRWEG_BOHRUNGEN = FAHRWEG_BOHRUNGEN(store.PUNKTE);
-    state.FAHRWEG_FRAESUNGEN = FAHRWEG_FRAESUNGEN(store.FRAESUNGEN);
+    state.FAHRWEG_FRAESUNGEN = steppedMillingTravel(
+        store.FRAESUNGEN, millingPasses(parameters, steps), FAHRWEG_FRAESUNGEN(store.FRAESUNGEN));
     estimateTimes(state, parameters);
 }
 

@@ -5,18 +5,10 @@
 #include <optional>
 
 #include "text/number_format.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
 
 // The controller writes plain decimals; anything else (a unit, a second number) is no value.
 std::optional<double> positiveNumber(std::string_view text) {

@@ -62,7 +62,7 @@ class SvgWriter {
 
     // Dots and lines of one pen in a row become one path: fewer, shorter elements.
     void add(const Primitive& p) {
-        if (p.shape == Shape::Box) {
+        if (p.shape == Shape::Box || p.shape == Shape::Fill) {
             close();
             box(p);
             return;
@@ -105,11 +105,14 @@ class SvgWriter {
     void box(const Primitive& p) {
         const Point a = place(p.from);
         const Point b = place(p.to);
-        text_ += "<rect fill=\"none\" stroke-linejoin=\"miter\" stroke=\"" + hexColour(p.colour) +
-                 "\" stroke-width=\"" + width(p.penWidth) + "\" x=\"" +
-                 svgNumber(std::min(a.x, b.x)) + "\" y=\"" + svgNumber(std::min(a.y, b.y)) +
-                 "\" width=\"" + svgNumber(std::fabs(b.x - a.x)) + "\" height=\"" +
-                 svgNumber(std::fabs(b.y - a.y)) + "\"/>\n";
+        const std::string paint = p.shape == Shape::Fill
+                                      ? "fill=\"" + hexColour(p.colour) + "\""
+                                      : "fill=\"none\" stroke-linejoin=\"miter\" stroke=\"" +
+                                            hexColour(p.colour) + "\" stroke-width=\"" +
+                                            width(p.penWidth) + "\"";
+        text_ += "<rect " + paint + " x=\"" + svgNumber(std::min(a.x, b.x)) + "\" y=\"" +
+                 svgNumber(std::min(a.y, b.y)) + "\" width=\"" + svgNumber(std::fabs(b.x - a.x)) +
+                 "\" height=\"" + svgNumber(std::fabs(b.y - a.y)) + "\"/>\n";
     }
 
     const PictureFrame& frame_;

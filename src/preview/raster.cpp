@@ -146,6 +146,9 @@ void paint(Painter& painter, const Primitive& p, const ViewTransform& view, doub
     const double r = std::max(p.penWidth * penScale, 1.0) / 2.0;
     if (p.shape == Shape::Box) {
         paintBox(painter, from, to, r, p.colour);
+    } else if (p.shape == Shape::Fill) {
+        painter.rectangle(std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
+                          std::max(from.y, to.y), p.colour);
     } else {
         painter.capsule(from, p.shape == Shape::Dot ? from : to, r, p.colour);
     }

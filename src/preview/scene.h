@@ -18,6 +18,7 @@ enum class Shape {
     Dot,   // a round dot of the pen's width at `from`
     Line,  // from `from` to `to`
     Box,   // the outline of the rectangle with the corners `from` and `to`
+    Fill,  // the rectangle with the corners `from` and `to`, filled, without outline
 };
 
 struct Primitive {

@@ -6,8 +6,10 @@
 #include "preview/view_choices.h"
 #include "reader/calibration.h"
 #include "reader/figure_filter.h"
+#include "settings/depth_steps.h"
 #include "settings/export_choices.h"
 #include "settings/parameters.h"
+#include "settings/probe_choices.h"
 #include "settings/program_paths.h"
 #include "text/number_locale.h"
 
@@ -21,11 +23,13 @@ struct Choices {
     ViewChoices view;
     Parameters parameters;
     ExportChoices exports;
+    DepthStepChoices steps;  // kept in the extra settings file
     Calibration calibration;
     ProgramPaths paths;
     // The machine of the job time: the controller's "$n=value" lines as the user gave them
     // (answer to "$$"); empty for the factory profile. Kept in the extra settings file.
     std::string machine;
+    ProbeChoices probe;  // the height map's probe grid, also kept in the extra settings file
 };
 
 // The factory settings (the numbers in the parameter texts written for the locale).

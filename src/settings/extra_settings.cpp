@@ -1,28 +1,62 @@
 #include "settings/extra_settings.h"
 
+#include <cmath>
+#include <optional>
 #include <string_view>
 
 #include "base/text_file.h"
+#include "settings/plain_number.h"
+#include "text/number_scan.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
 
-constexpr std::string_view kDrillKey = "weg_verbessern_bohrungen";
-constexpr std::string_view kMillingKey = "weg_verbessern_fraesungen";
-constexpr std::string_view kYUpKey = "ansicht_y_nach_oben";
+// The probe choices: key, member, and whether the value must be below zero (the depth).
+struct ProbeKey {
+    std::string_view key;
+    double ProbeChoices::*value;
+    bool negative;
+};
+constexpr ProbeKey kProbeKeys[] = {
+    {"antasten_raster", &ProbeChoices::antasten_raster, false},
+    {"antasten_vorschub", &ProbeChoices::antasten_vorschub, false},
+    {"antasten_tiefe", &ProbeChoices::antasten_tiefe, true},
+    {"antasten_abheben", &ProbeChoices::antasten_abheben, false},
+};
+
+// A number with "." or ","; a text without one reads as 0 and is then refused.
+std::optional<double> wholeNumber(std::string_view text) {
+    const double value = numberFromText(text);
+    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
+}
+
+bool applyProbeKey(std::string_view key, std::string_view value, ProbeChoices& probe,
+                   std::vector<std::string>& problems) {
+    for (const ProbeKey& row : kProbeKeys) {
+        if (row.key != key) {
+            continue;
+        }
+        const std::optional<double> number = wholeNumber(value);
+        if (number && (row.negative ? *number < 0 : *number > 0)) {
+            probe.*row.value = *number;
+        } else {
+            problems.push_back("Zusatzeinstellung " + std::string(key) + " = \"" +
+                               std::string(value) + "\" ist keine " +
+                               (row.negative ? "negative" : "positive") + " Zahl: bleibt " +
+                               plainNumberText(probe.*row.value, kCLocale));
+        }
+        return true;
+    }
+    return false;
+}
+
+// Texts as typed: whether they make sense is the export's question, as for the parameters.
+constexpr std::string_view kPassKey = "zustellung";
+constexpr std::string_view kPeckKey = "bohren_in_stufen";
 
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
-}
-
-// Blanks around the text, as a hand-edited file may carry them.
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 void applySwitch(std::string_view key, std::string_view value, int& target,
@@ -50,17 +84,32 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
     }
     const std::string_view key = trimmed(line.substr(0, equals));
     const std::string_view value = trimmed(line.substr(equals + 1));
-    PrepareChoices& prepare = read.choices.prepare;
-    if (key == kDrillKey) {
-        applySwitch(key, value, prepare.Check_BOHRUNGEN_WEG_VERBESSERN, read.problems);
-    } else if (key == kMillingKey) {
-        applySwitch(key, value, prepare.Check_FRAESUNGEN_WEG_VERBESSERN, read.problems);
-    } else if (key == kYUpKey) {
-        applySwitch(key, value, read.choices.view.Check_Y_NACH_OBEN, read.problems);
+    if (applyProbeKey(key, value, read.choices.probe, read.problems)) {
+        return;
+    }
+    for (const ExtraRow& row : extraRows()) {
+        if (key == row.key) {
+            applySwitch(key, value, row.whole.of(read.choices), read.problems);
+        }
+    }
+    if (key == kPassKey) {
+        read.choices.steps.Combo_ZUSTELLUNG = value;
+    } else if (key == kPeckKey) {
+        read.choices.steps.Combo_BOHREN_IN_STUFEN = value;
     }
 }
 
 }  // namespace
+
+std::vector<ExtraRow> extraRows() {
+    std::vector<ExtraRow> rows;
+    for (const SwitchRow& row : kSwitches) {
+        if (!row.key.empty()) {
+            rows.push_back({row.key, ExtraKind::Switch, row.value});
+        }
+    }
+    return rows;
+}
 
 std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFile) {
     std::filesystem::path path = settingsFile;
@@ -69,12 +118,19 @@ std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFil
 }
 
 std::vector<std::string> extraSettingsLines(const Choices& choices) {
-    std::vector<std::string> lines{
-        "# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat",
-        switchLine(kDrillKey, choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN),
-        switchLine(kMillingKey, choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN),
-        switchLine(kYUpKey, choices.view.Check_Y_NACH_OBEN),
-    };
+    std::vector<std::string> lines{"# zrvcam: Einstellungen, für die zrvcam.ini keine Zeile hat"};
+    for (const ExtraRow& row : extraRows()) {
+        lines.push_back(switchLine(row.key, row.whole.in(choices)));
+    }
+    for (const ProbeKey& row : kProbeKeys) {
+        lines.push_back(std::string(row.key) + "=" +
+                        plainNumberText(choices.probe.*row.value, kCLocale));
+    }
+
+    lines.push_back(std::string(kPassKey) + "=" +
+                    std::string(trimmed(choices.steps.Combo_ZUSTELLUNG)));
+    lines.push_back(std::string(kPeckKey) + "=" +
+                    std::string(trimmed(choices.steps.Combo_BOHREN_IN_STUFEN)));
     std::string_view machine = choices.machine;
     while (!machine.empty()) {
         const auto end = machine.find('\n');

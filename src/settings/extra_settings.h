@@ -6,16 +6,34 @@
 
 #include "base/status.h"
 #include "settings/choices.h"
+#include "settings/switches.h"
 
 namespace zrv {
 
 // The choices that the 54-line settings file has no line for live in a small file of their own
 // beside it, so that file stays readable by every version that knows its 54 lines.
 
+// What a key of the extra file holds.
+enum class ExtraKind {
+    Switch,  // 0 or 1, in `whole`
+};
+
+// One key of the extra file: its name, its kind and where its value lives in Choices. A file
+// without the key leaves the value as it is; a new Choices holds its default.
+struct ExtraRow {
+    std::string_view key;
+    ExtraKind kind;
+    ChoiceRef<int> whole;
+};
+
+// The file's keys in their order: the check boxes it keeps (kSwitches), then the values without
+// a box.
+std::vector<ExtraRow> extraRows();
+
 // board.ini -> board_extra.ini: the extra file that belongs to a settings file.
 std::filesystem::path extraSettingsPath(const std::filesystem::path& settingsFile);
 
-// key=value lines (the route switches), then the machine profile's "$n=value" lines as given.
+// key=value lines (extraRows), then the machine profile's "$n=value" lines as given.
 std::vector<std::string> extraSettingsLines(const Choices& choices);
 
 struct ExtraSettingsRead {

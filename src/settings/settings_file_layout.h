@@ -2,8 +2,19 @@
 
 #include "settings/parameters.h"
 #include "settings/settings_file.h"
+#include "settings/switches.h"
 
 namespace zrv::settings_layout {
+
+// The check boxes whose settings lines lie from `first` to `last`, in the order of the lines.
+template <class C, class Visitor>
+void checkLines(C& choices, Visitor& line, int first, int last) {
+    for (const SwitchRow& row : kSwitches) {
+        if (row.line >= first && row.line <= last) {
+            line.check(switchValue(choices, row), row.lineLabel);
+        }
+    }
+}
 
 // The 54 lines of the settings file in their order. The writer and the reader both walk this
 // one list, so the two can never disagree about a position. `S` is Settings or const Settings;
@@ -21,30 +32,11 @@ void forEachLine(S& settings, Visitor& line) {
     line.text(c.paths.PROGRAMM_CNC);
     line.calibration(c.calibration.STRECKE_ZIRVA_WERT);
     line.calibration(c.calibration.STRECKE_ORIGINAL_WERT);
-    line.check(c.view.Check_VIEW_RASTER);
-    line.check(c.view.Check_VIEW_LINEAL);
-    line.check(c.view.Check_BEREICH);
-    line.check(c.view.Check_NULL_PUNKT);
-    line.check(c.prepare.Check_BUENDIG);
-    line.check(c.prepare.Check_SPIEGELN_HORIZONTAL);
-    line.check(c.filter.Check_FARBE_ROT, " Zirva Farben");
-    line.check(c.filter.Check_FARBE_GRUEN);
-    line.check(c.filter.Check_FARBE_BLAU);
-    line.check(c.filter.Check_FARBE_GRAU);
-    line.check(c.filter.Check_FARBE_SCHWARZ);
-    line.check(c.filter.Check_FARBE_ALLE);
-    line.check(c.filter.Check_ENABLED_BOHRUNGEN, " Zirva Figuren");
-    line.check(c.filter.Check_ENABLED_LINIEN);
-    line.check(c.filter.Check_ENABLED_RECHTECKE);
-    line.check(c.filter.Check_ENABLED_POLYGONE);
-    line.check(c.filter.Check_ENABLED_KREISE);
-    line.check(c.view.Check_VIEW_BOHRUNGEN, " Optimierung Bohrungen");
-    line.check(c.view.Check_WEG_BOHRUNGEN);
+    checkLines(c, line, 11, 29);
     line.text(c.prepare.Combo_BOHRUNGEN_OPTIMIEREN);
     line.colour(c.view.Command_FARBE_VIEW_BOHRUNGEN);
     line.colour(c.view.Command_FARBE_WEG_BOHRUNGEN);
-    line.check(c.view.Check_VIEW_FRAESUNGEN, " Optimierung Fräsungen");
-    line.check(c.view.Check_WEG_FRAESUNGEN);
+    checkLines(c, line, 33, 34);
     line.text(c.prepare.Combo_FRAESUNGEN_OPTIMIEREN);
     line.colour(c.view.Command_FARBE_VIEW_FRAESUNGEN);
     line.colour(c.view.Command_FARBE_WEG_FRAESUNGEN);
@@ -53,10 +45,7 @@ void forEachLine(S& settings, Visitor& line) {
             line.text(c.parameters.*row.text);
         }
     }
-    line.check(c.exports.Check_EXPORT_BOHRUNG, " Gerber-Export");
-    line.check(c.exports.Check_EXPORT_FRAESUNG);
-    line.check(c.exports.Check_EXPORT_VORSCHAU);
-    line.check(c.exports.Check_EXPORT_GRBL_INFO);
+    checkLines(c, line, 50, 53);
     line.end();
 }
 

@@ -199,6 +199,22 @@ double infoValue(const std::string& out, const std::string& key) {
     return at == std::string::npos ? -1 : std::stod(out.substr(at + key.size() + 2));
 }
 
+// Passes and pecks lengthen the travel and the job time; a step that makes no sense ends with 1.
+TEST_F(CliExitFiles, PassAndPeckDepthsFollowTheTimeOrAreRefused) {
+    const std::string drawing = write("platine.zrv", test::platine40Bytes());
+    const std::string plain = test::runCliWith({"info", drawing}).out;
+    const std::string stepped =
+        test::runCliWith({"--pass-depth", "0,05", "--peck-depth", "0.5", "info", drawing}).out;
+    for (const char* key : {"fahrweg_fraesungen", "laufzeit_bohrungen", "laufzeit_fraesungen"}) {
+        EXPECT_GT(infoValue(stepped, key), infoValue(plain, key) * 1.2) << key;
+    }
+    const test::CliRun refused =
+        test::runCliWith({"--pass-depth", "0,5x", "gcode", drawing, folder.file("x.nc")});
+    EXPECT_EQ(refused.exitStatus, 1);
+    EXPECT_EQ(refused.err, "Export abgebrochen: Zustellung ist keine Zahl: \"0,5x\"\n");
+    EXPECT_FALSE(fs::exists(folder.file("x.nc")));
+}
+
 TEST_F(CliExitFiles, AMachineFileIsTheProfileOfTheJobTime) {
     const std::string drawing = write("platine.zrv", test::platine40Bytes());
     const double factory = infoValue(test::runCliWith({"info", drawing}).out, "laufzeit_gesamt");

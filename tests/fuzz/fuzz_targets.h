@@ -36,6 +36,12 @@ std::string leadingNumberScan(Bytes data);
 // The number formatter: 8 bytes of a double, then a byte choosing the pattern and the locale.
 std::string numberFormat(Bytes data);
 
+// The probe choices and a probe log: byte 0 the spacing (bits 0-2) and feed (3-5), byte 1 the depth
+// and lift, each from a table of sound and absurd values; byte 2 bit 0 also reads the rest as the
+// extra settings file, bits 1-7 the board's size. The rest is the log. A map has finite heights
+// only; the probe program and a levelled program carry plain numbers only.
+std::string probeLog(Bytes data);
+
 struct Target {
     std::string_view name;  // also the folder of its corpus under tests/fuzz/corpus
     std::string (*run)(Bytes data);
@@ -46,6 +52,7 @@ inline constexpr Target kTargets[] = {
     {"settings", &settingsFile},
     {"number_scan", &leadingNumberScan},
     {"number_format", &numberFormat},
+    {"probe_log", &probeLog},
 };
 
 }  // namespace zrv::fuzz

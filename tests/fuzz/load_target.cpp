@@ -241,7 +241,7 @@ std::string checkWrites(ProgramState& state, const Job& job) {
     test::RecordingHost recorder(job.locale);
     Choices choices = job.choices;
     choices.parameters = cleanParameters(choices.parameters, job.locale);
-    computeTravelAndTime(state, choices.parameters);
+    computeTravelAndTime(state, choices.parameters, choices.steps);
     if (std::string fault = checkTravel(state); !fault.empty()) {
         return fault;
     }

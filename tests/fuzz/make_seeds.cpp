@@ -96,6 +96,11 @@ void settingsSeeds(const fs::path& folder) {
     write(folder, "seed_lf_only", std::string("\x00\x43:\\x.zrv\n 2 \n 1e5 \nENDE", 23));
     write(folder, "seed_empty", std::string(1, '\0'));
     write(folder, "seed_machine", "\x01$110=2000.000\r\n$11=0.020\r\n$112=abc\r\nok\r\n");
+    // The step texts of the extra file, read from the same bytes.
+    write(folder, "seed_steps",
+          "\x01" + germanFile + "zustellung=0,05\r\nbohren_in_stufen=0,0015 mm\r\n");
+    write(folder, "seed_steps_absurd",
+          std::string("\x00") + "zustellung=1e-300\r\nbohren_in_stufen=0,00000001\r\n");
 }
 
 void numberSeeds(const fs::path& scan, const fs::path& format) {

@@ -37,12 +37,18 @@ std::string checkProgram(const Settings& settings, NumberLocale locale) {
     }
     job.values = parameterValues(cleaned);
     job.exports = settings.choices.exports;
+    job.steps = settings.choices.steps;
     job.outputPath = settings.DATEI_NAME;
     job.locale = locale;
-    if (!feedRefusal(job).empty()) {
+    // Steps the export would refuse are written as none: never a program of gigabytes.
+    const bool refused = !parameterRefusals(job).empty();
+    const std::vector<std::string> lines = gcodeProgram(job);
+    if (lines.size() > 10000) {
+        return "a program of " + std::to_string(lines.size()) + " lines for one hole and one path";
+    }
+    if (refused) {
         return {};
     }
-    const std::vector<std::string> lines = gcodeProgram(job);
     const test::WordCheck words = test::checkWords(lines);
     return words.errors.empty() ? std::string{} : "G-code: " + words.errors.front();
 }
@@ -87,7 +93,8 @@ std::string settingsFile(Bytes data) {
     if (extra.choices.view.Check_Y_NACH_OBEN > 1 || extra.choices.view.Check_Y_NACH_OBEN < 0) {
         return "the view switch of the extra file is neither 0 nor 1";
     }
-    const SettingsRead first = readSettings(path, factory);
+    SettingsRead first = readSettings(path, factory);
+    first.settings.choices.steps = extra.choices.steps;
     const std::vector<std::string> firstLines = settingsLines(first.settings, locale);
     if (first.outcome == SettingsOutcome::Werkseinstellung &&
         firstLines != settingsLines(factory, locale)) {

@@ -170,10 +170,10 @@ MachineRun runProgram(std::span<const std::string> lines) {
             violate("XY move before Z is known");
         }
         if (movesXy && z <= 0) {
-            run.cuts.push_back({x, y, toX, toY, section});
+            run.cuts.push_back({x, y, toX, toY, section, z, motion == 0, i});
         }
         if (movesZ && toZ < 0 && !(z <= toZ)) {
-            run.plunges.push_back({x, y, toZ, section});
+            run.plunges.push_back({x, y, toZ, section, z, motion == 0, i});
         }
         if (((movesXy && z <= 0) || (movesZ && toZ < 0)) && !spindle) {
             violate("in the work piece with the spindle off");

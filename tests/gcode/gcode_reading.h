@@ -25,6 +25,9 @@ struct Plunge {
     double y = 0;
     double z = 0;
     std::string section;
+    double fromZ = 0;
+    bool rapid = false;  // G0
+    std::size_t line = 0;
 };
 struct Cut {
     double fromX = 0;
@@ -32,6 +35,9 @@ struct Cut {
     double toX = 0;
     double toY = 0;
     std::string section;
+    double z = 0;
+    bool rapid = false;  // G0
+    std::size_t line = 0;
 };
 struct MachineRun {
     std::vector<Plunge> plunges;

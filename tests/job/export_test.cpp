@@ -266,6 +266,7 @@ TEST_F(ExportTest, RefusalsOfTheSectionsWritten) {
         std::string loadRefusal;
         std::array<const char*, 6> typed;   // spindles, heights, depths: drilling, milling
         std::vector<std::string> refusals;  // none: written
+        DepthStepChoices steps{};           // passes, pecks
     } cases[] = {
         {"S0, S-0 and a tiny height", 1, "", {"0", "-0", "2", "0,01", "-1,5", "-0,1"}, {}},
         {"milling boxes, milling off", 0, "", {"1", "-1", "2", "0", "-1,5", "5"}, {}},
@@ -303,6 +304,32 @@ TEST_F(ExportTest, RefusalsOfTheSectionsWritten) {
          std::string(kNoDrawing),
          {"1", "1", "1", "1", "-1,5", "-0,1"},
          {"no Datei"}},
+        {"steps: 0 is off, exactly 1000 passes and pecks",
+         1,
+         "",
+         {"1", "1", "1", "1", "-1,5", "-0,1"},
+         {},
+         {"0,0001 mm", "0,0015"}},
+        {"steps: no number, below 0",
+         1,
+         "",
+         {"1", "1", "1", "1", "-1,5", "-0,1"},
+         {no + "Bohren in Stufen muss größer als 0 sein (leer oder 0: aus)",
+          no + "Zustellung ist keine Zahl: \"0,5x\""},
+         {" 0,5x", "-0,5"}},
+        {"steps: too small",
+         1,
+         "",
+         {"1", "1", "1", "1", "-1,5", "-0,1"},
+         {no + "Bohren in Stufen ist zu klein (0,000001): mehr als 1000 Stufen bis zur Bohrtiefe",
+          no + "Zustellung ist zu klein (0,00009): mehr als 1000 Durchgänge bis zur Frästiefe"},
+         {"0,00009", "0,000001"}},
+        {"steps of milling, milling off",
+         0,
+         "",
+         {"1", "1", "1", "1", "-1,5", "-0,1"},
+         {},
+         {"-1", "0"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -311,6 +338,7 @@ TEST_F(ExportTest, RefusalsOfTheSectionsWritten) {
         state.loadRefusal = c.loadRefusal;
         Choices typed = choices(kGermanLocale);
         typed.exports.Check_EXPORT_FRAESUNG = c.milling;
+        typed.steps = c.steps;
         for (std::size_t k = 0; k < boxes.size(); ++k) {
             typed.parameters.*boxes[k] = c.typed[k];
         }

@@ -21,6 +21,7 @@ TEST(ExtraSettings, BesideTheSettingsFileReadBackOrMissing) {
     Choices chosen = factoryChoices(kCLocale);
     chosen.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = 1;
     chosen.machine = "$110=2000.000\n$11=0.020\n";
+    chosen.steps = {"0,5", ""};
     ASSERT_TRUE(writeExtraSettings(folder / "x.ini", chosen).ok());
     const ExtraSettingsRead read = readExtraSettings(folder / "x.ini", factoryChoices(kCLocale));
     EXPECT_TRUE(read.status.ok());
@@ -28,6 +29,7 @@ TEST(ExtraSettings, BesideTheSettingsFileReadBackOrMissing) {
     EXPECT_EQ(read.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN, 0);
     EXPECT_EQ(read.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN, 1);
     EXPECT_EQ(read.choices.machine, chosen.machine);
+    EXPECT_EQ(read.choices.steps, chosen.steps);
     const ExtraSettingsRead missing = readExtraSettings(folder / "fehlt.ini", chosen);
     EXPECT_TRUE(missing.status.ok());
     EXPECT_EQ(missing.choices.machine, chosen.machine);

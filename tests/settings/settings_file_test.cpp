@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "base/text_file.h"
 #include "settings/program_folder.h"
 #include "settings/settings_file.h"
+#include "settings/switches.h"
 #include "settings_values.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
@@ -97,6 +99,21 @@ TEST(SettingsWrite, GermanFactoryFileOnDiskByteByByte) {
     ASSERT_TRUE(PARAMETER_SPEICHERN(folder / "zrvcam.ini", settings, kGermanLocale).ok());
     ASSERT_EQ(kGermanFactoryBytes.size(), 54u);
     EXPECT_EQ(readBytes(folder / "zrvcam.ini"), crlfFile(kGermanFactoryBytes));
+}
+
+TEST(SettingsWrite, EachCheckBoxRowLandsOnItsLine) {
+    for (const SwitchRow& row : kSwitches) {
+        if (row.line == 0) {
+            continue;
+        }
+        SCOPED_TRACE(row.name);
+        Settings settings = factorySettings(kCLocale);
+        switchValue(settings.choices, row) = 2;
+        const Lines lines = settingsLines(settings, kCLocale);
+        ASSERT_EQ(lines.size(), 54u);
+        const std::string line = row.lineLabel.empty() ? " 2 " : "2" + std::string(row.lineLabel);
+        EXPECT_EQ(lines[static_cast<std::size_t>(row.line) - 1], line);
+    }
 }
 
 TEST(SettingsWrite, NumbersFollowTheLocaleAndTextsStayAsTyped) {

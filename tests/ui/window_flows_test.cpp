@@ -244,6 +244,29 @@ TEST_F(FlowTest, ExportCleansTheBoxesWritesSettingsAndProgramAndShowsIt) {
     EXPECT_EQ(platform_.callsOf("startProcess").size(), 1u) << "no preview without the tick";
 }
 
+// The step boxes reach the export: refused like the parameters, then written and kept.
+TEST_F(FlowTest, ExportTakesTheStepBoxes) {
+    open();
+    openDrawing(writeDrawing("klein.zrv", smallDrawingBytes()));
+    find<QComboBox>("Combo_ZUSTELLUNG")->setEditText(QStringLiteral("abc"));
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    const std::string refusal = "Export abgebrochen: Zustellung ist keine Zahl: \"abc\"";
+    EXPECT_EQ(platform_.messages(), std::vector<std::string>{refusal});
+    EXPECT_EQ(listLines(), std::vector<std::string>{refusal});
+
+    find<QComboBox>("Combo_ZUSTELLUNG")->setEditText(QStringLiteral("0,05"));
+    find<QComboBox>("Combo_BOHREN_IN_STUFEN")->setEditText(QStringLiteral("0,5"));
+    find<QPushButton>("Command_EXPORT_GERBER")->click();
+    const TextLines written = readTextFile(folder_ / "klein.nc");
+    const auto has = [&](const std::string& line) {
+        return std::ranges::find(written.lines, line) != written.lines.end();
+    };
+    EXPECT_TRUE(has("(Zustellung: 0.05 mm, 2 Durchgänge)"));
+    EXPECT_TRUE(has("(Bohren in Stufen: 0.5 mm, 3 Stufen)"));
+    const TextLines extra = readTextFile(folder_ / "zrvcam_extra.ini");
+    EXPECT_TRUE(std::ranges::find(extra.lines, "zustellung=0,05") != extra.lines.end());
+}
+
 // Without a drawing in memory nothing is written: neither ".nc" in the current folder nor an
 // empty program over the one of the drawing that could not be read again.
 TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {

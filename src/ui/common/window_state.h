@@ -5,6 +5,7 @@
 
 #include "job/program_state.h"
 #include "reader/calibration.h"
+#include "settings/probe_choices.h"
 #include "settings/program_folder.h"
 #include "settings/program_paths.h"
 #include "text/number_locale.h"
@@ -18,6 +19,7 @@ struct WindowState {
     Calibration calibration;
     ProgramPaths paths;
     std::string machine;          // the machine profile's "$n=value" lines; empty: factory
+    ProbeChoices probe;           // the height map's probe grid
     std::string DATEI_ORDNER;     // first folder of the open dialog
     std::int64_t TASK_ZIRVA = 0;  // the Zirva editor started last, 0 = none
     bool START_FERTIG = false;    // the start-up has finished; reloads before do nothing

@@ -12,6 +12,7 @@
 #include <array>
 
 #include "settings/parameters.h"
+#include "settings/switches.h"
 #include "ui/widgets/colour_button.h"
 
 namespace zrv {
@@ -24,31 +25,14 @@ struct Controls {
     PreviewWidget* Picture1 = nullptr;
     QListWidget* List1 = nullptr;
 
+    // Every check box, as kSwitches holds their rows
+    std::array<QCheckBox*, kSwitches.size()> checks{};
+
     // Frame "Zeichnen"
-    QCheckBox* Check_VIEW_RASTER = nullptr;
     QLabel* Label_Raster = nullptr;
-    QCheckBox* Check_VIEW_LINEAL = nullptr;
-    QCheckBox* Check_BEREICH = nullptr;
-    QCheckBox* Check_NULL_PUNKT = nullptr;
-    QCheckBox* Check_BUENDIG = nullptr;
-    QCheckBox* Check_SPIEGELN_HORIZONTAL = nullptr;
-    QCheckBox* Check_Y_NACH_OBEN = nullptr;  // kept in the extra settings file
-    QLabel* Label_POSITION = nullptr;        // under the preview: where the pointer is
+    QLabel* Label_POSITION = nullptr;  // under the preview: where the pointer is
 
-    // Frame "Zirva-Farben"
-    QCheckBox* Check_FARBE_ROT = nullptr;
-    QCheckBox* Check_FARBE_GRUEN = nullptr;
-    QCheckBox* Check_FARBE_BLAU = nullptr;
-    QCheckBox* Check_FARBE_GRAU = nullptr;
-    QCheckBox* Check_FARBE_SCHWARZ = nullptr;
-    QCheckBox* Check_FARBE_ALLE = nullptr;
-
-    // Frame "Figuren" with the count labels
-    QCheckBox* Check_ENABLED_BOHRUNGEN = nullptr;
-    QCheckBox* Check_ENABLED_LINIEN = nullptr;
-    QCheckBox* Check_ENABLED_RECHTECKE = nullptr;
-    QCheckBox* Check_ENABLED_POLYGONE = nullptr;
-    QCheckBox* Check_ENABLED_KREISE = nullptr;
+    // Frame "Figuren": the count labels
     QLabel* Label_BOHRUNGEN_ANZAHL = nullptr;
     QLabel* Label_LINIEN_ANZAHL = nullptr;
     QLabel* Label_RECHTECKE_ANZAHL = nullptr;
@@ -57,35 +41,27 @@ struct Controls {
 
     // Frames "Bohrungen" and "Fräsungen"
     QGroupBox* Frame_BOHRUNGEN = nullptr;
-    QCheckBox* Check_VIEW_BOHRUNGEN = nullptr;
-    QCheckBox* Check_WEG_BOHRUNGEN = nullptr;
     ColourButton* Command_FARBE_VIEW_BOHRUNGEN = nullptr;
     ColourButton* Command_FARBE_WEG_BOHRUNGEN = nullptr;
     QLabel* Label_BOHRUNGEN_FAHRWEG = nullptr;
     QLabel* Label_BOHRUNGEN_ZEIT = nullptr;
     QComboBox* Combo_BOHRUNGEN_OPTIMIEREN = nullptr;
-    QCheckBox* Check_BOHRUNGEN_WEG_VERBESSERN = nullptr;
     QGroupBox* Frame_FRAESUNGEN = nullptr;
-    QCheckBox* Check_VIEW_FRAESUNGEN = nullptr;
-    QCheckBox* Check_WEG_FRAESUNGEN = nullptr;
     ColourButton* Command_FARBE_VIEW_FRAESUNGEN = nullptr;
     ColourButton* Command_FARBE_WEG_FRAESUNGEN = nullptr;
     QLabel* Label_FRAESUNGEN_FAHRWEG = nullptr;
     QLabel* Label_FRAESUNGEN_ZEIT = nullptr;
     QComboBox* Combo_FRAESUNGEN_OPTIMIEREN = nullptr;
-    QCheckBox* Check_FRAESUNGEN_WEG_VERBESSERN = nullptr;
 
     // The twelve parameter boxes, as kParameterGroups holds their rows, and the two "Standard"
     // buttons
     std::array<std::array<QComboBox*, kParameterRoles>, 2> parameterBoxes{};
     QPushButton* Command_BOHRUNG_STANDARD = nullptr;
     QPushButton* Command_FRAESUNG_STANDARD = nullptr;
+    // "Zustellung" and "Bohren in Stufen" below them (kept in the extra settings file)
+    QComboBox* Combo_ZUSTELLUNG = nullptr;
+    QComboBox* Combo_BOHREN_IN_STUFEN = nullptr;
 
-    // Export
-    QCheckBox* Check_EXPORT_BOHRUNG = nullptr;
-    QCheckBox* Check_EXPORT_FRAESUNG = nullptr;
-    QCheckBox* Check_EXPORT_VORSCHAU = nullptr;
-    QCheckBox* Check_EXPORT_GRBL_INFO = nullptr;
     QPushButton* Command_EXPORT_GERBER = nullptr;
 };
 
@@ -107,6 +83,11 @@ struct Menus {
     QAction* MENUE_PROGRAMM_EDITOR = nullptr;
     QAction* MENUE_PROGRAMM_CNC = nullptr;
     QAction* MENUE_MASCHINE_LADEN = nullptr;
+    // "Höhenkarte": the probe program, the probe log, dropping the map and the probe choices.
+    QAction* MENUE_TASTPROGRAMM = nullptr;
+    QAction* MENUE_TASTPROTOKOLL_LADEN = nullptr;
+    QAction* MENUE_HOEHENKARTE_VERWERFEN = nullptr;
+    std::array<QAction*, 4> MENUE_ANTASTEN_WAHL{};  // spacing, feed, depth, lift
     QAction* MENUE_ENTWICKLER_ON = nullptr;
 
     QMenu* MENUE_ENTWICKLER = nullptr;

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include "gcode/depth_steps.h"
+#include "preview/height_shading.h"
 #include "preview/scene.h"
 #include "ui/common/qt_text.h"
 #include "ui/controls/control_values.h"
@@ -41,10 +43,17 @@ void PreviewRedraw::tick() {
         return;
     }
     controls_.Picture1->clear();
-    PreviewScene scene = ZEICHNEN_VORSCHAU(
-        state_.program.store, readChoices(controls_, state_).view, state_.calibration, locale_);
+    const Choices choices = readChoices(controls_, state_);
+    PreviewScene scene =
+        ZEICHNEN_VORSCHAU(state_.program.store, choices.view, state_.calibration, locale_);
+    if (const std::optional<HeightMap>& map = state_.program.heightMap) {
+        addHeightShading(scene,
+                         {map->x0, map->y0, map->dx, map->dy, map->nx, map->ny, map->heights});
+    }
     state_.program.FAHRWEG_BOHRUNGEN = scene.FAHRWEG_BOHRUNGEN;
-    state_.program.FAHRWEG_FRAESUNGEN = scene.FAHRWEG_FRAESUNGEN;
+    state_.program.FAHRWEG_FRAESUNGEN = steppedMillingTravel(
+        state_.program.store.FRAESUNGEN, millingPasses(choices.parameters, choices.steps),
+        scene.FAHRWEG_FRAESUNGEN);
     menus_.Menue_MASSSTAB->setText(qs(scene.scaleCaption));
     if (scene.showsGrid) {
         controls_.Label_Raster->setText(QStringLiteral("10mm"));

@@ -50,7 +50,8 @@ class Batch {
 
     void add(const Primitive& p) {
         if (!open_ || p.colour != current_.colour || p.penWidth != current_.penWidth ||
-            p.shape == Shape::Box || current_.shape == Shape::Box) {
+            p.shape == Shape::Box || current_.shape == Shape::Box || p.shape == Shape::Fill ||
+            current_.shape == Shape::Fill) {
             flush();
             current_ = p;
             open_ = true;
@@ -66,6 +67,10 @@ class Batch {
                 break;
             case Shape::Box:
                 painter_.drawRect(QRectF(from, qt(view_.toPixels(p.to))).normalized());
+                break;
+            case Shape::Fill:
+                painter_.fillRect(QRectF(from, qt(view_.toPixels(p.to))).normalized(),
+                                  qtColour(p.colour));
                 break;
         }
     }

@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QVBoxLayout>
+#include <cstddef>
 #include <utility>
 
 #include "ui/common/qt_text.h"
@@ -14,6 +16,7 @@
 #include "ui/controls/window_progress.h"
 #include "ui/flows/developer_exports.h"
 #include "ui/flows/export_flow.h"
+#include "ui/flows/height_map_flow.h"
 #include "ui/flows/load_flow.h"
 #include "ui/flows/machine_flow.h"
 #include "ui/flows/option_actions.h"
@@ -62,6 +65,7 @@ MainWindow::MainWindow(WindowSetup setup, Platform& platform)
     connectOutsidePrograms();
     connectDeveloperMenu();
     connectHelpMenu();
+    connectHeightMapMenu();
     connectColours();
     formLoad();
 }
@@ -123,27 +127,48 @@ void MainWindow::createFlows() {
     exports_ =
         std::make_unique<DeveloperExports>(state_, controls_, platform_, *host_, queue_, setup_);
     help_ = std::make_unique<HelpMenu>(this, controls_.List1, setup_.locale);
+    heightMap_ = std::make_unique<HeightMapFlow>(state_, controls_, platform_, *host_,
+                                                 setup_.programName, [this] {
+                                                     redraw_->request();
+                                                     machine_->showJobTime();
+                                                 });
+}
+
+void MainWindow::connectHeightMapMenu() {
+    const Menus& m = menus_;
+    HeightMapFlow* h = heightMap_.get();
+    onTrigger(m.MENUE_TASTPROGRAMM, h, &HeightMapFlow::MENUE_TASTPROGRAMM_Click);
+    onTrigger(m.MENUE_TASTPROTOKOLL_LADEN, h, &HeightMapFlow::MENUE_TASTPROTOKOLL_LADEN_Click);
+    onTrigger(m.MENUE_HOEHENKARTE_VERWERFEN, h, &HeightMapFlow::MENUE_HOEHENKARTE_VERWERFEN_Click);
+    for (std::size_t i = 0; i < m.MENUE_ANTASTEN_WAHL.size(); ++i) {
+        connect(m.MENUE_ANTASTEN_WAHL[i], &QAction::triggered, [h, i] { h->chooseProbeValue(i); });
+    }
 }
 
 // A check box's effect follows every change of its value, by the user or by the program.
 void MainWindow::connectChecks() {
     const Controls& c = controls_;
-    for (QCheckBox* box : {c.Check_VIEW_RASTER, c.Check_VIEW_LINEAL, c.Check_BEREICH,
-                           c.Check_NULL_PUNKT, c.Check_VIEW_BOHRUNGEN, c.Check_WEG_BOHRUNGEN,
-                           c.Check_VIEW_FRAESUNGEN, c.Check_WEG_FRAESUNGEN, c.Check_Y_NACH_OBEN}) {
-        connect(box, &QCheckBox::stateChanged, redraw_, &PreviewRedraw::request);
-    }
-    for (QCheckBox* box :
-         {c.Check_BUENDIG, c.Check_SPIEGELN_HORIZONTAL, c.Check_ENABLED_BOHRUNGEN,
-          c.Check_ENABLED_LINIEN, c.Check_ENABLED_RECHTECKE, c.Check_ENABLED_POLYGONE,
-          c.Check_ENABLED_KREISE, c.Check_FARBE_ROT, c.Check_FARBE_GRUEN, c.Check_FARBE_BLAU,
-          c.Check_FARBE_GRAU, c.Check_FARBE_SCHWARZ, c.Check_FARBE_ALLE,
-          c.Check_BOHRUNGEN_WEG_VERBESSERN, c.Check_FRAESUNGEN_WEG_VERBESSERN}) {
-        connect(box, &QCheckBox::stateChanged, [this] { load_->MENUE_REFRESH_DATEI_Click(); });
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        switch (kSwitches[i].click) {
+            case ClickEffect::Redraw:
+                connect(c.checks[i], &QCheckBox::stateChanged, redraw_, &PreviewRedraw::request);
+                break;
+            case ClickEffect::Reload:
+                connect(c.checks[i], &QCheckBox::stateChanged,
+                        [this] { load_->MENUE_REFRESH_DATEI_Click(); });
+                break;
+            case ClickEffect::None:
+                break;
+        }
     }
     // Only a choice from the list reloads; a text set by the program does not.
     for (QComboBox* box : {c.Combo_BOHRUNGEN_OPTIMIEREN, c.Combo_FRAESUNGEN_OPTIMIEREN}) {
         connect(box, &QComboBox::activated, [this] { load_->MENUE_REFRESH_DATEI_Click(); });
+    }
+    // The milling travel beside "Weg" counts every pass; the last milling box is its depth.
+    // Only what the user types redraws: the settings applied at the start must not.
+    for (QComboBox* box : {c.Combo_ZUSTELLUNG, c.parameterBoxes[1].back()}) {
+        connect(box->lineEdit(), &QLineEdit::textEdited, redraw_, &PreviewRedraw::request);
     }
 }
 

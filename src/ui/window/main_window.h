@@ -14,6 +14,7 @@ namespace zrv {
 
 class ExportFlow;
 class DeveloperExports;
+class HeightMapFlow;
 class HelpMenu;
 class LoadFlow;
 class MachineFlow;
@@ -46,6 +47,7 @@ class MainWindow final : public QMainWindow {
     void connectOutsidePrograms();
     void connectDeveloperMenu();
     void connectHelpMenu();
+    void connectHeightMapMenu();
     void connectColours();
     void formLoad();
     void Timer_START_Timer();
@@ -73,6 +75,7 @@ class MainWindow final : public QMainWindow {
     std::unique_ptr<OutsidePrograms> programs_;
     std::unique_ptr<DeveloperExports> exports_;
     std::unique_ptr<HelpMenu> help_;
+    std::unique_ptr<HeightMapFlow> heightMap_;
 };
 
 }  // namespace zrv

@@ -61,6 +61,22 @@ void buildOptionsMenu(QMenuBar* bar, Menus& m) {
     m.MENUE_ENTWICKLER_ON->setCheckable(true);
 }
 
+void buildHeightMapMenu(QMenuBar* bar, Menus& m) {
+    QMenu* karte = menu(bar, "MENUE_HÖHENKARTE", "Höhenkarte");
+    m.MENUE_TASTPROGRAMM = entry(karte, "MENUE_TASTPROGRAMM", "Tastprogramm schreiben");
+    m.MENUE_TASTPROTOKOLL_LADEN =
+        entry(karte, "MENUE_TASTPROTOKOLL_LADEN", "Tastprotokoll laden...");
+    m.MENUE_HOEHENKARTE_VERWERFEN =
+        entry(karte, "MENUE_HÖHENKARTE_VERWERFEN", "Höhenkarte verwerfen");
+    separator(karte, "MENUE_TRENNLINIE_HK");
+    const char* captions[] = {"Rasterabstand (mm)...", "Vorschub beim Antasten (mm/min)...",
+                              "Tiefe beim Antasten (mm)...", "Abheben beim Antasten (mm)..."};
+    for (std::size_t i = 0; i < m.MENUE_ANTASTEN_WAHL.size(); ++i) {
+        m.MENUE_ANTASTEN_WAHL[i] =
+            entry(karte, ("MENUE_ANTASTEN_WAHL" + std::to_string(i)).c_str(), captions[i]);
+    }
+}
+
 void buildDeveloperMenu(QMenuBar* bar, Menus& m) {
     QMenu* dev = menu(bar, "MENUE_ENTWICKLER", "Entwickler");
     dev->menuAction()->setVisible(false);
@@ -108,6 +124,7 @@ void buildMenus(QMenuBar* bar, Menus& menus) {
     buildFileMenu(bar, menus);
     menus.MENUE_REFRESH_DATEI = entry(bar, "MENUE_REFRESH_DATEI", "Refresh");
     buildOptionsMenu(bar, menus);
+    buildHeightMapMenu(bar, menus);
     buildDeveloperMenu(bar, menus);
     menus.MENUE_ZIRVA = entry(bar, "MENUE_ZIRVA", "ZIRVA");
     menus.MENUE_CNC = entry(bar, "MENUE_CNC", "CNC");

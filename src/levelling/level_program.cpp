@@ -1,0 +1,316 @@
+#include "levelling/level_program.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+#include "gcode/comment_text.h"
+#include "levelling/length_text.h"
+#include "settings/plain_number.h"
+
+namespace zrv {
+namespace {
+
+constexpr double kChordTolerance = 0.002;  // mm between a piece and the surface under it
+constexpr int kMostSplits = 64;            // per cell, for absurdly bent maps
+
+struct Word {
+    char letter = 0;
+    std::string_view text;  // the whole word, letter included
+    double value = 0;
+};
+
+// A program line of the export has at most five words.
+constexpr std::size_t kMostWords = 12;
+
+struct ParsedLine {
+    std::array<Word, kMostWords> words;
+    std::size_t count = 0;
+    std::string_view comment;  // from the first "(" on
+    bool readable = true;      // letters with numbers only
+};
+
+ParsedLine parseLine(std::string_view line) {
+    ParsedLine parsed;
+    const std::size_t open = line.find('(');
+    std::string_view code = line.substr(0, open);
+    if (open != std::string_view::npos) {
+        parsed.comment = line.substr(open);
+    }
+    std::size_t at = 0;
+    while (at < code.size()) {
+        const char c = code[at];
+        if (c == ' ' || c == '\t') {
+            ++at;
+            continue;
+        }
+        const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        if (letter < 'A' || letter > 'Z') {
+            parsed.readable = false;
+            return parsed;
+        }
+        Word word{letter, {}, 0};
+        const char* first = code.data() + at + 1;
+        const auto result = std::from_chars(first, code.data() + code.size(), word.value);
+        if (result.ec != std::errc{}) {
+            parsed.readable = false;
+            return parsed;
+        }
+        const std::size_t end = static_cast<std::size_t>(result.ptr - code.data());
+        word.text = code.substr(at, end - at);
+        if (parsed.count == kMostWords) {
+            parsed.readable = false;
+            return parsed;
+        }
+        parsed.words[parsed.count++] = word;
+        at = end;
+    }
+    return parsed;
+}
+
+struct Position {
+    double x = 0;
+    double y = 0;
+    double z = 0;
+};
+
+// The parts of a motion line besides X, Y and Z.
+struct MotionLine {
+    std::string_view motion;  // "G01", empty when the modal motion goes on
+    std::string rest;         // the other words, each with a leading blank
+    const Word* x = nullptr;
+    const Word* y = nullptr;
+    const Word* z = nullptr;
+};
+
+bool isMotion(const Word& word) {
+    return word.letter == 'G' && (word.value == 0 || word.value == 1);
+}
+
+// Splits the words; false when the line does something this pass does not know (an arc, a probe).
+bool motionLine(const ParsedLine& parsed, MotionLine& out) {
+    for (std::size_t k = 0; k < parsed.count; ++k) {
+        const Word& word = parsed.words[k];
+        if (isMotion(word)) {
+            out.motion = word.text;
+        } else if (word.letter == 'G' && word.value != 21 && word.value != 90 && word.value != 94) {
+            return false;
+        } else if (word.letter == 'X') {
+            out.x = &word;
+        } else if (word.letter == 'Y') {
+            out.y = &word;
+        } else if (word.letter == 'Z') {
+            out.z = &word;
+        } else {
+            out.rest += ' ';
+            out.rest += word.text;
+        }
+    }
+    return true;
+}
+
+std::string mapRefusal(double x, double y, const HeightMap& map, NumberLocale locale) {
+    const auto n = [locale](double v) {
+        return plainNumberText(std::round(v * 100) / 100, locale);
+    };
+    return "Export abgebrochen: Das Programm fährt bei X" + n(x) + " Y" + n(y) + " mehr als " +
+           plainNumberText(kMapMargin, locale) + " mm aus der Höhenkarte (X " + n(map.x0) +
+           " bis " + n(map.xEnd()) + ", Y " + n(map.y0) + " bis " + n(map.yEnd()) +
+           "). Wurde die Zeichnung oder die Wahl nach dem Antasten geändert?";
+}
+
+bool onMap(double x, double y, const HeightMap& map) {
+    return x >= map.x0 - kMapMargin && x <= map.xEnd() + kMapMargin && y >= map.y0 - kMapMargin &&
+           y <= map.yEnd() + kMapMargin;
+}
+
+// The fractions of a move from a to b where it crosses a grid line of one axis.
+void crossings(double a, double b, double origin, double step, std::size_t count,
+               std::vector<double>& ts) {
+    if (step <= 0 || a == b) {
+        return;
+    }
+    const double lo = std::min(a, b);
+    const double hi = std::max(a, b);
+    const double last = static_cast<double>(count - 1);
+    const double first = std::clamp(std::ceil((lo - origin) / step), 0.0, last + 1);
+    for (double i = first; i <= last && origin + i * step < hi; ++i) {
+        const double t = (origin + i * step - a) / (b - a);
+        if (t > 0 && t < 1) {
+            ts.push_back(t);
+        }
+    }
+}
+
+struct Piece {
+    double t = 0;    // where the piece ends along the move
+    double sag = 0;  // how far the surface under the piece bends away from its chord, in mm
+};
+
+// Kept across the moves of one program, so a move costs no allocation.
+struct Buffers {
+    std::vector<double> ts;
+    std::vector<Piece> pieces;
+};
+
+const std::vector<Piece>& pieces(const Position& from, const Position& to, const HeightMap& map,
+                                 Buffers& buffers) {
+    std::vector<double>& ts = buffers.ts;
+    ts.assign(1, 0.0);
+    crossings(from.x, to.x, map.x0, map.dx, map.nx, ts);
+    crossings(from.y, to.y, map.y0, map.dy, map.ny, ts);
+    ts.push_back(1);
+    std::sort(ts.begin(), ts.end());
+    const auto at = [&](double t) {
+        return heightAt(map, from.x + (to.x - from.x) * t, from.y + (to.y - from.y) * t);
+    };
+    std::vector<Piece>& result = buffers.pieces;
+    result.clear();
+    for (std::size_t k = 1; k < ts.size(); ++k) {
+        const double a = ts[k - 1];
+        const double b = ts[k];
+        if (b <= a) {
+            continue;
+        }
+        // Inside a cell the surface along a straight move is a parabola.
+        const double sag = std::abs(at(a) + at(b) - 2 * at((a + b) / 2)) / 2;
+        const int splits = std::clamp(static_cast<int>(std::ceil(std::sqrt(sag / kChordTolerance))),
+                                      1, kMostSplits);
+        for (int s = 1; s <= splits; ++s) {
+            result.push_back({a + (b - a) * s / splits, sag / (splits * splits)});
+        }
+    }
+    return result;
+}
+
+void addLine(std::vector<std::string>& out, std::string code, std::string_view comment) {
+    if (!comment.empty()) {
+        code += ' ';
+        code += comment;
+    }
+    out.push_back(std::move(code));
+}
+
+// " X12.5" as the line wrote it; nothing for a word the line does not have.
+std::string wordText(const Word* word) {
+    return word != nullptr ? " " + std::string(word->text) : std::string();
+}
+
+// A move that changes XY, as pieces that follow the surface.
+void levelMove(const Position& from, const Position& to, const MotionLine& line, Buffers& buffers,
+               std::string_view comment, const HeightMap& map, std::vector<std::string>& out) {
+    const std::vector<Piece>& cut = pieces(from, to, map, buffers);
+    double margin = 0;
+    if (from.z >= 0 && to.z >= 0) {
+        for (const Piece& piece : cut) {
+            margin = std::max(margin, 4 * piece.sag);
+        }
+    }
+    for (std::size_t k = 0; k < cut.size(); ++k) {
+        const double t = cut[k].t;
+        const double x = from.x + (to.x - from.x) * t;
+        const double y = from.y + (to.y - from.y) * t;
+        const double z = from.z + (to.z - from.z) * t + heightAt(map, x, y) + margin;
+        const bool last = k + 1 == cut.size();
+        std::string code = k == 0 ? std::string(line.motion) : std::string();
+        if (last) {
+            code += wordText(line.x) + wordText(line.y);
+        } else {
+            code += " X" + lengthText(x) + " Y" + lengthText(y);
+        }
+        code += " Z" + lengthText(z);
+        if (k == 0) {
+            code += line.rest;
+        }
+        if (code.front() == ' ') {
+            code.erase(0, 1);
+        }
+        addLine(out, std::move(code), last ? comment : std::string_view{});
+    }
+}
+
+std::vector<std::string> mapComments(const HeightMap& map) {
+    return {"(Nivelliert mit der Höhenkarte " + commentSafe(map.name) + ")",
+            "(Höhenkarte: " + std::to_string(map.nx) + " x " + std::to_string(map.ny) +
+                " Punkte, Höhen " + lengthText(lowestHeight(map)) + " bis " +
+                lengthText(highestHeight(map)) + " mm)"};
+}
+
+// Whether the line has an axis word before its comment; most lines of a program have none.
+bool hasAxisWord(std::string_view line) {
+    for (const char c : line) {
+        if (c == '(') {
+            return false;
+        }
+        if (c == 'X' || c == 'Y' || c == 'Z' || c == 'x' || c == 'y' || c == 'z') {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+LevelledProgram levelProgram(std::vector<std::string> lines, const HeightMap& map,
+                             std::size_t headerLines, NumberLocale locale) {
+    LevelledProgram result;
+    std::vector<std::string>& out = result.lines;
+    out.reserve(lines.size() + lines.size() / 4);
+    Position at;
+    Buffers buffers;
+    for (std::size_t n = 0; n < lines.size(); ++n) {
+        if (n == headerLines) {
+            for (std::string& comment : mapComments(map)) {
+                out.push_back(std::move(comment));
+            }
+        }
+        std::string& text = lines[n];
+        if (!hasAxisWord(text)) {
+            out.push_back(std::move(text));
+            continue;
+        }
+        const ParsedLine parsed = parseLine(text);
+        MotionLine line;
+        if (!parsed.readable || !motionLine(parsed, line) ||
+            (line.x == nullptr && line.y == nullptr && line.z == nullptr)) {
+            out.push_back(std::move(text));
+            continue;
+        }
+        const Position to{line.x != nullptr ? line.x->value : at.x,
+                          line.y != nullptr ? line.y->value : at.y,
+                          line.z != nullptr ? line.z->value : at.z};
+        if (!onMap(to.x, to.y, map)) {
+            return {{}, mapRefusal(to.x, to.y, map, locale)};
+        }
+        if (to.x == at.x && to.y == at.y) {
+            std::string code = std::string(line.motion) + wordText(line.x) + wordText(line.y) +
+                               " Z" + lengthText(to.z + heightAt(map, to.x, to.y)) + line.rest;
+            if (code.front() == ' ') {
+                code.erase(0, 1);
+            }
+            addLine(out, std::move(code), parsed.comment);
+        } else {
+            levelMove(at, to, line, buffers, parsed.comment, map, out);
+        }
+        at = to;
+    }
+    if (lines.size() <= headerLines) {
+        for (std::string& comment : mapComments(map)) {
+            out.push_back(std::move(comment));
+        }
+    }
+    return result;
+}
+
+LevelledProgram writtenProgram(const GcodeJob& job, const HeightMap* map) {
+    std::vector<std::string> lines = gcodeProgram(job);
+    if (map == nullptr) {
+        return {std::move(lines), {}};
+    }
+    constexpr std::size_t kHeaderLines = 3;
+    return levelProgram(std::move(lines), *map, kHeaderLines, job.locale);
+}
+
+}  // namespace zrv

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "settings/export_choices.h"
+#include "settings/probe_choices.h"
+#include "store/entry_text.h"
+#include "text/number_locale.h"
+
+namespace zrv {
+
+// The rectangle a height map must cover, in millimetres.
+struct ProbeArea {
+    double xMin = 0;
+    double xMax = 0;
+    double yMin = 0;
+    double yMax = 0;
+};
+
+// The extents of every hole and path point the export would cut, and the zero point.
+ProbeArea cutArea(std::span<const std::string> punkte, std::span<const std::string> fraesungen,
+                  const ExportChoices& exports);
+
+// The probes of a probe program: first the reference at X0 Y0, then the nx x ny grid nodes from
+// (x0, y0), row by row, every other row backwards.
+struct ProbeGrid {
+    double x0 = 0;
+    double y0 = 0;
+    double dx = 0;  // 0 when the grid has one column
+    double dy = 0;
+    std::size_t nx = 1;
+    std::size_t ny = 1;
+    std::vector<Point> probes;
+};
+
+// The grid node of probe k >= 1 as column and row.
+struct GridNode {
+    std::size_t i = 0;
+    std::size_t j = 0;
+};
+GridNode gridNode(const ProbeGrid& grid, std::size_t probe);
+
+inline constexpr std::size_t kMostProbes = 10000;
+// The bounds of the choices beyond which a number is a slip, not a machine.
+inline constexpr double kHighestLift = 100;       // mm, also the deepest probe
+inline constexpr double kLargestSpacing = 10000;  // mm
+inline constexpr double kFastestProbe = 10000;    // mm/min
+
+// Why these choices cannot make a probe program for the area ("" when they can): a spacing, feed
+// or lift that is no positive number (or beyond its bound), a depth that is not negative, an area
+// beyond reason, or more than kMostProbes probes.
+std::string probeRefusal(const ProbeArea& area, const ProbeChoices& choices, NumberLocale locale);
+
+struct ProbeGridResult {
+    ProbeGrid grid;
+    std::string refusal;  // probeRefusal; the grid is empty when set
+};
+ProbeGridResult probeGrid(const ProbeArea& area, const ProbeChoices& choices, NumberLocale locale);
+
+}  // namespace zrv

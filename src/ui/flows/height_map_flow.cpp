@@ -1,0 +1,78 @@
+#include "ui/flows/height_map_flow.h"
+
+#include <utility>
+
+#include "job/height_map_file.h"
+#include "settings/plain_number.h"
+#include "text/number_scan.h"
+#include "ui/controls/control_values.h"
+
+namespace zrv {
+
+namespace {
+
+constexpr const char* kLogFilter = "Text(*.txt)|*.txt|alle(*.*)|*.*";
+
+struct ProbeValueRow {
+    double ProbeChoices::*value;
+    const char* prompt;
+};
+constexpr ProbeValueRow kProbeValues[] = {
+    {&ProbeChoices::antasten_raster, "Rasterabstand (mm), höchstens so weit liegen die Punkte:"},
+    {&ProbeChoices::antasten_vorschub, "Vorschub beim Antasten (mm/min):"},
+    {&ProbeChoices::antasten_tiefe, "Tiefe beim Antasten (mm), unter Z0 (negativ):"},
+    {&ProbeChoices::antasten_abheben, "Abheben beim Antasten (mm), über Z0:"},
+};
+
+}  // namespace
+
+HeightMapFlow::HeightMapFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
+                             std::string messageTitle, std::function<void()> changed)
+    : state_(state),
+      controls_(controls),
+      platform_(platform),
+      host_(host),
+      messageTitle_(std::move(messageTitle)),
+      changed_(std::move(changed)) {}
+
+void HeightMapFlow::MENUE_TASTPROGRAMM_Click() {
+    writeProbeProgram(state_.program, readChoices(controls_, state_), host_);
+}
+
+void HeightMapFlow::MENUE_TASTPROTOKOLL_LADEN_Click() {
+    const std::optional<std::string> chosen =
+        platform_.openFile("Tastprotokoll laden", state_.DATEI_ORDNER, kLogFilter);
+    if (!chosen) {
+        return;
+    }
+    loadHeightMap(state_.program, readChoices(controls_, state_), *chosen, host_);
+    changed_();
+}
+
+void HeightMapFlow::MENUE_HOEHENKARTE_VERWERFEN_Click() {
+    if (!state_.program.heightMap) {
+        return;
+    }
+    state_.program.heightMap.reset();
+    host_.progress.addLine("Höhenkarte verworfen");
+    changed_();
+}
+
+void HeightMapFlow::chooseProbeValue(std::size_t which) {
+    const ProbeValueRow& row = kProbeValues[which];
+    const std::optional<std::string> answer = platform_.inputText(
+        row.prompt, messageTitle_, plainNumberText(state_.probe.*row.value, host_.locale));
+    if (!answer) {
+        return;
+    }
+    ProbeChoices chosen = state_.probe;
+    chosen.*row.value = numberFromText(*answer);
+    // Checked as the probe program would check it, on a board of one cell.
+    if (const std::string refusal = probeRefusal({}, chosen, host_.locale); !refusal.empty()) {
+        platform_.message(refusal, messageTitle_);
+        return;
+    }
+    state_.probe = chosen;
+}
+
+}  // namespace zrv

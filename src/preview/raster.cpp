@@ -124,7 +124,9 @@ Colour RgbImage::at(int x, int y) const {
     return rgb(p[0], p[1], p[2]);
 }
 
-RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height) {
+namespace {
+
+RgbImage background(int width, int height) {
     RgbImage image{std::max(width, 0), std::max(height, 0), {}};
     image.pixels.resize(index(image.width, 0, image.height));
     for (std::size_t i = 0; i < image.pixels.size(); i += 3) {
@@ -132,21 +134,44 @@ RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int wid
         image.pixels[i + 1] = green(kPictureBackground);
         image.pixels[i + 2] = blue(kPictureBackground);
     }
+    return image;
+}
+
+void paint(Painter& painter, const Primitive& p, const ViewTransform& view, double penScale) {
+    const Point from = view.toPixels(p.from);
+    const Point to = view.toPixels(p.to);
+    if (!finite(from) || !finite(to)) {
+        return;
+    }
+    const double r = std::max(p.penWidth * penScale, 1.0) / 2.0;
+    if (p.shape == Shape::Box) {
+        paintBox(painter, from, to, r, p.colour);
+    } else if (p.shape == Shape::Fill) {
+        painter.rectangle(std::min(from.x, to.x), std::min(from.y, to.y), std::max(from.x, to.x),
+                          std::max(from.y, to.y), p.colour);
+    } else {
+        painter.capsule(from, p.shape == Shape::Dot ? from : to, r, p.colour);
+    }
+}
+
+}  // namespace
+
+RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height) {
+    RgbImage image = background(width, height);
     Painter painter(image);
     for (const Primitive& p : scene.primitives) {
-        const Point from = view.toPixels(p.from);
-        const Point to = view.toPixels(p.to);
-        if (!finite(from) || !finite(to)) {
-            continue;
-        }
-        const double r = std::max(p.penWidth, 1) / 2.0;
-        if (p.shape == Shape::Box) {
-            paintBox(painter, from, to, r, p.colour);
-        } else if (p.shape == Shape::Fill) {
-            painter.rectangle(std::min(from.x, to.x), std::min(from.y, to.y),
-                              std::max(from.x, to.x), std::max(from.y, to.y), p.colour);
-        } else {
-            painter.capsule(from, p.shape == Shape::Dot ? from : to, r, p.colour);
+        paint(painter, p, view, 1);
+    }
+    return image;
+}
+
+RgbImage rasterise(const PreviewScene& scene, std::span<const std::uint32_t> only,
+                   const ViewTransform& view, double penScale, int width, int height) {
+    RgbImage image = background(width, height);
+    Painter painter(image);
+    for (const std::uint32_t i : only) {
+        if (i < scene.primitives.size()) {
+            paint(painter, scene.primitives[i], view, penScale);
         }
     }
     return image;

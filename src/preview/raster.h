@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "preview/scene.h"
@@ -20,5 +21,9 @@ struct RgbImage {
 // Paints the scene's primitives as the window does (round dots and line ends of the pen's width
 // in pixels, box outlines with square corners), without smoothing, over the picture background.
 RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height);
+
+// A zoomed frame: only the listed primitives, their pens grown by penScale.
+RgbImage rasterise(const PreviewScene& scene, std::span<const std::uint32_t> only,
+                   const ViewTransform& view, double penScale, int width, int height);
 
 }  // namespace zrv

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "preview/raster.h"
 #include "preview/scene.h"
 #include "preview/scene_index.h"
 #include "preview/snap.h"
@@ -120,6 +121,23 @@ TEST(SceneIndex, FindsEveryPrimitiveThatMeetsTheAreaInDrawingOrder) {
         EXPECT_LT(shown.size(), primitives.size() / 4);
     }
     EXPECT_EQ(index.visible({-1, -1, 2000, 2000}, 0).size(), primitives.size());
+}
+
+// A zoomed frame paints only the listed primitives, with pens grown by the zoom: a 3-pixel dot
+// doubled reaches pixel centres 3 pixels from its own.
+TEST(Raster, ZoomedFramePaintsTheListedPrimitivesWithGrownPens) {
+    PreviewScene scene;
+    scene.primitives = {{Shape::Dot, {10.5, 10.5}, {10.5, 10.5}, 3, rgb(255, 0, 0)},
+                        {Shape::Dot, {5.5, 5.5}, {5.5, 5.5}, 3, rgb(0, 0, 255)}};
+    const std::vector<std::uint32_t> first{0, 7};
+    const RgbImage plain = rasterise(scene, {}, 20, 20);
+    const RgbImage grown = rasterise(scene, first, {}, 2, 20, 20);
+    EXPECT_EQ(plain.at(11, 10), rgb(255, 0, 0));
+    EXPECT_EQ(plain.at(12, 10), kPictureBackground);
+    EXPECT_EQ(grown.at(13, 10), rgb(255, 0, 0));
+    EXPECT_EQ(grown.at(14, 10), kPictureBackground);
+    EXPECT_EQ(plain.at(5, 5), rgb(0, 0, 255));
+    EXPECT_EQ(grown.at(5, 5), kPictureBackground) << "not listed";
 }
 
 }  // namespace

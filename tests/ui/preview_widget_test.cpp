@@ -42,6 +42,15 @@ TEST(PreviewWidget, ResizingRedrawsTheSameSceneAtTheNewSize) {
     EXPECT_EQ(image.pixelColor(100, 50), QColor(255, 0, 0));
 }
 
+TEST(PreviewWidget, ANewSceneOfTheSameBoardIsPaintedAnew) {
+    PreviewWidget picture(nullptr);
+    picture.resize(420, 210);
+    picture.showScene(sceneWith({{Shape::Dot, {50, 25}, {50, 25}, 3, rgb(255, 0, 0)}}, 100, 50));
+    EXPECT_EQ(picture.grab().toImage().pixelColor(200, 100), QColor(255, 0, 0));
+    picture.showScene(sceneWith({{Shape::Dot, {50, 25}, {50, 25}, 3, rgb(0, 255, 0)}}, 100, 50));
+    EXPECT_EQ(picture.grab().toImage().pixelColor(200, 100), QColor(0, 255, 0));
+}
+
 TEST(PreviewWidget, ClearLeavesTheBackgroundAndKeepsTheRuler) {
     PreviewWidget picture(nullptr);
     picture.resize(420, 210);

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <vector>
 
+#include "preview/raster.h"
 #include "preview/snap.h"
 #include "ui/common/qt_text.h"
 
@@ -136,6 +137,7 @@ void PreviewWidget::showScene(PreviewScene scene) {
     }
     scene_ = std::move(scene);
     index_ = SceneIndex(scene_.primitives);
+    frame_ = QImage();
     blank_ = false;
     Line_LINEAL->setVisible(scene_.ruler.visible);
     Label_ORIGINAL->setVisible(scene_.ruler.visible);
@@ -168,13 +170,39 @@ void PreviewWidget::placeRuler() {
     Label_ORIGINAL->move(left + 2, kRulerTop + 4);
 }
 
+// Frames go through the core's rasteriser, as the written picture does: Qt strokes every
+// round-capped primitive as a curved outline, eight times the build for a full board. A frame is
+// kept until the scene, the view or the size changes, so a repaint is a blit.
+const QImage& PreviewWidget::frame() {
+    const ViewTransform v = view();
+    if (frame_.size() != size() || v.scale != frameView_.scale || v.offsetX != frameView_.offsetX ||
+        v.offsetY != frameView_.offsetY || v.yUp != frameView_.yUp) {
+        const RgbImage pixels = zoomed_
+                                    ? rasterise(scene_,
+                                                index_.visible(v.visibleBoard(width(), height()),
+                                                               kWidestPen / fit().scale),
+                                                v, v.scale / fit().scale, width(), height())
+                                    : rasterise(scene_, v, width(), height());
+        frame_ = QImage(pixels.pixels.data(), pixels.width, pixels.height, pixels.width * 3,
+                        QImage::Format_RGB888)
+                     .convertToFormat(QImage::Format_RGB32);
+        frameView_ = v;
+    }
+    return frame_;
+}
+
 void PreviewWidget::paintEvent(QPaintEvent*) {
     if (blank_) {
         return;
     }
+    QPainter painter(this);
+    // The rasteriser's pens are device pixels; a scaled screen keeps Qt's pens.
+    if (devicePixelRatioF() == 1) {
+        painter.drawImage(0, 0, frame());
+        return;
+    }
     // Crisp, not smoothed: a smoothed 3-pixel hole blends into the background and the travel
     // line over it leaves no pixel of its colour.
-    QPainter painter(this);
     const ViewTransform v = view();
     const double fitScale = fit().scale;
     Batch batch(painter, v, zoomed_ ? v.scale / fitScale : 1);

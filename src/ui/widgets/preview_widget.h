@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QWidget>
 #include <optional>
@@ -55,12 +56,15 @@ class PreviewWidget final : public QWidget {
     ViewTransform view() const { return zoomed_ ? view_ : fit(); }
     void placeRuler();
     void measureAt(Point pixel);
+    const QImage& frame();
 
     PreviewScene scene_;
     SceneIndex index_;
     bool blank_ = true;
     bool zoomed_ = false;  // otherwise the view follows the picture's size
     ViewTransform view_;
+    QImage frame_;  // the last frame painted, emptied when the scene changes
+    ViewTransform frameView_;
     NumberLocale locale_;
     std::optional<QPointF> pressedAt_;
     bool dragging_ = false;

@@ -1,10 +1,12 @@
 #include "gcode/depth_steps.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 #include <algorithm>
 #include <cstdint>
 #include <map>
+#include <string>
 #include <utility>
 
 #include "gcode/gcode_examples.h"
@@ -47,7 +49,7 @@ std::vector<std::string> toolLines(const std::vector<std::string>& lines,
 
 TEST(DepthSteps, TextsAndCounts) {
     const struct {
-        const char* text;
+        std::string text;
         Kind kind;
         double step;
     } readings[] = {{"", Kind::Off, 0},
@@ -58,9 +60,9 @@ TEST(DepthSteps, TextsAndCounts) {
                     {"0,5x", Kind::NotANumber, 0},
                     {"1e3", Kind::NotANumber, 0},
                     {"1.2.3", Kind::NotANumber, 0},
-                    {std::string(400, '9').c_str(), Kind::NotANumber, 0}};
+                    {std::string(400, '9'), Kind::NotANumber, 0}};
     for (const auto& r : readings) {
-        SCOPED_TRACE(r.text);
+        SCOPED_TRACE(r.text.substr(0, 20));
         EXPECT_EQ(readStep(r.text).kind, r.kind);
         EXPECT_DOUBLE_EQ(readStep(r.text).step, r.step);
     }

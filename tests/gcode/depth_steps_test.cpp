@@ -1,7 +1,6 @@
 #include "gcode/depth_steps.h"
 
 #include <gtest/gtest.h>
-#include <string>
 
 #include <algorithm>
 #include <cstdint>

@@ -7,21 +7,15 @@
 #include <vector>
 
 #include "levelling/probe_grid.h"
+#include "preview/height_grid.h"
 #include "settings/probe_choices.h"
 #include "text/number_locale.h"
 
 namespace zrv {
 
 // The board's surface, relative to the reference at X0 Y0, on the nodes of a probe grid.
-struct HeightMap {
-    double x0 = 0;
-    double y0 = 0;
-    double dx = 0;
-    double dy = 0;
-    std::size_t nx = 1;
-    std::size_t ny = 1;
-    std::vector<double> heights;  // row after row from y0, each from x0: heights[j * nx + i]
-    std::string name;             // the probe log it came from (its file name)
+struct HeightMap : HeightGrid {
+    std::string name;  // the probe log it came from (its file name)
 
     double height(std::size_t i, std::size_t j) const { return heights[j * nx + i]; }
     double xEnd() const { return x0 + static_cast<double>(nx - 1) * dx; }

@@ -47,8 +47,7 @@ void PreviewRedraw::tick() {
     PreviewScene scene =
         ZEICHNEN_VORSCHAU(state_.program.store, choices.view, state_.calibration, locale_);
     if (const std::optional<HeightMap>& map = state_.program.heightMap) {
-        addHeightShading(scene,
-                         {map->x0, map->y0, map->dx, map->dy, map->nx, map->ny, map->heights});
+        addHeightShading(scene, *map);
     }
     state_.program.FAHRWEG_BOHRUNGEN = scene.FAHRWEG_BOHRUNGEN;
     state_.program.FAHRWEG_FRAESUNGEN = steppedMillingTravel(

@@ -77,10 +77,11 @@ std::string reportsRefusal(const ProbeLogRead& read, const ProbeGrid& grid,
 }  // namespace
 
 double heightAt(const HeightMap& map, double x, double y) {
-    const Along ax = along(x, map.x0, map.dx, map.nx);
-    const Along ay = along(y, map.y0, map.dy, map.ny);
-    const std::size_t i1 = std::min(ax.index + 1, map.nx - 1);
-    const std::size_t j1 = std::min(ay.index + 1, map.ny - 1);
+    const Grid& grid = map.grid;
+    const Along ax = along(x, grid.x0, grid.dx, grid.nx);
+    const Along ay = along(y, grid.y0, grid.dy, grid.ny);
+    const std::size_t i1 = std::min(ax.index + 1, grid.nx - 1);
+    const std::size_t j1 = std::min(ay.index + 1, grid.ny - 1);
     const double low =
         map.height(ax.index, ay.index) * (1 - ax.fraction) + map.height(i1, ay.index) * ax.fraction;
     const double high =
@@ -97,8 +98,10 @@ double highestHeight(const HeightMap& map) {
 }
 
 std::string heightMapLine(const HeightMap& map, NumberLocale locale) {
-    return "Höhenkarte: " + std::to_string(map.nx) + " × " + std::to_string(map.ny) + " Punkte, " +
-           plainNumberText(std::round(std::max(map.dx, map.dy) * 100) / 100, locale) +
+    const Grid& grid = map.grid;
+    return "Höhenkarte: " + std::to_string(grid.nx) + " × " + std::to_string(grid.ny) +
+           " Punkte, " +
+           plainNumberText(std::round(std::max(grid.dx, grid.dy) * 100) / 100, locale) +
            " mm, Höhen " + signedText(lowestHeight(map), locale) + " … " +
            signedText(highestHeight(map), locale) + " mm";
 }
@@ -112,11 +115,11 @@ HeightMapRead readHeightMap(std::string_view log, const ProbeGrid& grid,
     if (!result.refusal.empty()) {
         return result;
     }
-    HeightMap map{grid.x0, grid.y0, grid.dx, grid.dy, grid.nx, grid.ny, {}, std::string(name)};
-    map.heights.assign(grid.nx * grid.ny, 0);
+    HeightMap map{{grid.grid, {}}, std::string(name)};
+    map.heights.assign(grid.grid.nx * grid.grid.ny, 0);
     for (std::size_t k = 1; k < read.reports.size(); ++k) {
-        const GridNode node = gridNode(grid, k);
-        map.heights[node.j * grid.nx + node.i] = read.reports[k].z - read.reports[0].z;
+        const GridNode node = gridNode(grid.grid, k);
+        map.heights[node.j * grid.grid.nx + node.i] = read.reports[k].z - read.reports[0].z;
     }
     result.map = std::move(map);
     return result;

@@ -5,7 +5,7 @@
 
 #include "job/job_time.h"
 #include "job/program_state.h"
-#include "settings/depth_steps.h"
+#include "settings/depth_step_choices.h"
 #include "settings/parameters.h"
 
 namespace zrv {

@@ -112,7 +112,7 @@ HeightMapRead readHeightMap(std::string_view log, const ProbeGrid& grid,
     if (!result.refusal.empty()) {
         return result;
     }
-    HeightMap map{grid.x0, grid.y0, grid.dx, grid.dy, grid.nx, grid.ny, {}, std::string(name)};
+    HeightMap map{{grid.x0, grid.y0, grid.dx, grid.dy, grid.nx, grid.ny, {}}, std::string(name)};
     map.heights.assign(grid.nx * grid.ny, 0);
     for (std::size_t k = 1; k < read.reports.size(); ++k) {
         const GridNode node = gridNode(grid, k);

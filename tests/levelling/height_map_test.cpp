@@ -15,7 +15,7 @@ const ProbeArea kBoard{0, 45, 0, 28};
 
 HeightMap handMap() {
     // Heights at (0,0) 0, (10,0) 1, (0,10) 2, (10,10) 5.
-    return HeightMap{0, 0, 10, 10, 2, 2, {0, 1, 2, 5}, "hand"};
+    return HeightMap{{0, 0, 10, 10, 2, 2, {0, 1, 2, 5}}, "hand"};
 }
 
 TEST(HeightMap, BilinearAtCornersAndCentresByHand) {
@@ -132,7 +132,7 @@ TEST(HeightMap, RefusalsTable) {
 
 TEST(HeightMap, StatusLineNamesGridAndHeights) {
     EXPECT_EQ(
-        heightMapLine(HeightMap{0, 0, 10, 9, 2, 2, {0, -0.12, 0.31, 0.2}, "p"}, kGermanLocale),
+        heightMapLine(HeightMap{{0, 0, 10, 9, 2, 2, {0, -0.12, 0.31, 0.2}}, "p"}, kGermanLocale),
         "Höhenkarte: 2 × 2 Punkte, 10 mm, Höhen −0,12 … +0,31 mm");
 }
 

@@ -104,15 +104,6 @@ void clampExtents(Extents& extents) {
     }
 }
 
-VisibleArea visibleArea(double xMax, double yMax, double pictureWidth, double pictureHeight) {
-    if (!(pictureWidth > 0) || !(pictureHeight > 0)) {
-        return {1.05 * xMax, 1.05 * yMax};
-    }
-    const double a = pictureWidth * yMax / pictureHeight;
-    const double width = 1.05 * (a > xMax ? a : xMax);
-    return {width, pictureHeight * width / pictureWidth};
-}
-
 PreviewScene ZEICHNEN_VORSCHAU(FigureStore& store, const ViewChoices& view,
                                const Calibration& calibration, NumberLocale locale) {
     Extents& extents = store.extents;

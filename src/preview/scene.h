@@ -63,14 +63,6 @@ inline constexpr Colour kPathStart = rgb(0, 0, 0);
 // become 10000, minima above 10000 become 0. The change stays in the store.
 void clampExtents(Extents& extents);
 
-// The visible area in millimetres: (0, 0) to (xMax, yMax) with a 5 % margin, at equal scale
-// in both directions for a picture of the given size (any unit, only the ratio counts).
-struct VisibleArea {
-    double width = 0;
-    double height = 0;
-};
-VisibleArea visibleArea(double xMax, double yMax, double pictureWidth, double pictureHeight);
-
 // ZEICHNEN_VORSCHAU: clamps the store's extents, then lists board area, grid, zero point,
 // holes with their travel and paths with their travel, and sums both travel lengths.
 PreviewScene ZEICHNEN_VORSCHAU(FigureStore& store, const ViewChoices& view,

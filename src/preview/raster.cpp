@@ -156,11 +156,12 @@ void paint(Painter& painter, const Primitive& p, const ViewTransform& view, doub
 
 }  // namespace
 
-RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height) {
+RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height,
+                   double penScale) {
     RgbImage image = background(width, height);
     Painter painter(image);
     for (const Primitive& p : scene.primitives) {
-        paint(painter, p, view, 1);
+        paint(painter, p, view, penScale);
     }
     return image;
 }
@@ -175,6 +176,14 @@ RgbImage rasterise(const PreviewScene& scene, std::span<const std::uint32_t> onl
         }
     }
     return image;
+}
+
+ViewTransform devicePixels(const ViewTransform& view, double ratio) {
+    ViewTransform device = view;
+    device.scale *= ratio;
+    device.offsetX *= ratio;
+    device.offsetY *= ratio;
+    return device;
 }
 
 }  // namespace zrv

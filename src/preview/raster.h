@@ -20,10 +20,16 @@ struct RgbImage {
 
 // Paints the scene's primitives as the window does (round dots and line ends of the pen's width
 // in pixels, box outlines with square corners), without smoothing, over the picture background.
-RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height);
+// A screen with a pixel ratio paints at device pixels: the view by devicePixels, the pens grown
+// by penScale, the ratio.
+RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height,
+                   double penScale = 1);
 
-// A zoomed frame: only the listed primitives, their pens grown by penScale.
+// A zoomed frame: only the listed primitives.
 RgbImage rasterise(const PreviewScene& scene, std::span<const std::uint32_t> only,
                    const ViewTransform& view, double penScale, int width, int height);
+
+// The same view on a screen with `ratio` device pixels to each pixel.
+ViewTransform devicePixels(const ViewTransform& view, double ratio);
 
 }  // namespace zrv

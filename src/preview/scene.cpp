@@ -112,6 +112,8 @@ PreviewScene ZEICHNEN_VORSCHAU(FigureStore& store, const ViewChoices& view,
     PreviewScene scene;
     scene.xMax = extents.X_MAX;
     scene.yMax = extents.Y_MAX;
+    scene.xMin = extents.X_MIN;
+    scene.yMin = extents.Y_MIN;
     scene.yUp = ticked(view.Check_Y_NACH_OBEN);
     // Appended: GCC 12 at -O3 warns falsely (-Wrestrict) on "(" joined to a number text.
     std::string caption = "(";

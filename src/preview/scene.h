@@ -41,6 +41,8 @@ struct Ruler {
 struct PreviewScene {
     double xMax = 1;  // the clamped extents the view is fitted to
     double yMax = 1;
+    double xMin = 0;  // the drawing's lowest coordinates: the picture frames parts below zero
+    double yMin = 0;
     std::vector<Primitive> primitives;  // in drawing order: later ones cover earlier ones
     Ruler ruler;
     bool showsGrid = false;    // Label_Raster then reads "10mm"

@@ -17,7 +17,8 @@ namespace zrv {
 // Picture1: paints the preview scene, at the whole-board view at equal scale in millimetres with
 // a 5 % margin, and holds the ruler line and its caption. The wheel zooms about the pointer,
 // dragging moves the view, Home (or "Ansicht: ganze Platine") shows the whole board again;
-// a click without dragging is the picture's click, Shift+click measures between two places.
+// a click without dragging is the picture's click, Shift+click measures between two places
+// (the first one marked). Pens keep their widths in pixels at every zoom.
 class PreviewWidget final : public QWidget {
     Q_OBJECT
 
@@ -54,7 +55,7 @@ class PreviewWidget final : public QWidget {
   private:
     ViewTransform fit() const;
     ViewTransform view() const { return zoomed_ ? view_ : fit(); }
-    void placeRuler();
+    void placeOverlays();
     void measureAt(Point pixel);
     const QImage& frame();
 
@@ -71,6 +72,7 @@ class PreviewWidget final : public QWidget {
     std::optional<Point> measureFrom_;
     QFrame* Line_LINEAL;
     QLabel* Label_ORIGINAL;
+    QFrame* Shape_MESSPUNKT;
 };
 
 }  // namespace zrv

@@ -6,9 +6,9 @@
 
 namespace zrv {
 
-// The image as a PNG file (8-bit RGB, rows unfiltered, deflated by zlib at `level`), with its
-// physical resolution so it prints at true size; none when pixelsPerMillimetre is not above 0.
-// Empty when zlib fails (out of memory).
+// The image (of the Rgb layout) as a PNG file (8-bit RGB, rows unfiltered, deflated by zlib at
+// `level`), with its physical resolution so it prints at true size; none when pixelsPerMillimetre
+// is not above 0. Empty when zlib fails (out of memory).
 inline constexpr int kPngLevel = 1;
 std::string pngBytes(const RgbImage& image, double pixelsPerMillimetre, int level = kPngLevel);
 

@@ -2,6 +2,7 @@
 #include <zlib.h>
 
 #include <cstdint>
+#include <cstring>
 #include <map>
 #include <random>
 #include <string>
@@ -148,7 +149,7 @@ TEST(Raster, ZoomedFramePaintsTheListedPrimitivesWithGrownPens) {
 }
 
 // Where every shape covers whole pixels, a frame at twice the pixels is the same frame with
-// each pixel a 2 x 2 block: the window's frames on a scaled screen.
+// each pixel a 2 x 2 block: the window's frames on a scaled screen, painted as screen words.
 TEST(Raster, TwiceTheDevicePixelsGiveEachPixelAsATwoByTwoBlock) {
     PreviewScene scene;
     scene.primitives = {{Shape::Fill, {2, 3}, {7, 9}, 1, rgb(0, 0, 255)},
@@ -161,6 +162,12 @@ TEST(Raster, TwiceTheDevicePixelsGiveEachPixelAsATwoByTwoBlock) {
     const RgbImage large = rasterise(scene, all, devicePixels(view, 2), 2, 48, 32);
     const RgbImage wholeLarge = rasterise(scene, devicePixels(view, 2), 48, 32, 2);
     EXPECT_EQ(wholeLarge.pixels, large.pixels);
+    const RgbImage words =
+        rasterise(scene, all, devicePixels(view, 2), 2, 48, 32, PixelLayout::Word);
+    ASSERT_EQ(words.pixels.size(), 48u * 32 * 4);
+    std::uint32_t last = 0;
+    std::memcpy(&last, &words.pixels[4 * (32 * 48 - 1)], 4);
+    EXPECT_EQ(last, 0xFFFEF9DEu) << "the background as the word 0xFFRRGGBB";
     std::map<Colour, int> colours;
     for (int y = 0; y < small.height; ++y) {
         for (int x = 0; x < small.width; ++x) {
@@ -171,6 +178,7 @@ TEST(Raster, TwiceTheDevicePixelsGiveEachPixelAsATwoByTwoBlock) {
             EXPECT_EQ(large.at(2 * x + 1, 2 * y), c);
             EXPECT_EQ(large.at(2 * x, 2 * y + 1), c);
             EXPECT_EQ(large.at(2 * x + 1, 2 * y + 1), c);
+            EXPECT_EQ(words.at(2 * x + 1, 2 * y + 1), c);
         }
     }
     EXPECT_EQ(colours.size(), 5u) << "every shape and the background show";

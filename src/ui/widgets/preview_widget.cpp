@@ -136,15 +136,16 @@ const QImage& PreviewWidget::frame() {
         v.scale != frameView_.scale || v.offsetX != frameView_.offsetX ||
         v.offsetY != frameView_.offsetY || v.yUp != frameView_.yUp) {
         const ViewTransform device = devicePixels(v, ratio);
-        const RgbImage pixels =
+        frame_ = QImage();  // let go of the pixels before they are replaced
+        framePixels_ =
             zoomed_
                 ? rasterise(scene_,
                             index_.visible(v.visibleBoard(width(), height()), kWidestPen / v.scale),
-                            device, ratio, w, h)
-                : rasterise(scene_, device, w, h, ratio);
-        frame_ = QImage(pixels.pixels.data(), pixels.width, pixels.height, pixels.width * 3,
-                        QImage::Format_RGB888)
-                     .convertToFormat(QImage::Format_RGB32);
+                            device, ratio, w, h, PixelLayout::Word)
+                : rasterise(scene_, device, w, h, ratio, PixelLayout::Word);
+        // The words are Qt's RGB32 pixels: the image shows them without a copy.
+        frame_ = QImage(framePixels_.pixels.data(), framePixels_.width, framePixels_.height,
+                        framePixels_.width * 4, QImage::Format_RGB32);
         frame_.setDevicePixelRatio(ratio);
         frameView_ = v;
     }

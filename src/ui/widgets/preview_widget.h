@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <optional>
 
+#include "preview/raster.h"
 #include "preview/scene.h"
 #include "preview/scene_index.h"
 #include "preview/view_transform.h"
@@ -64,7 +65,8 @@ class PreviewWidget final : public QWidget {
     bool blank_ = true;
     bool zoomed_ = false;  // otherwise the view follows the picture's size
     ViewTransform view_;
-    QImage frame_;  // the last frame painted, emptied when the scene changes
+    RgbImage framePixels_;  // the last frame painted, which frame_ shows
+    QImage frame_;          // emptied when the scene changes
     ViewTransform frameView_;
     NumberLocale locale_;
     std::optional<QPointF> pressedAt_;

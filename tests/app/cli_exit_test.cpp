@@ -50,6 +50,16 @@ TEST(CliExit, APreviewThatCannotBeWrittenEndsWithOne) {
     const test::CliRun failed = test::runCliWith({"preview", drawing, folder.file("fehlt/p.svg")});
     EXPECT_EQ(failed.exitStatus, 1);
     EXPECT_TRUE(contains(failed.err, "konnte nicht geschrieben werden")) << failed.err;
+
+    // Wholly below zero: framed from the lowest hole, which the picture shows.
+    const std::string below = folder.file("unten.zrv");
+    test::writeBytes(
+        below,
+        test::DrawingBuilder().point({-50, -30}, test::kRot).point({-10, -5}, test::kRot).bytes());
+    ASSERT_EQ(test::runCliWith({"preview", below, folder.file("u.svg")}).exitStatus, 0);
+    const std::string svg = test::readBytes(folder.file("u.svg"));
+    EXPECT_TRUE(contains(svg, R"(viewBox="-)")) << svg;
+    EXPECT_TRUE(contains(svg, R"(d="M-)")) << svg;
 }
 
 class CliExitFiles : public testing::Test {

@@ -310,6 +310,15 @@ TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {
     }
 }
 
+TEST_F(FlowTest, SavingThePreviewWithoutADrawingSaysSo) {
+    open();
+    trigger("MENUE_VORSCHAU_SPEICHERN");
+    EXPECT_EQ(
+        platform_.messages(),
+        std::vector<std::string>{"Keine Zeichnung geladen – es gibt keine Vorschau zu speichern."});
+    EXPECT_TRUE(platform_.callsOf("saveFile").empty());
+}
+
 // Until the settings file has been applied the boxes hold no choice of the user's.
 TEST_F(FlowTest, ExportBeforeTheEndOfStartUpKeepsTheSettingsFile) {
     Settings saved{"", factoryChoices(kGermanLocale)};

@@ -11,6 +11,11 @@ namespace zrv {
 
 void saveWholePreview(const Controls& controls, Platform& platform, const WindowState& state,
                       const std::string& programName) {
+    if (state.program.loadRefusal == kNoDrawing) {
+        platform.message("Keine Zeichnung geladen – es gibt keine Vorschau zu speichern.",
+                         programName);
+        return;
+    }
     const std::string& base = state.program.file.DATEI_BASIS;
     const std::optional<std::string> path =
         platform.saveFile("Vorschau speichern", base.empty() ? "Vorschau.png" : base + ".png",

@@ -27,7 +27,7 @@ using Bytes = std::span<const std::uint8_t>;
 std::string loadDrawing(Bytes data);
 
 // The whole road of a drawing: the bytes of loadDrawing with one more after the first five:
-//   5: bits 0-1 the probed surface (none, tilted, wavy, a step) whose log of the drawing's own
+//   5: bits 0-1 the probed surface (none, tilted, a saddle, both) whose log of the drawing's own
 //      grid levels the program; bits 2-4 and 5-7 the pass and the peck depth's texts
 // After the analysis (with the route pass) come the travel sums, the time estimates, the
 // G-code program (written to a temporary folder and read back), the milling table, the dump

@@ -32,12 +32,13 @@ constexpr std::string_view kStepTexts[8] = {"0",  "0,1", "0.25",   "1e-300",
                                             "-1", "abc", "0,0001", ""};
 
 using Surface = double (*)(double x, double y);
-// No map, then surfaces within the probe's stroke: tilted, wavy, a step.
+// No map, then bilinear surfaces, which the map reproduces exactly, so the reference at X0 Y0
+// agrees with the grid wherever it lies: tilted, a saddle, both.
 constexpr Surface kSurfaces[4] = {
     nullptr,
     [](double x, double y) { return 0.0005 * x - 0.0003 * y; },
-    [](double x, double y) { return 0.3 * std::sin(x / 7) * std::cos(y / 5); },
-    [](double x, double) { return x > 20 ? 1.5 : 0.0; },
+    [](double x, double y) { return 0.00002 * x * y; },
+    [](double x, double y) { return 0.0002 * x + 0.0004 * y - 0.00001 * x * y; },
 };
 
 // A probe log over the surface, for the drawing's own grid, read like the command's file. Grids

@@ -159,6 +159,7 @@ int main(int argc, char** argv) {
         argc > 1 ? fs::path(argv[1]) : fs::path(ZRV_SOURCE_DIR) / "tests" / "fuzz" / "corpus";
     try {
         zrv::test::loadSeeds(corpus / "load");
+        zrv::test::loadSeeds(corpus / "picture");
         zrv::test::roadSeeds(corpus / "road");
         zrv::test::settingsSeeds(corpus / "settings");
         zrv::test::numberSeeds(corpus / "number_scan", corpus / "number_format");

@@ -27,12 +27,15 @@ using Bytes = std::span<const std::uint8_t>;
 std::string loadDrawing(Bytes data);
 
 // The whole road of a drawing: the bytes of loadDrawing with one more after the first five:
-//   5: bits 0-1 the probed surface (none, tilted, wavy, a step) whose log of the drawing's own
+//   5: bits 0-1 the probed surface (none, tilted, a saddle, both) whose log of the drawing's own
 //      grid levels the program; bits 2-4 and 5-7 the pass and the peck depth's texts
 // After the analysis (with the route pass) come the travel sums, the time estimates, the
-// G-code program (written to a temporary folder and read back), the milling table, the dump
-// and the pictures.
+// G-code program (written to a temporary folder and read back), the milling table and the dump.
 std::string wholeRoad(Bytes data);
+
+// The preview of the whole board written as PNG and SVG, from the bytes of loadDrawing (the
+// route pass off): each file is written and has its frame.
+std::string previewPictures(Bytes data);
 
 // The settings file: the bytes as a file read over the factory settings; what was read,
 // written and read again must stay the same.
@@ -56,9 +59,13 @@ struct Target {
 };
 
 inline constexpr Target kTargets[] = {
-    {"load", &loadDrawing},           {"road", &wholeRoad},
-    {"settings", &settingsFile},      {"number_scan", &leadingNumberScan},
-    {"number_format", &numberFormat}, {"probe_log", &probeLog},
+    {"load", &loadDrawing},
+    {"road", &wholeRoad},
+    {"picture", &previewPictures},
+    {"settings", &settingsFile},
+    {"number_scan", &leadingNumberScan},
+    {"number_format", &numberFormat},
+    {"probe_log", &probeLog},
 };
 
 }  // namespace zrv::fuzz

@@ -113,7 +113,6 @@ Job readJob(Bytes data) {
     job.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = c[4] >> 5 & 1;
     job.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = c[4] >> 6 & 1;
     job.choices.view.Check_Y_NACH_OBEN = c[4] >> 7 & 1;
-    job.picture = job.dump;  // no spare bit left: pictures ride with the dumps
     job.drawing = std::string(kHeaders[c[3] >> 3 & 3u]) + std::string(rest.begin(), rest.end());
     return job;
 }

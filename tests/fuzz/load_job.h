@@ -16,7 +16,6 @@ struct Job {
     NumberLocale locale;
     bool safeParameters = true;
     bool dump = false;
-    bool picture = false;  // the preview written as PNG and SVG
     std::string drawing;
 };
 Job readJob(Bytes data);

@@ -1,6 +1,7 @@
 // The drawing's reader: the analysis, the store, the drill order and the preview's views.
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fuzz_targets.h"
@@ -37,11 +38,14 @@ std::string checkStore(const Analysed& a) {
 
 // The drill order is a reordering of the holes as read.
 std::string checkDrillOrder(const Analysed& ordered, const Job& job) {
-    if (ordered.result.outcome != LoadOutcome::Loaded) {
+    constexpr std::string_view kNoOrder = "0-keine";
+    // Without an order there is nothing to compare, and a second analysis costs as much again.
+    if (ordered.result.outcome != LoadOutcome::Loaded ||
+        job.choices.prepare.Combo_BOHRUNGEN_OPTIMIEREN == kNoOrder) {
         return {};
     }
     Choices plain = job.choices;
-    plain.prepare.Combo_BOHRUNGEN_OPTIMIEREN = "0-keine";
+    plain.prepare.Combo_BOHRUNGEN_OPTIMIEREN = kNoOrder;
     const Analysed unordered = analyse(job.drawing, plain, job.locale);
     std::vector<std::string> a = ordered.state.store.PUNKTE;
     std::vector<std::string> b = unordered.state.store.PUNKTE;

@@ -87,9 +87,9 @@ void roadSeeds(const fs::path& folder) {
     const std::string p40 = platine40Bytes();
     const std::string p70 = platine70Bytes();
     write(folder, "seed_platine40_tilted_steps", kEverything + '\x25' + p40);
-    write(folder, "seed_platine70_route_wavy", kTransformed + '\x4A' + p70);
+    write(folder, "seed_platine70_route_saddle", kTransformed + '\x4A' + p70);
     write(folder, "seed_platine70_filtered", kFiltered + '\x00' + p70.substr(8));
-    write(folder, "seed_small40_step",
+    write(folder, "seed_small40_both",
           kEverything + '\x03' + smallDrawing("ZIRVA40", Layout::Older));
     write(folder, "seed_platine40_absurd_steps", kEverything + '\x76' + p40);
     write(folder, "seed_huge70", kEverything + '\x01' + hugeValues(Layout::Zirva70));
@@ -159,6 +159,7 @@ int main(int argc, char** argv) {
         argc > 1 ? fs::path(argv[1]) : fs::path(ZRV_SOURCE_DIR) / "tests" / "fuzz" / "corpus";
     try {
         zrv::test::loadSeeds(corpus / "load");
+        zrv::test::loadSeeds(corpus / "picture");
         zrv::test::roadSeeds(corpus / "road");
         zrv::test::settingsSeeds(corpus / "settings");
         zrv::test::numberSeeds(corpus / "number_scan", corpus / "number_format");

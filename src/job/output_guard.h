@@ -8,7 +8,7 @@
 namespace zrv {
 
 // Why `output` must not be written ("" when it may): it is the drawing itself or the probe log
-// of the map, by another name too (a link, "./", another case of a Windows drive).
+// of the map, also by another name (a link, "./", "..").
 std::string overwriteRefusal(std::string_view output, const ProgramState& state);
 
 }  // namespace zrv

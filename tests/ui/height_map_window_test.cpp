@@ -51,6 +51,7 @@ TEST_F(HeightMapWindowTest, ProbeLoadExportChooseAndDrop) {
     find<QPushButton>("Command_EXPORT_GERBER")->click();
     EXPECT_NE(readBytes(folder_ / "klein.nc").find("(Nivelliert mit der H\xf6henkarte log.txt)"),
               std::string::npos);
+    EXPECT_TRUE(listed("Nivelliert mit der Höhenkarte log.txt"));
 
     platform_.inputAnswers = {"0", "5"};
     trigger("MENUE_ANTASTEN_WAHL0");

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <numbers>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/text_file.h"
@@ -117,6 +118,16 @@ void settingsSeeds(const fs::path& folder) {
           "\x01" + germanFile + "zustellung=0,05\r\nbohren_in_stufen=0,0015 mm\r\n");
     write(folder, "seed_steps_absurd",
           std::string("\x00") + "zustellung=1e-300\r\nbohren_in_stufen=0,00000001\r\n");
+    // Lines of the extra file that are named and not used, after a byte-order mark; UTF-16.
+    write(folder, "seed_extra_lines",
+          "\x01\xEF\xBB\xBFzustellung=0,5\r\nzustelung=1\r\nZustellung=2\r\nohne gleich\r\n"
+          "antasten_vorschub=5abc\r\nantasten_raster=1.5.5\r\n");
+    std::string wide("\x00\xFF\xFE", 3);
+    for (const char letter : std::string_view("zustellung=0,5\r\nantasten_vorschub=500\r\n")) {
+        wide += letter;
+        wide += '\0';
+    }
+    write(folder, "seed_extra_utf16", wide);
 }
 
 void numberSeeds(const fs::path& scan, const fs::path& format) {

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "base/file_names.h"
+#include "job/output_guard.h"
 #include "preview/picture.h"
 #include "ui/common/qt_text.h"
 #include "ui/widgets/preview_widget.h"
@@ -21,6 +22,10 @@ void saveWholePreview(const Controls& controls, Platform& platform, const Window
         platform.saveFile("Vorschau speichern", base.empty() ? "Vorschau.png" : base + ".png",
                           "PNG-Bild (*.png)|*.png|SVG-Bild (*.svg)|*.svg");
     if (!path) {
+        return;
+    }
+    if (const std::string overwrite = overwriteRefusal(*path, state.program); !overwrite.empty()) {
+        platform.message(overwrite, programName);
         return;
     }
     const Status written = writePreviewPicture(fileSystemPath(*path), controls.Picture1->scene());

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "base/host.h"
+#include "job/job_figures.h"
 #include "ui/common/window_state.h"
 #include "ui/controls/controls.h"
 
@@ -23,8 +24,8 @@ class StatusDisplay final : public QObject {
 
   private:
     void showCaptions();
-    void showCountsAndTravel();
-    void showTimes();
+    void showCountsAndTravel(const JobFigures& figures);
+    void showTimes(const JobFigures& figures);
     void showDeveloperCaptions();
     std::string number(double value) const;
 

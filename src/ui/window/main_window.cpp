@@ -119,8 +119,8 @@ void MainWindow::createFlows() {
                                        [this](std::string path) { load_->load(std::move(path)); });
     export_ = std::make_unique<ExportFlow>(
         state_, controls_, platform_, *host_, queue_, *redraw_,
-        [this] { return settings_->PARAMETER_SPEICHERN(); }, [this] { machine_->showJobTime(); },
-        setup_.programName);
+        [this] { return settings_->PARAMETER_SPEICHERN(); },
+        [this](const JobTime& time) { machine_->showJobTime(time); }, setup_.programName);
     options_ = std::make_unique<OptionActions>(state_, controls_, menus_, platform_, setup_.locale,
                                                [this] { load_->MENUE_REFRESH_DATEI_Click(); });
     programs_ = std::make_unique<OutsidePrograms>(state_, platform_, setup_, [this] { close(); });

@@ -42,11 +42,22 @@ void StatusDisplay::tick() {
     window_.setWindowTitle(
         qs(clock_.timeText() + "  " + DATEI_OHNE_PFAD(state_.program.file.DATEI_NAME)));
     showCaptions();
-    const JobFigures figures =
-        jobFigures(state_.program, readChoices(controls_, state_), setup_.locale, Planning::Skip);
-    showCountsAndTravel(figures);
-    showTimes(figures);
+    const JobFigures& shown = figures();
+    showCountsAndTravel(shown);
+    showTimes(shown);
     showDeveloperCaptions();
+}
+
+const JobFigures& StatusDisplay::figures() {
+    const Choices choices = readChoices(controls_, state_);
+    const FigureStore& store = state_.program.store;
+    FiguresInput input{drawn_, store.PUNKTE.size(), store.FRAESUNGEN.size(), choices.parameters,
+                       choices.steps};
+    if (figuresFor_ != input) {
+        figures_ = jobFigures(state_.program, choices, setup_.locale, Planning::Skip);
+        figuresFor_ = std::move(input);
+    }
+    return figures_;
 }
 
 void StatusDisplay::showCaptions() {

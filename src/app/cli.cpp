@@ -11,6 +11,7 @@
 #include "job/height_map_file.h"
 #include "job/job_figures.h"
 #include "job/load.h"
+#include "job/output_guard.h"
 #include "job/report.h"
 #include "planner/machine_profile.h"
 #include "preview/picture.h"
@@ -138,6 +139,11 @@ int writePreview(const CliRequest& request, const Choices& choices, ProgramState
                  std::ostream& err) {
     const PreviewScene scene =
         ZEICHNEN_VORSCHAU(state.store, choices.view, choices.calibration, request.locale);
+    if (const std::string overwrite = overwriteRefusal(request.argument, state);
+        !overwrite.empty()) {
+        err << overwrite << '\n';
+        return kNotDone;
+    }
     const Status written = writePreviewPicture(fileSystemPath(request.argument), scene);
     if (!written.ok()) {
         err << written.error << '\n';
@@ -207,6 +213,12 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         return kUsage;
     }
     const CliRequest& request = std::get<CliRequest>(parsed);
+    std::error_code error;
+    if (request.heightMapPath &&
+        !std::filesystem::exists(fileSystemPath(*request.heightMapPath), error)) {
+        err << "Das Tastprotokoll \"" << *request.heightMapPath << "\" gibt es nicht.\n";
+        return kUsage;
+    }
     ChoicesRead read = readChoices(request, err);
     if (!read.ok) {
         return kUsage;

@@ -8,6 +8,8 @@
 #include "gcode/gcode_writer.h"
 #include "gcode/milling_export.h"
 #include "gcode/parameter_refusals.h"
+#include "job/height_map_drop.h"
+#include "job/output_guard.h"
 #include "levelling/level_program.h"
 #include "text/number_format.h"
 
@@ -74,8 +76,15 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     GcodeJob job = gcodeJob(state, choices, jobFigures(state, choices, host.locale, Planning::Skip),
                             host.locale);
     // Refused before the file is touched, so the previous program stays.
-    const std::vector<std::string> refusals =
+    std::vector<std::string> refusals =
         state.loadRefusal.empty() ? parameterRefusals(job) : std::vector{state.loadRefusal};
+    if (std::string overwrite = overwriteRefusal(path, state); !overwrite.empty()) {
+        refusals.push_back(std::move(overwrite));
+    }
+    // The window drops a map as its choices change; this stays the last guard.
+    if (const std::string mismatch = heightMapMismatch(state, choices); !mismatch.empty()) {
+        refusals.push_back("Export abgebrochen: Höhenkarte " + mismatch);
+    }
     if (!refusals.empty()) {
         return refused(host, refusals, std::move(path));
     }
@@ -89,6 +98,9 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     const std::vector<std::string> lines = std::move(program.lines);
     host.progress.addLine("Export Gerberdatei...");
     host.progress.addLine(path);
+    if (state.heightMap) {
+        host.progress.addLine("Nivelliert mit der Höhenkarte " + state.heightMap->name);
+    }
     for (const bool written : {drillingWritten(job), millingWritten(job)}) {
         if (written) {
             host.progress.addLine("");

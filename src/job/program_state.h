@@ -6,6 +6,7 @@
 
 #include "levelling/height_map.h"
 #include "reader/drawing_file.h"
+#include "settings/probe_shape.h"
 #include "store/figure_store.h"
 
 namespace zrv {
@@ -25,6 +26,10 @@ struct ProgramState {
     // The surface of the board as probed for this drawing: the export levels by it. Loaded only
     // on request, dropped when another drawing is opened.
     std::optional<HeightMap> heightMap;
+    // Where the map was read from and the choices its probe program was written with: a
+    // change of them drops it.
+    std::string heightMapLog;
+    ProbeShape heightMapShape;
 };
 
 // The state before the first load: no output may be made from it.

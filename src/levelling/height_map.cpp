@@ -11,6 +11,8 @@ namespace zrv {
 namespace {
 
 constexpr double kStepTolerance = 0.05;  // mm between a report's step and the grid's
+// mm between the two touches of X0 Y0: more is a chip under the bit or a loose clip.
+constexpr double kReferenceTolerance = 0.05;
 
 // The cell index and the fraction inside it along one axis.
 struct Along {
@@ -40,6 +42,26 @@ std::string signedText(double value, NumberLocale locale) {
     return (value > 0 && text != formatPattern(0, "0.00", locale) ? "+" : "") + text;
 }
 
+// The probe of the grid's own node at X0 Y0 (0 when no node lies there).
+std::size_t zeroNodeProbe(const ProbeGrid& grid) {
+    for (std::size_t k = 1; k < grid.probes.size(); ++k) {
+        if (std::abs(grid.probes[k].x) < 1e-9 && std::abs(grid.probes[k].y) < 1e-9) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+std::string referenceRefusal(const ProbeLogRead& read, const ProbeGrid& grid, NumberLocale locale) {
+    const std::size_t k = zeroNodeProbe(grid);
+    const double apart = k == 0 ? 0 : std::abs(read.reports[k].z - read.reports[0].z);
+    if (apart <= kReferenceTolerance) {
+        return {};
+    }
+    return "Tastprotokoll nicht übernommen: Bezugspunkt und Rasterpunkt X0 Y0 weichen um " +
+           formatPattern(apart, "0.00", locale) + " mm ab – neu antasten";
+}
+
 // Why the reports are not those of this grid's probes ("" when they are).
 std::string reportsRefusal(const ProbeLogRead& read, const ProbeGrid& grid,
                            const ProbeChoices& choices, NumberLocale locale) {
@@ -52,7 +74,6 @@ std::string reportsRefusal(const ProbeLogRead& read, const ProbeGrid& grid,
                std::to_string(grid.probes.size()) + " Punkte.";
     }
     const ProbeReport& first = read.reports.front();
-    const double stroke = choices.antasten_abheben - choices.antasten_tiefe;
     for (std::size_t k = 0; k < read.reports.size(); ++k) {
         const ProbeReport& r = read.reports[k];
         if (!r.contact) {
@@ -67,7 +88,15 @@ std::string reportsRefusal(const ProbeLogRead& read, const ProbeGrid& grid,
                                         " des Rasters: ein Protokoll einer anderen Platine oder "
                                         "eines anderen Rasters?");
         }
-        if (!(std::abs(r.z - first.z) <= stroke)) {
+    }
+    if (std::string refusal = referenceRefusal(read, grid, locale); !refusal.empty()) {
+        return refusal;
+    }
+    // Z0 was set at the reference: a touch below the probe's depth or above its start cannot
+    // have happened.
+    for (std::size_t k = 0; k < read.reports.size(); ++k) {
+        const double height = read.reports[k].z - first.z;
+        if (!(height >= choices.antasten_tiefe && height <= choices.antasten_abheben)) {
             return reportRefusal(k, "hat eine Höhe außerhalb des Tastwegs.");
         }
     }

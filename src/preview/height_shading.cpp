@@ -42,7 +42,10 @@ void addHeightShading(PreviewScene& scene, const HeightGrid& map) {
     }
     const auto [low, high] = std::minmax_element(map.heights.begin(), map.heights.end());
     const double span = *high - *low;
-    const auto fraction = [&](double h) { return span > 0 ? (h - *low) / span : 0.5; };
+    // A copy: clang 14 cannot capture a structured binding.
+    const auto fraction = [lowest = *low, span](double h) {
+        return span > 0 ? (h - lowest) / span : 0.5;
+    };
     std::vector<Primitive> shading;
     for (std::size_t j = 0; j + 1 < grid.ny; ++j) {
         for (std::size_t i = 0; i + 1 < grid.nx; ++i) {

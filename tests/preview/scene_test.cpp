@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "preview/travel.h"
+#include "preview/view_transform.h"
 
 namespace zrv {
 namespace {

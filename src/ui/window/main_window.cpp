@@ -144,6 +144,12 @@ void MainWindow::connectHeightMapMenu() {
     for (std::size_t i = 0; i < m.MENUE_ANTASTEN_WAHL.size(); ++i) {
         connect(m.MENUE_ANTASTEN_WAHL[i], &QAction::triggered, [h, i] { h->chooseProbeValue(i); });
     }
+    // A box that reloads is judged by the load itself, after it has emptied the status list.
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        if (kSwitches[i].click != ClickEffect::Reload) {
+            connect(controls_.checks[i], &QCheckBox::stateChanged, [h] { h->choicesChanged(); });
+        }
+    }
 }
 
 // A check box's effect follows every change of its value, by the user or by the program.

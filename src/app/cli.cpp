@@ -9,7 +9,7 @@
 #include "job/dump.h"
 #include "job/export.h"
 #include "job/height_map_file.h"
-#include "job/job_time.h"
+#include "job/job_figures.h"
 #include "job/load.h"
 #include "job/output_guard.h"
 #include "job/report.h"
@@ -168,8 +168,8 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
         return kNotDone;
     }
     if (command == "info") {
-        computeTravelAndTime(state, choices.parameters, choices.steps);
-        printLines(out, infoLines(state, jobTime(state, choices, request.locale)));
+        printLines(out,
+                   infoLines(state, jobFigures(state, choices, request.locale, Planning::Plan)));
         return kSuccess;
     }
     if (command == "dump") {
@@ -184,7 +184,6 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
         return writePreview(request, choices, state, err);
     }
     choices.parameters = exportParameters(state, choices, request.locale);
-    computeTravelAndTime(state, choices.parameters, choices.steps);
     return exitStatus(GERBER_SCHREIBEN(state, choices, host, request.argument));
 }
 

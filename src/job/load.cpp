@@ -66,8 +66,6 @@ void resetForLoad(ProgramState& state, std::string_view path) {
     state.file.DATEI_NAME = std::string(path);
     state.file.DATEI_INHALT.clear();
     state.store.reset();
-    state.FAHRWEG_BOHRUNGEN = 0;
-    state.FAHRWEG_FRAESUNGEN = 0;
     state.loadRefusal = std::string(kNoDrawing);  // until the load has ended
 }
 

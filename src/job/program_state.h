@@ -14,15 +14,11 @@ namespace zrv {
 // What the outputs named after the drawing say while no drawing has been read.
 inline constexpr std::string_view kNoDrawing = "no Datei";
 
-// The program-wide state of the core: the drawing file, the figure store, the travel sums of
-// the last preview pass and the time estimates of the last status tick.
+// The program-wide state of the core: the drawing file, the figure store, what became of the last
+// load and the height map. Its travel and times are worked out on demand (jobFigures).
 struct ProgramState {
     DrawingFile file;
     FigureStore store;
-    double FAHRWEG_BOHRUNGEN = 0;
-    double FAHRWEG_FRAESUNGEN = 0;
-    double ZEIT_BOHRUNGEN = 0;
-    double ZEIT_FRAESUNGEN = 0;
     // Set by every load: why the store must not become a program or a milling table (the last
     // load did not read the drawing whole), empty after a whole read. A half-read store would
     // hand the machine part of a board as if it were all of it.

@@ -106,6 +106,7 @@ struct Piece {
 struct Buffers {
     std::vector<double> ts;
     std::vector<Piece> pieces;
+    GcodeWords words;
 };
 
 const std::vector<Piece>& pieces(const Position& from, const Position& to, const HeightMap& map,
@@ -228,9 +229,9 @@ LevelledProgram levelProgram(std::vector<std::string> lines, const HeightMap& ma
             out.push_back(std::move(text));
             continue;
         }
-        const GcodeWords read = readGcodeWords(text);
+        readGcodeWords(text, buffers.words);
         MotionLine line;
-        if (!motionLine(read, line)) {
+        if (!motionLine(buffers.words, line)) {
             out.push_back(std::move(text));
             continue;
         }

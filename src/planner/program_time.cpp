@@ -94,12 +94,14 @@ ProgramTime programTime(std::span<const std::string> lines, const MachineProfile
     Machine machine;
     std::size_t section = before;
     std::size_t first = before;
+    GcodeWords words;
     for (const std::string& line : lines) {
         section = sectionAt(line, sectionStarts, section);
         if (first == before) {
             first = section;
         }
-        runLine(readGcodeLine(line), machine, plan, section);
+        readGcodeWords(line, words);
+        runLine(gcodeLine(words), machine, plan, section);
     }
     plan.standStill();
     std::vector<double> seconds = plan.sectionSeconds();

@@ -49,7 +49,6 @@ void addHoles(PreviewScene& scene, const std::vector<std::string>& punkte,
             addLine(scene, from, hole, 1, view.Command_FARBE_WEG_BOHRUNGEN);
         }
     }
-    scene.FAHRWEG_BOHRUNGEN = travel.sum();
 }
 
 // Every point of a path is drawn, however long the chaining made it.
@@ -83,7 +82,6 @@ void addPaths(PreviewScene& scene, const std::vector<std::string>& fraesungen,
             }
         }
     }
-    scene.FAHRWEG_FRAESUNGEN = travel.sum();
 }
 
 }  // namespace

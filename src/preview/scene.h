@@ -48,8 +48,6 @@ struct PreviewScene {
     bool showsGrid = false;    // Label_Raster then reads "10mm"
     std::string scaleCaption;  // Menue_MAßSTAB, e.g. "(5:2,54)"
     bool yUp = false;          // shown with +Y upwards, as the board lies on the machine
-    double FAHRWEG_BOHRUNGEN = 0;
-    double FAHRWEG_FRAESUNGEN = 0;
     // Every hole and path point, shown or not: what measuring snaps to.
     std::vector<SnapPoint> snapPoints;
 };

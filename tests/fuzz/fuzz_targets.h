@@ -53,6 +53,11 @@ std::string numberFormat(Bytes data);
 // only; the probe program and a levelled program carry plain numbers only.
 std::string probeLog(Bytes data);
 
+// One program line through the G-code word reader: a refused line has no words and its error
+// number; a taken one has letters GRBL knows, finite values, a comment at its end, and its words'
+// texts written out read back the same; a reused set of words reads like a fresh one.
+std::string gcodeWords(Bytes data);
+
 struct Target {
     std::string_view name;  // also the folder of its corpus under tests/fuzz/corpus
     std::string (*run)(Bytes data);
@@ -66,6 +71,7 @@ inline constexpr Target kTargets[] = {
     {"number_scan", &leadingNumberScan},
     {"number_format", &numberFormat},
     {"probe_log", &probeLog},
+    {"gcode_words", &gcodeWords},
 };
 
 }  // namespace zrv::fuzz

@@ -13,7 +13,7 @@
 #include "job/dump.h"
 #include "job/export.h"
 #include "job/height_map_file.h"
-#include "job/job_time.h"
+#include "job/job_figures.h"
 #include "job/report.h"
 #include "load_job.h"
 #include "support/file_bytes.h"
@@ -57,8 +57,8 @@ std::string levelBy(Surface surface, ProgramState& state, const Job& job) {
 }
 
 // Travel sums are lengths; a time may be negative only with a negative feed typed.
-std::string checkTravel(const ProgramState& state) {
-    for (double v : {state.FAHRWEG_BOHRUNGEN, state.FAHRWEG_FRAESUNGEN}) {
+std::string checkTravel(const JobFigures& figures) {
+    for (double v : {figures.FAHRWEG_BOHRUNGEN, figures.FAHRWEG_FRAESUNGEN}) {
         if (!(v >= 0)) {
             return "a travel sum is " + std::to_string(v);
         }
@@ -118,11 +118,11 @@ std::string checkWrites(ProgramState& state, const Job& job) {
     test::RecordingHost recorder(job.locale);
     Choices choices = job.choices;
     choices.parameters = cleanParameters(choices.parameters, job.locale);
-    computeTravelAndTime(state, choices.parameters, choices.steps);
-    if (std::string fault = checkTravel(state); !fault.empty()) {
+    const JobFigures figures = jobFigures(state, choices, job.locale, Planning::Plan);
+    if (std::string fault = checkTravel(figures); !fault.empty()) {
         return fault;
     }
-    if (holdsNonFinite(infoLines(state, jobTime(state, choices, job.locale)))) {
+    if (holdsNonFinite(infoLines(state, figures))) {
         return "an info line holds inf or nan";
     }
     const WriteResult program = GERBER_SCHREIBEN(state, choices, recorder.host);

@@ -20,6 +20,8 @@ constexpr LinkTime kSilentAfter = 5s;
 constexpr LinkTime kHoldWithin = 5s;
 constexpr std::size_t kLongestLine = 1024;  // more without a line end is noise
 constexpr int kStillReportsNeeded = 2;
+// A report that comes this long after a real-time byte was sent answers a later question.
+constexpr LinkTime kFreshAfter = 100ms;
 
 std::string lineNumber(std::size_t fileLine) {
     return "Zeile " + std::to_string(fileLine);
@@ -173,6 +175,13 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
             check();
             return;
         case LinkPhase::Streaming:
+            // "~" during the hold's braking is ignored by the controller: ask again once held.
+            if (resumeWanted_ && !m0Sent_ && status_.state == MachineState::Hold &&
+                status_.subState == 0) {
+                sendByte('~');
+            } else if (status_.state != MachineState::Hold && now - resumedAt_ >= kFreshAfter) {
+                resumeWanted_ = false;
+            }
             if (m0Sent_ && !pausedAtM0_ && !userHeld_ && outstanding_.empty() &&
                 status_.state == MachineState::Hold && status_.subState == 0) {
                 pausedAtM0_ = true;
@@ -346,7 +355,7 @@ void GrblLink::start(StreamProgram program, LinkTime now) {
     next_ = 0;
     linesSent_ = linesDone_ = errors_ = alarms_ = lastFileLine_ = 0;
     secondsDone_ = 0;
-    m0Sent_ = pausedAtM0_ = userHeld_ = false;
+    m0Sent_ = pausedAtM0_ = userHeld_ = resumeWanted_ = false;
     phase_ = LinkPhase::Checking;
     checkSince_ = now;
     lastHeard_ = now;
@@ -358,6 +367,7 @@ void GrblLink::start(StreamProgram program, LinkTime now) {
 void GrblLink::pause() {
     if (phase_ == LinkPhase::Ready || phase_ == LinkPhase::Streaming) {
         userHeld_ = true;
+        resumeWanted_ = false;
         sendByte('!');
     }
 }
@@ -366,11 +376,14 @@ void GrblLink::resume(LinkTime now) {
     if (phase_ != LinkPhase::Ready && phase_ != LinkPhase::Streaming) {
         return;
     }
+    const bool wasAtM0 = pausedAtM0_;
     if (pausedAtM0_) {
         pausedAtM0_ = false;
         m0Sent_ = false;
     }
     userHeld_ = false;
+    resumeWanted_ = !wasAtM0;
+    resumedAt_ = now;
     sendByte('~');
     pump(now);
 }
@@ -488,7 +501,7 @@ void GrblLink::reset(LinkTime now) {
 void GrblLink::endStop() {
     phase_ = LinkPhase::Ready;
     resetSent_ = false;
-    m0Sent_ = pausedAtM0_ = userHeld_ = false;
+    m0Sent_ = pausedAtM0_ = userHeld_ = resumeWanted_ = false;
     outstanding_.clear();
     outstandingBytes_ = 0;
     event(makeEvent(LinkEventKind::Stopped, std::move(stopReason_)));

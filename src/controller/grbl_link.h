@@ -174,6 +174,7 @@ class GrblLink {
     LinkTime checkSince_{};
     LinkTime stopSince_{};
     LinkTime resetAt_{};
+    LinkTime resumedAt_{};
     bool versionAsked_ = false;
     bool resetSent_ = false;
     int stillReports_ = 0;  // reports of a standing machine in a row since the hold
@@ -182,7 +183,8 @@ class GrblLink {
     bool m0Sent_ = false;  // nothing more goes out until the pause is over
     bool pausedAtM0_ = false;
     bool userHeld_ = false;
-    std::string partial_;  // bytes of a line not yet ended
+    bool resumeWanted_ = false;  // resume() came while the hold was still braking
+    std::string partial_;        // bytes of a line not yet ended
     std::string stopReason_;
     std::optional<std::array<double, 3>> workOffset_;
     MachineStatus status_;

@@ -84,12 +84,14 @@ std::string classify(StreamLine& line) {
     }
     if (line.send.front() == '$') {
         line.kind = LineKind::System;
-        return line.send.size() > kGrblLineChars ? "länger als 79 Zeichen (ohne Kommentar)"
-                                                 : std::string{};
+        return line.send.size() > kGrblLineChars
+                   ? "Die Zeile hat mehr als " + std::to_string(kGrblLineChars) +
+                         " Zeichen ohne Leerzeichen und Kommentare (error:11)"
+                   : std::string{};
     }
     const GcodeWords words = readGcodeWords(line.send);
     if (words.grblError != 0) {
-        return words.refusal + " (error:" + std::to_string(words.grblError) + ")";
+        return words.refusal;
     }
     for (const GcodeWord& word : words.words()) {
         if (std::string rejected = rejectedWord(word); !rejected.empty()) {

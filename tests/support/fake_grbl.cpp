@@ -1,8 +1,10 @@
 #include "support/fake_grbl.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace zrv::test {
 namespace {
@@ -17,10 +19,10 @@ bool isRealtime(unsigned char byte) {
 
 // Whether the line has the word, e.g. "M0" in "G1X1M0" but not in "M03" or "M01".
 bool hasWord(const std::string& line, std::string_view word) {
-    for (std::size_t at = line.find(word); at != std::string::npos;
-         at = line.find(word, at + 1)) {
+    for (std::size_t at = line.find(word); at != std::string::npos; at = line.find(word, at + 1)) {
         const std::size_t end = at + word.size();
-        const bool digitAfter = end < line.size() && (std::isdigit(line[end]) != 0 || line[end] == '.');
+        const bool digitAfter =
+            end < line.size() && (std::isdigit(line[end]) != 0 || line[end] == '.');
         const bool letterBefore = at == 0 || std::isdigit(line[at - 1]) == 0;
         if (!digitAfter && letterBefore) {
             return true;

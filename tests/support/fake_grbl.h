@@ -20,15 +20,15 @@ class FakeGrbl {
     using Time = std::chrono::milliseconds;
 
     struct Options {
-        bool welcomeOnOpen = true;        // the board resets when the port opens
-        Time bootTime{300};               // until the welcome line
-        Time moveTime{20};                // one motion block
-        std::string state = "Idle";       // at boot: "Idle", "Alarm", "Door:0"
-        std::string version = "1.1h";     // of the welcome and "$I"
-        std::map<std::size_t, int> errorAt;   // received line number (1-based) -> error code
-        std::map<std::size_t, int> alarmAt;   // received line number -> ALARM code
-        std::size_t rebootAt = 0;         // received line number at which the board resets
-        bool silent = false;              // never answers anything
+        bool welcomeOnOpen = true;           // the board resets when the port opens
+        Time bootTime{300};                  // until the welcome line
+        Time moveTime{20};                   // one motion block
+        std::string state = "Idle";          // at boot: "Idle", "Alarm", "Door:0"
+        std::string version = "1.1h";        // of the welcome and "$I"
+        std::map<std::size_t, int> errorAt;  // received line number (1-based) -> error code
+        std::map<std::size_t, int> alarmAt;  // received line number -> ALARM code
+        std::size_t rebootAt = 0;            // received line number at which the board resets
+        bool silent = false;                 // never answers anything
     };
 
     explicit FakeGrbl(Options options, Time now = Time{0});
@@ -38,12 +38,12 @@ class FakeGrbl {
     std::string takeOutput();
 
     // What the fake saw, for the tests.
-    std::vector<std::string> lines;  // every line taken from the receive buffer, in order
-    std::string realtime;            // every real-time byte, in order
-    std::size_t mostBuffered = 0;    // highest fill of the receive buffer
-    std::size_t lost = 0;            // bytes lost to a full buffer
-    std::size_t resets = 0;          // 0x18 received
-    std::size_t linesAfterReset = 0; // lines taken after the first 0x18
+    std::vector<std::string> lines;   // every line taken from the receive buffer, in order
+    std::string realtime;             // every real-time byte, in order
+    std::size_t mostBuffered = 0;     // highest fill of the receive buffer
+    std::size_t lost = 0;             // bytes lost to a full buffer
+    std::size_t resets = 0;           // 0x18 received
+    std::size_t linesAfterReset = 0;  // lines taken after the first 0x18
     bool resetWhileMoving = false;
 
   private:

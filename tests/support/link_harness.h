@@ -9,6 +9,16 @@
 
 namespace zrv::test {
 
+inline constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+// The fake's options with `set` applied to the defaults.
+template <class Set>
+FakeGrbl::Options fakeWith(Set set) {
+    FakeGrbl::Options options;
+    set(options);
+    return options;
+}
+
 // The link and a fake controller wired together in simulated time: each step the controller
 // runs, its bytes reach the link, the link ticks and its bytes reach the controller at once.
 struct LinkRun {
@@ -52,19 +62,19 @@ struct LinkRun {
         deliver();
     }
 
-    // Steps until an event of `kind` came (its index) or `limit` of simulated time passed (-1).
-    int runUntil(LinkEventKind kind, LinkTime limit = std::chrono::minutes(10)) {
+    // Steps until an event of `kind` came (its index) or `limit` of simulated time passed.
+    std::size_t runUntil(LinkEventKind kind, LinkTime limit = std::chrono::minutes(10)) {
         const LinkTime end = now + limit;
         std::size_t seen = 0;
         while (now < end) {
             for (; seen < events.size(); ++seen) {
                 if (events[seen].kind == kind) {
-                    return static_cast<int>(seen);
+                    return seen;
                 }
             }
             step();
         }
-        return -1;
+        return kNone;
     }
 
     // The first event of `kind` from `from` on, or nullptr.

@@ -30,14 +30,16 @@ std::string checkLines(const std::vector<Outgoing>& sent, const StreamProgram& p
         if (k >= stoppedAt) {
             return "a line after the stop: " + sent[k].line;
         }
-        if (sent[k].line == "$I\n" && next == 0) {
-            continue;
-        }
         while (next < program.lines.size() && (program.lines[next].kind == LineKind::Nothing ||
                                                program.lines[next].kind == LineKind::Realtime)) {
             ++next;
         }
-        if (next >= program.lines.size() || sent[k].line != program.lines[next].send + "\n") {
+        const bool programs =
+            next < program.lines.size() && sent[k].line == program.lines[next].send + "\n";
+        if (!programs && sent[k].line == "$I\n" && next == 0) {
+            continue;  // the question who is there, before the program
+        }
+        if (!programs) {
             return "a line out of order, twice or not the program's: " + sent[k].line;
         }
         ++next;

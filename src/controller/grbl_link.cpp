@@ -46,24 +46,27 @@ void GrblLink::received(std::string_view bytes, LinkTime now) {
         return;
     }
     lastHeard_ = now;
-    for (const char c : bytes) {
-        if (c == '\n' || partial_.size() >= kLongestLine) {
-            if (!partial_.empty() && partial_.back() == '\r') {
-                partial_.pop_back();
-            }
-            const std::string line = std::move(partial_);
-            partial_.clear();
-            if (!line.empty()) {
-                handleLine(line, now);
-            }
-            if (phase_ == LinkPhase::Closed) {
-                return;
-            }
-            if (c == '\n') {
-                continue;
-            }
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        const std::size_t room = kLongestLine - std::min(kLongestLine, partial_.size());
+        if (end == std::string_view::npos && bytes.size() < room) {
+            partial_.append(bytes);
+            break;
         }
-        partial_.push_back(c);
+        // A line end, or so many bytes without one that they are noise: one line either way.
+        const std::size_t take = std::min(end == std::string_view::npos ? bytes.size() : end, room);
+        partial_.append(bytes.substr(0, take));
+        bytes.remove_prefix(take == end ? take + 1 : take);
+        if (!partial_.empty() && partial_.back() == '\r') {
+            partial_.pop_back();
+        }
+        if (!partial_.empty()) {
+            handleLine(partial_, now);
+        }
+        partial_.clear();
+        if (phase_ == LinkPhase::Closed) {
+            return;
+        }
     }
     pump(now);
 }
@@ -529,11 +532,17 @@ void GrblLink::event(LinkEvent e) {
 }
 
 std::vector<Outgoing> GrblLink::takeOutgoing() {
-    return std::exchange(outgoing_, {});
+    std::vector<Outgoing> taken = std::move(outgoing_);
+    outgoing_.clear();
+    outgoing_.reserve(taken.size());
+    return taken;
 }
 
 std::vector<LinkEvent> GrblLink::takeEvents() {
-    return std::exchange(events_, {});
+    std::vector<LinkEvent> taken = std::move(events_);
+    events_.clear();
+    events_.reserve(taken.size());
+    return taken;
 }
 
 }  // namespace zrv

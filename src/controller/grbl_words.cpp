@@ -31,8 +31,9 @@ std::string rejectedWord(const GcodeWord& word) {
     const int code = tenths(word.value);
     std::string_view why;
     if (word.letter == 'M' && code == 60) {
-        why = " – Werkzeugwechsel kennt GRBL 1.1 nicht (error:20 mitten im Job): M0 und neu "
-              "antasten statt M6";
+        why =
+            " – Werkzeugwechsel kennt GRBL 1.1 nicht (error:20 mitten im Job): M0 und neu "
+            "antasten statt M6";
     } else if (word.letter == 'M' && (code == 70 || code == 560)) {
         why = " – nur bei besonders übersetztem GRBL 1.1 vorhanden (sonst error:20)";
     } else if (word.letter == 'G' && !known(std::begin(kGcodes), std::end(kGcodes), word.value)) {

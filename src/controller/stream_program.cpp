@@ -125,8 +125,8 @@ std::string_view trimmed(std::string_view text) {
 
 PreparedProgram prepareLines(std::string_view bytes) {
     PreparedProgram prepared;
-    prepared.program.lines.reserve(static_cast<std::size_t>(
-        std::count(bytes.begin(), bytes.end(), '\n') + 1));
+    prepared.program.lines.reserve(
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') + 1));
     std::size_t fileLine = 0;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');

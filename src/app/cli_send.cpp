@@ -88,6 +88,12 @@ class SendJob {
             link_.tick(now());
             if (gInterrupted != 0 && !stopAsked_) {
                 stopAsked_ = true;
+                if (link_.phase() == LinkPhase::Connecting || link_.phase() == LinkPhase::Ready) {
+                    // Nothing of the program went out: there is nothing to hold.
+                    err_ << "Abbruch mit Strg+C\n";
+                    done_ = true;
+                    break;
+                }
                 link_.stop("Abbruch mit Strg+C", now());
             }
             readAnswer();

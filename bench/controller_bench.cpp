@@ -34,11 +34,16 @@ const std::vector<std::string>& programLines() {
 
 // A controller that answers every line at once, with a status report every 40 lines, held at
 // each M0 until the link resumes it at once.
-std::size_t streamAll(zrv::StreamProgram program) {
+struct Streamed {
+    std::size_t lines = 0;
+    std::size_t bytes = 0;
+};
+
+Streamed streamAll(zrv::StreamProgram program) {
     zrv::GrblLink link(zrv::LinkTime{0});
     zrv::LinkTime now{0};
     std::string replies = "Grbl 1.1h ['$' for help]\r\n<Idle|MPos:0.000,0.000,0.000|FS:0,0>\r\n";
-    std::size_t lines = 0;
+    Streamed streamed;
     bool done = false;
     while (!done) {
         link.received(replies, now);
@@ -51,7 +56,8 @@ std::size_t streamAll(zrv::StreamProgram program) {
                 if (out.line == "M0\n") {
                     replies += "<Hold:0|MPos:1.000,2.000,3.000|FS:0,0>\r\n";
                 }
-                if (++lines % 40 == 0) {
+                streamed.bytes += out.line.size();
+                if (++streamed.lines % 40 == 0) {
                     replies += "<Run|MPos:1.000,2.000,3.000|FS:500,1000>\r\n";
                 }
             }
@@ -71,12 +77,13 @@ std::size_t streamAll(zrv::StreamProgram program) {
             replies = "<Idle|MPos:0.000,0.000,0.000|FS:0,0>\r\n";
         }
     }
-    return lines;
+    return streamed;
 }
 
 // The link's own work (reading the program for streaming, counting, taking the replies) and
 // the planner's time of each line, against the export writing the same program (its lines, the
-// Windows-1252 text, the atomic write) and against a plain write of its bytes.
+// Windows-1252 text, the atomic write), against a plain write of its bytes and against the time
+// its lines take on the wire.
 void BM_LinkVsWritingTheProgram(benchmark::State& state) {
     const zrv::test::ScratchFolder folder;
     const zrv::GcodeJob job = bench::fullJob();
@@ -87,7 +94,7 @@ void BM_LinkVsWritingTheProgram(benchmark::State& state) {
     double streamSeconds = 0;
     double exportSeconds = 0;
     double plainSeconds = 0;
-    std::size_t sent = 0;
+    Streamed sent;
     for (auto _ : state) {
         Clock::time_point start = Clock::now();
         zrv::PreparedProgram prepared = zrv::prepareLines(bytes);
@@ -112,7 +119,11 @@ void BM_LinkVsWritingTheProgram(benchmark::State& state) {
     const double link = prepareSeconds + streamSeconds;
     plannerSeconds -= prepareSeconds;  // prepareProgram is prepareLines and the planner
     state.counters["program_lines"] = static_cast<double>(programLines().size());
-    state.counters["lines_sent"] = static_cast<double>(sent);
+    state.counters["lines_sent"] = static_cast<double>(sent.lines);
+    // The same lines on the wire at 115200 baud, ten bits a byte.
+    const double wireSeconds = static_cast<double>(sent.bytes) * 10 / 115200;
+    state.counters["wire_s"] = wireSeconds;
+    state.counters["ratio_wire"] = link / runs / wireSeconds;
     state.counters["prepare_ms"] = prepareSeconds / runs * 1000;
     state.counters["stream_ms"] = streamSeconds / runs * 1000;
     state.counters["planner_ms"] = plannerSeconds / runs * 1000;

@@ -4,7 +4,9 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <charconv>
 #include <chrono>
 #include <csignal>
@@ -56,7 +58,7 @@ LinkTime since(Clock::time_point start) {
 }
 
 std::string minutes(double seconds) {
-    const auto whole = static_cast<long long>(seconds + 0.5);
+    const long long whole = std::llround(std::max(seconds, 0.0));
     const long long rest = whole % 60;
     return std::to_string(whole / 60) + ":" + (rest < 10 ? "0" : "") + std::to_string(rest);
 }

@@ -58,6 +58,9 @@ LinkTime since(Clock::time_point start) {
 }
 
 std::string minutes(double seconds) {
+    if (!std::isfinite(seconds) || seconds > 1e9) {
+        return "?";  // a program beyond any machine, as the time labels show it
+    }
     const long long whole = std::llround(std::max(seconds, 0.0));
     const long long rest = whole % 60;
     return std::to_string(whole / 60) + ":" + (rest < 10 ? "0" : "") + std::to_string(rest);

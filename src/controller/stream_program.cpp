@@ -81,7 +81,7 @@ LineParts splitComments(std::string_view line) {
 }
 
 // The kind of a line that is sent, or the reason it must not be.
-std::string classify(StreamLine& line) {
+std::string classify(StreamLine& line, GcodeWords& words) {
     if (line.send == "?") {
         line.kind = LineKind::Realtime;
         return {};
@@ -96,7 +96,7 @@ std::string classify(StreamLine& line) {
                          " Zeichen ohne Leerzeichen und Kommentare (error:11)"
                    : std::string{};
     }
-    const GcodeWords words = readGcodeWords(line.send);
+    readGcodeWords(line.send, words);
     if (words.grblError != 0) {
         return words.refusal;
     }
@@ -125,6 +125,7 @@ std::string_view trimmed(std::string_view text) {
 
 PreparedProgram prepareLines(std::string_view bytes) {
     PreparedProgram prepared;
+    GcodeWords words;  // kept from line to line
     prepared.program.lines.reserve(
         static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') + 1));
     std::size_t fileLine = 0;
@@ -141,7 +142,7 @@ PreparedProgram prepareLines(std::string_view bytes) {
                         LineKind::Nothing, 0.0};
         std::string problem = std::move(parts.problem);
         if (problem.empty() && !line.send.empty()) {
-            problem = classify(line);
+            problem = classify(line, words);
         }
         if (!problem.empty()) {
             prepared.refusals.push_back("Zeile " + std::to_string(fileLine) + ": " + problem);

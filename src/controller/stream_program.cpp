@@ -45,7 +45,6 @@ struct LineParts {
 
 LineParts splitComments(std::string_view line) {
     LineParts parts;
-    parts.send.reserve(line.size());
     std::size_t k = 0;
     while (k < line.size()) {
         const auto c = static_cast<unsigned char>(line[k]);

@@ -29,6 +29,15 @@ std::vector<std::string> splitLines(std::string_view bytes) {
     return lines;
 }
 
+std::size_t lineCount(std::string_view bytes) {
+    std::size_t count = 1;
+    for (std::size_t at = bytes.find('\n'); at != std::string_view::npos;
+         at = bytes.find('\n', at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 std::string hexByte(unsigned char byte) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%02X", byte);
@@ -125,8 +134,7 @@ std::string_view trimmed(std::string_view text) {
 PreparedProgram prepareLines(std::string_view bytes) {
     PreparedProgram prepared;
     GcodeWords words;  // kept from line to line
-    prepared.program.lines.reserve(
-        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') + 1));
+    prepared.program.lines.reserve(lineCount(bytes));
     std::size_t fileLine = 0;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cmath>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <fstream>
 

@@ -115,4 +115,18 @@ ProgramTime programTime(std::span<const std::string> lines, const MachineProfile
     return time;
 }
 
+std::vector<double> lineSeconds(std::span<const std::string> lines, const MachineProfile& profile) {
+    MotionPlan plan(profile, lines.size() + 1);
+    Machine machine;
+    GcodeWords words;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        readGcodeWords(lines[k], words);
+        runLine(gcodeLine(words), machine, plan, k);
+    }
+    plan.standStill();
+    std::vector<double> seconds = plan.sectionSeconds();
+    seconds.pop_back();
+    return seconds;
+}
+
 }  // namespace zrv

@@ -57,6 +57,12 @@ std::string probeLog(Bytes data);
 // number; a taken one has letters GRBL knows, finite values, a comment at its end, and its words'
 // texts written out read back the same; a reused set of words reads like a fresh one.
 std::string gcodeWords(Bytes data);
+// The controller link: byte 0 bit 0 reads the rest as a program file, prepares it and (when
+// fit) streams it to the fake controller; otherwise the rest is the controller's replies, in
+// pieces with time between them, to a small program (bits 1-3: pause and resume at "!" and "~",
+// stop at 0x03, a lost port at the end). Lines go out once, in order, never after a stop; the
+// fake's receive buffer never overflows.
+std::string controllerLink(Bytes data);
 
 struct Target {
     std::string_view name;  // also the folder of its corpus under tests/fuzz/corpus
@@ -72,6 +78,7 @@ inline constexpr Target kTargets[] = {
     {"number_format", &numberFormat},
     {"probe_log", &probeLog},
     {"gcode_words", &gcodeWords},
+    {"controller", &controllerLink},
 };
 
 }  // namespace zrv::fuzz

@@ -44,57 +44,58 @@ std::string hexByte(unsigned char byte) {
     return text;
 }
 
-// The line split into what is sent (blanks left out) and its comments; the first byte outside
-// comments that the controller would not take as text.
+// A line split into what is sent (blanks left out) and its comments, both written into the
+// program's text; the first byte outside comments that the controller would not take as text.
 struct LineParts {
-    std::string send;
-    std::string comment;
-    std::string problem;
+    std::string_view send;
+    std::string_view comment;
+    int badByte = -1;
+    bool realtime = false;  // "?", "!" or "~" in what is sent
 };
 
-LineParts splitComments(std::string_view line) {
+// Writes what is sent to `out` and its comments right after it; `comments` is room kept from
+// line to line. Both together are never longer than the line: every comment drops its "(" or
+// ";", which pays for the blank that joins it to the one before.
+LineParts splitComments(std::string_view line, char* out, std::string& comments) {
     LineParts parts;
-    std::size_t k = 0;
-    while (k < line.size()) {
+    comments.clear();
+    char* const start = out;
+    for (std::size_t k = 0; k < line.size(); ++k) {
         const auto c = static_cast<unsigned char>(line[k]);
         if (c == '(') {
             const std::size_t close = std::min(line.find(')', k + 1), line.size());
-            if (!parts.comment.empty()) {
-                parts.comment.push_back(' ');
+            if (!comments.empty()) {
+                comments.push_back(' ');
             }
-            parts.comment.append(line.substr(k + 1, close - k - 1));
-            k = close + 1;
+            comments.append(line.substr(k + 1, close - k - 1));
+            k = close;
         } else if (c == ';') {
-            parts.comment.append(line.substr(k + 1));
+            comments.append(line.substr(k + 1));
             break;
         } else if (c < 0x20 || c > 0x7E) {
-            if (parts.problem.empty()) {
-                parts.problem = "Byte " + hexByte(c) + " außerhalb eines Kommentars";
+            if (parts.badByte < 0) {
+                parts.badByte = c;
             }
-            ++k;
-        } else if (c == ' ') {
-            ++k;
-        } else {
-            // A run of plain characters at once.
-            std::size_t end = k + 1;
-            while (end < line.size() && line[end] > ' ' && line[end] < 0x7F && line[end] != '(' &&
-                   line[end] != ';') {
-                ++end;
-            }
-            parts.send.append(line.substr(k, end - k));
-            k = end;
+        } else if (c != ' ') {
+            parts.realtime = parts.realtime || c == '?' || c == '!' || c == '~';
+            *out++ = static_cast<char>(c);
         }
+    }
+    parts.send = std::string_view(start, static_cast<std::size_t>(out - start));
+    if (!comments.empty()) {
+        parts.comment = std::string_view(out, comments.size());
+        comments.copy(out, comments.size());
     }
     return parts;
 }
 
 // The kind of a line that is sent, or the reason it must not be.
-std::string classify(StreamLine& line, GcodeWords& words) {
+std::string classify(StreamLine& line, bool realtime, GcodeWords& words) {
     if (line.send == "?") {
         line.kind = LineKind::Realtime;
         return {};
     }
-    if (line.send.find_first_of("?!~") != std::string::npos) {
+    if (realtime) {
         return "„?“, „!“ und „~“ sind Echtzeitbefehle der Steuerung und gehören in keine Zeile";
     }
     if (line.send.front() == '$') {
@@ -133,29 +134,37 @@ std::string_view trimmed(std::string_view text) {
 
 PreparedProgram prepareLines(std::string_view bytes) {
     PreparedProgram prepared;
+    auto text = std::make_shared<std::string>(bytes.size(), '\0');
+    char* out = text->data();
+    std::string comments;
     GcodeWords words;  // kept from line to line
     prepared.program.lines.reserve(lineCount(bytes));
     std::size_t fileLine = 0;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');
-        std::string_view text = bytes.substr(0, end);
+        std::string_view line = bytes.substr(0, end);
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (text.ends_with('\r')) {
-            text.remove_suffix(1);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
         }
         ++fileLine;
-        LineParts parts = splitComments(text);
-        StreamLine line{fileLine, std::move(parts.send), std::move(parts.comment),
-                        LineKind::Nothing, 0.0};
-        std::string problem = std::move(parts.problem);
-        if (problem.empty() && !line.send.empty()) {
-            problem = classify(line, words);
+        const LineParts parts = splitComments(line, out, comments);
+        out += parts.send.size() + parts.comment.size();
+        StreamLine& added = prepared.program.lines.emplace_back(
+            StreamLine{fileLine, parts.send, parts.comment, LineKind::Nothing, 0.0});
+        std::string problem;
+        if (parts.badByte >= 0) {
+            problem = "Byte " + hexByte(static_cast<unsigned char>(parts.badByte)) +
+                      " außerhalb eines Kommentars";
+        } else if (!added.send.empty()) {
+            problem = classify(added, parts.realtime, words);
         }
         if (!problem.empty()) {
             prepared.refusals.push_back("Zeile " + std::to_string(fileLine) + ": " + problem);
         }
-        prepared.program.lines.push_back(std::move(line));
     }
+    text->resize(static_cast<std::size_t>(out - text->data()));  // shrinks in place: views stay
+    prepared.program.text = std::move(text);
     return prepared;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,8 +24,8 @@ enum class LineKind {
 // One line of the program file.
 struct StreamLine {
     std::size_t fileLine = 0;  // 1-based, as an editor counts
-    std::string send;          // without comments, blanks and line end; what the controller gets
-    std::string comment;       // the comments' text, for showing
+    std::string_view send;     // without comments, blanks and line end; what the controller gets
+    std::string_view comment;  // the comments' text, for showing
     LineKind kind = LineKind::Nothing;
     double seconds = 0;  // the planner's time of this line
 };
@@ -32,6 +33,9 @@ struct StreamLine {
 struct StreamProgram {
     std::vector<StreamLine> lines;  // every line of the file, in order
     double seconds = 0;             // the planner's time of the whole program
+    // What the lines' `send` and `comment` show, in one piece for the whole program rather than
+    // two strings a line; shared, so that a copy of the program shows the same text.
+    std::shared_ptr<const std::string> text;
 };
 
 // A program read for streaming, and why it must not be sent (German, one line each, naming the

@@ -49,6 +49,9 @@ LineWords lineWords(const GcodeWords& words) {
     bool g10 = false;
     bool eepromL = false;
     for (const GcodeWord& word : words.words()) {
+        if (word.letter != 'G' && word.letter != 'M' && word.letter != 'L') {
+            continue;  // most words of a program: spare them the rounding
+        }
         const int code = tenths(word.value);
         if (word.letter == 'M' && code == 0) {
             read.pause = true;

@@ -1,6 +1,7 @@
 #include "controller/stream_program.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 #include "controller/grbl_words.h"
@@ -44,8 +45,8 @@ std::string hexByte(unsigned char byte) {
     return text;
 }
 
-// A line split into what is sent (blanks left out) and its comments, both written into the
-// program's text; the first byte outside comments that the controller would not take as text.
+// A line split into what is sent (blanks left out) and its comments; the first byte outside
+// comments that the controller would not take as text.
 struct LineParts {
     std::string_view send;
     std::string_view comment;
@@ -53,39 +54,68 @@ struct LineParts {
     bool realtime = false;  // "?", "!" or "~" in what is sent
 };
 
-// Writes what is sent to `out` and its comments right after it; `comments` is room kept from
-// line to line. Both together are never longer than the line: every comment drops its "(" or
-// ";", which pays for the blank that joins it to the one before.
-LineParts splitComments(std::string_view line, char* out, std::string& comments) {
+// Where a line's parts are written: what is sent and the comments each in a region of their
+// own, each region as long as the file, which no line's parts outgrow (a comment drops its "("
+// or ";", which pays for the blank that joins it to the one before).
+struct TextOut {
+    char* send = nullptr;
+    char* comment = nullptr;
+};
+
+// What a byte outside comments is to the line.
+enum class ByteRole : unsigned char { Sent, Realtime, Blank, Bad, Comment };
+
+constexpr std::array<ByteRole, 256> kRoles = [] {
+    std::array<ByteRole, 256> roles{};
+    for (std::size_t c = 0; c < roles.size(); ++c) {
+        roles[c] = c == '(' || c == ';'               ? ByteRole::Comment
+                   : c == ' '                         ? ByteRole::Blank
+                   : c < 0x20 || c > 0x7E             ? ByteRole::Bad
+                   : c == '?' || c == '!' || c == '~' ? ByteRole::Realtime
+                                                      : ByteRole::Sent;
+    }
+    return roles;
+}();
+
+LineParts splitComments(std::string_view line, TextOut& out) {
     LineParts parts;
-    comments.clear();
-    char* const start = out;
+    // Local pointers: written through, a member of `out` would be read back after every byte.
+    char* const send = out.send;
+    char* const comment = out.comment;
+    char* sendEnd = send;
+    char* commentEnd = comment;
     for (std::size_t k = 0; k < line.size(); ++k) {
         const auto c = static_cast<unsigned char>(line[k]);
-        if (c == '(') {
-            const std::size_t close = std::min(line.find(')', k + 1), line.size());
-            if (!comments.empty()) {
-                comments.push_back(' ');
+        switch (kRoles[c]) {
+            case ByteRole::Sent:
+                *sendEnd++ = static_cast<char>(c);
+                break;
+            case ByteRole::Realtime:
+                parts.realtime = true;
+                *sendEnd++ = static_cast<char>(c);
+                break;
+            case ByteRole::Blank:
+                break;
+            case ByteRole::Bad:
+                if (parts.badByte < 0) {
+                    parts.badByte = c;
+                }
+                break;
+            case ByteRole::Comment: {
+                const std::size_t close =
+                    c == '(' ? std::min(line.find(')', k + 1), line.size()) : line.size();
+                if (c == '(' && commentEnd != comment) {
+                    *commentEnd++ = ' ';
+                }
+                commentEnd = std::copy(line.data() + k + 1, line.data() + close, commentEnd);
+                k = close;
+                break;
             }
-            comments.append(line.substr(k + 1, close - k - 1));
-            k = close;
-        } else if (c == ';') {
-            comments.append(line.substr(k + 1));
-            break;
-        } else if (c < 0x20 || c > 0x7E) {
-            if (parts.badByte < 0) {
-                parts.badByte = c;
-            }
-        } else if (c != ' ') {
-            parts.realtime = parts.realtime || c == '?' || c == '!' || c == '~';
-            *out++ = static_cast<char>(c);
         }
     }
-    parts.send = std::string_view(start, static_cast<std::size_t>(out - start));
-    if (!comments.empty()) {
-        parts.comment = std::string_view(out, comments.size());
-        comments.copy(out, comments.size());
-    }
+    parts.send = std::string_view(send, static_cast<std::size_t>(sendEnd - send));
+    parts.comment = std::string_view(comment, static_cast<std::size_t>(commentEnd - comment));
+    out = {sendEnd, commentEnd};
     return parts;
 }
 
@@ -110,6 +140,9 @@ std::string classify(StreamLine& line, bool realtime, GcodeWords& words) {
         return words.refusal;
     }
     for (const GcodeWord& word : words.words()) {
+        if (word.letter != 'G' && word.letter != 'M') {
+            continue;  // rejectedWord judges only these: spare the call
+        }
         if (std::string rejected = rejectedWord(word); !rejected.empty()) {
             return rejected;
         }
@@ -134,9 +167,9 @@ std::string_view trimmed(std::string_view text) {
 
 PreparedProgram prepareLines(std::string_view bytes) {
     PreparedProgram prepared;
-    auto text = std::make_shared<std::string>(bytes.size(), '\0');
-    char* out = text->data();
-    std::string comments;
+    // Not filled: only what the lines write is ever read.
+    std::shared_ptr<char[]> text(new char[2 * bytes.size() + 1]);
+    TextOut out{text.get(), text.get() + bytes.size()};
     GcodeWords words;  // kept from line to line
     prepared.program.lines.reserve(lineCount(bytes));
     std::size_t fileLine = 0;
@@ -148,8 +181,7 @@ PreparedProgram prepareLines(std::string_view bytes) {
             line.remove_suffix(1);
         }
         ++fileLine;
-        const LineParts parts = splitComments(line, out, comments);
-        out += parts.send.size() + parts.comment.size();
+        const LineParts parts = splitComments(line, out);
         StreamLine& added = prepared.program.lines.emplace_back(
             StreamLine{fileLine, parts.send, parts.comment, LineKind::Nothing, 0.0});
         std::string problem;
@@ -163,7 +195,6 @@ PreparedProgram prepareLines(std::string_view bytes) {
             prepared.refusals.push_back("Zeile " + std::to_string(fileLine) + ": " + problem);
         }
     }
-    text->resize(static_cast<std::size_t>(out - text->data()));  // shrinks in place: views stay
     prepared.program.text = std::move(text);
     return prepared;
 }

@@ -35,7 +35,7 @@ struct StreamProgram {
     double seconds = 0;             // the planner's time of the whole program
     // What the lines' `send` and `comment` show, in one piece for the whole program rather than
     // two strings a line; shared, so that a copy of the program shows the same text.
-    std::shared_ptr<const std::string> text;
+    std::shared_ptr<const char[]> text;
 };
 
 // A program read for streaming, and why it must not be sent (German, one line each, naming the

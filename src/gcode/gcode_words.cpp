@@ -84,59 +84,51 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The end of the number that starts at `from`: a sign, digits and one point; `from` when it
-// holds no digit.
-std::size_t numberEnd(const Code& code, std::size_t from) {
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+constexpr int kExactDigits = 15;  // below 2^53: the digits are an exact double
+
+struct Number {
+    std::size_t end = 0;  // `from` when no number starts there
+    double value = 0;
+};
+
+// The number that starts at `from`: a sign, digits and at most one point. With at most 15
+// digits both the digits and the power of ten are exact doubles, so their quotient is the
+// correctly rounded value, the one std::from_chars gives, at a fraction of its cost.
+Number numberAt(const Code& code, std::size_t from) {
     std::size_t k = from;
-    if (k < code.size() && (code.text[k] == '+' || code.text[k] == '-')) {
-        ++k;
-    }
+    const bool sign = k < code.size() && (code.text[k] == '+' || code.text[k] == '-');
+    const bool negative = sign && code.text[k] == '-';
+    k += sign ? 1 : 0;
+    std::uint64_t digits = 0;
+    int count = 0;
+    int fraction = 0;
     bool point = false;
-    bool digit = false;
     for (; k < code.size(); ++k) {
         const char c = code.text[k];
         if (isDigit(c)) {
-            digit = true;
+            if (++count <= kExactDigits) {
+                digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+                fraction += point ? 1 : 0;
+            }
         } else if (c == '.' && !point) {
             point = true;
         } else {
             break;
         }
     }
-    return digit ? k : from;
-}
-
-constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-constexpr int kExactDigits = 15;  // below 2^53: the digits are an exact double
-
-// A number of sign, digits and at most one point. With at most 15 digits both the digits and
-// the power of ten are exact doubles, so their quotient is the correctly rounded value, the one
-// std::from_chars gives, at a fraction of its cost.
-double numberValue(std::string_view number) {
-    if (number.front() == '+') {
-        number.remove_prefix(1);
-    }
-    const bool negative = number.front() == '-';
-    std::uint64_t digits = 0;
-    int count = 0;
-    int fraction = 0;
-    bool point = false;
-    for (const char c : number.substr(negative ? 1 : 0)) {
-        if (c == '.') {
-            point = true;
-        } else if (++count <= kExactDigits) {
-            digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-            fraction += point ? 1 : 0;
-        }
+    if (count == 0) {
+        return {from, 0};
     }
     if (count <= kExactDigits) {
         const double value = static_cast<double>(digits) / kPowersOfTen[fraction];
-        return negative ? -value : value;
+        return {k, negative ? -value : value};
     }
+    const char* first = code.text.data() + from + (negative ? 0 : (sign ? 1 : 0));
     double value = 0;
-    std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
-    return value;
+    std::from_chars(first, code.text.data() + k, value, std::chars_format::fixed);
+    return {k, value};
 }
 
 // A set of letters as bits, A the lowest.
@@ -190,14 +182,15 @@ void readWords(const Code& code, std::string_view line, GcodeWords& read) {
             refuse(read, 1, quoted(line.substr(code.where(k), 1)) + " beginnt kein Wort");
             return;
         }
-        const std::size_t end = numberEnd(code, k + 1);
+        const Number number = numberAt(code, k + 1);
+        const std::size_t end = number.end;
         if (end == k + 1) {
             refuse(read, 2, "Auf " + quoted(std::string(1, letter)) + " folgt keine Zahl");
             return;
         }
         const std::size_t first = code.where(k);
         const GcodeWord word{letter, line.substr(first, code.where(end - 1) + 1 - first),
-                             numberValue(code.text.substr(k + 1, end - k - 1))};
+                             number.value};
         if (!acceptWord(word, code, end, seen, read)) {
             return;
         }

@@ -54,21 +54,25 @@ struct LineParts {
     bool realtime = false;  // "?", "!" or "~" in what is sent
 };
 
-// Where a line's parts are written: what is sent and the comments each in a region of their
-// own, each region as long as the file, which no line's parts outgrow (a comment drops its "("
-// or ";", which pays for the blank that joins it to the one before).
-struct TextOut {
+// Where reading the program stands, and where the lines' parts are written: what is sent and
+// the comments each in a region of their own, each region as long as the file, which no line's
+// parts outgrow (a comment drops its "(" or ";", which pays for the blank that joins it to the
+// one before).
+struct Reading {
+    const char* at = nullptr;
+    const char* end = nullptr;
     char* send = nullptr;
     char* comment = nullptr;
 };
 
 // What a byte outside comments is to the line.
-enum class ByteRole : unsigned char { Sent, Realtime, Blank, Bad, Comment };
+enum class ByteRole : unsigned char { Sent, Realtime, Blank, Bad, Comment, LineEnd };
 
 constexpr std::array<ByteRole, 256> kRoles = [] {
     std::array<ByteRole, 256> roles{};
     for (std::size_t c = 0; c < roles.size(); ++c) {
-        roles[c] = c == '(' || c == ';'               ? ByteRole::Comment
+        roles[c] = c == '\n'                          ? ByteRole::LineEnd
+                   : c == '(' || c == ';'             ? ByteRole::Comment
                    : c == ' '                         ? ByteRole::Blank
                    : c < 0x20 || c > 0x7E             ? ByteRole::Bad
                    : c == '?' || c == '!' || c == '~' ? ByteRole::Realtime
@@ -77,16 +81,28 @@ constexpr std::array<ByteRole, 256> kRoles = [] {
     return roles;
 }();
 
-LineParts splitComments(std::string_view line, TextOut& out) {
+// The "\r" of a CR LF line end (or of the file's end) belongs to no line.
+bool endMark(const char* at, const char* end) {
+    return *at == '\r' && (at + 1 == end || at[1] == '\n');
+}
+
+// Reads the line at `read.at` in one pass, without looking for its end first: at 450,000 short
+// lines a search for each line's end and each comment's close costs more than the reading.
+// Leaves `read.at` behind the line's "\n".
+LineParts readLine(Reading& read) {
     LineParts parts;
-    // Local pointers: written through, a member of `out` would be read back after every byte.
-    char* const send = out.send;
-    char* const comment = out.comment;
-    char* sendEnd = send;
-    char* commentEnd = comment;
-    for (std::size_t k = 0; k < line.size(); ++k) {
-        const auto c = static_cast<unsigned char>(line[k]);
-        switch (kRoles[c]) {
+    // Local pointers: written through, a member of `read` would be read back after every byte.
+    const char* at = read.at;
+    const char* const end = read.end;
+    char* sendEnd = read.send;
+    char* commentEnd = read.comment;
+    for (; at < end; ++at) {
+        const auto c = static_cast<unsigned char>(*at);
+        const ByteRole role = kRoles[c];
+        if (role == ByteRole::LineEnd) {
+            break;
+        }
+        switch (role) {
             case ByteRole::Sent:
                 *sendEnd++ = static_cast<char>(c);
                 break;
@@ -94,28 +110,38 @@ LineParts splitComments(std::string_view line, TextOut& out) {
                 parts.realtime = true;
                 *sendEnd++ = static_cast<char>(c);
                 break;
-            case ByteRole::Blank:
-                break;
             case ByteRole::Bad:
-                if (parts.badByte < 0) {
+                if (parts.badByte < 0 && !endMark(at, end)) {
                     parts.badByte = c;
                 }
                 break;
             case ByteRole::Comment: {
-                const std::size_t close =
-                    c == '(' ? std::min(line.find(')', k + 1), line.size()) : line.size();
-                if (c == '(' && commentEnd != comment) {
+                if (c == '(' && commentEnd != read.comment) {
                     *commentEnd++ = ' ';
                 }
-                commentEnd = std::copy(line.data() + k + 1, line.data() + close, commentEnd);
-                k = close;
+                const char close = c == '(' ? ')' : '\n';
+                const char* const first = ++at;
+                while (at < end && *at != close && *at != '\n') {
+                    *commentEnd++ = *at++;
+                }
+                if (at == end || *at == '\n') {
+                    // An open comment ends with the line, before its end mark.
+                    if (at != first && endMark(at - 1, end)) {
+                        --commentEnd;
+                    }
+                    --at;  // the loop's step brings it back to the line end
+                }
                 break;
             }
+            case ByteRole::Blank:
+            case ByteRole::LineEnd:
+                break;
         }
     }
-    parts.send = std::string_view(send, static_cast<std::size_t>(sendEnd - send));
-    parts.comment = std::string_view(comment, static_cast<std::size_t>(commentEnd - comment));
-    out = {sendEnd, commentEnd};
+    parts.send = std::string_view(read.send, static_cast<std::size_t>(sendEnd - read.send));
+    parts.comment =
+        std::string_view(read.comment, static_cast<std::size_t>(commentEnd - read.comment));
+    read = {at < end ? at + 1 : end, end, sendEnd, commentEnd};
     return parts;
 }
 
@@ -169,19 +195,13 @@ PreparedProgram prepareLines(std::string_view bytes) {
     PreparedProgram prepared;
     // Not filled: only what the lines write is ever read.
     std::shared_ptr<char[]> text(new char[2 * bytes.size() + 1]);
-    TextOut out{text.get(), text.get() + bytes.size()};
+    Reading read{bytes.data(), bytes.data() + bytes.size(), text.get(), text.get() + bytes.size()};
     GcodeWords words;  // kept from line to line
     prepared.program.lines.reserve(lineCount(bytes));
     std::size_t fileLine = 0;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
+    while (read.at < read.end) {
         ++fileLine;
-        const LineParts parts = splitComments(line, out);
+        const LineParts parts = readLine(read);
         StreamLine& added = prepared.program.lines.emplace_back(
             StreamLine{fileLine, parts.send, parts.comment, LineKind::Nothing, 0.0});
         std::string problem;

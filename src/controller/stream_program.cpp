@@ -203,7 +203,8 @@ PreparedProgram prepareLines(std::string_view bytes) {
         ++fileLine;
         const LineParts parts = readLine(read);
         StreamLine& added = prepared.program.lines.emplace_back(
-            StreamLine{fileLine, parts.send, parts.comment, LineKind::Nothing, 0.0});
+            StreamLine{parts.send, parts.comment, 0.0, static_cast<std::uint32_t>(fileLine),
+                       LineKind::Nothing});
         std::string problem;
         if (parts.badByte >= 0) {
             problem = "Byte " + hexByte(static_cast<unsigned char>(parts.badByte)) +

@@ -86,38 +86,40 @@ bool isDigit(char c) {
 
 constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-constexpr int kExactDigits = 15;  // below 2^53: the digits are an exact double
+constexpr std::size_t kExactDigits = 15;  // below 2^53: the digits are an exact double
 
 struct Number {
     std::size_t end = 0;  // `from` when no number starts there
     double value = 0;
 };
 
+// Reads the digits from `k` on into `digits` (past 19 of them it overflows, unused then);
+// how many there were.
+std::size_t digitsAt(std::string_view text, std::size_t& k, std::uint64_t& digits) {
+    const std::size_t first = k;
+    for (; k < text.size() && isDigit(text[k]); ++k) {
+        digits = digits * 10 + static_cast<std::uint64_t>(text[k] - '0');
+    }
+    return k - first;
+}
+
 // The number that starts at `from`: a sign, digits and at most one point. With at most 15
 // digits both the digits and the power of ten are exact doubles, so their quotient is the
 // correctly rounded value, the one std::from_chars gives, at a fraction of its cost.
 Number numberAt(const Code& code, std::size_t from) {
+    const std::string_view text = code.text;
     std::size_t k = from;
-    const bool sign = k < code.size() && (code.text[k] == '+' || code.text[k] == '-');
-    const bool negative = sign && code.text[k] == '-';
+    const bool sign = k < text.size() && (text[k] == '+' || text[k] == '-');
+    const bool negative = sign && text[k] == '-';
     k += sign ? 1 : 0;
     std::uint64_t digits = 0;
-    int count = 0;
-    int fraction = 0;
-    bool point = false;
-    for (; k < code.size(); ++k) {
-        const char c = code.text[k];
-        if (isDigit(c)) {
-            if (++count <= kExactDigits) {
-                digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-                fraction += point ? 1 : 0;
-            }
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
+    const std::size_t whole = digitsAt(text, k, digits);
+    std::size_t fraction = 0;
+    if (k < text.size() && text[k] == '.') {
+        ++k;
+        fraction = digitsAt(text, k, digits);
     }
+    const std::size_t count = whole + fraction;
     if (count == 0) {
         return {from, 0};
     }
@@ -125,9 +127,9 @@ Number numberAt(const Code& code, std::size_t from) {
         const double value = static_cast<double>(digits) / kPowersOfTen[fraction];
         return {k, negative ? -value : value};
     }
-    const char* first = code.text.data() + from + (negative ? 0 : (sign ? 1 : 0));
+    const char* first = text.data() + from + (negative ? 0 : (sign ? 1 : 0));
     double value = 0;
-    std::from_chars(first, code.text.data() + k, value, std::chars_format::fixed);
+    std::from_chars(first, text.data() + k, value, std::chars_format::fixed);
     return {k, value};
 }
 

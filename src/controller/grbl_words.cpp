@@ -13,8 +13,16 @@ constexpr int kGcodes[] = {0,   10,  20,  30,  40,  100, 170, 180, 190, 200, 210
                            570, 580, 590, 610, 800, 900, 910, 911, 920, 921, 930, 940};
 constexpr int kMcodes[] = {0, 10, 20, 30, 40, 50, 80, 90, 300};
 
+// Rounded half away from zero, as std::lround, without its call: the rest after the whole
+// tenths is exact.
 int tenths(double value) {
-    return std::abs(value) < 1e6 ? static_cast<int>(std::lround(value * 10)) : -1;
+    if (!(std::abs(value) < 1e6)) {
+        return -1;
+    }
+    const double scaled = value * 10;
+    const int whole = static_cast<int>(scaled);
+    const double rest = scaled - whole;
+    return whole + (rest >= 0.5 ? 1 : (rest <= -0.5 ? -1 : 0));
 }
 
 bool known(const int* begin, const int* end, double value) {
@@ -49,6 +57,9 @@ LineWords lineWords(const GcodeWords& words) {
     bool g10 = false;
     bool eepromL = false;
     for (const GcodeWord& word : words.words()) {
+        if (word.letter != 'G' && word.letter != 'M' && word.letter != 'L') {
+            continue;  // most words of a program: spare them the rounding
+        }
         const int code = tenths(word.value);
         if (word.letter == 'M' && code == 0) {
             read.pause = true;

@@ -1,7 +1,9 @@
 #include "controller/stream_program.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <cstring>
 
 #include "controller/grbl_words.h"
 #include "gcode/gcode_words.h"
@@ -44,57 +46,121 @@ std::string hexByte(unsigned char byte) {
     return text;
 }
 
-// The line split into what is sent (blanks left out) and its comments; the first byte outside
+// A line split into what is sent (blanks left out) and its comments; the first byte outside
 // comments that the controller would not take as text.
 struct LineParts {
-    std::string send;
-    std::string comment;
-    std::string problem;
+    std::string_view send;
+    std::string_view comment;
+    int badByte = -1;
+    bool realtime = false;  // "?", "!" or "~" in what is sent
 };
 
-LineParts splitComments(std::string_view line) {
+// Where reading the program stands, and where the lines' parts are written: what is sent and
+// the comments each in a region of their own, each region as long as the file, which no line's
+// parts outgrow (a comment drops its "(" or ";", which pays for the blank that joins it to the
+// one before).
+struct Reading {
+    const char* at = nullptr;
+    const char* end = nullptr;
+    char* send = nullptr;
+    char* comment = nullptr;
+};
+
+// What a byte outside comments is to the line.
+enum class ByteRole : unsigned char { Sent, Realtime, Blank, Bad, Comment, LineEnd };
+
+constexpr std::array<ByteRole, 256> kRoles = [] {
+    std::array<ByteRole, 256> roles{};
+    for (std::size_t c = 0; c < roles.size(); ++c) {
+        roles[c] = c == '\n'                          ? ByteRole::LineEnd
+                   : c == '(' || c == ';'             ? ByteRole::Comment
+                   : c == ' '                         ? ByteRole::Blank
+                   : c < 0x20 || c > 0x7E             ? ByteRole::Bad
+                   : c == '?' || c == '!' || c == '~' ? ByteRole::Realtime
+                                                      : ByteRole::Sent;
+    }
+    return roles;
+}();
+
+// The "\r" of a CR LF line end (or of the file's end) belongs to no line.
+bool endMark(const char* at, const char* end) {
+    return *at == '\r' && (at + 1 == end || at[1] == '\n');
+}
+
+// Where `c` first stands in [from, to), or `to`.
+const char* findIn(const char* from, const char* to, char c) {
+    const void* found = std::memchr(from, c, static_cast<std::size_t>(to - from));
+    return found != nullptr ? static_cast<const char*>(found) : to;
+}
+
+// Reads the line at `read.at` in one pass, without looking for its end first (only a comment
+// looks for it, to copy itself at once): at 450,000 short lines a search for each line's end
+// costs more than the reading. Leaves `read.at` behind the line's "\n".
+LineParts readLine(Reading& read) {
     LineParts parts;
-    std::size_t k = 0;
-    while (k < line.size()) {
-        const auto c = static_cast<unsigned char>(line[k]);
-        if (c == '(') {
-            const std::size_t close = std::min(line.find(')', k + 1), line.size());
-            if (!parts.comment.empty()) {
-                parts.comment.push_back(' ');
-            }
-            parts.comment.append(line.substr(k + 1, close - k - 1));
-            k = close + 1;
-        } else if (c == ';') {
-            parts.comment.append(line.substr(k + 1));
+    // Local pointers: written through, a member of `read` would be read back after every byte.
+    const char* at = read.at;
+    const char* const end = read.end;
+    char* sendEnd = read.send;
+    char* commentEnd = read.comment;
+    const char* lineEnd = nullptr;  // found when a comment needs it
+    for (; at < end; ++at) {
+        const auto c = static_cast<unsigned char>(*at);
+        const ByteRole role = kRoles[c];
+        if (role == ByteRole::LineEnd) {
             break;
-        } else if (c < 0x20 || c > 0x7E) {
-            if (parts.problem.empty()) {
-                parts.problem = "Byte " + hexByte(c) + " außerhalb eines Kommentars";
+        }
+        switch (role) {
+            case ByteRole::Sent:
+                *sendEnd++ = static_cast<char>(c);
+                break;
+            case ByteRole::Realtime:
+                parts.realtime = true;
+                *sendEnd++ = static_cast<char>(c);
+                break;
+            case ByteRole::Bad:
+                if (parts.badByte < 0 && !endMark(at, end)) {
+                    parts.badByte = c;
+                }
+                break;
+            case ByteRole::Comment: {
+                if (lineEnd == nullptr) {
+                    lineEnd = findIn(at, end, '\n');
+                }
+                const char* close = lineEnd;
+                if (c == '(') {
+                    close = findIn(at + 1, lineEnd, ')');
+                }
+                // An open comment ends with the line, before its end mark.
+                const char* const last =
+                    close == lineEnd && close > at + 1 && endMark(close - 1, end) ? close - 1
+                                                                                  : close;
+                if (c == '(' && commentEnd != read.comment) {
+                    *commentEnd++ = ' ';
+                }
+                commentEnd = std::copy(at + 1, last, commentEnd);
+                at = close == lineEnd ? lineEnd - 1 : close;  // the loop's step goes on from there
+                break;
             }
-            ++k;
-        } else if (c == ' ') {
-            ++k;
-        } else {
-            // A run of plain characters at once.
-            std::size_t end = k + 1;
-            while (end < line.size() && line[end] > ' ' && line[end] < 0x7F && line[end] != '(' &&
-                   line[end] != ';') {
-                ++end;
-            }
-            parts.send.append(line.substr(k, end - k));
-            k = end;
+            case ByteRole::Blank:
+            case ByteRole::LineEnd:
+                break;
         }
     }
+    parts.send = std::string_view(read.send, static_cast<std::size_t>(sendEnd - read.send));
+    parts.comment =
+        std::string_view(read.comment, static_cast<std::size_t>(commentEnd - read.comment));
+    read = {at < end ? at + 1 : end, end, sendEnd, commentEnd};
     return parts;
 }
 
 // The kind of a line that is sent, or the reason it must not be.
-std::string classify(StreamLine& line, GcodeWords& words) {
+std::string classify(StreamLine& line, bool realtime, GcodeWords& words) {
     if (line.send == "?") {
         line.kind = LineKind::Realtime;
         return {};
     }
-    if (line.send.find_first_of("?!~") != std::string::npos) {
+    if (realtime) {
         return "„?“, „!“ und „~“ sind Echtzeitbefehle der Steuerung und gehören in keine Zeile";
     }
     if (line.send.front() == '$') {
@@ -109,6 +175,9 @@ std::string classify(StreamLine& line, GcodeWords& words) {
         return words.refusal;
     }
     for (const GcodeWord& word : words.words()) {
+        if (word.letter != 'G' && word.letter != 'M') {
+            continue;  // rejectedWord judges only these: spare the call
+        }
         if (std::string rejected = rejectedWord(word); !rejected.empty()) {
             return rejected;
         }
@@ -133,29 +202,30 @@ std::string_view trimmed(std::string_view text) {
 
 PreparedProgram prepareLines(std::string_view bytes) {
     PreparedProgram prepared;
+    // Not filled: only what the lines write is ever read.
+    std::shared_ptr<char[]> text(new char[2 * bytes.size() + 1]);
+    Reading read{bytes.data(), bytes.data() + bytes.size(), text.get(), text.get() + bytes.size()};
     GcodeWords words;  // kept from line to line
     prepared.program.lines.reserve(lineCount(bytes));
     std::size_t fileLine = 0;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view text = bytes.substr(0, end);
-        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (text.ends_with('\r')) {
-            text.remove_suffix(1);
-        }
+    while (read.at < read.end) {
         ++fileLine;
-        LineParts parts = splitComments(text);
-        StreamLine line{fileLine, std::move(parts.send), std::move(parts.comment),
-                        LineKind::Nothing, 0.0};
-        std::string problem = std::move(parts.problem);
-        if (problem.empty() && !line.send.empty()) {
-            problem = classify(line, words);
+        const LineParts parts = readLine(read);
+        StreamLine& added = prepared.program.lines.emplace_back(
+            StreamLine{parts.send, parts.comment, 0.0, static_cast<std::uint32_t>(fileLine),
+                       LineKind::Nothing});
+        std::string problem;
+        if (parts.badByte >= 0) {
+            problem = "Byte " + hexByte(static_cast<unsigned char>(parts.badByte)) +
+                      " außerhalb eines Kommentars";
+        } else if (!added.send.empty()) {
+            problem = classify(added, parts.realtime, words);
         }
         if (!problem.empty()) {
             prepared.refusals.push_back("Zeile " + std::to_string(fileLine) + ": " + problem);
         }
-        prepared.program.lines.push_back(std::move(line));
     }
+    prepared.program.text = std::move(text);
     return prepared;
 }
 

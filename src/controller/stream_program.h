@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +12,7 @@
 namespace zrv {
 
 // How a line of a program reaches the controller.
-enum class LineKind {
+enum class LineKind : std::uint8_t {
     Nothing,   // blank or comment only: never sent
     Gcode,     // streamed with character counting
     System,    // "$..." (settings, queries, $X): sent alone once every earlier line is answered
@@ -20,18 +22,21 @@ enum class LineKind {
     Pause,     // M0: sent, then nothing more until the pause is over
 };
 
-// One line of the program file.
+// One line of the program file. Kept small: a program has hundreds of thousands of them.
 struct StreamLine {
-    std::size_t fileLine = 0;  // 1-based, as an editor counts
-    std::string send;          // without comments, blanks and line end; what the controller gets
-    std::string comment;       // the comments' text, for showing
+    std::string_view send;       // without comments, blanks and line end; what the controller gets
+    std::string_view comment;    // the comments' text, for showing
+    double seconds = 0;          // the planner's time of this line
+    std::uint32_t fileLine = 0;  // 1-based, as an editor counts
     LineKind kind = LineKind::Nothing;
-    double seconds = 0;  // the planner's time of this line
 };
 
 struct StreamProgram {
     std::vector<StreamLine> lines;  // every line of the file, in order
     double seconds = 0;             // the planner's time of the whole program
+    // What the lines' `send` and `comment` show, in one piece for the whole program rather than
+    // two strings a line; shared, so that a copy of the program shows the same text.
+    std::shared_ptr<const char[]> text;
 };
 
 // A program read for streaming, and why it must not be sent (German, one line each, naming the

@@ -14,7 +14,7 @@ std::vector<std::string> linesToSend(const StreamProgram& program) {
     std::vector<std::string> sends;
     for (const StreamLine& line : program.lines) {
         if (line.kind != LineKind::Nothing && line.kind != LineKind::Realtime) {
-            sends.push_back(line.send);
+            sends.emplace_back(line.send);
         }
     }
     return sends;

@@ -11,7 +11,8 @@ namespace {
 TEST(StreamProgram, LinesAreSentWithoutCommentsAndBlanksAndKnowTheirKind) {
     const std::string text =
         "(Kopf \xE4)\r\nG01 F500X10.16 Y10.16 (Next)\r\n\r\n$I (view build info)\r\n"
-        "? (current status)\r\nG10 L20 P1 X0 Y0 Z0\r\nG28.1\r\nM0\r\nG1 X1 ; Rest\r\nM30";
+        "? (current status)\r\nG10 L20 P1 X0 Y0 Z0\r\nG28.1\r\nM0\r\nG1 X1 ; Rest\r\n"
+        "G0 X1 (a) (b)\r\n(offen\r\nG1 X2 (c);d\r\nM30 (Ende\r";
     const PreparedProgram prepared = prepareProgram(text, readMachineProfile("").profile);
     ASSERT_TRUE(prepared.refusals.empty());
     struct Expected {
@@ -29,7 +30,10 @@ TEST(StreamProgram, LinesAreSentWithoutCommentsAndBlanksAndKnowTheirKind) {
         {"G28.1", LineKind::Eeprom, ""},
         {"M0", LineKind::Pause, ""},
         {"G1X1", LineKind::Gcode, " Rest"},
-        {"M30", LineKind::Gcode, ""},
+        {"G0X1", LineKind::Gcode, "a b"},
+        {"", LineKind::Nothing, "offen"},  // an open comment ends before the line end
+        {"G1X2", LineKind::Gcode, "cd"},
+        {"M30", LineKind::Gcode, "Ende"},
     };
     ASSERT_EQ(prepared.program.lines.size(), expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k) {

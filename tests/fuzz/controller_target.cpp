@@ -34,8 +34,8 @@ std::string checkLines(const std::vector<Outgoing>& sent, const StreamProgram& p
                                                program.lines[next].kind == LineKind::Realtime)) {
             ++next;
         }
-        const bool programs =
-            next < program.lines.size() && sent[k].line == program.lines[next].send + "\n";
+        const bool programs = next < program.lines.size() &&
+                              sent[k].line == std::string(program.lines[next].send) + "\n";
         if (!programs && sent[k].line == "$I\n" && next == 0) {
             continue;  // the question who is there, before the program
         }
@@ -102,8 +102,8 @@ std::string arbitraryProgram(Bytes data) {
                                                             data.size(), kMostProgramBytes)));
     const PreparedProgram prepared = prepareProgram(text, readMachineProfile("").profile);
     for (const StreamLine& line : prepared.program.lines) {
-        if (line.send.find_first_of(" ()\r\n;") != std::string::npos) {
-            return "a line to send with a blank, comment or line end: " + line.send;
+        if (line.send.find_first_of(" ()\r\n;") != std::string_view::npos) {
+            return "a line to send with a blank, comment or line end: " + std::string(line.send);
         }
     }
     if (!prepared.refusals.empty()) {

@@ -1,0 +1,413 @@
+#include "ui/machine/panel_link.h"
+
+#include <cctype>
+#include <charconv>
+#include <utility>
+
+namespace zrv::panel {
+
+namespace {
+
+constexpr std::size_t kReceiveBuffer = 127;  // the controller's 128 bytes, one kept free
+constexpr double kPollSeconds = 0.2;
+constexpr double kResetWaitSeconds = 3;
+constexpr char kReset = 0x18;
+constexpr std::size_t kNoJobLine = static_cast<std::size_t>(-1);
+
+bool startsWith(std::string_view text, std::string_view start) {
+    return text.substr(0, start.size()) == start;
+}
+
+int codeAfter(std::string_view line, std::string_view prefix) {
+    int code = 0;
+    const std::string_view digits = line.substr(prefix.size());
+    std::from_chars(digits.data(), digits.data() + digits.size(), code);
+    return code;
+}
+
+// The text without comments, blanks and tabs; the comments go to `comment`.
+std::string withoutComments(std::string_view line, std::string& comment) {
+    std::string kept;
+    bool inBrackets = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (inBrackets) {
+            inBrackets = c != ')';
+            if (inBrackets) {
+                comment += c;
+            }
+        } else if (c == '(') {
+            inBrackets = true;
+        } else if (c == ';') {
+            comment += line.substr(i + 1);
+            break;
+        } else if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
+            kept += c;
+        }
+    }
+    return kept;
+}
+
+bool hasWord(std::string_view text, std::string_view word) {
+    for (std::size_t at = text.find(word); at != std::string_view::npos;
+         at = text.find(word, at + 1)) {
+        const std::size_t end = at + word.size();
+        const bool digitBefore = at > 0 && (std::isdigit(static_cast<unsigned char>(text[at - 1])) ||
+                                            text[at - 1] == '.');
+        const bool digitAfter =
+            end < text.size() &&
+            (std::isdigit(static_cast<unsigned char>(text[end])) || text[end] == '.');
+        if (!digitBefore && !digitAfter) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::string upper(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+bool readNumbers(std::string_view text, double (&values)[3]) {
+    const char* at = text.data();
+    const char* end = text.data() + text.size();
+    for (int i = 0; i < 3; ++i) {
+        const auto [next, error] = std::from_chars(at, end, values[i]);
+        if (error != std::errc()) {
+            return false;
+        }
+        at = next < end ? next + 1 : next;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<JobLine> jobLines(const std::vector<std::string>& program) {
+    std::vector<JobLine> lines;
+    std::string notes;
+    for (std::size_t i = 0; i < program.size(); ++i) {
+        std::string comment;
+        std::string text = withoutComments(program[i], comment);
+        if (text.empty()) {
+            if (!comment.empty()) {
+                notes += (notes.empty() ? "" : "\n") + comment;
+            }
+            continue;
+        }
+        const std::string word = upper(text);
+        JobLine line;
+        line.number = i + 1;
+        line.pause = hasWord(word, "M0") || hasWord(word, "M00");
+        line.alone = word.front() == '$' || hasWord(word, "G10") || hasWord(word, "G28.1") ||
+                     hasWord(word, "G30.1");
+        line.text = std::move(text);
+        if (line.pause) {
+            line.note = notes + (comment.empty() ? "" : (notes.empty() ? "" : "\n") + comment);
+        }
+        notes.clear();
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+void PanelLink::receive(std::string_view bytes, double now) {
+    in_ += bytes;
+    for (std::size_t end = in_.find('\n'); end != std::string::npos; end = in_.find('\n')) {
+        std::string text = in_.substr(0, end);
+        in_.erase(0, end + 1);
+        if (!text.empty() && text.back() == '\r') {
+            text.pop_back();
+        }
+        if (!text.empty()) {
+            line(text, now);
+        }
+    }
+}
+
+void PanelLink::line(std::string_view text, double now) {
+    if (text.front() == '<') {
+        status(text);
+    } else if (text == "ok") {
+        answer(true, text);
+    } else if (startsWith(text, "error:")) {
+        answer(false, text);
+    } else if (startsWith(text, "ALARM:")) {
+        alarm_ = true;
+        status_.state = "Alarm";
+        const std::string meaning =
+            std::string(text) + " – " + alarmMeaning(codeAfter(text, "ALARM:"));
+        if (jobActive_ && !stopping_) {
+            failed(meaning);
+            // The controller stopped all motion itself: it can be reset at once.
+            status(std::string_view("<Alarm>"));
+        } else {
+            events_.push_back({PanelEvent::Kind::Reply, meaning});
+        }
+    } else if (startsWith(text, "Grbl ")) {
+        sent_.clear();
+        outstanding_ = 0;
+        aloneWaiting_ = false;
+        if (resetSent_) {
+            finishStop();
+        } else if (jobActive_) {
+            stopWhy_ = "Steuerung hat neu gestartet – Position unsicher, Job abgebrochen";
+            finishStop();
+        }
+        events_.push_back({PanelEvent::Kind::Welcome, std::string(text)});
+    } else if (startsWith(text, "[PRB:")) {
+        events_.push_back({PanelEvent::Kind::Probe, std::string(text)});
+    } else {
+        events_.push_back({PanelEvent::Kind::Reply, std::string(text)});
+    }
+    (void)now;
+}
+
+void PanelLink::answer(bool ok, std::string_view text) {
+    if (sent_.empty()) {
+        if (!ok) {
+            events_.push_back({PanelEvent::Kind::Reply,
+                               std::string(text) + " – " + errorMeaning(codeAfter(text, "error:"))});
+        }
+        return;
+    }
+    const Sent front = sent_.front();
+    sent_.pop_front();
+    outstanding_ -= front.length;
+    if (sent_.empty()) {
+        aloneWaiting_ = false;
+    }
+    if (front.jobIndex >= job_.size() || !jobActive_) {
+        if (ok && (front.text == "$X" || front.text == "$H")) {
+            alarm_ = false;
+        }
+        if (!ok) {
+            events_.push_back({PanelEvent::Kind::Reply,
+                               front.text + ": " + std::string(text) + " – " +
+                                   errorMeaning(codeAfter(text, "error:"))});
+        }
+        return;
+    }
+    counted(front.jobIndex, ok, text);
+}
+
+void PanelLink::counted(std::size_t jobIndex, bool ok, std::string_view text) {
+    const std::string meaning = std::string(text) + " – " + errorMeaning(codeAfter(text, "error:"));
+    ++answered_;
+    lastNumber_ = job_[jobIndex].number;
+    if (!ok) {
+        failed("Zeile " + std::to_string(lastNumber_) + ": " + meaning);
+    } else if (answered_ == job_.size() && !stopping_) {
+        jobActive_ = false;
+        events_.push_back({PanelEvent::Kind::Finished, {}});
+    }
+}
+
+void PanelLink::status(std::string_view report) {
+    report.remove_prefix(1);
+    if (!report.empty() && report.back() == '>') {
+        report.remove_suffix(1);
+    }
+    std::vector<std::string_view> fields;
+    for (std::size_t bar = report.find('|'); bar != std::string_view::npos;
+         bar = report.find('|')) {
+        fields.push_back(report.substr(0, bar));
+        report.remove_prefix(bar + 1);
+    }
+    fields.push_back(report);
+    const std::string_view state = fields.front();
+    const std::size_t colon = state.find(':');
+    status_.state = std::string(state.substr(0, colon));
+    status_.subState = colon == std::string_view::npos ? "" : std::string(state.substr(colon + 1));
+    double machine[3];
+    bool haveMachine = false;
+    for (const std::string_view field : fields) {
+        if (startsWith(field, "WCO:")) {
+            readNumbers(field.substr(4), wco_);
+        } else if (startsWith(field, "MPos:")) {
+            haveMachine = readNumbers(field.substr(5), machine);
+        } else if (double work[3]; startsWith(field, "WPos:") && readNumbers(field.substr(5), work)) {
+            status_.x = work[0];
+            status_.y = work[1];
+            status_.z = work[2];
+            status_.known = true;
+        }
+    }
+    if (haveMachine) {
+        status_.x = machine[0] - wco_[0];
+        status_.y = machine[1] - wco_[1];
+        status_.z = machine[2] - wco_[2];
+        status_.known = true;
+    }
+    if (status_.state == "Alarm") {
+        alarm_ = true;
+    }
+    const bool standing = (status_.state == "Hold" && status_.subState == "0") ||
+                          status_.state == "Idle" || status_.state == "Alarm" ||
+                          status_.state == "Door";
+    if (stopping_ && !resetSent_ && standing) {
+        out_ += kReset;
+        resetSent_ = true;
+        resetAt_ = -1;
+    }
+    if (pausedAt_ != 0 && !pauseShown_ && sent_.empty() && status_.state == "Hold") {
+        pauseShown_ = true;
+        events_.push_back({PanelEvent::Kind::Pause, job_[pausedAt_ - 1].note});
+    }
+}
+
+std::string PanelLink::take(double now) {
+    if (lastPoll_ < 0 || now - lastPoll_ >= kPollSeconds || now < lastPoll_) {
+        out_ += '?';
+        lastPoll_ = now;
+    }
+    if (resetSent_) {
+        if (resetAt_ < 0) {
+            resetAt_ = now;
+        } else if (now - resetAt_ > kResetWaitSeconds) {
+            finishStop();  // no welcome came: the controller is gone or mute, the job ends anyway
+        }
+    }
+    if (!stopping_) {
+        sendLines();
+    }
+    return std::exchange(out_, {});
+}
+
+std::vector<PanelEvent> PanelLink::events() {
+    return std::exchange(events_, {});
+}
+
+void PanelLink::command(std::string line) {
+    commands_.push_back(std::move(line));
+}
+
+void PanelLink::realtime(char byte) {
+    out_ += byte;
+}
+
+void PanelLink::startJob(std::vector<JobLine> lines) {
+    job_ = std::move(lines);
+    next_ = 0;
+    answered_ = 0;
+    lastNumber_ = 0;
+    pausedAt_ = 0;
+    pauseShown_ = false;
+    jobActive_ = !job_.empty();
+    if (!jobActive_) {
+        events_.push_back({PanelEvent::Kind::Finished, {}});
+    }
+}
+
+void PanelLink::resume(const std::vector<std::string>& first) {
+    out_ += '~';
+    for (const std::string& line : first) {
+        commands_.push_back(line);
+    }
+    pausedAt_ = 0;
+    pauseShown_ = false;
+}
+
+void PanelLink::stop(std::string why) {
+    if (stopping_ || !jobActive_) {
+        return;
+    }
+    failed(std::move(why));
+}
+
+void PanelLink::lost(std::string why) {
+    stopWhy_ = std::move(why);
+    const bool wasRunning = jobActive_;
+    finishStop();
+    if (!wasRunning) {
+        events_.pop_back();
+    }
+}
+
+void PanelLink::failed(std::string why) {
+    if (stopping_) {
+        return;
+    }
+    stopping_ = true;
+    stopWhy_ = std::move(why);
+    commands_.clear();
+    out_ += '!';
+}
+
+void PanelLink::finishStop() {
+    jobActive_ = false;
+    stopping_ = false;
+    resetSent_ = false;
+    pausedAt_ = 0;
+    pauseShown_ = false;
+    commands_.clear();
+    events_.push_back({PanelEvent::Kind::Stopped, std::exchange(stopWhy_, {})});
+}
+
+// Commands go alone, each after every earlier line was answered; job lines fill the receive
+// buffer up to its size, an EEPROM write or a '$' line alone, and nothing past an M0.
+void PanelLink::sendLines() {
+    if (aloneWaiting_) {
+        return;
+    }
+    if (!commands_.empty()) {
+        if (!sent_.empty()) {
+            return;
+        }
+        std::string text = std::move(commands_.front());
+        commands_.pop_front();
+        if (alarm_ && text != "$X" && text != "$H" && text != "$$") {
+            events_.push_back({PanelEvent::Kind::Reply,
+                               "Nicht gesendet (Alarm: erst entsperren): " + text});
+            return;
+        }
+        out_ += text + '\n';
+        outstanding_ += text.size() + 1;
+        sent_.push_back({text.size() + 1, kNoJobLine, std::move(text)});
+        aloneWaiting_ = true;
+        return;
+    }
+    while (jobActive_ && pausedAt_ == 0 && next_ < job_.size()) {
+        const JobLine& next = job_[next_];
+        if (next.text == "?") {  // the program's status query goes out as the real-time byte
+            out_ += '?';
+            counted(next_++, true, "ok");
+            continue;
+        }
+        const std::size_t length = next.text.size() + 1;
+        if (next.alone ? !sent_.empty() : outstanding_ + length > kReceiveBuffer) {
+            return;
+        }
+        out_ += next.text + '\n';
+        outstanding_ += length;
+        sent_.push_back({length, next_, next.text});
+        ++next_;
+        if (next.alone) {
+            aloneWaiting_ = true;
+            return;
+        }
+        if (next.pause) {
+            pausedAt_ = next_;
+            return;
+        }
+    }
+}
+
+std::string stateText(std::string_view state) {
+    static constexpr std::pair<std::string_view, std::string_view> kStates[] = {
+        {"Idle", "Bereit"},          {"Run", "Läuft"},     {"Hold", "Pause"},
+        {"Jog", "Verfahren"},        {"Alarm", "Alarm"},   {"Door", "Tür"},
+        {"Check", "Prüfmodus"},      {"Home", "Referenzfahrt"}, {"Sleep", "Ruhe"},
+    };
+    for (const auto& [name, german] : kStates) {
+        if (name == state) {
+            return std::string(german);
+        }
+    }
+    return state.empty() ? "unbekannt" : std::string(state);
+}
+
+}  // namespace zrv::panel

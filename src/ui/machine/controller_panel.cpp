@@ -22,6 +22,8 @@ QPushButton* button(QWidget* parent, const char* name, const char* caption) {
 QComboBox* choice(QWidget* parent, const char* name, const QStringList& items, int current) {
     auto* box = named(new QComboBox(parent), name);
     box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);  // a typed "1" stays 1, not 115200
     box->addItems(items);
     box->setCurrentIndex(current);
     return box;

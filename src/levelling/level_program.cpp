@@ -1,12 +1,10 @@
 #include "levelling/level_program.h"
 
 #include <algorithm>
-#include <array>
-#include <cctype>
-#include <charconv>
 #include <cmath>
 
 #include "gcode/comment_text.h"
+#include "gcode/gcode_words.h"
 #include "levelling/length_text.h"
 #include "settings/plain_number.h"
 
@@ -15,60 +13,6 @@ namespace {
 
 constexpr double kChordTolerance = 0.002;  // mm between a piece and the surface under it
 constexpr int kMostSplits = 64;            // per cell, for absurdly bent maps
-
-struct Word {
-    char letter = 0;
-    std::string_view text;  // the whole word, letter included
-    double value = 0;
-};
-
-// A program line of the export has at most five words.
-constexpr std::size_t kMostWords = 12;
-
-struct ParsedLine {
-    std::array<Word, kMostWords> words;
-    std::size_t count = 0;
-    std::string_view comment;  // from the first "(" on
-    bool readable = true;      // letters with numbers only
-};
-
-ParsedLine parseLine(std::string_view line) {
-    ParsedLine parsed;
-    const std::size_t open = line.find('(');
-    std::string_view code = line.substr(0, open);
-    if (open != std::string_view::npos) {
-        parsed.comment = line.substr(open);
-    }
-    std::size_t at = 0;
-    while (at < code.size()) {
-        const char c = code[at];
-        if (c == ' ' || c == '\t') {
-            ++at;
-            continue;
-        }
-        const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-        if (letter < 'A' || letter > 'Z') {
-            parsed.readable = false;
-            return parsed;
-        }
-        Word word{letter, {}, 0};
-        const char* first = code.data() + at + 1;
-        const auto result = std::from_chars(first, code.data() + code.size(), word.value);
-        if (result.ec != std::errc{}) {
-            parsed.readable = false;
-            return parsed;
-        }
-        const std::size_t end = static_cast<std::size_t>(result.ptr - code.data());
-        word.text = code.substr(at, end - at);
-        if (parsed.count == kMostWords) {
-            parsed.readable = false;
-            return parsed;
-        }
-        parsed.words[parsed.count++] = word;
-        at = end;
-    }
-    return parsed;
-}
 
 struct Position {
     double x = 0;
@@ -80,19 +24,23 @@ struct Position {
 struct MotionLine {
     std::string_view motion;  // "G01", empty when the modal motion goes on
     std::string rest;         // the other words, each with a leading blank
-    const Word* x = nullptr;
-    const Word* y = nullptr;
-    const Word* z = nullptr;
+    const GcodeWord* x = nullptr;
+    const GcodeWord* y = nullptr;
+    const GcodeWord* z = nullptr;
+    std::string_view comment;  // carried over when every word stands before it
 };
 
-bool isMotion(const Word& word) {
+bool isMotion(const GcodeWord& word) {
     return word.letter == 'G' && (word.value == 0 || word.value == 1);
 }
 
-// Splits the words; false when the line does something this pass does not know (an arc, a probe).
-bool motionLine(const ParsedLine& parsed, MotionLine& out) {
-    for (std::size_t k = 0; k < parsed.count; ++k) {
-        const Word& word = parsed.words[k];
+// Splits the words; false when the line moves no axis, or does something this pass does not know
+// (an arc, a probe) or GRBL refuses it: such a line stays as it is.
+bool motionLine(const GcodeWords& read, MotionLine& out) {
+    if (read.grblError != 0 || read.system) {
+        return false;
+    }
+    for (const GcodeWord& word : read.words()) {
         if (isMotion(word)) {
             out.motion = word.text;
         } else if (word.letter == 'G' && word.value != 21 && word.value != 90 && word.value != 94) {
@@ -108,7 +56,12 @@ bool motionLine(const ParsedLine& parsed, MotionLine& out) {
             out.rest += word.text;
         }
     }
-    return true;
+    // A comment between words ("G1 X1 (a) Y2") is left out rather than written twice.
+    const auto words = read.words();
+    if (words.empty() || read.comment.empty() || words.back().text.data() < read.comment.data()) {
+        out.comment = read.comment;
+    }
+    return out.x != nullptr || out.y != nullptr || out.z != nullptr;
 }
 
 std::string mapRefusal(double x, double y, const HeightMap& map, NumberLocale locale) {
@@ -194,13 +147,13 @@ void addLine(std::vector<std::string>& out, std::string code, std::string_view c
 }
 
 // " X12.5" as the line wrote it; nothing for a word the line does not have.
-std::string wordText(const Word* word) {
+std::string wordText(const GcodeWord* word) {
     return word != nullptr ? " " + std::string(word->text) : std::string();
 }
 
 // A move that changes XY, as pieces that follow the surface.
 void levelMove(const Position& from, const Position& to, const MotionLine& line, Buffers& buffers,
-               std::string_view comment, const HeightMap& map, std::vector<std::string>& out) {
+               const HeightMap& map, std::vector<std::string>& out) {
     const std::vector<Piece>& cut = pieces(from, to, map, buffers);
     double margin = 0;
     if (from.z >= 0 && to.z >= 0) {
@@ -227,7 +180,7 @@ void levelMove(const Position& from, const Position& to, const MotionLine& line,
         if (code.front() == ' ') {
             code.erase(0, 1);
         }
-        addLine(out, std::move(code), last ? comment : std::string_view{});
+        addLine(out, std::move(code), last ? line.comment : std::string_view{});
     }
 }
 
@@ -238,13 +191,17 @@ std::vector<std::string> mapComments(const HeightMap& map) {
                 lengthText(highestHeight(map)) + " mm)"};
 }
 
-// Whether the line has an axis word before its comment; most lines of a program have none.
+// Whether the line may hold an axis word outside its comments; most lines of a program have none,
+// and this costs less than reading their words.
 bool hasAxisWord(std::string_view line) {
-    for (const char c : line) {
-        if (c == '(') {
+    for (std::size_t k = 0; k < line.size(); ++k) {
+        const char c = line[k];
+        if (c == ';') {
             return false;
         }
-        if (c == 'X' || c == 'Y' || c == 'Z' || c == 'x' || c == 'y' || c == 'z') {
+        if (c == '(') {
+            k = std::min(line.find(')', k), line.size());
+        } else if (c == 'X' || c == 'Y' || c == 'Z' || c == 'x' || c == 'y' || c == 'z') {
             return true;
         }
     }
@@ -271,10 +228,9 @@ LevelledProgram levelProgram(std::vector<std::string> lines, const HeightMap& ma
             out.push_back(std::move(text));
             continue;
         }
-        const ParsedLine parsed = parseLine(text);
+        const GcodeWords read = readGcodeWords(text);
         MotionLine line;
-        if (!parsed.readable || !motionLine(parsed, line) ||
-            (line.x == nullptr && line.y == nullptr && line.z == nullptr)) {
+        if (!motionLine(read, line)) {
             out.push_back(std::move(text));
             continue;
         }
@@ -290,9 +246,9 @@ LevelledProgram levelProgram(std::vector<std::string> lines, const HeightMap& ma
             if (code.front() == ' ') {
                 code.erase(0, 1);
             }
-            addLine(out, std::move(code), parsed.comment);
+            addLine(out, std::move(code), line.comment);
         } else {
-            levelMove(at, to, line, buffers, parsed.comment, map, out);
+            levelMove(at, to, line, buffers, map, out);
         }
         at = to;
     }

@@ -1,29 +1,9 @@
 #include "planner/gcode_line.h"
 
-#include <charconv>
-#include <cmath>
+#include "gcode/gcode_words.h"
 
 namespace zrv {
 namespace {
-
-// Reads the number of a word from `at` on; the controller ignores blanks anywhere in a line.
-std::optional<double> wordNumber(std::string_view line, std::size_t& at) {
-    while (at < line.size() && line[at] == ' ') {
-        ++at;
-    }
-    if (at < line.size() && line[at] == '+') {
-        ++at;
-    }
-    double value = 0;
-    const char* begin = line.data() + at;
-    const auto [end, error] =
-        std::from_chars(begin, line.data() + line.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    at += static_cast<std::size_t>(end - begin);
-    return value;
-}
 
 void applyG(double code, GcodeLine& read) {
     if (code == 0) {
@@ -72,29 +52,11 @@ void applyWord(char letter, double value, GcodeLine& read) {
 GcodeLine readGcodeLine(std::string_view line) {
     GcodeLine read;
     std::optional<double> p;
-    std::size_t at = 0;
-    while (at < line.size()) {
-        char letter = line[at++];
-        if (letter == '(') {
-            const auto close = line.find(')', at);
-            at = close == std::string_view::npos ? line.size() : close + 1;
-            continue;
-        }
-        if (letter == ';' || letter == '$' || letter == '?') {
-            break;
-        }
-        if (letter >= 'a' && letter <= 'z') {
-            letter = static_cast<char>(letter - 'a' + 'A');
-        }
-        if (letter < 'A' || letter > 'Z') {
-            continue;
-        }
-        if (const auto value = wordNumber(line, at)) {
-            if (letter == 'P') {
-                p = value;
-            } else {
-                applyWord(letter, *value, read);
-            }
+    for (const GcodeWord& word : readGcodeWords(line).words()) {
+        if (word.letter == 'P') {
+            p = word.value;
+        } else {
+            applyWord(word.letter, word.value, read);
         }
     }
     // P means the dwell only beside G4.

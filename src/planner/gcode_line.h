@@ -18,8 +18,9 @@ struct GcodeLine {
     bool standStill = false;       // M0 M1 M2 M30 M3 M4 M5
 };
 
-// The words of a line without its comments (in brackets or after ";"). Lines for the controller
-// itself ("$$", "?", ...) and words the time does not depend on are left out.
+// The words of a line as GRBL reads them (readGcodeWords). A line GRBL refuses moves nothing;
+// lines for the controller itself ("$$", "?", ...) and words the time does not depend on are
+// left out.
 GcodeLine readGcodeLine(std::string_view line);
 
 }  // namespace zrv

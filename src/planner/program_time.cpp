@@ -113,4 +113,16 @@ ProgramTime programTime(std::span<const std::string> lines, const MachineProfile
     return time;
 }
 
+std::vector<double> lineSeconds(std::span<const std::string> lines, const MachineProfile& profile) {
+    MotionPlan plan(profile, lines.size() + 1);
+    Machine machine;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        runLine(readGcodeLine(lines[k]), machine, plan, k);
+    }
+    plan.standStill();
+    std::vector<double> seconds = plan.sectionSeconds();
+    seconds.pop_back();
+    return seconds;
+}
+
 }  // namespace zrv

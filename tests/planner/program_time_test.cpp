@@ -64,6 +64,7 @@ TEST(ProgramTime, WorkedOnPaper) {
          kTenMm},
         {"a move to where the machine is adds nothing", {"G1 F500 X0 Y0", "G1 F1000 X10"}, kTenMm},
         {"no feed, no time", {"G1 X10"}, 0},
+        {"a line GRBL refuses moves nothing", {"G1 F1000 X10", "G1 X20 X30", "G0 X1e3"}, kTenMm},
     };
     const std::vector<std::string> noSections;
     for (const TimeCase& c : cases) {
@@ -99,12 +100,14 @@ TEST(ProgramTime, SectionsSplitAtTheirTitles) {
 // Absurd programs and profiles still give finite sums: a safe height of 10^200, moves across the
 // range of doubles and, in inches, beyond it, a tiny feed, dwells of 10^307 s.
 TEST(ProgramTime, FiniteForAnyProgramAndProfile) {
-    const std::string huge = "1" + std::string(200, '0');
-    const std::string largest = "1" + std::string(307, '0');
-    const std::vector<std::string> lines = {"G0 Z" + huge,     "G1 F0.000001 X-" + largest,
-                                            "X" + largest,     "G20",
-                                            "G91 X" + largest, "X" + largest,
-                                            "G4 P" + largest,  "G4 P" + largest};
+    // GRBL keeps 79 characters of a line: the largest numbers it reads.
+    const std::string huge = "1" + std::string(75, '0');
+    const std::string largest = "1" + std::string(76, '0');
+    const std::vector<std::string> lines = {
+        "G0 Z" + huge,          "G1 F0.000001", "X-" + huge,
+        "X" + largest,          "G20",          "G91",
+        "X" + largest,          "X" + largest,  "G4 P" + huge.substr(1),
+        "G4 P" + huge.substr(1)};
     const MachineProfile extreme{{3e-308, 1e308, 1}, {3e-308, 1e308, 1}, 3e-308};
     for (const MachineProfile& profile : {MachineProfile{}, extreme}) {
         const ProgramTime time = programTime(lines, profile, {});

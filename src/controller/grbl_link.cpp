@@ -1,0 +1,539 @@
+#include "controller/grbl_link.h"
+
+#include <utility>
+
+#include "controller/grbl_codes.h"
+#include "controller/link_texts.h"
+#include "controller/replies.h"
+
+namespace zrv {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::size_t kReceiveBuffer = 128;  // the controller's serial receive buffer
+constexpr std::size_t kMostOutstanding = kReceiveBuffer - 1;
+constexpr LinkTime kPollEvery = 200ms;         // the interface's advice: at most 5 a second
+constexpr LinkTime kAskVersionAfter = 2500ms;  // a board that reset on open is up by then
+constexpr LinkTime kAnswerWithin = 5s;
+constexpr LinkTime kSilentAfter = 5s;
+constexpr LinkTime kHoldWithin = 5s;
+constexpr std::size_t kLongestLine = 1024;  // more without a line end is noise
+constexpr int kStillReportsNeeded = 2;
+// A report that comes this long after a real-time byte was sent answers a later question.
+constexpr LinkTime kFreshAfter = 100ms;
+
+std::string lineNumber(std::size_t fileLine) {
+    return "Zeile " + std::to_string(fileLine);
+}
+
+LinkEvent makeEvent(LinkEventKind kind, std::string text = {}, std::size_t fileLine = 0,
+                    int code = 0) {
+    LinkEvent e;
+    e.kind = kind;
+    e.text = std::move(text);
+    e.fileLine = fileLine;
+    e.code = code;
+    return e;
+}
+
+}  // namespace
+
+GrblLink::GrblLink(LinkTime now) : connectedAt_(now), lastPoll_(now), lastHeard_(now) {}
+
+void GrblLink::received(std::string_view bytes, LinkTime now) {
+    if (phase_ == LinkPhase::Closed) {
+        return;
+    }
+    lastHeard_ = now;
+    for (const char c : bytes) {
+        if (c == '\n' || partial_.size() >= kLongestLine) {
+            if (!partial_.empty() && partial_.back() == '\r') {
+                partial_.pop_back();
+            }
+            const std::string line = std::move(partial_);
+            partial_.clear();
+            if (!line.empty()) {
+                handleLine(line, now);
+            }
+            if (phase_ == LinkPhase::Closed) {
+                return;
+            }
+            if (c == '\n') {
+                continue;
+            }
+        }
+        partial_.push_back(c);
+    }
+    pump(now);
+}
+
+void GrblLink::handleLine(std::string_view line, LinkTime now) {
+    event(makeEvent(LinkEventKind::Received, std::string(line)));
+    const Reply reply = readReply(line);
+    switch (reply.kind) {
+        case ReplyKind::Ok:
+            handleOk(now);
+            return;
+        case ReplyKind::Error:
+            handleError(reply.code, now);
+            return;
+        case ReplyKind::Alarm:
+            handleAlarm(reply.code, now);
+            return;
+        case ReplyKind::Welcome:
+            handleWelcome(line, reply.grbl11, now);
+            return;
+        case ReplyKind::Status:
+            handleStatus(reply, now);
+            return;
+        case ReplyKind::Version:
+            if (phase_ == LinkPhase::Connecting) {
+                identify(line, reply.grbl11);
+            }
+            break;
+        case ReplyKind::Probe:
+            // The "$#" answer carries the last probe too: only a probing move's report counts.
+            if (outstanding_.empty() || !outstanding_.front().alone) {
+                LinkEvent probe = makeEvent(LinkEventKind::Probe, std::string(line));
+                probe.probe = reply.probe;
+                event(std::move(probe));
+                return;
+            }
+            break;
+        case ReplyKind::Other:
+            break;
+    }
+    event(makeEvent(LinkEventKind::Reply, std::string(line)));
+}
+
+void GrblLink::identify(std::string_view line, bool grbl11) {
+    if (!grbl11) {
+        close(std::string(kNotGrbl11) + "„" + std::string(line) + "“");
+        return;
+    }
+    phase_ = LinkPhase::Ready;
+    event(makeEvent(LinkEventKind::Ready, std::string(line)));
+    sendByte('?');
+}
+
+void GrblLink::close(std::string reason) {
+    phase_ = LinkPhase::Closed;
+    event(makeEvent(LinkEventKind::Refused, std::move(reason)));
+}
+
+void GrblLink::handleWelcome(std::string_view line, bool grbl11, LinkTime now) {
+    // A reset empties the receive buffer: whatever was outstanding is gone.
+    outstanding_.clear();
+    outstandingBytes_ = 0;
+    userHeld_ = false;
+    switch (phase_) {
+        case LinkPhase::Connecting:
+            identify(line, grbl11);
+            return;
+        case LinkPhase::Stopping:
+            if (resetSent_) {
+                endStop();
+                return;
+            }
+            [[fallthrough]];
+        case LinkPhase::Checking:
+        case LinkPhase::Streaming:
+            stopReason_ = std::string(kRestarted);
+            endStop();
+            return;
+        case LinkPhase::Ready:
+        case LinkPhase::Closed:
+            event(makeEvent(LinkEventKind::Reply, std::string(line)));
+            lastPoll_ = now;
+            sendByte('?');
+            return;
+    }
+}
+
+void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
+    if (reply.workOffset) {
+        workOffset_ = reply.workOffset;
+    }
+    status_ = reply.status;
+    if (!status_.workPosition && status_.machinePosition && workOffset_) {
+        const auto& m = *status_.machinePosition;
+        const auto& o = *workOffset_;
+        status_.workPosition = std::array<double, 3>{m[0] - o[0], m[1] - o[1], m[2] - o[2]};
+    }
+    LinkEvent report = makeEvent(LinkEventKind::Status);
+    report.status = status_;
+    event(std::move(report));
+    if (showNextStatus_) {
+        showNextStatus_ = false;
+        event(makeEvent(LinkEventKind::Reply, status_.text));
+    }
+    const bool idle = status_.state == MachineState::Idle;
+    idleReports_ = idle ? idleReports_ + 1 : 0;
+    switch (phase_) {
+        case LinkPhase::Checking:
+            check();
+            return;
+        case LinkPhase::Streaming:
+            // "~" during the hold's braking is ignored by the controller: ask again once held.
+            if (resumeWanted_ && !m0Sent_ && status_.state == MachineState::Hold &&
+                status_.subState == 0) {
+                sendByte('~');
+            } else if (status_.state != MachineState::Hold && now - resumedAt_ >= kFreshAfter) {
+                resumeWanted_ = false;
+            }
+            if (m0Sent_ && !pausedAtM0_ && !userHeld_ && outstanding_.empty() &&
+                status_.state == MachineState::Hold && status_.subState == 0) {
+                pausedAtM0_ = true;
+                const std::size_t at = next_ - 1;
+                LinkEvent paused =
+                    makeEvent(LinkEventKind::Paused, {}, program_.lines[at].fileLine);
+                paused.comments = pauseComments(program_, at);
+                event(std::move(paused));
+            }
+            return;
+        case LinkPhase::Stopping:
+            if (!resetSent_) {
+                stillReports_ = standsStill(status_) ? stillReports_ + 1 : 0;
+                const bool alarm = status_.state == MachineState::Alarm;
+                if (stillReports_ >= kStillReportsNeeded || alarm) {
+                    reset(now);
+                }
+            }
+            return;
+        default:
+            return;
+    }
+}
+
+void GrblLink::check() {
+    if (!outstanding_.empty()) {
+        return;
+    }
+    switch (status_.state) {
+        case MachineState::Idle:
+            phase_ = LinkPhase::Streaming;
+            event(makeEvent(LinkEventKind::Started));
+            return;
+        case MachineState::Alarm:
+            refuse(std::string(kAlarmState));
+            return;
+        case MachineState::Door:
+            refuse(std::string(kDoorState));
+            return;
+        default:
+            refuse(std::string(kNotIdle) + std::string(stateName(status_.state)) +
+                   "): erst warten, bis sie steht");
+            return;
+    }
+}
+
+void GrblLink::refuse(std::string reason) {
+    phase_ = LinkPhase::Ready;
+    program_ = {};
+    event(makeEvent(LinkEventKind::Refused, std::move(reason)));
+}
+
+void GrblLink::handleOk(LinkTime now) {
+    if (outstanding_.empty()) {
+        if (phase_ == LinkPhase::Streaming) {
+            beginStop(std::string(kUnexpectedOk), now);
+        }
+        return;
+    }
+    const Sent done = outstanding_.front();
+    outstanding_.pop_front();
+    outstandingBytes_ -= done.bytes;
+    idleReports_ = 0;
+    if (done.index == kQuery) {
+        return;
+    }
+    lineDone(done.index);
+}
+
+void GrblLink::lineDone(std::size_t index) {
+    const StreamLine& line = program_.lines[index];
+    ++linesDone_;
+    lastFileLine_ = line.fileLine;
+    secondsDone_ += line.seconds;
+    event(makeEvent(LinkEventKind::LineDone, {}, line.fileLine));
+}
+
+void GrblLink::handleError(int code, LinkTime now) {
+    if (outstanding_.empty()) {
+        event(makeEvent(LinkEventKind::Reply,
+                        "error:" + std::to_string(code) + " – " + errorMeaning(code)));
+        return;
+    }
+    const Sent failed = outstanding_.front();
+    outstanding_.pop_front();
+    outstandingBytes_ -= failed.bytes;
+    if (failed.index == kQuery || phase_ != LinkPhase::Streaming) {
+        event(makeEvent(LinkEventKind::Reply,
+                        "error:" + std::to_string(code) + " – " + errorMeaning(code)));
+        return;
+    }
+    ++errors_;
+    const std::size_t fileLine = program_.lines[failed.index].fileLine;
+    std::string text =
+        lineNumber(fileLine) + ": error:" + std::to_string(code) + " – " + errorMeaning(code);
+    event(makeEvent(LinkEventKind::Error, text, fileLine, code));
+    beginStop(std::move(text), now);
+}
+
+void GrblLink::handleAlarm(int code, LinkTime now) {
+    ++alarms_;
+    std::string text = "ALARM:" + std::to_string(code) + " – " + alarmMeaning(code);
+    if (lastFileLine_ > 0 && phase_ == LinkPhase::Streaming) {
+        text += " (zuletzt bestätigt: " + lineNumber(lastFileLine_) + ")";
+    }
+    event(makeEvent(LinkEventKind::Alarm, text, lastFileLine_, code));
+    if (phase_ == LinkPhase::Streaming || phase_ == LinkPhase::Checking) {
+        beginStop(std::move(text), now);
+    }
+}
+
+void GrblLink::tick(LinkTime now) {
+    switch (phase_) {
+        case LinkPhase::Closed:
+            return;
+        case LinkPhase::Connecting:
+            if (now - connectedAt_ >= kAnswerWithin) {
+                close(std::string(kNoAnswer));
+            } else if (!versionAsked_ && now - connectedAt_ >= kAskVersionAfter) {
+                versionAsked_ = true;
+                sendLine("$I", kQuery, true);
+            }
+            return;
+        case LinkPhase::Checking:
+            if (now - checkSince_ >= kAnswerWithin) {
+                refuse(std::string(kNoStatus));
+                return;
+            }
+            break;
+        case LinkPhase::Streaming:
+            if (now - lastHeard_ >= kSilentAfter) {
+                beginStop(std::string(kSilent), now);
+                return;
+            }
+            break;
+        case LinkPhase::Stopping:
+            if (!resetSent_ && now - stopSince_ >= kHoldWithin) {
+                reset(now);
+            } else if (resetSent_ && now - resetAt_ >= kAnswerWithin) {
+                endStop();
+                return;
+            }
+            break;
+        case LinkPhase::Ready:
+            break;
+    }
+    if (now - lastPoll_ >= kPollEvery) {
+        lastPoll_ = now;
+        sendByte('?');
+    }
+    pump(now);
+}
+
+void GrblLink::portLost(LinkTime /*now*/) {
+    if (phase_ == LinkPhase::Closed) {
+        return;
+    }
+    const bool running = phase_ == LinkPhase::Streaming || phase_ == LinkPhase::Stopping ||
+                         phase_ == LinkPhase::Checking;
+    phase_ = LinkPhase::Closed;
+    event(makeEvent(running ? LinkEventKind::Stopped : LinkEventKind::Refused,
+                    std::string(kPortLost)));
+}
+
+void GrblLink::start(StreamProgram program, LinkTime now) {
+    if (phase_ != LinkPhase::Ready) {
+        event(makeEvent(LinkEventKind::Refused, std::string(kNotReady)));
+        return;
+    }
+    program_ = std::move(program);
+    next_ = 0;
+    linesSent_ = linesDone_ = errors_ = alarms_ = lastFileLine_ = 0;
+    secondsDone_ = 0;
+    m0Sent_ = pausedAtM0_ = userHeld_ = resumeWanted_ = false;
+    phase_ = LinkPhase::Checking;
+    checkSince_ = now;
+    lastHeard_ = now;
+    lastPoll_ = now;
+    idleReports_ = 0;
+    sendByte('?');
+}
+
+void GrblLink::pause() {
+    if (phase_ == LinkPhase::Ready || phase_ == LinkPhase::Streaming) {
+        userHeld_ = true;
+        resumeWanted_ = false;
+        sendByte('!');
+    }
+}
+
+void GrblLink::resume(LinkTime now) {
+    if (phase_ != LinkPhase::Ready && phase_ != LinkPhase::Streaming) {
+        return;
+    }
+    const bool wasAtM0 = pausedAtM0_;
+    if (pausedAtM0_) {
+        pausedAtM0_ = false;
+        m0Sent_ = false;
+    }
+    userHeld_ = false;
+    resumeWanted_ = !wasAtM0;
+    resumedAt_ = now;
+    sendByte('~');
+    pump(now);
+}
+
+void GrblLink::stop(std::string reason, LinkTime now) {
+    if (phase_ == LinkPhase::Closed || phase_ == LinkPhase::Connecting ||
+        phase_ == LinkPhase::Stopping) {
+        return;
+    }
+    if (phase_ == LinkPhase::Checking) {
+        refuse(std::move(reason));
+        return;
+    }
+    beginStop(std::move(reason), now);
+}
+
+void GrblLink::override(Override command) {
+    if (phase_ != LinkPhase::Closed && phase_ != LinkPhase::Connecting) {
+        sendByte(static_cast<std::uint8_t>(command));
+    }
+}
+
+bool GrblLink::query(std::string_view command, LinkTime now) {
+    if (phase_ != LinkPhase::Ready) {
+        return false;
+    }
+    if (command == "?") {
+        showNextStatus_ = true;
+        lastPoll_ = now;
+        sendByte('?');
+        return true;
+    }
+    constexpr std::string_view kQueries[] = {"$I", "$#", "$G", "$$", "$X"};
+    for (const std::string_view known : kQueries) {
+        if (command == known && outstanding_.empty()) {
+            sendLine(std::string(command), kQuery, true);
+            return true;
+        }
+    }
+    return false;
+}
+
+void GrblLink::pump(LinkTime now) {
+    if (phase_ != LinkPhase::Streaming) {
+        return;
+    }
+    while (sendNext()) {
+    }
+    if (next_ == program_.lines.size() && outstanding_.empty() && !m0Sent_ &&
+        idleReports_ >= kStillReportsNeeded) {
+        phase_ = LinkPhase::Ready;
+        event(makeEvent(LinkEventKind::Finished));
+    }
+    (void)now;
+}
+
+bool GrblLink::sendNext() {
+    if (m0Sent_ || next_ >= program_.lines.size()) {
+        return false;
+    }
+    if (!outstanding_.empty() && outstanding_.front().alone) {
+        return false;
+    }
+    const StreamLine& line = program_.lines[next_];
+    switch (line.kind) {
+        case LineKind::Nothing:
+            ++next_;
+            return true;
+        case LineKind::Realtime:
+            showNextStatus_ = true;
+            sendByte('?');
+            ++linesSent_;
+            lineDone(next_);
+            ++next_;
+            return true;
+        case LineKind::System:
+        case LineKind::Eeprom:
+            // Alone, and only once the machine stands idle after every earlier answer.
+            if (!outstanding_.empty() || idleReports_ == 0) {
+                return false;
+            }
+            sendLine(line.send, next_, true);
+            break;
+        case LineKind::Gcode:
+        case LineKind::Pause:
+            if (outstandingBytes_ + line.send.size() + 1 > kMostOutstanding) {
+                return false;
+            }
+            sendLine(line.send, next_, false);
+            m0Sent_ = line.kind == LineKind::Pause;
+            break;
+    }
+    ++linesSent_;
+    ++next_;
+    return true;
+}
+
+void GrblLink::beginStop(std::string reason, LinkTime now) {
+    phase_ = LinkPhase::Stopping;
+    stopReason_ = std::move(reason);
+    stopSince_ = now;
+    stillReports_ = 0;
+    resetSent_ = false;
+    sendByte('!');
+    lastPoll_ = now;
+    sendByte('?');
+}
+
+void GrblLink::reset(LinkTime now) {
+    resetSent_ = true;
+    resetAt_ = now;
+    sendByte(0x18);
+}
+
+void GrblLink::endStop() {
+    phase_ = LinkPhase::Ready;
+    resetSent_ = false;
+    m0Sent_ = pausedAtM0_ = userHeld_ = resumeWanted_ = false;
+    outstanding_.clear();
+    outstandingBytes_ = 0;
+    event(makeEvent(LinkEventKind::Stopped, std::move(stopReason_)));
+    stopReason_.clear();
+}
+
+void GrblLink::sendLine(std::string text, std::size_t index, bool alone) {
+    text.push_back('\n');
+    outstanding_.push_back({index, text.size(), alone});
+    outstandingBytes_ += text.size();
+    Outgoing out;
+    out.line = std::move(text);
+    outgoing_.push_back(std::move(out));
+}
+
+void GrblLink::sendByte(std::uint8_t byte) {
+    Outgoing out;
+    out.kind = Outgoing::Kind::Realtime;
+    out.byte = byte;
+    outgoing_.push_back(std::move(out));
+}
+
+void GrblLink::event(LinkEvent e) {
+    events_.push_back(std::move(e));
+}
+
+std::vector<Outgoing> GrblLink::takeOutgoing() {
+    return std::exchange(outgoing_, {});
+}
+
+std::vector<LinkEvent> GrblLink::takeEvents() {
+    return std::exchange(events_, {});
+}
+
+}  // namespace zrv

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+namespace zrv {
+
+// The link's German sentences that a face shows as they are (tests compare against them).
+inline constexpr std::string_view kAlarmState =
+    "Steuerung im Alarmzustand: erst $X oder Referenzfahrt";
+inline constexpr std::string_view kDoorState =
+    "Steuerung meldet offene Tür (Door): Tür schließen und erneut starten";
+inline constexpr std::string_view kNotIdle = "Steuerung ist nicht bereit (Zustand ";
+inline constexpr std::string_view kNoAnswer =
+    "Keine Antwort von GRBL 1.1 innerhalb von 5 s: Kabel, Anschluss und Baudrate prüfen";
+inline constexpr std::string_view kNotGrbl11 = "Die Steuerung ist kein GRBL 1.1: ";
+inline constexpr std::string_view kNoStatus =
+    "Die Steuerung meldet ihren Zustand nicht (5 s ohne Statusmeldung)";
+inline constexpr std::string_view kRestarted =
+    "Steuerung hat neu gestartet – Position unsicher, Job abgebrochen";
+inline constexpr std::string_view kPortLost =
+    "Verbindung zur Steuerung verloren – Position unsicher, Job abgebrochen";
+inline constexpr std::string_view kSilent =
+    "Steuerung antwortet nicht mehr (5 s) – Job abgebrochen";
+inline constexpr std::string_view kUnexpectedOk =
+    "Steuerung antwortet mit „ok“ ohne offene Zeile – Job abgebrochen";
+inline constexpr std::string_view kNotReady = "Steuerung nicht verbunden oder beschäftigt";
+inline constexpr std::string_view kProgramRefused = "Programm nicht sendefähig: ";
+
+}  // namespace zrv

@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "controller/grbl_link.h"
+#include "link_programs.h"
+#include "support/link_harness.h"
+
+namespace zrv::test {
+namespace {
+
+// What the controller must receive: every line to send, in the file's order.
+std::vector<std::string> linesToSend(const StreamProgram& program) {
+    std::vector<std::string> sends;
+    for (const StreamLine& line : program.lines) {
+        if (line.kind != LineKind::Nothing && line.kind != LineKind::Realtime) {
+            sends.push_back(line.send);
+        }
+    }
+    return sends;
+}
+
+LinkRun connected(FakeGrbl::Options options = {}) {
+    LinkRun run(std::move(options));
+    EXPECT_GE(run.runUntil(LinkEventKind::Ready), 0);
+    return run;
+}
+
+TEST(GrblLink, EveryLineOfALongProgramArrivesOnceInOrderWithinTheBuffer) {
+    LinkRun run = connected(fakeWith([](FakeGrbl::Options& o) { o.moveTime = LinkTime{2}; }));
+    const StreamProgram program = streamProgram(manyMoves(5000));
+    run.link.start(program, run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+    EXPECT_EQ(run.fake.lines, linesToSend(program));
+    EXPECT_LE(run.fake.mostBuffered, 127U);
+    EXPECT_GT(run.fake.mostBuffered, 100U);  // character counting keeps the buffer fed
+    EXPECT_EQ(run.fake.lost, 0U);
+    EXPECT_EQ(run.link.linesDone(), run.fake.lines.size());
+    EXPECT_EQ(run.link.lastFileLine(), program.lines.size());
+    EXPECT_EQ(run.link.errors() + run.link.alarms(), 0U);
+    EXPECT_EQ(run.find(LinkEventKind::Stopped), nullptr);
+}
+
+TEST(GrblLink, RealtimeBytesGoOutAsSingleBytesAndNeverInsideALine) {
+    LinkRun run = connected();
+    run.link.start(streamProgram("G1 X1 F100\r\n? (current status)\r\nG1 X2\r\n"), run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Started), kNone);
+    run.link.override(Override::FeedPlus10);
+    run.link.pause();
+    run.link.resume(run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+    std::string bytes;
+    for (const Outgoing& out : run.sent) {
+        if (out.kind == Outgoing::Kind::Realtime) {
+            bytes.push_back(static_cast<char>(out.byte));
+        } else {
+            SCOPED_TRACE(out.line);
+            EXPECT_EQ(out.line.find_first_of("?!~\x18"), std::string::npos);
+            EXPECT_TRUE(std::all_of(out.line.begin(), out.line.end(),
+                                    [](char c) { return c == '\n' || (c >= 0x20 && c < 0x7F); }));
+        }
+    }
+    EXPECT_EQ(run.fake.realtime, bytes);
+    EXPECT_NE(bytes.find("\x91!~"), std::string::npos);
+    EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "G1X2"}));
+    // The program's own "?" is shown with the report it brought.
+    const auto reply = std::find_if(run.events.begin(), run.events.end(), [](const LinkEvent& e) {
+        return e.kind == LinkEventKind::Reply && e.text.starts_with("<");
+    });
+    EXPECT_NE(reply, run.events.end());
+}
+
+TEST(GrblLink, SystemLinesGoAloneToAnIdleController) {
+    // "$" lines with moves before them: a "$" line to a busy controller gets error:8.
+    LinkRun run = connected();
+    run.link.start(streamProgram("G1 X5 F100\r\nG1 X6\r\n$$ (view Grbl settings)\r\n"
+                                 "G10 L20 P1 X0\r\nG1 X7\r\n$I\r\nG1 X8\r\n"),
+                   run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+    EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X5F100", "G1X6", "$$", "G10L20P1X0",
+                                                        "G1X7", "$I", "G1X8"}));
+    EXPECT_EQ(run.link.errors(), 0U);
+    const auto settings =
+        std::find_if(run.events.begin(), run.events.end(), [](const LinkEvent& e) {
+            return e.kind == LinkEventKind::Reply && e.text == "$110=1000.000";
+        });
+    EXPECT_NE(settings, run.events.end());
+}
+
+TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
+    LinkRun run = connected();
+    const StreamProgram program = streamProgram(
+        "G1 X1 F100\r\n(=========)\r\n(========== Werkzeug einspannen und auf NULL setzen "
+        "==========)\r\n( weiter mit Taste )\r\nM0\r\nM3 S1000\r\nG1 X2\r\n");
+    run.link.start(program, run.now);
+    const std::size_t paused = run.runUntil(LinkEventKind::Paused);
+    ASSERT_NE(paused, kNone);
+    EXPECT_EQ(run.events[paused].fileLine, 5U);
+    EXPECT_EQ(
+        run.events[paused].comments,
+        (std::vector<std::string>{"Werkzeug einspannen und auf NULL setzen", "weiter mit Taste"}));
+    // Nothing past the M0 while the user changes the tool, however long it takes.
+    for (int k = 0; k < 2000; ++k) {
+        run.step();
+    }
+    EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "M0"}));
+    EXPECT_EQ(run.find(LinkEventKind::Finished), nullptr);
+    run.link.resume(run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+    EXPECT_EQ(run.fake.lines.back(), "G1X2");
+}
+
+TEST(GrblLink, ProbeReportsAndWorkPosition) {
+    LinkRun run = connected();
+    run.link.start(streamProgram("G1 X3 Y4 F100\r\nG38.2 Z-2 F20\r\nG0 Z2\r\n$#\r\n"), run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+    // The "$#" answer repeats the last probe: it is no new probe report.
+    const auto probes = std::count_if(run.events.begin(), run.events.end(), [](const LinkEvent& e) {
+        return e.kind == LinkEventKind::Probe;
+    });
+    EXPECT_EQ(probes, 1);
+    const LinkEvent* probe = run.find(LinkEventKind::Probe);
+    ASSERT_NE(probe, nullptr);
+    EXPECT_DOUBLE_EQ(probe->probe.x, 3);
+    EXPECT_DOUBLE_EQ(probe->probe.z, -0.25);
+    // The fake reports MPos with a work offset of (1, 2, 0).
+    ASSERT_TRUE(run.link.status().workPosition);
+    EXPECT_NEAR((*run.link.status().workPosition)[0], 3, 1e-9);
+    EXPECT_NEAR((*run.link.status().workPosition)[1], 4, 1e-9);
+}
+
+TEST(GrblLink, WelcomeOrVersionAnswerMakesItReady) {
+    // A board that does not reset when the port opens answers "$I".
+    LinkRun run(fakeWith([](FakeGrbl::Options& o) { o.welcomeOnOpen = false; }));
+    ASSERT_NE(run.runUntil(LinkEventKind::Ready), kNone);
+    EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"$I"}));
+    const LinkEvent* ready = run.find(LinkEventKind::Ready);
+    ASSERT_NE(ready, nullptr);
+    EXPECT_TRUE(ready->text.starts_with("[VER:1.1"));
+}
+
+}  // namespace
+}  // namespace zrv::test

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "controller/stream_program.h"
+#include "planner/program_time.h"
+
+namespace zrv::test {
+namespace {
+
+TEST(StreamProgram, LinesAreSentWithoutCommentsAndBlanksAndKnowTheirKind) {
+    const std::string text =
+        "(Kopf \xE4)\r\nG01 F500X10.16 Y10.16 (Next)\r\n\r\n$I (view build info)\r\n"
+        "? (current status)\r\nG10 L20 P1 X0 Y0 Z0\r\nG28.1\r\nM0\r\nG1 X1 ; Rest\r\nM30";
+    const PreparedProgram prepared = prepareProgram(text, readMachineProfile("").profile);
+    ASSERT_TRUE(prepared.refusals.empty());
+    struct Expected {
+        std::string send;
+        LineKind kind;
+        std::string comment;
+    };
+    const std::vector<Expected> expected{
+        {"", LineKind::Nothing, "Kopf \xE4"},
+        {"G01F500X10.16Y10.16", LineKind::Gcode, "Next"},
+        {"", LineKind::Nothing, ""},
+        {"$I", LineKind::System, "view build info"},
+        {"?", LineKind::Realtime, "current status"},
+        {"G10L20P1X0Y0Z0", LineKind::Eeprom, ""},
+        {"G28.1", LineKind::Eeprom, ""},
+        {"M0", LineKind::Pause, ""},
+        {"G1X1", LineKind::Gcode, " Rest"},
+        {"M30", LineKind::Gcode, ""},
+    };
+    ASSERT_EQ(prepared.program.lines.size(), expected.size());
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+        SCOPED_TRACE(k);
+        const StreamLine& line = prepared.program.lines[k];
+        EXPECT_EQ(line.fileLine, k + 1);
+        EXPECT_EQ(line.send, expected[k].send);
+        EXPECT_EQ(line.kind, expected[k].kind);
+        EXPECT_EQ(line.comment, expected[k].comment);
+    }
+}
+
+TEST(StreamProgram, LineTimesAddUpToThePlannersTime) {
+    const std::vector<std::string> lines{"G21", "G1 F600 X10",   "G1 Y10", "G0 Z5",
+                                         "M0",  "G1 F300 X0 Y0", "G4 P1.5"};
+    std::string text;
+    for (const std::string& line : lines) {
+        text += line + "\n";
+    }
+    const MachineProfile profile = readMachineProfile("").profile;
+    const StreamProgram program = prepareProgram(text, profile).program;
+    const double total = programTime(lines, profile, {}).total;
+    EXPECT_NEAR(program.seconds, total, 1e-9);
+    EXPECT_GT(program.lines[1].seconds, 0.9);  // 10 mm at 10 mm/s, with its ramps
+    EXPECT_NEAR(program.lines[6].seconds, 1.5, 1e-9);
+    EXPECT_EQ(program.lines[4].seconds, 0);
+}
+
+}  // namespace
+}  // namespace zrv::test

@@ -229,12 +229,10 @@ void MachinePanelFlow::welcome(const std::string& text) {
 
 void MachinePanelFlow::reply(const std::string& text) {
     if (text.starts_with("[VER:")) {
-        if (text.starts_with("[VER:1.1") && handshake_ == Handshake::Waiting) {
-            welcome("Grbl " + text.substr(5, text.find(']') == std::string::npos
-                                                 ? std::string::npos
-                                                 : text.find(':', 5) - 5));
-        } else if (handshake_ == Handshake::Waiting) {
-            disconnect("Keine GRBL-1.1-Steuerung an " + portName_ + ": „" + text + "“");
+        if (handshake_ == Handshake::Waiting) {
+            // "[VER:1.1h.20190825:]": the version is what stands before its second point.
+            const std::string version = text.substr(5, text.find_first_of(":]", 5) - 5);
+            welcome("Grbl " + version.substr(0, version.find('.', version.find('.') + 1)));
         }
         return;
     }

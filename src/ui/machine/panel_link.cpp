@@ -20,6 +20,9 @@ bool startsWith(std::string_view text, std::string_view start) {
 
 int codeAfter(std::string_view line, std::string_view prefix) {
     int code = 0;
+    if (!startsWith(line, prefix)) {
+        return code;
+    }
     const std::string_view digits = line.substr(prefix.size());
     std::from_chars(digits.data(), digits.data() + digits.size(), code);
     return code;

@@ -50,8 +50,8 @@ CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
     job.outputPath = path;
     const HeightMap* map = state.heightMap ? &*state.heightMap : nullptr;
     // Two renderings with different dates tell which lines carry the date and the time.
-    const std::vector<std::string> first = programAt(job, map, "\x01", "\x01");
-    const std::vector<std::string> second = programAt(job, map, "\x02", "\x02");
+    const std::vector<std::string> first = programAt(job, map, "1", "1");
+    const std::vector<std::string> second = programAt(job, map, "2", "2");
     bool same = !first.empty() && first.size() == file.lines.size();
     for (std::size_t i = 0; same && i < first.size(); ++i) {
         same = first[i] != second[i] || first[i] == file.lines[i];

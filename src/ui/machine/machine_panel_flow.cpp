@@ -27,8 +27,6 @@ constexpr int kTickMilliseconds = 20;
 constexpr double kVersionAfterSeconds = 1.5;  // a board that does not reset on opening
 constexpr double kAnswerSeconds = 5;
 constexpr char kJogCancel = static_cast<char>(0x85);
-constexpr char kFeedHold = '!';
-constexpr char kCycleStart = '~';
 // Feed override: 100 %, +10 %, -10 % (the controller's real-time bytes).
 constexpr char kFeedOverride[] = {static_cast<char>(0x92), static_cast<char>(0x90),
                                   static_cast<char>(0x91)};
@@ -82,14 +80,8 @@ void MachinePanelFlow::connectControls() {
     connect(c.Command_JOB_STARTEN, &QPushButton::clicked, this, &MachinePanelFlow::startProgram);
     connect(c.Command_HOEHENKARTE_ANTASTEN, &QPushButton::clicked, this,
             &MachinePanelFlow::startProbeRun);
-    connect(c.Command_PAUSE, &QPushButton::clicked, this, [this] { link_.realtime(kFeedHold); });
-    connect(c.Command_WEITER, &QPushButton::clicked, this, [this] {
-        if (link_.paused()) {
-            link_.resume({});  // the pause at an M0 that was answered by hand
-        } else {
-            link_.realtime(kCycleStart);
-        }
-    });
+    connect(c.Command_PAUSE, &QPushButton::clicked, this, [this] { link_.hold(); });
+    connect(c.Command_WEITER, &QPushButton::clicked, this, [this] { link_.cycleStart(); });
     connect(c.Command_STOPP, &QPushButton::clicked, this,
             [this] { link_.stop("Job gestoppt (Halt, dann Reset)"); });
     for (std::size_t i = 0; i < c.Command_VORSCHUB.size(); ++i) {

@@ -204,8 +204,7 @@ void PanelLink::counted(std::size_t jobIndex, bool ok, std::string_view text) {
     if (!ok) {
         failed("Zeile " + std::to_string(lastNumber_) + ": " + meaning);
     } else if (answered_ == job_.size() && !stopping_) {
-        jobActive_ = false;
-        events_.push_back({PanelEvent::Kind::Finished, {}});
+        lastAnswered_ = true;  // the machine still runs what it took
     }
 }
 
@@ -256,7 +255,15 @@ void PanelLink::status(std::string_view report) {
         resetSent_ = true;
         resetAt_ = -1;
     }
-    if (pausedAt_ != 0 && !pauseShown_ && sent_.empty() && status_.state == "Hold") {
+    if (lastAnswered_ && jobActive_ && !stopping_ && status_.state == "Idle") {
+        lastAnswered_ = false;
+        jobActive_ = false;
+        events_.push_back({PanelEvent::Kind::Finished, {}});
+    }
+    // A cycle start of the user can pass the M0 before its pause was seen: standing idle there
+    // is the pause as well.
+    const bool atPause = (status_.state == "Hold" && !userHold_) || status_.state == "Idle";
+    if (pausedAt_ != 0 && !pauseShown_ && sent_.empty() && atPause) {
         pauseShown_ = true;
         events_.push_back({PanelEvent::Kind::Pause, job_[pausedAt_ - 1].note});
     }
@@ -292,8 +299,20 @@ void PanelLink::realtime(char byte) {
     out_ += byte;
 }
 
+void PanelLink::hold() {
+    userHold_ = true;
+    out_ += '!';
+}
+
+void PanelLink::cycleStart() {
+    userHold_ = false;
+    out_ += '~';
+}
+
 void PanelLink::startJob(std::vector<JobLine> lines) {
     job_ = std::move(lines);
+    lastAnswered_ = false;
+    userHold_ = false;
     next_ = 0;
     answered_ = 0;
     lastNumber_ = 0;
@@ -346,6 +365,8 @@ void PanelLink::finishStop() {
     resetSent_ = false;
     pausedAt_ = 0;
     pauseShown_ = false;
+    lastAnswered_ = false;
+    userHold_ = false;
     commands_.clear();
     events_.push_back({PanelEvent::Kind::Stopped, std::exchange(stopWhy_, {})});
 }

@@ -59,6 +59,9 @@ class PanelLink {
     void command(std::string line);
     // A real-time byte, sent at once and alone.
     void realtime(char byte);
+    // The user's feed hold ("!") and cycle start ("~"). A hold of the user is no M0's pause.
+    void hold();
+    void cycleStart();
     void startJob(std::vector<JobLine> lines);
     // Goes on after the pause at an M0: cycle start, the commands given, then the rest.
     void resume(const std::vector<std::string>& first);
@@ -112,6 +115,8 @@ class PanelLink {
     double resetAt_ = -1;
     bool pauseShown_ = false;
     bool alarm_ = false;
+    bool userHold_ = false;
+    bool lastAnswered_ = false;  // every job line answered: the end is the next Idle
     std::string stopWhy_;
     std::vector<PanelEvent> events_;
 };

@@ -36,8 +36,8 @@ QGroupBox* connectionFrame(QWidget* parent, PanelControls& c) {
     c.Command_PORTS_AKTUALISIEREN = button(frame, "Command_PORTS_AKTUALISIEREN", "Aktualisieren");
     c.Combo_BAUD = choice(frame, "Combo_BAUD", {"115200", "57600", "250000"}, 0);
     c.Command_VERBINDEN = button(frame, "Command_VERBINDEN", "Verbinden");
-    c.Label_MASCHINE_ZUSTAND = named(new QLabel(QStringLiteral("nicht verbunden"), frame),
-                                     "Label_MASCHINE_ZUSTAND");
+    c.Label_MASCHINE_ZUSTAND =
+        named(new QLabel(QStringLiteral("nicht verbunden"), frame), "Label_MASCHINE_ZUSTAND");
     c.Label_MASCHINE_POSITION = named(new QLabel(frame), "Label_MASCHINE_POSITION");
     c.Label_MASCHINE_MELDUNG = named(new QLabel(frame), "Label_MASCHINE_MELDUNG");
     c.Label_MASCHINE_MELDUNG->setWordWrap(true);
@@ -54,9 +54,9 @@ QGroupBox* connectionFrame(QWidget* parent, PanelControls& c) {
 QGroupBox* jogFrame(QWidget* parent, PanelControls& c) {
     auto* frame = new QGroupBox(QStringLiteral("Verfahren"), parent);
     auto* grid = new QGridLayout(frame);
-    static constexpr const char* kNames[] = {"Command_JOG_X_PLUS",  "Command_JOG_X_MINUS",
-                                             "Command_JOG_Y_PLUS",  "Command_JOG_Y_MINUS",
-                                             "Command_JOG_Z_PLUS",  "Command_JOG_Z_MINUS"};
+    static constexpr const char* kNames[] = {"Command_JOG_X_PLUS", "Command_JOG_X_MINUS",
+                                             "Command_JOG_Y_PLUS", "Command_JOG_Y_MINUS",
+                                             "Command_JOG_Z_PLUS", "Command_JOG_Z_MINUS"};
     static constexpr const char* kCaptions[] = {"X+", "X−", "Y+", "Y−", "Z+", "Z−"};
     for (std::size_t i = 0; i < c.Command_JOG.size(); ++i) {
         c.Command_JOG[i] = button(frame, kNames[i], kCaptions[i]);

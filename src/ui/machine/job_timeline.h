@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "planner/machine_profile.h"
+#include "controller/stream_program.h"
 #include "store/entry_text.h"
 
 namespace zrv {
@@ -14,17 +14,17 @@ namespace zrv {
 class JobTimeline {
   public:
     JobTimeline() = default;
-    JobTimeline(const std::vector<std::string>& program, const MachineProfile& profile);
+    explicit JobTimeline(const StreamProgram& program);
 
-    double total() const { return cumulative_.empty() ? 0 : cumulative_.back(); }
+    double total() const { return total_; }
     // Seconds left once the program's line `fileLine` (1-based; 0: none) is done.
     double leftAfter(std::size_t fileLine) const;
-    // The tool's XY position after each line, in millimetres.
+    // The tool's XY position after each line of the file, in millimetres.
     const std::vector<Point>& path() const { return path_; }
 
   private:
-    std::vector<std::size_t> starts_;  // first line index of each stretch
-    std::vector<double> cumulative_;   // seconds at the end of each stretch
+    double total_ = 0;
+    std::vector<double> done_;  // seconds at the end of each line
     std::vector<Point> path_;
 };
 

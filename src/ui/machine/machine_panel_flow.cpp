@@ -9,6 +9,8 @@
 
 #include "base/file_names.h"
 #include "base/text_file.h"
+#include "controller/grbl_link.h"
+#include "controller/stream_program.h"
 #include "job/height_map_file.h"
 #include "planner/machine_profile.h"
 #include "settings/plain_number.h"
@@ -27,9 +29,9 @@ constexpr int kTickMilliseconds = 20;
 constexpr double kVersionAfterSeconds = 1.5;  // a board that does not reset on opening
 constexpr double kAnswerSeconds = 5;
 constexpr char kJogCancel = static_cast<char>(0x85);
-// Feed override: 100 %, +10 %, -10 % (the controller's real-time bytes).
-constexpr char kFeedOverride[] = {static_cast<char>(0x92), static_cast<char>(0x90),
-                                  static_cast<char>(0x91)};
+// The buttons -10 %, 100 %, +10 %.
+constexpr Override kFeedOverride[] = {Override::FeedMinus10, Override::FeedReset,
+                                      Override::FeedPlus10};
 constexpr const char* kToolChangeButtons[] = {"Z antasten und weiter", "Weiter", "Abbrechen"};
 
 // "+X" "-X" "+Y" "-Y" "+Z" "-Z"
@@ -86,7 +88,7 @@ void MachinePanelFlow::connectControls() {
             [this] { link_.stop("Job gestoppt (Halt, dann Reset)"); });
     for (std::size_t i = 0; i < c.Command_VORSCHUB.size(); ++i) {
         connect(c.Command_VORSCHUB[i], &QPushButton::clicked, this,
-                [this, i] { link_.realtime(kFeedOverride[i]); });
+                [this, i] { link_.realtime(static_cast<char>(kFeedOverride[i])); });
     }
 }
 
@@ -242,13 +244,13 @@ void MachinePanelFlow::reply(const std::string& text) {
 void MachinePanelFlow::showStatus() {
     const panel::PanelStatus& status = link_.status();
     const bool ready = handshake_ == Handshake::Ready;
-    panel_.Label_MASCHINE_ZUSTAND->setText(
-        ready ? qs(panel::stateText(status.state)) : QStringLiteral("nicht verbunden"));
+    panel_.Label_MASCHINE_ZUSTAND->setText(ready ? qs(panel::stateText(status.state))
+                                                 : QStringLiteral("nicht verbunden"));
     const NumberLocale locale = around_.host.locale;
     if (ready && status.known) {
-        panel_.Label_MASCHINE_POSITION->setText(
-            qs("X " + mm(status.x, locale) + "   Y " + mm(status.y, locale) + "   Z " +
-               mm(status.z, locale)));
+        panel_.Label_MASCHINE_POSITION->setText(qs("X " + mm(status.x, locale) + "   Y " +
+                                                   mm(status.y, locale) + "   Z " +
+                                                   mm(status.z, locale)));
     }
     enableControls();
     if (job_ != Job::None) {
@@ -261,8 +263,8 @@ void MachinePanelFlow::showJob() {
     const std::size_t total = link_.total();
     panel_.ProgressBar_JOB->setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
     panel_.ProgressBar_JOB->setValue(static_cast<int>(done));
-    panel_.Label_JOB->setText(qs("Zeile " + std::to_string(done) + " / " +
-                                 std::to_string(total) + ", noch " +
+    panel_.Label_JOB->setText(qs("Zeile " + std::to_string(done) + " / " + std::to_string(total) +
+                                 ", noch " +
                                  minutesText(timeline_.leftAfter(link_.lastLineNumber())) +
                                  " von " + minutesText(timeline_.total()) + " min"));
     const std::vector<Point>& path = timeline_.path();
@@ -319,55 +321,78 @@ void MachinePanelFlow::unlock() {
 void MachinePanelFlow::startProgram() {
     const ProgramState& program = around_.state.program;
     const std::string path = program.file.DATEI_BASIS + ".nc";
-    CheckedProgram checked = checkedProgram(
+    const CheckedProgram checked = checkedProgram(
         program, readChoices(around_.controls, around_.state), path, around_.host.locale);
     if (!checked.refusal.empty()) {
         refuse(checked.refusal);
         return;
     }
-    run(std::move(checked.lines), Job::Program);
+    run(path, Job::Program);
 }
 
 void MachinePanelFlow::startProbeRun() {
     ProgramState& program = around_.state.program;
     const Choices choices = readChoices(around_.controls, around_.state);
+    if (!ready()) {
+        return;
+    }
     const WriteResult written = writeProbeProgram(program, choices, around_.host);
     if (!written.status.ok()) {
         return;  // shown by the writer
     }
     grid_ = drawingProbeGrid(program, choices, around_.host.locale).grid;
-    TextLines lines = readTextFile(fileSystemPath(written.path));
-    if (!lines.status.ok()) {
-        refuse(lines.status.error);
-        return;
-    }
-    run(std::move(lines.lines), Job::Probe);
+    run(written.path, Job::Probe);
 }
 
-void MachinePanelFlow::run(std::vector<std::string> program, Job job) {
+bool MachinePanelFlow::ready() {
     if (handshake_ != Handshake::Ready) {
         refuse("Nicht verbunden: erst „Verbinden“.");
-        return;
+        return false;
     }
     if (link_.alarmed() || link_.status().state != "Idle") {
-        refuse(link_.alarmed() ? "Steuerung im Alarmzustand: erst $X oder Referenzfahrt"
-                               : "Die Steuerung ist nicht bereit (" +
-                                     panel::stateText(link_.status().state) +
-                                     "): erst warten, bis sie steht.");
+        refuse(link_.alarmed()
+                   ? "Steuerung im Alarmzustand: erst $X oder Referenzfahrt"
+                   : "Die Steuerung ist nicht bereit (" + panel::stateText(link_.status().state) +
+                         "): erst warten, bis sie steht.");
+        return false;
+    }
+    return true;
+}
+
+// The program as the controller engine reads it for streaming: what GRBL 1.1 would reject in
+// the middle of the job is refused before its first byte.
+void MachinePanelFlow::run(const std::string& path, Job job) {
+    if (!ready()) {
+        return;
+    }
+    const FileBytes bytes = readFileBytes(fileSystemPath(path));
+    if (!bytes.status.ok()) {
+        refuse(bytes.status.error);
         return;
     }
     const Choices choices = readChoices(around_.controls, around_.state);
-    timeline_ = JobTimeline(program, readMachineProfile(choices.machine).profile);
+    const PreparedProgram prepared =
+        prepareProgram(bytes.bytes, readMachineProfile(choices.machine).profile);
+    if (!prepared.refusals.empty()) {
+        std::string text = "Job nicht gestartet:";
+        for (const std::string& refusal : prepared.refusals) {
+            text += "\n" + refusal;
+        }
+        refuse(text);
+        return;
+    }
+    timeline_ = JobTimeline(prepared.program);
     const ProbeChoices& probe = choices.probe;
     reprobe_ = "G38.2 Z" + number(probe.antasten_tiefe) + " F" + number(probe.antasten_vorschub);
     job_ = job;
     log_.clear();
     probes_ = 0;
     jobStartedAt_ = now();
-    link_.startJob(panel::jobLines(program));
+    link_.startJob(panel::jobLines(prepared.program));
     around_.lockJob(true);
     say(job == Job::Probe ? "Antasten gestartet: " + std::to_string(grid_.probes.size()) + " Punkte"
-                          : "Job gestartet: " + std::to_string(link_.total()) + " Zeilen");
+                          : "Job gestartet: " + std::to_string(link_.total()) + " Zeilen, " +
+                                minutesText(timeline_.total()) + " min");
     enableControls();
 }
 
@@ -392,8 +417,8 @@ void MachinePanelFlow::toolChange(const std::string& note) {
         return;
     }
     const ProbeChoices& probe = around_.state.probe;
-    link_.resume({"G90 G0 X0 Y0", reprobe_, "G10 L20 P1 Z0",
-                  "G0 Z" + number(probe.antasten_abheben)});
+    link_.resume(
+        {"G90 G0 X0 Y0", reprobe_, "G10 L20 P1 Z0", "G0 Z" + number(probe.antasten_abheben)});
 }
 
 void MachinePanelFlow::finished() {
@@ -424,9 +449,8 @@ std::string MachinePanelFlow::probeFailure(const std::string& why) const {
     }
     const Point& at = grid_.probes[probes_];
     const NumberLocale locale = around_.host.locale;
-    return "Punkt " + std::to_string(probes_ + 1) + " von " +
-           std::to_string(grid_.probes.size()) + " bei X " + mm(at.x, locale) + " Y " +
-           mm(at.y, locale) + ": keine Berührung";
+    return "Punkt " + std::to_string(probes_ + 1) + " von " + std::to_string(grid_.probes.size()) +
+           " bei X " + mm(at.x, locale) + " Y " + mm(at.y, locale) + ": keine Berührung";
 }
 
 void MachinePanelFlow::stopped(const std::string& why) {
@@ -488,9 +512,9 @@ void MachinePanelFlow::enableControls() {
     for (QPushButton* button : c.Command_JOG) {
         button->setEnabled(free);
     }
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             c.Command_NULLPUNKT_XY, c.Command_NULLPUNKT_Z, c.Command_JOB_STARTEN,
-             c.Command_HOEHENKARTE_ANTASTEN}) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{c.Command_NULLPUNKT_XY, c.Command_NULLPUNKT_Z,
+                                         c.Command_JOB_STARTEN, c.Command_HOEHENKARTE_ANTASTEN}) {
         widget->setEnabled(free);
     }
     c.Command_ENTSPERREN->setEnabled(idle && link_.alarmed());

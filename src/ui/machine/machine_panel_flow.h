@@ -69,7 +69,8 @@ class MachinePanelFlow final : public QObject {
     void unlock();
     void startProgram();
     void startProbeRun();
-    void run(std::vector<std::string> program, Job job);
+    bool ready();
+    void run(const std::string& path, Job job);
     void toolChange(const std::string& note);
     void finished();
     void stopped(const std::string& why);
@@ -96,10 +97,10 @@ class MachinePanelFlow final : public QObject {
     Job job_ = Job::None;
     JobTimeline timeline_;
     double jobStartedAt_ = 0;
-    std::string log_;          // what the controller sent during a probe run
-    std::size_t probes_ = 0;   // [PRB:…] reports of the probe run so far
+    std::string log_;         // what the controller sent during a probe run
+    std::size_t probes_ = 0;  // [PRB:…] reports of the probe run so far
     ProbeGrid grid_;
-    std::string reprobe_;      // "G38.2 …" of the tool change
+    std::string reprobe_;  // "G38.2 …" of the tool change
 };
 
 }  // namespace zrv

@@ -1,8 +1,9 @@
 #include "ui/machine/panel_link.h"
 
-#include <cctype>
 #include <charconv>
 #include <utility>
+
+#include "controller/grbl_codes.h"
 
 namespace zrv::panel {
 
@@ -28,52 +29,6 @@ int codeAfter(std::string_view line, std::string_view prefix) {
     return code;
 }
 
-// The text without comments, blanks and tabs; the comments go to `comment`.
-std::string withoutComments(std::string_view line, std::string& comment) {
-    std::string kept;
-    bool inBrackets = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (inBrackets) {
-            inBrackets = c != ')';
-            if (inBrackets) {
-                comment += c;
-            }
-        } else if (c == '(') {
-            inBrackets = true;
-        } else if (c == ';') {
-            comment += line.substr(i + 1);
-            break;
-        } else if (c != ' ' && c != '\t' && c != '\r' && c != '\n') {
-            kept += c;
-        }
-    }
-    return kept;
-}
-
-bool hasWord(std::string_view text, std::string_view word) {
-    for (std::size_t at = text.find(word); at != std::string_view::npos;
-         at = text.find(word, at + 1)) {
-        const std::size_t end = at + word.size();
-        const bool digitBefore = at > 0 && (std::isdigit(static_cast<unsigned char>(text[at - 1])) ||
-                                            text[at - 1] == '.');
-        const bool digitAfter =
-            end < text.size() &&
-            (std::isdigit(static_cast<unsigned char>(text[end])) || text[end] == '.');
-        if (!digitBefore && !digitAfter) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::string upper(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
 bool readNumbers(std::string_view text, double (&values)[3]) {
     const char* at = text.data();
     const char* end = text.data() + text.size();
@@ -89,30 +44,25 @@ bool readNumbers(std::string_view text, double (&values)[3]) {
 
 }  // namespace
 
-std::vector<JobLine> jobLines(const std::vector<std::string>& program) {
+std::vector<JobLine> jobLines(const StreamProgram& program) {
     std::vector<JobLine> lines;
-    std::string notes;
-    for (std::size_t i = 0; i < program.size(); ++i) {
-        std::string comment;
-        std::string text = withoutComments(program[i], comment);
-        if (text.empty()) {
-            if (!comment.empty()) {
-                notes += (notes.empty() ? "" : "\n") + comment;
-            }
+    for (std::size_t i = 0; i < program.lines.size(); ++i) {
+        const StreamLine& line = program.lines[i];
+        if (line.kind == LineKind::Nothing) {
             continue;
         }
-        const std::string word = upper(text);
-        JobLine line;
-        line.number = i + 1;
-        line.pause = hasWord(word, "M0") || hasWord(word, "M00");
-        line.alone = word.front() == '$' || hasWord(word, "G10") || hasWord(word, "G28.1") ||
-                     hasWord(word, "G30.1");
-        line.text = std::move(text);
-        if (line.pause) {
-            line.note = notes + (comment.empty() ? "" : (notes.empty() ? "" : "\n") + comment);
+        JobLine sent;
+        sent.number = line.fileLine;
+        sent.text = line.send;
+        sent.pause = line.kind == LineKind::Pause;
+        sent.alone = line.kind == LineKind::System || line.kind == LineKind::Eeprom;
+        sent.query = line.kind == LineKind::Realtime;
+        if (sent.pause) {
+            for (const std::string& comment : pauseComments(program, i)) {
+                sent.note += (sent.note.empty() ? "" : "\n") + comment;
+            }
         }
-        notes.clear();
-        lines.push_back(std::move(line));
+        lines.push_back(std::move(sent));
     }
     return lines;
 }
@@ -146,7 +96,7 @@ void PanelLink::line(std::string_view text, double now) {
         if (jobActive_ && !stopping_) {
             failed(meaning);
             // The controller stopped all motion itself: it can be reset at once.
-            status(std::string_view("<Alarm>"));
+            stateKnown();
         } else {
             events_.push_back({PanelEvent::Kind::Reply, meaning});
         }
@@ -172,8 +122,9 @@ void PanelLink::line(std::string_view text, double now) {
 void PanelLink::answer(bool ok, std::string_view text) {
     if (sent_.empty()) {
         if (!ok) {
-            events_.push_back({PanelEvent::Kind::Reply,
-                               std::string(text) + " – " + errorMeaning(codeAfter(text, "error:"))});
+            events_.push_back(
+                {PanelEvent::Kind::Reply,
+                 std::string(text) + " – " + errorMeaning(codeAfter(text, "error:"))});
         }
         return;
     }
@@ -188,9 +139,9 @@ void PanelLink::answer(bool ok, std::string_view text) {
             alarm_ = false;
         }
         if (!ok) {
-            events_.push_back({PanelEvent::Kind::Reply,
-                               front.text + ": " + std::string(text) + " – " +
-                                   errorMeaning(codeAfter(text, "error:"))});
+            events_.push_back(
+                {PanelEvent::Kind::Reply, front.text + ": " + std::string(text) + " – " +
+                                              errorMeaning(codeAfter(text, "error:"))});
         }
         return;
     }
@@ -220,10 +171,15 @@ void PanelLink::status(std::string_view report) {
         report.remove_prefix(bar + 1);
     }
     fields.push_back(report);
+    // A report asked for before the last hold or cycle start may tell the state before it.
+    const bool fresh = ++reports_ > staleUntil_;
     const std::string_view state = fields.front();
     const std::size_t colon = state.find(':');
-    status_.state = std::string(state.substr(0, colon));
-    status_.subState = colon == std::string_view::npos ? "" : std::string(state.substr(colon + 1));
+    if (fresh) {
+        status_.state = std::string(state.substr(0, colon));
+        status_.subState =
+            colon == std::string_view::npos ? "" : std::string(state.substr(colon + 1));
+    }
     double machine[3];
     bool haveMachine = false;
     for (const std::string_view field : fields) {
@@ -231,7 +187,8 @@ void PanelLink::status(std::string_view report) {
             readNumbers(field.substr(4), wco_);
         } else if (startsWith(field, "MPos:")) {
             haveMachine = readNumbers(field.substr(5), machine);
-        } else if (double work[3]; startsWith(field, "WPos:") && readNumbers(field.substr(5), work)) {
+        } else if (double work[3];
+                   startsWith(field, "WPos:") && readNumbers(field.substr(5), work)) {
             status_.x = work[0];
             status_.y = work[1];
             status_.z = work[2];
@@ -244,12 +201,23 @@ void PanelLink::status(std::string_view report) {
         status_.z = machine[2] - wco_[2];
         status_.known = true;
     }
+    if (fresh) {
+        stateKnown();
+    }
+}
+
+void PanelLink::stateKnown() {
     if (status_.state == "Alarm") {
         alarm_ = true;
     }
     const bool standing = (status_.state == "Hold" && status_.subState == "0") ||
                           status_.state == "Idle" || status_.state == "Alarm" ||
                           status_.state == "Door";
+    if (cycleStartDue_ && standing && !stopping_) {
+        cycleStartDue_ = false;
+        sendCycleStart();
+        return;  // what the machine does next, a later report tells
+    }
     if (stopping_ && !resetSent_ && standing) {
         out_ += kReset;
         resetSent_ = true;
@@ -272,6 +240,7 @@ void PanelLink::status(std::string_view report) {
 std::string PanelLink::take(double now) {
     if (lastPoll_ < 0 || now - lastPoll_ >= kPollSeconds || now < lastPoll_) {
         out_ += '?';
+        ++polls_;
         lastPoll_ = now;
     }
     if (resetSent_) {
@@ -301,12 +270,27 @@ void PanelLink::realtime(char byte) {
 
 void PanelLink::hold() {
     userHold_ = true;
+    cycleStartDue_ = false;
     out_ += '!';
+    staleUntil_ = polls_;
+    status_.state = "Hold";  // braking until a fresh report says otherwise
+    status_.subState = "1";
 }
 
+// While the hold still brakes (Hold:1) the controller may drop a cycle start: it goes out once
+// the machine stands.
 void PanelLink::cycleStart() {
+    if (status_.state == "Hold" && status_.subState != "0") {
+        cycleStartDue_ = true;
+    } else {
+        sendCycleStart();
+    }
+}
+
+void PanelLink::sendCycleStart() {
     userHold_ = false;
     out_ += '~';
+    staleUntil_ = polls_;
 }
 
 void PanelLink::startJob(std::vector<JobLine> lines) {
@@ -325,7 +309,7 @@ void PanelLink::startJob(std::vector<JobLine> lines) {
 }
 
 void PanelLink::resume(const std::vector<std::string>& first) {
-    out_ += '~';
+    sendCycleStart();
     for (const std::string& line : first) {
         commands_.push_back(line);
     }
@@ -357,6 +341,7 @@ void PanelLink::failed(std::string why) {
     stopWhy_ = std::move(why);
     commands_.clear();
     out_ += '!';
+    staleUntil_ = polls_;
 }
 
 void PanelLink::finishStop() {
@@ -384,8 +369,8 @@ void PanelLink::sendLines() {
         std::string text = std::move(commands_.front());
         commands_.pop_front();
         if (alarm_ && text != "$X" && text != "$H" && text != "$$") {
-            events_.push_back({PanelEvent::Kind::Reply,
-                               "Nicht gesendet (Alarm: erst entsperren): " + text});
+            events_.push_back(
+                {PanelEvent::Kind::Reply, "Nicht gesendet (Alarm: erst entsperren): " + text});
             return;
         }
         out_ += text + '\n';
@@ -396,8 +381,9 @@ void PanelLink::sendLines() {
     }
     while (jobActive_ && pausedAt_ == 0 && next_ < job_.size()) {
         const JobLine& next = job_[next_];
-        if (next.text == "?") {  // the program's status query goes out as the real-time byte
+        if (next.query) {
             out_ += '?';
+            ++polls_;
             counted(next_++, true, "ok");
             continue;
         }
@@ -422,9 +408,9 @@ void PanelLink::sendLines() {
 
 std::string stateText(std::string_view state) {
     static constexpr std::pair<std::string_view, std::string_view> kStates[] = {
-        {"Idle", "Bereit"},          {"Run", "Läuft"},     {"Hold", "Pause"},
-        {"Jog", "Verfahren"},        {"Alarm", "Alarm"},   {"Door", "Tür"},
-        {"Check", "Prüfmodus"},      {"Home", "Referenzfahrt"}, {"Sleep", "Ruhe"},
+        {"Idle", "Bereit"},     {"Run", "Läuft"},          {"Hold", "Pause"},
+        {"Jog", "Verfahren"},   {"Alarm", "Alarm"},        {"Door", "Tür"},
+        {"Check", "Prüfmodus"}, {"Home", "Referenzfahrt"}, {"Sleep", "Ruhe"},
     };
     for (const auto& [name, german] : kStates) {
         if (name == state) {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "controller/stream_program.h"
+
 namespace zrv::panel {
 
 // The controller's state as its status report names it ("Idle", "Hold:0", "Alarm", ...).
@@ -36,12 +38,13 @@ struct JobLine {
     std::string text;
     bool pause = false;  // an M0: nothing is sent past it until resume()
     bool alone = false;  // written to the controller's EEPROM or a '$' line: sent alone
+    bool query = false;  // the status query "?": its one real-time byte
     std::string note;    // an M0's comment lines before it, shown at the pause
 };
 
-// The program's lines as they go to the controller: comments and blanks removed, empty lines
-// left out, each with its line number.
-std::vector<JobLine> jobLines(const std::vector<std::string>& program);
+// The program's lines as they go to the controller (read by the controller engine's
+// prepareProgram): lines without anything to send left out.
+std::vector<JobLine> jobLines(const StreamProgram& program);
 
 // The sender's side of a GRBL 1.1 link, without a port or a clock of its own: bytes from the
 // controller and the time go in, the bytes to send and the events come out. A job is streamed
@@ -86,6 +89,8 @@ class PanelLink {
     void answer(bool ok, std::string_view text);
     void failed(std::string why);
     void status(std::string_view report);
+    void stateKnown();
+    void sendCycleStart();
     void sendLines();
     void counted(std::size_t jobIndex, bool ok, std::string_view text);
     void finishStop();
@@ -116,14 +121,15 @@ class PanelLink {
     bool pauseShown_ = false;
     bool alarm_ = false;
     bool userHold_ = false;
-    bool lastAnswered_ = false;  // every job line answered: the end is the next Idle
+    bool cycleStartDue_ = false;
+    std::size_t polls_ = 0;       // status reports asked for
+    std::size_t reports_ = 0;     // status reports received
+    std::size_t staleUntil_ = 0;  // reports up to this one were asked for before a hold or start
+    bool lastAnswered_ = false;   // every job line answered: the end is the next Idle
     std::string stopWhy_;
     std::vector<PanelEvent> events_;
 };
 
-// The controller's meaning of "error:N" and "ALARM:N" in German ("nicht unterstützter Befehl").
-std::string errorMeaning(int code);
-std::string alarmMeaning(int code);
 // The state in German: "Bereit", "Läuft", "Pause", "Alarm", "Tür", ...
 std::string stateText(std::string_view state);
 

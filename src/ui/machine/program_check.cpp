@@ -35,10 +35,12 @@ CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
     std::error_code error;
     const auto written = std::filesystem::last_write_time(fileSystemPath(path), error);
     if (error) {
-        return {{}, "Kein Programm zur Zeichnung: \"" + path +
-                        "\" fehlt. Bitte zuerst das Programm erzeugen (Export)."};
+        return {{},
+                "Kein Programm zur Zeichnung: \"" + path +
+                    "\" fehlt. Bitte zuerst das Programm erzeugen (Export)."};
     }
-    const auto drawn = std::filesystem::last_write_time(fileSystemPath(state.file.DATEI_NAME), error);
+    const auto drawn =
+        std::filesystem::last_write_time(fileSystemPath(state.file.DATEI_NAME), error);
     if (error || drawn > written) {
         return {{}, writeFirst(path, "ist älter als die Zeichnung")};
     }
@@ -57,9 +59,11 @@ CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
         same = first[i] != second[i] || first[i] == file.lines[i];
     }
     if (!same) {
-        return {{}, writeFirst(path, "passt nicht mehr zur Zeichnung, zu den Einstellungen oder "
-                                     "zur Höhenkarte: sie wurden geändert, seit es geschrieben "
-                                     "wurde")};
+        return {{},
+                writeFirst(path,
+                           "passt nicht mehr zur Zeichnung, zu den Einstellungen oder "
+                           "zur Höhenkarte: sie wurden geändert, seit es geschrieben "
+                           "wurde")};
     }
     return {std::move(file.lines), {}};
 }

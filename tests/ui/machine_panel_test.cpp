@@ -29,6 +29,14 @@ class MachinePanelTest : public WindowTest {
         open();
         drawing_ = writeDrawing("klein.zrv", smallDrawingBytes());
         openDrawing(drawing_);
+        plugIn(std::move(options));
+    }
+
+    // A new controller on a new terminal, connected.
+    void plugIn(FakeGrbl::Options options) {
+        if (controller_) {
+            click("Command_VERBINDEN");  // "Trennen"
+        }
         controller_ = std::make_unique<PtyController>(std::move(options));
         ASSERT_FALSE(controller_->portName().empty()) << "no pseudo-terminal";
         find<QComboBox>("Combo_PORT")->setEditText(QString::fromStdString(controller_->portName()));
@@ -55,19 +63,22 @@ class MachinePanelTest : public WindowTest {
     static std::vector<std::string> sentLinesOf(const std::filesystem::path& program) {
         std::vector<std::string> lines;
         for (const std::string& line : readTextFile(program).lines) {
-            std::string sent;
-            int depth = 0;
-            for (const char c : line.substr(0, line.find(';'))) {
-                depth += c == '(' ? 1 : c == ')' ? -1 : 0;
-                if (depth == 0 && c != ')' && c != ' ' && c != '\t') {
-                    sent += c;
-                }
-            }
-            if (!sent.empty() && sent != "?") {
-                lines.push_back(sent);
+            if (std::string sent = sentText(line); !sent.empty() && sent != "?") {
+                lines.push_back(std::move(sent));
             }
         }
         return lines;
+    }
+    static std::string sentText(std::string_view line) {
+        std::string sent;
+        int depth = 0;
+        for (const char c : line.substr(0, line.find(';'))) {
+            depth += c == '(' ? 1 : c == ')' ? -1 : 0;
+            if (depth == 0 && c != ')' && c != ' ' && c != '\t') {
+                sent += c;
+            }
+        }
+        return sent;
     }
 
     std::string lastMessage() const {
@@ -213,6 +224,60 @@ TEST_F(MachinePanelTest, ProbeWithoutContactNamesThePoint) {
     platform_.askAnswers = {true};
     click("Command_ENTSPERREN");
     ASSERT_TRUE(waitFor([this] { return fake().lines.back() == "$X"; }));
+}
+
+// An error, an alarm, a reset of the board and a vanished port each stop the job with a German
+// message; nothing is sent after it and nothing starts again by itself.
+TEST_F(MachinePanelTest, JobStopsAtErrorAlarmResetAndLostPort) {
+    connectTo();
+    exportProgram();
+    // The fake's line 16 is the program's 15th line to send ("$$" came first; "?" goes as a
+    // real-time byte).
+    const std::size_t fileLine = [this] {
+        std::size_t sent = 0;
+        const std::vector<std::string> lines = readTextFile(folder_ / "klein.nc").lines;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const std::string text = sentText(lines[i]);
+            sent += text.empty() || text == "?" ? 0U : 1U;
+            if (sent == 15) {
+                return i + 1;
+            }
+        }
+        return std::size_t{0};
+    }();
+    struct Row {
+        const char* name;
+        std::function<void(FakeGrbl::Options&)> fault;
+        std::string message;
+    };
+    const Row rows[] = {
+        {"error", [](FakeGrbl::Options& o) { o.errorAt[16] = 20; },
+         "Zeile " + std::to_string(fileLine) + ": error:20 – "},
+        {"alarm", [](FakeGrbl::Options& o) { o.alarmAt[16] = 2; }, "ALARM:2 – "},
+        {"reset", [](FakeGrbl::Options& o) { o.rebootAt = 16; },
+         "Steuerung hat neu gestartet – Position unsicher, Job abgebrochen"},
+        {"lost port", [](FakeGrbl::Options& o) { o.moveTime = FakeGrbl::Time{200}; },
+         "verloren (Kabel gezogen oder Steuerung aus)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeGrbl::Options options;
+        row.fault(options);
+        plugIn(options);
+        platform_.chooseAnswers = {1};
+        click("Command_JOB_STARTEN");
+        ASSERT_TRUE(running()) << lastMessage();
+        if (std::string(row.name) == "lost port") {
+            ASSERT_TRUE(waitFor([this] { return fake().lines.size() > 16; }));
+            controller_->unplug();
+        }
+        ASSERT_TRUE(waitFor([this] { return !running(); }, 10000));
+        EXPECT_NE(lastMessage().find(row.message), std::string::npos) << lastMessage();
+        const std::size_t taken = fake().lines.size();
+        QTest::qWait(300);
+        EXPECT_EQ(fake().lines.size(), taken) << "nothing after the stop";
+        EXPECT_FALSE(running());
+    }
 }
 
 // Each change after the export makes the program stale: the job is refused and nothing is sent.

@@ -26,10 +26,18 @@ PtyController::PtyController(FakeGrbl::Options options) : fake_(std::move(option
 
 PtyController::~PtyController() {
     timer_.stop();
-    if (master_ >= 0) {
+    if (master_ >= 0) {  // still plugged in
         ::close(master_);
         ::close(slave_);
     }
+}
+
+void PtyController::unplug() {
+    timer_.stop();
+    ::close(master_);
+    ::close(slave_);
+    master_ = -1;
+    slave_ = -1;
 }
 
 void PtyController::pump() {

@@ -19,6 +19,8 @@ class PtyController {
 
     const std::string& portName() const { return name_; }
     FakeGrbl& fake() { return fake_; }
+    // The cable pulled: the terminal is gone.
+    void unplug();
     // Lines the fake took that begin with `start`.
     std::vector<std::string> linesStartingWith(std::string_view start) const;
 

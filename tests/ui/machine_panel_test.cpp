@@ -280,6 +280,29 @@ TEST_F(MachinePanelTest, JobStopsAtErrorAlarmResetAndLostPort) {
     }
 }
 
+// Another drawing or the end of the window while a job runs: asked first, then hold and reset.
+TEST_F(MachinePanelTest, ClosingWhileAJobRunsAsksAndStopsSafely) {
+    FakeGrbl::Options slow;
+    slow.moveTime = FakeGrbl::Time{200};
+    connectTo(slow);
+    exportProgram();
+    platform_.chooseAnswers = {1};
+    click("Command_JOB_STARTEN");
+    ASSERT_TRUE(waitFor([this] { return fake().lines.size() > 16; }));
+    const std::size_t dialogs = platform_.callsOf("openFile").size();
+    trigger("MENUE_ZIRVA_ÖFFNEN");  // "Nein" to the question
+    EXPECT_EQ(platform_.callsOf("ask").size(), 1U);
+    EXPECT_EQ(platform_.callsOf("openFile").size(), dialogs) << "no other drawing while it runs";
+    EXPECT_TRUE(running());
+
+    platform_.askAnswers = {true};
+    EXPECT_TRUE(window_->close());
+    const std::string& realtime = fake().realtime;
+    ASSERT_NE(realtime.find('\x18'), std::string::npos) << "reset before the window closed";
+    EXPECT_LT(realtime.find('!'), realtime.find('\x18'));
+    EXPECT_FALSE(fake().resetWhileMoving);
+}
+
 // Each change after the export makes the program stale: the job is refused and nothing is sent.
 TEST_F(MachinePanelTest, StaleProgramIsRefused) {
     connectTo();

@@ -13,12 +13,12 @@
 #include "controller/stream_program.h"
 #include "job/height_map_file.h"
 #include "planner/machine_profile.h"
-#include "settings/plain_number.h"
 #include "text/number_format.h"
 #include "text/number_scan.h"
 #include "ui/common/qt_text.h"
 #include "ui/controls/control_values.h"
 #include "ui/machine/program_check.h"
+#include "ui/machine/tool_change.h"
 #include "ui/widgets/preview_widget.h"
 
 namespace zrv {
@@ -32,17 +32,12 @@ constexpr char kJogCancel = static_cast<char>(0x85);
 // The buttons -10 %, 100 %, +10 %.
 constexpr Override kFeedOverride[] = {Override::FeedMinus10, Override::FeedReset,
                                       Override::FeedPlus10};
-constexpr const char* kToolChangeButtons[] = {"Z antasten und weiter", "Weiter", "Abbrechen"};
 
 // "+X" "-X" "+Y" "-Y" "+Z" "-Z"
 constexpr char kJogAxes[] = {'X', 'X', 'Y', 'Y', 'Z', 'Z'};
 
 std::string mm(double value, NumberLocale locale) {
     return formatPattern(value, "0.00", locale);
-}
-
-std::string number(double value) {
-    return plainNumberText(value, kCLocale);
 }
 
 }  // namespace
@@ -283,8 +278,8 @@ void MachinePanelFlow::jog(std::size_t which) {
         return;
     }
     const double signedStep = which % 2 == 0 ? step : -step;
-    send("$J=G91 G21 " + std::string(1, kJogAxes[which]) + number(signedStep) + " F" +
-         number(feed));
+    send("$J=G91 G21 " + std::string(1, kJogAxes[which]) + commandNumber(signedStep) + " F" +
+         commandNumber(feed));
 }
 
 // A button released or Escape: the jog stops where it is.
@@ -383,7 +378,7 @@ void MachinePanelFlow::run(const std::string& path, Job job) {
     }
     timeline_ = JobTimeline(prepared.program);
     const ProbeChoices& probe = choices.probe;
-    reprobe_ = "G38.2 Z" + number(probe.antasten_tiefe) + " F" + number(probe.antasten_vorschub);
+    reprobe_ = reprobeCommands(probe);
     job_ = job;
     log_.clear();
     probes_ = 0;
@@ -396,29 +391,17 @@ void MachinePanelFlow::run(const std::string& path, Job job) {
     enableControls();
 }
 
-// The program stands at its M0: the tool is changed and Z0 set again before it goes on. With a
-// height map the new tool is probed at X0 Y0, the reference of every height of the map.
+// The program stands at its M0: the tool is changed and Z0 set again before it goes on.
 void MachinePanelFlow::toolChange(const std::string& note) {
-    const std::vector<std::string> buttons(std::begin(kToolChangeButtons),
-                                           std::end(kToolChangeButtons));
-    const std::size_t preset = around_.state.program.heightMap ? 0 : 1;
-    const std::string text =
-        (note.empty() ? std::string("Programmhalt (M0)") : note) +
-        "\n\n„Z antasten und weiter“: Taster anlegen; die Maschine tastet bei X0 Y0 an, setzt "
-        "dort Z0 und fährt fort. „Weiter“: Z0 ist von Hand gesetzt.";
-    const std::optional<std::size_t> chosen =
-        around_.platform.choose(text, around_.messageTitle, buttons, preset);
-    if (!chosen || *chosen == 2) {
+    const ToolChangeQuestion question =
+        toolChangeQuestion(note, around_.state.program.heightMap.has_value());
+    const std::optional<std::size_t> chosen = around_.platform.choose(
+        question.text, around_.messageTitle, question.buttons, question.preset);
+    if (!chosen || *chosen == kCancel) {
         link_.stop("Job beim Werkzeugwechsel abgebrochen");
-        return;
+    } else {
+        link_.resume(*chosen == kProbeZ ? reprobe_ : std::vector<std::string>{});
     }
-    if (*chosen == 1) {
-        link_.resume({});
-        return;
-    }
-    const ProbeChoices& probe = around_.state.probe;
-    link_.resume(
-        {"G90 G0 X0 Y0", reprobe_, "G10 L20 P1 Z0", "G0 Z" + number(probe.antasten_abheben)});
 }
 
 void MachinePanelFlow::finished() {
@@ -442,15 +425,12 @@ void MachinePanelFlow::finishProbeRun() {
     around_.mapChanged();
 }
 
-// ALARM:5 in a probe run: the probe that found no surface is the one after the last report.
 std::string MachinePanelFlow::probeFailure(const std::string& why) const {
-    if (job_ != Job::Probe || !why.starts_with("ALARM:5") || probes_ >= grid_.probes.size()) {
+    if (job_ != Job::Probe || !why.starts_with("ALARM:5")) {
         return why;
     }
-    const Point& at = grid_.probes[probes_];
-    const NumberLocale locale = around_.host.locale;
-    return "Punkt " + std::to_string(probes_ + 1) + " von " + std::to_string(grid_.probes.size()) +
-           " bei X " + mm(at.x, locale) + " Y " + mm(at.y, locale) + ": keine Berührung";
+    const std::string named = probeFailureText(grid_, probes_, around_.host.locale);
+    return named.empty() ? why : named;
 }
 
 void MachinePanelFlow::stopped(const std::string& why) {

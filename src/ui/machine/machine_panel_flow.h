@@ -100,7 +100,7 @@ class MachinePanelFlow final : public QObject {
     std::string log_;         // what the controller sent during a probe run
     std::size_t probes_ = 0;  // [PRB:…] reports of the probe run so far
     ProbeGrid grid_;
-    std::string reprobe_;  // "G38.2 …" of the tool change
+    std::vector<std::string> reprobe_;  // the tool change's probe, with the job's choices
 };
 
 }  // namespace zrv

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/cli_arguments.h"
+#include "app/cli_send.h"
 #include "base/file_names.h"
 #include "base/text_file.h"
 #include "job/dump.h"
@@ -215,6 +216,9 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
     read = readMachine(request, std::move(read), err);
     if (!read.ok) {
         return kNotDone;
+    }
+    if (request.command == "send") {
+        return runSend(request, readMachineProfile(read.choices.machine).profile, out, err);
     }
     if (request.improveRoute) {
         read.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = 1;

@@ -1,9 +1,11 @@
 #include "app/cli_arguments.h"
 
+#include <charconv>
 #include <cstdlib>
 #include <string_view>
 #include <utility>
 
+#include "app/serial_port.h"
 #include "preview/picture.h"
 
 namespace zrv {
@@ -27,6 +29,13 @@ std::optional<std::string> argumentProblem(const CliRequest& request, bool hasAr
     if (command == "gcode" || command == "probe") {
         return std::nullopt;
     }
+    if (command == "send") {
+        if (hasArgument) {
+            return std::optional<std::string>("send nimmt nur ein Programm");
+        }
+        return request.port ? std::nullopt
+                            : std::optional<std::string>("send braucht --port GERÄT");
+    }
     if (command == "preview") {
         return pictureKind(request.argument) ? std::nullopt
                                              : std::optional<std::string>(
@@ -38,6 +47,17 @@ std::optional<std::string> argumentProblem(const CliRequest& request, bool hasAr
                            : std::nullopt;
     }
     return "unbekannter Befehl \"" + command + "\"";
+}
+
+// A rate of the serial port: digits only, one the terminal interface knows.
+bool readBaud(const std::string& text, int& baud) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !knownBaud(value)) {
+        return false;
+    }
+    baud = value;
+    return true;
 }
 
 }  // namespace
@@ -70,6 +90,7 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
     CliRequest request;
     request.locale = defaultLocale;
     std::size_t next = 0;
+    bool baudGiven = false;
     while (next < args.size() && args[next].starts_with("--")) {
         const std::string& option = args[next];
         if (option == "--improve-route") {
@@ -91,6 +112,15 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
             request.passDepth = value;
         } else if (option == "--peck-depth") {
             request.peckDepth = value;
+        } else if (option == "--port") {
+            request.port = value;
+        } else if (option == "--log") {
+            request.logPath = value;
+        } else if (option == "--baud") {
+            baudGiven = true;
+            if (!readBaud(value, request.baud)) {
+                return UsageError{"--baud braucht eine Baudrate wie 115200"};
+            }
         } else if (option == "--locale" && (value == "de" || value == "C")) {
             request.locale = value == "de" ? kGermanLocale : kCLocale;
         } else if (option == "--locale") {
@@ -115,6 +145,9 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
     if (const std::optional<std::string> problem = argumentProblem(request, rest.size() == 3)) {
         return UsageError{*problem};
     }
+    if (request.command != "send" && (request.port || request.logPath || baudGiven)) {
+        return UsageError{"--port, --baud und --log gehören zu send"};
+    }
     return request;
 }
 
@@ -122,6 +155,7 @@ std::string usageText() {
     return "Aufruf: zrvcam-cli [--settings DATEI] [--locale de|C] [--machine DATEI] "
            "[--improve-route] [--heightmap PROTOKOLL] [--pass-depth MM] [--peck-depth MM]\n"
            "           BEFEHL ZEICHNUNG [ARG]\n"
+           "       zrvcam-cli --port GERÄT [--baud N] [--log DATEI] send PROGRAMM\n"
            "  --machine DATEI             Antwort der Steuerung auf $$ (Maschine der Laufzeit)\n"
            "  --improve-route             Weg der Bohrungen und Fräsungen verbessern\n"
            "  --heightmap PROTOKOLL       Tastprotokoll: gcode und info folgen der Höhenkarte\n"
@@ -134,7 +168,10 @@ std::string usageText() {
            "  probe ZEICHNUNG [AUSGABE]   Tastprogramm schreiben (Vorgabe: _ANTASTEN.nc)\n"
            "  export ZEICHNUNG            Fräsdaten als Text exportieren\n"
            "  preview ZEICHNUNG AUSGABE   Vorschau der ganzen Platine als .png oder .svg\n"
-           "  dump ZEICHNUNG horizontal|vertical\n";
+           "  dump ZEICHNUNG horizontal|vertical\n"
+           "  send PROGRAMM               Programm an GRBL 1.1 senden (Vorgabe: 115200 Baud);\n"
+           "                              --log DATEI hält alles fest, was die Steuerung "
+           "sendet\n";
 }
 
 }  // namespace zrv

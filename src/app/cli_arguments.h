@@ -23,8 +23,12 @@ struct CliRequest {
     // "Zustellung" and "Bohren in Stufen" as given, over the settings; the export judges them.
     std::optional<std::string> passDepth;
     std::optional<std::string> peckDepth;
-    std::string command;  // list, info, log, gcode, probe, preview, export, dump
-    std::string drawing;
+    // send: the controller's serial port, its rate, the file that keeps what it sent.
+    std::optional<std::string> port;
+    int baud = 115200;
+    std::optional<std::string> logPath;
+    std::string command;  // list, info, log, gcode, probe, preview, export, dump, send
+    std::string drawing;  // PROGRAM of send
     std::string
         argument;  // KIND of list, layout of dump, OUT of gcode or probe; empty when not given
 };

@@ -27,16 +27,6 @@ std::string lineNumber(std::size_t fileLine) {
     return "Zeile " + std::to_string(fileLine);
 }
 
-LinkEvent makeEvent(LinkEventKind kind, std::string text = {}, std::size_t fileLine = 0,
-                    int code = 0) {
-    LinkEvent e;
-    e.kind = kind;
-    e.text = std::move(text);
-    e.fileLine = fileLine;
-    e.code = code;
-    return e;
-}
-
 }  // namespace
 
 GrblLink::GrblLink(LinkTime now) : connectedAt_(now), lastPoll_(now), lastHeard_(now) {}
@@ -46,30 +36,33 @@ void GrblLink::received(std::string_view bytes, LinkTime now) {
         return;
     }
     lastHeard_ = now;
-    for (const char c : bytes) {
-        if (c == '\n' || partial_.size() >= kLongestLine) {
-            if (!partial_.empty() && partial_.back() == '\r') {
-                partial_.pop_back();
-            }
-            const std::string line = std::move(partial_);
-            partial_.clear();
-            if (!line.empty()) {
-                handleLine(line, now);
-            }
-            if (phase_ == LinkPhase::Closed) {
-                return;
-            }
-            if (c == '\n') {
-                continue;
-            }
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        const std::size_t room = kLongestLine - std::min(kLongestLine, partial_.size());
+        if (end == std::string_view::npos && bytes.size() < room) {
+            partial_.append(bytes);
+            break;
         }
-        partial_.push_back(c);
+        // A line end, or so many bytes without one that they are noise: one line either way.
+        const std::size_t take = std::min(end == std::string_view::npos ? bytes.size() : end, room);
+        partial_.append(bytes.substr(0, take));
+        bytes.remove_prefix(take == end ? take + 1 : take);
+        if (!partial_.empty() && partial_.back() == '\r') {
+            partial_.pop_back();
+        }
+        if (!partial_.empty()) {
+            handleLine(partial_, now);
+        }
+        partial_.clear();
+        if (phase_ == LinkPhase::Closed) {
+            return;
+        }
     }
     pump(now);
 }
 
 void GrblLink::handleLine(std::string_view line, LinkTime now) {
-    event(makeEvent(LinkEventKind::Received, std::string(line)));
+    event(LinkEventKind::Received, std::string(line));
     const Reply reply = readReply(line);
     switch (reply.kind) {
         case ReplyKind::Ok:
@@ -95,16 +88,14 @@ void GrblLink::handleLine(std::string_view line, LinkTime now) {
         case ReplyKind::Probe:
             // The "$#" answer carries the last probe too: only a probing move's report counts.
             if (outstanding_.empty() || !outstanding_.front().alone) {
-                LinkEvent probe = makeEvent(LinkEventKind::Probe, std::string(line));
-                probe.probe = reply.probe;
-                event(std::move(probe));
+                event(LinkEventKind::Probe, std::string(line)).probe = reply.probe;
                 return;
             }
             break;
         case ReplyKind::Other:
             break;
     }
-    event(makeEvent(LinkEventKind::Reply, std::string(line)));
+    event(LinkEventKind::Reply, std::string(line));
 }
 
 void GrblLink::identify(std::string_view line, bool grbl11) {
@@ -113,13 +104,13 @@ void GrblLink::identify(std::string_view line, bool grbl11) {
         return;
     }
     phase_ = LinkPhase::Ready;
-    event(makeEvent(LinkEventKind::Ready, std::string(line)));
+    event(LinkEventKind::Ready, std::string(line));
     sendByte('?');
 }
 
 void GrblLink::close(std::string reason) {
     phase_ = LinkPhase::Closed;
-    event(makeEvent(LinkEventKind::Refused, std::move(reason)));
+    event(LinkEventKind::Refused, std::move(reason));
 }
 
 void GrblLink::handleWelcome(std::string_view line, bool grbl11, LinkTime now) {
@@ -144,7 +135,7 @@ void GrblLink::handleWelcome(std::string_view line, bool grbl11, LinkTime now) {
             return;
         case LinkPhase::Ready:
         case LinkPhase::Closed:
-            event(makeEvent(LinkEventKind::Reply, std::string(line)));
+            event(LinkEventKind::Reply, std::string(line));
             lastPoll_ = now;
             sendByte('?');
             return;
@@ -161,12 +152,10 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
         const auto& o = *workOffset_;
         status_.workPosition = std::array<double, 3>{m[0] - o[0], m[1] - o[1], m[2] - o[2]};
     }
-    LinkEvent report = makeEvent(LinkEventKind::Status);
-    report.status = status_;
-    event(std::move(report));
+    event(LinkEventKind::Status).status = status_;
     if (showNextStatus_) {
         showNextStatus_ = false;
-        event(makeEvent(LinkEventKind::Reply, status_.text));
+        event(LinkEventKind::Reply, status_.text);
     }
     const bool idle = status_.state == MachineState::Idle;
     idleReports_ = idle ? idleReports_ + 1 : 0;
@@ -186,10 +175,8 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
                 status_.state == MachineState::Hold && status_.subState == 0) {
                 pausedAtM0_ = true;
                 const std::size_t at = next_ - 1;
-                LinkEvent paused =
-                    makeEvent(LinkEventKind::Paused, {}, program_.lines[at].fileLine);
-                paused.comments = pauseComments(program_, at);
-                event(std::move(paused));
+                event(LinkEventKind::Paused, {}, program_.lines[at].fileLine).comments =
+                    pauseComments(program_, at);
             }
             return;
         case LinkPhase::Stopping:
@@ -213,7 +200,7 @@ void GrblLink::check() {
     switch (status_.state) {
         case MachineState::Idle:
             phase_ = LinkPhase::Streaming;
-            event(makeEvent(LinkEventKind::Started));
+            event(LinkEventKind::Started);
             return;
         case MachineState::Alarm:
             refuse(std::string(kAlarmState));
@@ -231,7 +218,7 @@ void GrblLink::check() {
 void GrblLink::refuse(std::string reason) {
     phase_ = LinkPhase::Ready;
     program_ = {};
-    event(makeEvent(LinkEventKind::Refused, std::move(reason)));
+    event(LinkEventKind::Refused, std::move(reason));
 }
 
 void GrblLink::handleOk(LinkTime now) {
@@ -256,28 +243,26 @@ void GrblLink::lineDone(std::size_t index) {
     ++linesDone_;
     lastFileLine_ = line.fileLine;
     secondsDone_ += line.seconds;
-    event(makeEvent(LinkEventKind::LineDone, {}, line.fileLine));
+    event(LinkEventKind::LineDone, {}, line.fileLine);
 }
 
 void GrblLink::handleError(int code, LinkTime now) {
     if (outstanding_.empty()) {
-        event(makeEvent(LinkEventKind::Reply,
-                        "error:" + std::to_string(code) + " – " + errorMeaning(code)));
+        event(LinkEventKind::Reply, "error:" + std::to_string(code) + " – " + errorMeaning(code));
         return;
     }
     const Sent failed = outstanding_.front();
     outstanding_.pop_front();
     outstandingBytes_ -= failed.bytes;
     if (failed.index == kQuery || phase_ != LinkPhase::Streaming) {
-        event(makeEvent(LinkEventKind::Reply,
-                        "error:" + std::to_string(code) + " – " + errorMeaning(code)));
+        event(LinkEventKind::Reply, "error:" + std::to_string(code) + " – " + errorMeaning(code));
         return;
     }
     ++errors_;
     const std::size_t fileLine = program_.lines[failed.index].fileLine;
     std::string text =
         lineNumber(fileLine) + ": error:" + std::to_string(code) + " – " + errorMeaning(code);
-    event(makeEvent(LinkEventKind::Error, text, fileLine, code));
+    event(LinkEventKind::Error, text, fileLine, code);
     beginStop(std::move(text), now);
 }
 
@@ -287,7 +272,7 @@ void GrblLink::handleAlarm(int code, LinkTime now) {
     if (lastFileLine_ > 0 && phase_ == LinkPhase::Streaming) {
         text += " (zuletzt bestätigt: " + lineNumber(lastFileLine_) + ")";
     }
-    event(makeEvent(LinkEventKind::Alarm, text, lastFileLine_, code));
+    event(LinkEventKind::Alarm, text, lastFileLine_, code);
     if (phase_ == LinkPhase::Streaming || phase_ == LinkPhase::Checking) {
         beginStop(std::move(text), now);
     }
@@ -342,13 +327,12 @@ void GrblLink::portLost(LinkTime /*now*/) {
     const bool running = phase_ == LinkPhase::Streaming || phase_ == LinkPhase::Stopping ||
                          phase_ == LinkPhase::Checking;
     phase_ = LinkPhase::Closed;
-    event(makeEvent(running ? LinkEventKind::Stopped : LinkEventKind::Refused,
-                    std::string(kPortLost)));
+    event(running ? LinkEventKind::Stopped : LinkEventKind::Refused, std::string(kPortLost));
 }
 
 void GrblLink::start(StreamProgram program, LinkTime now) {
     if (phase_ != LinkPhase::Ready) {
-        event(makeEvent(LinkEventKind::Refused, std::string(kNotReady)));
+        event(LinkEventKind::Refused, std::string(kNotReady));
         return;
     }
     program_ = std::move(program);
@@ -435,7 +419,7 @@ void GrblLink::pump(LinkTime now) {
     if (next_ == program_.lines.size() && outstanding_.empty() && !m0Sent_ &&
         idleReports_ >= kStillReportsNeeded) {
         phase_ = LinkPhase::Ready;
-        event(makeEvent(LinkEventKind::Finished));
+        event(LinkEventKind::Finished);
     }
     (void)now;
 }
@@ -504,11 +488,14 @@ void GrblLink::endStop() {
     m0Sent_ = pausedAtM0_ = userHeld_ = resumeWanted_ = false;
     outstanding_.clear();
     outstandingBytes_ = 0;
-    event(makeEvent(LinkEventKind::Stopped, std::move(stopReason_)));
+    event(LinkEventKind::Stopped, std::move(stopReason_));
     stopReason_.clear();
 }
 
-void GrblLink::sendLine(std::string text, std::size_t index, bool alone) {
+void GrblLink::sendLine(std::string_view send, std::size_t index, bool alone) {
+    std::string text;
+    text.reserve(send.size() + 1);
+    text.append(send);
     text.push_back('\n');
     outstanding_.push_back({index, text.size(), alone});
     outstandingBytes_ += text.size();
@@ -524,16 +511,27 @@ void GrblLink::sendByte(std::uint8_t byte) {
     outgoing_.push_back(std::move(out));
 }
 
-void GrblLink::event(LinkEvent e) {
-    events_.push_back(std::move(e));
+LinkEvent& GrblLink::event(LinkEventKind kind, std::string text, std::size_t fileLine, int code) {
+    LinkEvent& e = events_.emplace_back();
+    e.kind = kind;
+    e.text = std::move(text);
+    e.fileLine = fileLine;
+    e.code = code;
+    return e;
 }
 
 std::vector<Outgoing> GrblLink::takeOutgoing() {
-    return std::exchange(outgoing_, {});
+    std::vector<Outgoing> taken = std::move(outgoing_);
+    outgoing_.clear();
+    outgoing_.reserve(taken.size());
+    return taken;
 }
 
 std::vector<LinkEvent> GrblLink::takeEvents() {
-    return std::exchange(events_, {});
+    std::vector<LinkEvent> taken = std::move(events_);
+    events_.clear();
+    events_.reserve(taken.size());
+    return taken;
 }
 
 }  // namespace zrv

@@ -163,9 +163,10 @@ class GrblLink {
     void beginStop(std::string reason, LinkTime now);
     void reset(LinkTime now);
     void endStop();
-    void sendLine(std::string text, std::size_t index, bool alone);
+    void sendLine(std::string_view send, std::size_t index, bool alone);
     void sendByte(std::uint8_t byte);
-    void event(LinkEvent e);
+    LinkEvent& event(LinkEventKind kind, std::string text = {}, std::size_t fileLine = 0,
+                     int code = 0);
 
     LinkPhase phase_ = LinkPhase::Connecting;
     LinkTime connectedAt_{};

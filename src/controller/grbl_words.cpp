@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace zrv {
 namespace {
@@ -24,22 +25,23 @@ bool known(const int* begin, const int* end, double value) {
 }  // namespace
 
 std::string rejectedWord(const GcodeWord& word) {
-    const std::string text(word.text);
-    if (word.letter == 'M' && tenths(word.value) == 60) {
-        return text +
-               " – Werkzeugwechsel kennt GRBL 1.1 nicht (error:20 mitten im Job): "
-               "M0 und neu antasten statt M6";
+    if (word.letter != 'G' && word.letter != 'M') {
+        return {};
     }
-    if (word.letter == 'M' && (tenths(word.value) == 70 || tenths(word.value) == 560)) {
-        return text + " – nur bei besonders übersetztem GRBL 1.1 vorhanden (sonst error:20)";
+    const int code = tenths(word.value);
+    std::string_view why;
+    if (word.letter == 'M' && code == 60) {
+        why =
+            " – Werkzeugwechsel kennt GRBL 1.1 nicht (error:20 mitten im Job): M0 und neu "
+            "antasten statt M6";
+    } else if (word.letter == 'M' && (code == 70 || code == 560)) {
+        why = " – nur bei besonders übersetztem GRBL 1.1 vorhanden (sonst error:20)";
+    } else if (word.letter == 'G' && !known(std::begin(kGcodes), std::end(kGcodes), word.value)) {
+        why = " – G-Befehl, den GRBL 1.1 nicht kennt (error:20 mitten im Job)";
+    } else if (word.letter == 'M' && !known(std::begin(kMcodes), std::end(kMcodes), word.value)) {
+        why = " – M-Befehl, den GRBL 1.1 nicht kennt (error:20 mitten im Job)";
     }
-    if (word.letter == 'G' && !known(std::begin(kGcodes), std::end(kGcodes), word.value)) {
-        return text + " – G-Befehl, den GRBL 1.1 nicht kennt (error:20 mitten im Job)";
-    }
-    if (word.letter == 'M' && !known(std::begin(kMcodes), std::end(kMcodes), word.value)) {
-        return text + " – M-Befehl, den GRBL 1.1 nicht kennt (error:20 mitten im Job)";
-    }
-    return {};
+    return why.empty() ? std::string{} : std::string(word.text) + std::string(why);
 }
 
 LineWords lineWords(const GcodeWords& words) {

@@ -45,20 +45,17 @@ struct LineParts {
 
 LineParts splitComments(std::string_view line) {
     LineParts parts;
-    bool inBracket = false;
-    for (std::size_t k = 0; k < line.size(); ++k) {
+    parts.send.reserve(line.size());
+    std::size_t k = 0;
+    while (k < line.size()) {
         const auto c = static_cast<unsigned char>(line[k]);
-        if (inBracket) {
-            if (c == ')') {
-                inBracket = false;
-            } else {
-                parts.comment.push_back(static_cast<char>(c));
-            }
-        } else if (c == '(') {
-            inBracket = true;
+        if (c == '(') {
+            const std::size_t close = std::min(line.find(')', k + 1), line.size());
             if (!parts.comment.empty()) {
                 parts.comment.push_back(' ');
             }
+            parts.comment.append(line.substr(k + 1, close - k - 1));
+            k = close + 1;
         } else if (c == ';') {
             parts.comment.append(line.substr(k + 1));
             break;
@@ -66,8 +63,18 @@ LineParts splitComments(std::string_view line) {
             if (parts.problem.empty()) {
                 parts.problem = "Byte " + hexByte(c) + " außerhalb eines Kommentars";
             }
-        } else if (c != ' ') {
-            parts.send.push_back(static_cast<char>(c));
+            ++k;
+        } else if (c == ' ') {
+            ++k;
+        } else {
+            // A run of plain characters at once.
+            std::size_t end = k + 1;
+            while (end < line.size() && line[end] > ' ' && line[end] < 0x7F && line[end] != '(' &&
+                   line[end] != ';') {
+                ++end;
+            }
+            parts.send.append(line.substr(k, end - k));
+            k = end;
         }
     }
     return parts;
@@ -116,24 +123,40 @@ std::string_view trimmed(std::string_view text) {
 
 }  // namespace
 
-PreparedProgram prepareProgram(std::string_view bytes, const MachineProfile& profile) {
+PreparedProgram prepareLines(std::string_view bytes) {
     PreparedProgram prepared;
-    const std::vector<std::string> texts = splitLines(bytes);
-    const std::vector<double> seconds = lineSeconds(texts, profile);
-    prepared.program.lines.reserve(texts.size());
-    for (std::size_t k = 0; k < texts.size(); ++k) {
-        LineParts parts = splitComments(texts[k]);
-        StreamLine line{k + 1, std::move(parts.send), std::move(parts.comment), LineKind::Nothing,
-                        k < seconds.size() ? seconds[k] : 0.0};
+    prepared.program.lines.reserve(
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') + 1));
+    std::size_t fileLine = 0;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        std::string_view text = bytes.substr(0, end);
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (text.ends_with('\r')) {
+            text.remove_suffix(1);
+        }
+        ++fileLine;
+        LineParts parts = splitComments(text);
+        StreamLine line{fileLine, std::move(parts.send), std::move(parts.comment),
+                        LineKind::Nothing, 0.0};
         std::string problem = std::move(parts.problem);
         if (problem.empty() && !line.send.empty()) {
             problem = classify(line);
         }
         if (!problem.empty()) {
-            prepared.refusals.push_back("Zeile " + std::to_string(k + 1) + ": " + problem);
+            prepared.refusals.push_back("Zeile " + std::to_string(fileLine) + ": " + problem);
         }
-        prepared.program.seconds += line.seconds;
         prepared.program.lines.push_back(std::move(line));
+    }
+    return prepared;
+}
+
+PreparedProgram prepareProgram(std::string_view bytes, const MachineProfile& profile) {
+    PreparedProgram prepared = prepareLines(bytes);
+    const std::vector<double> seconds = lineSeconds(splitLines(bytes), profile);
+    for (std::size_t k = 0; k < prepared.program.lines.size() && k < seconds.size(); ++k) {
+        prepared.program.lines[k].seconds = seconds[k];
+        prepared.program.seconds += seconds[k];
     }
     return prepared;
 }

@@ -46,6 +46,9 @@ struct PreparedProgram {
 // with the end mark), printable ASCII outside comments, and only words GRBL 1.1 runs.
 PreparedProgram prepareProgram(std::string_view bytes, const MachineProfile& profile);
 
+// The same without the planner's times (all 0): the link's own share of the work.
+PreparedProgram prepareLines(std::string_view bytes);
+
 // The comment lines shown at a pause: the comments of the lines right before `index`, without
 // their framing "=" and blanks, empty ones left out.
 std::vector<std::string> pauseComments(const StreamProgram& program, std::size_t index);

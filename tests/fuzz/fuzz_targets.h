@@ -42,6 +42,13 @@ std::string numberFormat(Bytes data);
 // only; the probe program and a levelled program carry plain numbers only.
 std::string probeLog(Bytes data);
 
+// The controller link: byte 0 bit 0 reads the rest as a program file, prepares it and (when
+// fit) streams it to the fake controller; otherwise the rest is the controller's replies, in
+// pieces with time between them, to a small program (bits 1-3: pause and resume at "!" and "~",
+// stop at 0x03, a lost port at the end). Lines go out once, in order, never after a stop; the
+// fake's receive buffer never overflows.
+std::string controllerLink(Bytes data);
+
 struct Target {
     std::string_view name;  // also the folder of its corpus under tests/fuzz/corpus
     std::string (*run)(Bytes data);
@@ -53,6 +60,7 @@ inline constexpr Target kTargets[] = {
     {"number_scan", &leadingNumberScan},
     {"number_format", &numberFormat},
     {"probe_log", &probeLog},
+    {"controller", &controllerLink},
 };
 
 }  // namespace zrv::fuzz

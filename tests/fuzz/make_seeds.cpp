@@ -61,6 +61,57 @@ void write(const fs::path& folder, const std::string& name, const std::string& b
     writeBytes(folder / name, bytes);
 }
 
+// Controller replies as the link target reads them: pieces of at most 32 bytes, each after a
+// byte that gives its length and about a second of the controller's time.
+std::string replyPieces(const std::vector<std::string>& lines) {
+    std::string bytes(1, '\x00');
+    for (const std::string& line : lines) {
+        const std::string text = line + "\r\n";
+        for (std::size_t at = 0; at < text.size(); at += 32) {
+            const std::string piece = text.substr(at, 32);
+            bytes.push_back(static_cast<char>(piece.size() - 1 + 96));
+            bytes += piece;
+        }
+    }
+    return bytes;
+}
+
+void controllerSeeds(const fs::path& folder) {
+    const std::string idle = "<Idle|MPos:0.000,0.000,0.000|FS:0,0|WCO:0.000,0.000,0.000>";
+    write(folder, "seed_replies_job",
+          replyPieces({"Grbl 1.1h ['$' for help]",
+                       idle,
+                       idle,
+                       "ok",
+                       "ok",
+                       "[VER:1.1h.20190825:]",
+                       "ok",
+                       idle,
+                       "ok",
+                       "ok",
+                       "<Hold:0|MPos:1.000,0.000,0.000|FS:0,0>",
+                       "ok",
+                       "[PRB:1.000,0.000,-0.500:1]",
+                       "ok",
+                       idle,
+                       "ok",
+                       "ok",
+                       "ok",
+                       idle,
+                       idle}));
+    write(folder, "seed_replies_error",
+          replyPieces({"Grbl 1.1h ['$' for help]", idle, idle, "ok", "ok", "error:20",
+                       "<Hold:1|MPos:0,0,0|FS:0,0>", "<Hold:0|MPos:0,0,0|FS:0,0>",
+                       "<Hold:0|MPos:0,0,0|FS:0,0>", "Grbl 1.1h ['$' for help]"}));
+    write(folder, "seed_replies_alarm",
+          replyPieces({"Grbl 1.1h ['$' for help]", idle, idle, "ok", "ALARM:2",
+                       "[MSG:Reset to continue]", "<Alarm|MPos:0,0,0|FS:0,0>"}));
+    write(folder, "seed_program",
+          "\x01(Kopf)\r\nG21\r\nG90\r\n$I\r\n? (x)\r\n(Werkzeug)\r\nM0\r\nG1 X1 F100\r\n"
+          "G38.2 Z-2 F20\r\nG0 Z2\r\n$$\r\nG10 L20 P1 Z0\r\nM30\r\n");
+    write(folder, "seed_program_refused", "\x01G21\r\nT1 M6\r\nG1 X1\xE4\r\n");
+}
+
 void loadSeeds(const fs::path& folder) {
     const std::string p40 = platine40Bytes();
     const std::string p70 = platine70Bytes();
@@ -145,6 +196,8 @@ int main(int argc, char** argv) {
         zrv::test::loadSeeds(corpus / "load");
         zrv::test::settingsSeeds(corpus / "settings");
         zrv::test::numberSeeds(corpus / "number_scan", corpus / "number_format");
+        fs::create_directories(corpus / "controller");
+        zrv::test::controllerSeeds(corpus / "controller");
     } catch (const std::exception& failure) {
         std::cerr << failure.what() << '\n';
         return 1;

@@ -1,0 +1,257 @@
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "support/example_drawings.h"
+#include "support/fake_grbl.h"
+#include "support/file_bytes.h"
+#include "support/scratch_folder.h"
+
+namespace zrv::test {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// zrvcam-cli as its own process, its standard streams on pipes.
+struct Child {
+    pid_t pid = -1;
+    int in = -1;
+    int out = -1;
+    int err = -1;
+};
+
+Child spawnCli(const std::vector<std::string>& args) {
+    int in[2], out[2], err[2];
+    if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) {
+        return {};
+    }
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(in[0], STDIN_FILENO);
+        dup2(out[1], STDOUT_FILENO);
+        dup2(err[1], STDERR_FILENO);
+        for (const int fd : {in[0], in[1], out[0], out[1], err[0], err[1]}) {
+            close(fd);  // the write end of its own input would never let it see the end
+        }
+        std::vector<char*> argv;
+        std::string program = ZRV_CLI_PROGRAM;
+        argv.push_back(program.data());
+        std::vector<std::string> copies = args;
+        for (std::string& arg : copies) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        execv(program.c_str(), argv.data());
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    close(err[1]);
+    return {pid, in[1], out[0], err[0]};
+}
+
+void drain(int fd, std::string& into) {
+    char buffer[4096];
+    const ssize_t count = read(fd, buffer, sizeof buffer);
+    if (count > 0) {
+        into.append(buffer, static_cast<std::size_t>(count));
+    }
+}
+
+// What one run of `send` through a pseudo-terminal gave.
+struct SendRun {
+    int exitStatus = -1;
+    std::string out;
+    std::string err;
+    FakeGrbl fake{FakeGrbl::Options{}};
+};
+
+// The fake controller sits on the master side of a pseudo-terminal; zrvcam-cli opens the other
+// side as its port. `answer` is written to its standard input at the first pause (none: closed
+// there); `interruptAfter` lines sends SIGINT.
+SendRun sendThroughPty(const std::string& program, const std::vector<std::string>& extra,
+                       const char* answer, std::size_t interruptAfter = 0) {
+    SendRun run;
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
+        ADD_FAILURE() << "openpty";
+        return run;
+    }
+    termios raw{};
+    tcgetattr(slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);  // no echo before the program takes the port
+    FakeGrbl::Options options;
+    options.bootTime = std::chrono::milliseconds(600);
+    options.moveTime = std::chrono::milliseconds(2);
+    std::vector<std::string> args{"--port", name};
+    args.insert(args.end(), extra.begin(), extra.end());
+    args.push_back("send");
+    args.push_back(program);
+    const auto start = Clock::now();
+    const auto now = [&] {
+        return std::chrono::duration_cast<FakeGrbl::Time>(Clock::now() - start);
+    };
+    run.fake = FakeGrbl(options, now());
+    Child child = spawnCli(args);
+    close(slave);
+    bool answered = false;
+    bool interrupted = false;
+    int status = 0;
+    while (now() < std::chrono::seconds(60)) {
+        pollfd fds[3] = {{master, POLLIN, 0}, {child.out, POLLIN, 0}, {child.err, POLLIN, 0}};
+        poll(fds, 3, 2);
+        if ((fds[0].revents & POLLIN) != 0) {
+            std::string bytes;
+            drain(master, bytes);
+            run.fake.receive(bytes, now());
+        }
+        if ((fds[1].revents & POLLIN) != 0) {
+            drain(child.out, run.out);
+        }
+        if ((fds[2].revents & POLLIN) != 0) {
+            drain(child.err, run.err);
+        }
+        run.fake.advance(now());
+        const std::string reply = run.fake.takeOutput();
+        if (!reply.empty() && write(master, reply.data(), reply.size()) < 0) {
+            break;
+        }
+        if (!answered && run.err.find("Pause bei Zeile") != std::string::npos) {
+            answered = true;
+            if (answer != nullptr) {
+                (void)!write(child.in, answer, std::strlen(answer));
+            } else {
+                close(child.in);
+                child.in = -1;
+            }
+        }
+        if (interruptAfter > 0 && !interrupted && run.fake.lines.size() >= interruptAfter) {
+            interrupted = true;
+            kill(child.pid, SIGINT);
+        }
+        if (waitpid(child.pid, &status, WNOHANG) == child.pid) {
+            drain(child.out, run.out);
+            drain(child.err, run.err);
+            run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            break;
+        }
+    }
+    if (run.exitStatus < 0) {
+        kill(child.pid, SIGKILL);
+        waitpid(child.pid, &status, 0);
+    }
+    if (child.in >= 0) {
+        close(child.in);
+    }
+    close(child.out);
+    close(child.err);
+    close(master);
+    return run;
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(CliSend, StreamsAProgramWithAPauseThroughAPseudoTerminal) {
+    ScratchFolder folder;
+    std::string text =
+        "(Kopf)\r\nG21\r\nG90\r\n$I (view build info)\r\n? (current status)\r\n"
+        "(== Werkzeug einspannen und auf NULL setzen ==)\r\nM0\r\n";
+    for (int k = 0; k < 300; ++k) {
+        text += "G1 X" + std::to_string(k % 50) + " Y1 F500 (Schnitt)\r\n";
+    }
+    text += "M30\r\n";
+    writeBytes(folder / "board.nc", text);
+    const SendRun run = sendThroughPty(folder.file("board.nc"), {}, "\n");
+    EXPECT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_TRUE(contains(run.err, "Werkzeug einspannen und auf NULL setzen")) << run.err;
+    EXPECT_TRUE(contains(run.out, "zeilen=306\nfehler=0\nalarme=0\nsekunden=")) << run.out;
+    // 306 lines sent: "?" goes as its one byte, "$I" as a line.
+    EXPECT_EQ(run.fake.lines.size(), 305U);
+    EXPECT_EQ(run.fake.lost, 0U);
+    EXPECT_LE(run.fake.mostBuffered, 127U);
+    EXPECT_EQ(run.fake.lines.back(), "M30");
+}
+
+TEST(CliSend, ProbeRunLogLevelsTheProgram) {
+    ScratchFolder folder;
+    writeBytes(folder / "platine40.zrv", platine40Bytes());
+    const std::string drawing = folder.file("platine40.zrv");
+    ASSERT_EQ(std::system(
+                  (std::string(ZRV_CLI_PROGRAM) + " probe '" + drawing + "' 2>/dev/null").c_str()),
+              0);
+    const SendRun run = sendThroughPty(folder.file("platine40_ANTASTEN.nc"),
+                                       {"--log", folder.file("board.log")}, "\n");
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    const std::string log = readBytes(folder / "board.log");
+    EXPECT_TRUE(contains(log, "[PRB:0.000,0.000,-0.250:1]")) << log.substr(0, 400);
+    const std::string level = std::string(ZRV_CLI_PROGRAM) + " --heightmap '" +
+                              folder.file("board.log") + "' gcode '" + drawing + "' 2>/dev/null";
+    EXPECT_EQ(std::system(level.c_str()), 0);
+}
+
+TEST(CliSend, StopsAndRefuses) {
+    ScratchFolder folder;
+    std::string moves;
+    for (int k = 0; k < 400; ++k) {
+        moves += "G1 X" + std::to_string(k % 50) + " F500\r\n";
+    }
+    writeBytes(folder / "pause.nc", "G21\r\n(Werkzeug)\r\nM0\r\n" + moves);
+    writeBytes(folder / "moves.nc", moves);
+    writeBytes(folder / "m6.nc", "G21\r\nT1 M6\r\n");
+    struct Case {
+        const char* name;
+        std::string program;
+        const char* answer;
+        std::size_t interruptAfter;
+        std::string message;
+        bool anythingSent;
+    };
+    const std::vector<Case> cases{
+        {"end of input at a pause", "pause.nc", nullptr, 0, "Eingabe beendet – Job abgebrochen",
+         true},
+        {"Ctrl+C", "moves.nc", "\n", 100, "Abbruch mit Strg+C", true},
+        {"M6", "m6.nc", "\n", 0, "Programm nicht sendefähig: Zeile 2: M6", false},
+        {"no program", "fehlt.nc", "\n", 0, "kann nicht gelesen werden", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SendRun run = sendThroughPty(folder.file(c.program), {}, c.answer, c.interruptAfter);
+        EXPECT_EQ(run.exitStatus, 1);
+        EXPECT_TRUE(contains(run.err, c.message)) << run.err;
+        EXPECT_EQ(!run.fake.lines.empty(), c.anythingSent);
+        EXPECT_TRUE(contains(run.out, "fehler=0\nalarme=0\n")) << run.out;
+        if (c.anythingSent) {
+            const std::size_t hold = run.fake.realtime.find('!');
+            EXPECT_NE(hold, std::string::npos);
+            EXPECT_GT(run.fake.realtime.find('\x18'), hold);
+            EXPECT_FALSE(run.fake.resetWhileMoving);
+        }
+    }
+}
+
+TEST(CliSend, PortThatCannotBeOpenedIsNamed) {
+    const SendRun run = sendThroughPty("/dev/null", {"--port", "/dev/zrvcam-fehlt"}, "\n");
+    // The later --port wins; the message names the device and what to do.
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_TRUE(contains(run.err, "/dev/zrvcam-fehlt")) << run.err;
+}
+
+}  // namespace
+}  // namespace zrv::test

@@ -213,6 +213,8 @@ void MachinePanelFlow::welcome(const std::string& text) {
         link_.command("$$");  // its settings say whether homing is on ($22)
         enableControls();
         panel_.Label_MASCHINE_MELDUNG->setText(qs("Verbunden: " + text));
+    } else if (job_ == Job::None) {
+        say("Steuerung hat neu gestartet: " + text + " – Nullpunkt prüfen");
     }
 }
 

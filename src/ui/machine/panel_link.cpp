@@ -12,6 +12,8 @@ namespace {
 constexpr std::size_t kReceiveBuffer = 127;  // the controller's 128 bytes, one kept free
 constexpr double kPollSeconds = 0.2;
 constexpr double kResetWaitSeconds = 3;
+constexpr double kStandWaitSeconds = 5;  // from the hold to the reset at the latest
+constexpr double kSilentSeconds = 5;     // a job whose controller says nothing for so long ends
 constexpr char kReset = 0x18;
 constexpr std::size_t kNoJobLine = static_cast<std::size_t>(-1);
 
@@ -68,6 +70,9 @@ std::vector<JobLine> jobLines(const StreamProgram& program) {
 }
 
 void PanelLink::receive(std::string_view bytes, double now) {
+    if (!bytes.empty()) {
+        askedAt_ = -1;
+    }
     in_ += bytes;
     for (std::size_t end = in_.find('\n'); end != std::string::npos; end = in_.find('\n')) {
         std::string text = in_.substr(0, end);
@@ -105,12 +110,13 @@ void PanelLink::line(std::string_view text, double now) {
         outstanding_ = 0;
         aloneWaiting_ = false;
         if (resetSent_) {
-            finishStop();
+            finishStop();  // the reset of a stop
         } else if (jobActive_) {
             stopWhy_ = "Steuerung hat neu gestartet – Position unsicher, Job abgebrochen";
             finishStop();
+        } else {
+            events_.push_back({PanelEvent::Kind::Welcome, std::string(text)});
         }
-        events_.push_back({PanelEvent::Kind::Welcome, std::string(text)});
     } else if (startsWith(text, "[PRB:")) {
         events_.push_back({PanelEvent::Kind::Probe, std::string(text)});
     } else {
@@ -242,6 +248,21 @@ std::string PanelLink::take(double now) {
         out_ += '?';
         ++polls_;
         lastPoll_ = now;
+        if (askedAt_ < 0) {
+            askedAt_ = now;  // the first question since the controller last spoke
+        }
+    }
+    if (jobActive_ && !stopping_ && askedAt_ >= 0 && now - askedAt_ > kSilentSeconds) {
+        failed("Steuerung antwortet nicht mehr – Position unsicher, Job abgebrochen");
+    }
+    if (stopping_ && !resetSent_) {
+        if (stopSince_ < 0) {
+            stopSince_ = now;
+        } else if (now - stopSince_ > kStandWaitSeconds) {
+            out_ += kReset;  // never stood still in a report: reset anyway, the job must end
+            resetSent_ = true;
+            resetAt_ = -1;
+        }
     }
     if (resetSent_) {
         if (resetAt_ < 0) {
@@ -342,6 +363,7 @@ void PanelLink::failed(std::string why) {
     commands_.clear();
     out_ += '!';
     staleUntil_ = polls_;
+    stopSince_ = -1;
 }
 
 void PanelLink::finishStop() {

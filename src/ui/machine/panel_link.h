@@ -118,6 +118,8 @@ class PanelLink {
     bool stopping_ = false;
     bool resetSent_ = false;
     double resetAt_ = -1;
+    double stopSince_ = -1;
+    double askedAt_ = -1;  // a status poll still unanswered since then
     bool pauseShown_ = false;
     bool alarm_ = false;
     bool userHold_ = false;

@@ -1,6 +1,8 @@
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <chrono>
@@ -17,6 +19,7 @@
 #include "settings/choices.h"
 #include "support/file_bytes.h"
 #include "support/probe_log_text.h"
+#include "ui/controls/preview_redraw.h"
 #include "window_fixture.h"
 
 namespace zrv::test {
@@ -49,7 +52,12 @@ class MachinePanelTest : public WindowTest {
     void click(const char* name) { find<QPushButton>(name)->click(); }
     FakeGrbl& fake() { return controller_->fake(); }
     bool running() const { return find<QPushButton>("Command_STOPP")->isEnabled(); }
-    void exportProgram() { click("Command_EXPORT_GERBER"); }
+    // Writes the program and waits for the preview drawn again after it.
+    void exportProgram() {
+        QSignalSpy drawn(&window_->redraw(), &PreviewRedraw::drawn);
+        click("Command_EXPORT_GERBER");
+        EXPECT_TRUE(waitFor([&] { return drawn.count() > 0; }));
+    }
 
     // Starts a job or a probe run and waits for its end.
     void runToTheEnd(const char* button) {
@@ -79,6 +87,16 @@ class MachinePanelTest : public WindowTest {
             }
         }
         return sent;
+    }
+
+    static int pixelsOf(const QImage& image, const QColor& colour) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                count += image.pixelColor(x, y) == colour ? 1 : 0;
+            }
+        }
+        return count;
     }
 
     std::string lastMessage() const {
@@ -121,9 +139,14 @@ TEST_F(MachinePanelTest, JobRunsToTheEndWithAPauseAndAResume) {
     click("Command_JOB_STARTEN");
     ASSERT_TRUE(running()) << lastMessage();
     EXPECT_FALSE(find<QWidget>("Command_EXPORT_GERBER")->isEnabled()) << "the job's controls lock";
-    ASSERT_TRUE(waitFor([&] { return fake().lines.size() > before + 12; }));
+    // Paused in the drilling, once the tool went from the first hole to the second.
+    ASSERT_TRUE(waitFor([&] { return fake().lines.size() > before + 24; }));
     click("Command_PAUSE");
     ASSERT_TRUE(waitFor([this] { return text("Label_MASCHINE_ZUSTAND") == "Pause"; }));
+    // The preview shows the tool as an orange cross and the way done in green.
+    const QImage picture = find<QWidget>("Picture1")->grab().toImage();
+    EXPECT_GT(pixelsOf(picture, QColor(230, 120, 0)), 10);
+    EXPECT_GT(pixelsOf(picture, QColor(0, 170, 0)), 10);
     click("Command_WEITER");
     ASSERT_TRUE(waitFor([this] { return !running(); }, 30000)) << text("Label_JOB");
     const std::string& realtime = fake().realtime;

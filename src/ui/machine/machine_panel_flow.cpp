@@ -1,25 +1,15 @@
 #include "ui/machine/machine_panel_flow.h"
 
 #include <QAbstractButton>
-#include <QCoreApplication>
 #include <QKeySequence>
 #include <QShortcut>
-#include <algorithm>
 #include <utility>
 
-#include "base/file_names.h"
-#include "base/text_file.h"
 #include "controller/grbl_link.h"
-#include "controller/stream_program.h"
-#include "job/height_map_file.h"
-#include "planner/machine_profile.h"
 #include "text/number_format.h"
 #include "text/number_scan.h"
 #include "ui/common/qt_text.h"
-#include "ui/controls/control_values.h"
-#include "ui/machine/program_check.h"
 #include "ui/machine/tool_change.h"
-#include "ui/widgets/preview_widget.h"
 
 namespace zrv {
 
@@ -44,7 +34,12 @@ std::string mm(double value, NumberLocale locale) {
 
 MachinePanelFlow::MachinePanelFlow(PanelControls& panel, PanelSurroundings around,
                                    std::unique_ptr<ControllerPort> port, QObject* parent)
-    : QObject(parent), panel_(panel), around_(std::move(around)), port_(std::move(port)) {
+    : QObject(parent),
+      panel_(panel),
+      around_(std::move(around)),
+      port_(std::move(port)),
+      job_(
+          panel_, around_, link_, [this] { return ready(); }, [this] { enableControls(); }) {
     timer_.setInterval(kTickMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &MachinePanelFlow::tick);
     clock_.start();
@@ -74,9 +69,9 @@ void MachinePanelFlow::connectControls() {
     connect(c.Command_NULLPUNKT_Z, &QPushButton::clicked, this, [this] { send("G10 L20 P1 Z0"); });
     connect(c.Command_ENTSPERREN, &QPushButton::clicked, this, &MachinePanelFlow::unlock);
     connect(c.Command_REFERENZFAHRT, &QPushButton::clicked, this, [this] { send("$H"); });
-    connect(c.Command_JOB_STARTEN, &QPushButton::clicked, this, &MachinePanelFlow::startProgram);
+    connect(c.Command_JOB_STARTEN, &QPushButton::clicked, this, [this] { job_.startProgram(); });
     connect(c.Command_HOEHENKARTE_ANTASTEN, &QPushButton::clicked, this,
-            &MachinePanelFlow::startProbeRun);
+            [this] { job_.startProbeRun(); });
     connect(c.Command_PAUSE, &QPushButton::clicked, this, [this] { link_.hold(); });
     connect(c.Command_WEITER, &QPushButton::clicked, this, [this] { link_.cycleStart(); });
     connect(c.Command_STOPP, &QPushButton::clicked, this,
@@ -133,7 +128,7 @@ void MachinePanelFlow::disconnect(const std::string& why) {
     panel_.Command_VERBINDEN->setText(QStringLiteral("Verbinden"));
     panel_.Label_MASCHINE_ZUSTAND->setText(QStringLiteral("nicht verbunden"));
     panel_.Label_MASCHINE_MELDUNG->setText(qs(why));
-    endJob();
+    job_.end();
 }
 
 void MachinePanelFlow::tick() {
@@ -145,9 +140,7 @@ void MachinePanelFlow::tick() {
         link_.lost(why + " – Job abgebrochen; nichts wird von selbst fortgesetzt");
     } else {
         const std::string bytes = port_->read();
-        if (job_ == Job::Probe) {
-            log_ += bytes;
-        }
+        job_.received(bytes);
         link_.receive(bytes, now());
         port_->write(link_.take(now()));
     }
@@ -171,17 +164,8 @@ void MachinePanelFlow::handle(const panel::PanelEvent& event) {
         case Kind::Reply:
             reply(event.text);
             break;
-        case Kind::Probe:
-            ++probes_;
-            break;
-        case Kind::Pause:
-            toolChange(event.text);
-            break;
-        case Kind::Finished:
-            finished();
-            break;
-        case Kind::Stopped:
-            stopped(event.text);
+        default:
+            job_.handle(event);
             break;
     }
 }
@@ -213,7 +197,7 @@ void MachinePanelFlow::welcome(const std::string& text) {
         link_.command("$$");  // its settings say whether homing is on ($22)
         enableControls();
         panel_.Label_MASCHINE_MELDUNG->setText(qs("Verbunden: " + text));
-    } else if (job_ == Job::None) {
+    } else if (!job_.running()) {
         say("Steuerung hat neu gestartet: " + text + " – Nullpunkt prüfen");
     }
 }
@@ -250,26 +234,9 @@ void MachinePanelFlow::showStatus() {
                                                    mm(status.z, locale)));
     }
     enableControls();
-    if (job_ != Job::None) {
-        showJob();
+    if (job_.running()) {
+        job_.show();
     }
-}
-
-void MachinePanelFlow::showJob() {
-    const std::size_t done = link_.answered();
-    const std::size_t total = link_.total();
-    panel_.ProgressBar_JOB->setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
-    panel_.ProgressBar_JOB->setValue(static_cast<int>(done));
-    panel_.Label_JOB->setText(qs("Zeile " + std::to_string(done) + " / " + std::to_string(total) +
-                                 ", noch " +
-                                 minutesText(timeline_.leftAfter(link_.lastLineNumber())) +
-                                 " von " + minutesText(timeline_.total()) + " min"));
-    const std::vector<Point>& path = timeline_.path();
-    const std::size_t drawn = std::min(link_.lastLineNumber(), path.size());
-    const panel::PanelStatus& status = link_.status();
-    around_.controls.Picture1->showMachine(
-        std::vector<Point>(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(drawn)),
-        status.known ? std::optional<Point>(Point{status.x, status.y}) : std::nullopt);
 }
 
 void MachinePanelFlow::jog(std::size_t which) {
@@ -286,13 +253,13 @@ void MachinePanelFlow::jog(std::size_t which) {
 
 // A button released or Escape: the jog stops where it is.
 void MachinePanelFlow::cancelJog() {
-    if (handshake_ == Handshake::Ready && job_ == Job::None) {
+    if (handshake_ == Handshake::Ready && !job_.running()) {
         link_.realtime(kJogCancel);
     }
 }
 
 void MachinePanelFlow::send(std::string line) {
-    if (handshake_ != Handshake::Ready || job_ != Job::None) {
+    if (handshake_ != Handshake::Ready || job_.running()) {
         return;
     }
     if (link_.alarmed() && line != "$H") {
@@ -303,7 +270,7 @@ void MachinePanelFlow::send(std::string line) {
 }
 
 void MachinePanelFlow::unlock() {
-    if (handshake_ != Handshake::Ready || job_ != Job::None) {
+    if (handshake_ != Handshake::Ready || job_.running()) {
         return;
     }
     if (around_.platform.ask(
@@ -313,32 +280,6 @@ void MachinePanelFlow::unlock() {
             around_.messageTitle)) {
         link_.command("$X");
     }
-}
-
-void MachinePanelFlow::startProgram() {
-    const ProgramState& program = around_.state.program;
-    const std::string path = program.file.DATEI_BASIS + ".nc";
-    const CheckedProgram checked = checkedProgram(
-        program, readChoices(around_.controls, around_.state), path, around_.host.locale);
-    if (!checked.refusal.empty()) {
-        refuse(checked.refusal);
-        return;
-    }
-    run(path, Job::Program);
-}
-
-void MachinePanelFlow::startProbeRun() {
-    ProgramState& program = around_.state.program;
-    const Choices choices = readChoices(around_.controls, around_.state);
-    if (!ready()) {
-        return;
-    }
-    const WriteResult written = writeProbeProgram(program, choices, around_.host);
-    if (!written.status.ok()) {
-        return;  // shown by the writer
-    }
-    grid_ = drawingProbeGrid(program, choices, around_.host.locale).grid;
-    run(written.path, Job::Probe);
 }
 
 bool MachinePanelFlow::ready() {
@@ -356,137 +297,15 @@ bool MachinePanelFlow::ready() {
     return true;
 }
 
-// The program as the controller engine reads it for streaming: what GRBL 1.1 would reject in
-// the middle of the job is refused before its first byte.
-void MachinePanelFlow::run(const std::string& path, Job job) {
-    if (!ready()) {
-        return;
-    }
-    const FileBytes bytes = readFileBytes(fileSystemPath(path));
-    if (!bytes.status.ok()) {
-        refuse(bytes.status.error);
-        return;
-    }
-    const Choices choices = readChoices(around_.controls, around_.state);
-    const PreparedProgram prepared =
-        prepareProgram(bytes.bytes, readMachineProfile(choices.machine).profile);
-    if (!prepared.refusals.empty()) {
-        std::string text = "Job nicht gestartet:";
-        for (const std::string& refusal : prepared.refusals) {
-            text += "\n" + refusal;
-        }
-        refuse(text);
-        return;
-    }
-    timeline_ = JobTimeline(prepared.program);
-    const ProbeChoices& probe = choices.probe;
-    reprobe_ = reprobeCommands(probe);
-    job_ = job;
-    log_.clear();
-    probes_ = 0;
-    jobStartedAt_ = now();
-    link_.startJob(panel::jobLines(prepared.program));
-    around_.lockJob(true);
-    say(job == Job::Probe ? "Antasten gestartet: " + std::to_string(grid_.probes.size()) + " Punkte"
-                          : "Job gestartet: " + std::to_string(link_.total()) + " Zeilen, " +
-                                minutesText(timeline_.total()) + " min");
-    enableControls();
-}
-
-// The program stands at its M0: the tool is changed and Z0 set again before it goes on.
-void MachinePanelFlow::toolChange(const std::string& note) {
-    const ToolChangeQuestion question =
-        toolChangeQuestion(note, around_.state.program.heightMap.has_value());
-    const std::optional<std::size_t> chosen = around_.platform.choose(
-        question.text, around_.messageTitle, question.buttons, question.preset);
-    if (!chosen || *chosen == kCancel) {
-        link_.stop("Job beim Werkzeugwechsel abgebrochen");
-    } else {
-        link_.resume(*chosen == kProbeZ ? reprobe_ : std::vector<std::string>{});
-    }
-}
-
-void MachinePanelFlow::finished() {
-    if (job_ == Job::Probe) {
-        finishProbeRun();
-    } else {
-        say("Job fertig: " + std::to_string(link_.total()) + " Zeilen in " +
-            minutesText(now() - jobStartedAt_) + " min");
-    }
-    endJob();
-}
-
-void MachinePanelFlow::finishProbeRun() {
-    ProgramState& program = around_.state.program;
-    const std::string logPath = program.file.DATEI_BASIS + "_ANTASTEN.txt";
-    if (const Status saved = writeFileAtomically(fileSystemPath(logPath), log_); !saved.ok()) {
-        refuse("Tastprotokoll nicht gespeichert: " + saved.error);
-        return;
-    }
-    loadHeightMap(program, readChoices(around_.controls, around_.state), logPath, around_.host);
-    around_.mapChanged();
-}
-
-std::string MachinePanelFlow::probeFailure(const std::string& why) const {
-    if (job_ != Job::Probe || !why.starts_with("ALARM:5")) {
-        return why;
-    }
-    const std::string named = probeFailureText(grid_, probes_, around_.host.locale);
-    return named.empty() ? why : named;
-}
-
-void MachinePanelFlow::stopped(const std::string& why) {
-    const std::string text = probeFailure(why);
-    endJob();
-    refuse(text);
-}
-
-void MachinePanelFlow::endJob() {
-    if (job_ == Job::None) {
-        return;
-    }
-    job_ = Job::None;
-    around_.lockJob(false);
-    around_.controls.Picture1->showMachine({}, std::nullopt);
-    enableControls();
-}
-
 bool MachinePanelFlow::releaseJob(std::string_view question) {
-    if (job_ == Job::None) {
-        return true;
-    }
-    if (!around_.platform.ask(question, around_.messageTitle)) {
-        return false;
-    }
-    link_.stop("Job abgebrochen (Fenster geschlossen oder andere Zeichnung)");
-    QElapsedTimer waited;
-    waited.start();
-    while (job_ != Job::None && waited.elapsed() < 5000) {
-        tick();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, kTickMilliseconds);
-    }
-    if (job_ != Job::None) {
-        link_.lost("Keine Antwort beim Anhalten");
-        tick();
-    }
-    return true;
-}
-
-void MachinePanelFlow::say(const std::string& line) {
-    around_.host.progress.addLine(line);
-    panel_.Label_MASCHINE_MELDUNG->setText(qs(line));
-}
-
-void MachinePanelFlow::refuse(const std::string& text) {
-    say(text);
-    around_.platform.message(text, around_.messageTitle);
+    return job_.release(question, [this] { tick(); });
 }
 
 void MachinePanelFlow::enableControls() {
     const bool ready = handshake_ == Handshake::Ready;
-    const bool idle = ready && job_ == Job::None;
+    const bool idle = ready && !job_.running();
     const bool free = idle && !link_.alarmed();
-    const bool running = ready && job_ != Job::None;
+    const bool running = ready && job_.running();
     PanelControls& c = panel_;
     c.Combo_PORT->setEnabled(handshake_ == Handshake::Closed);
     c.Combo_BAUD->setEnabled(handshake_ == Handshake::Closed);

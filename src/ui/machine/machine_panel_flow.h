@@ -9,31 +9,16 @@
 #include <vector>
 
 #include "base/host.h"
-#include "levelling/probe_grid.h"
 #include "ui/common/platform.h"
 #include "ui/common/window_state.h"
 #include "ui/controls/controls.h"
 #include "ui/machine/controller_panel.h"
 #include "ui/machine/controller_port.h"
-#include "ui/machine/job_timeline.h"
+#include "ui/machine/job_run_flow.h"
 #include "ui/machine/panel_link.h"
+#include "ui/machine/panel_surroundings.h"
 
 namespace zrv {
-
-class PreviewWidget;
-
-// What the panel "Maschine" needs of the window around it.
-struct PanelSurroundings {
-    WindowState& state;
-    Controls& controls;
-    Platform& platform;
-    Host& host;
-    std::string messageTitle;
-    // Disables (true) or enables every control that would change the running job.
-    std::function<void(bool)> lockJob;
-    // The height map changed: redraw and plan the time again.
-    std::function<void()> mapChanged;
-};
 
 // The panel "Maschine": connects to a GRBL 1.1 controller, jogs, sets the work zero, runs the
 // drawing's program with its tool change, probes the height map, and stops safely.
@@ -43,13 +28,12 @@ class MachinePanelFlow final : public QObject {
                      std::unique_ptr<ControllerPort> port, QObject* parent);
     ~MachinePanelFlow() override;
 
-    bool jobRunning() const { return job_ != Job::None; }
+    bool jobRunning() const { return job_.running(); }
     // Before the window closes or another drawing opens: while a job runs, asks, and stops it
     // safely (hold, then reset). True when nothing runs any more.
     bool releaseJob(std::string_view question);
 
   private:
-    enum class Job { None, Program, Probe };
     enum class Handshake { Closed, Waiting, Ready };
 
     void connectControls();
@@ -62,23 +46,13 @@ class MachinePanelFlow final : public QObject {
     void welcome(const std::string& text);
     void reply(const std::string& text);
     void showStatus();
-    void showJob();
     void jog(std::size_t which);
     void cancelJog();
     void send(std::string line);
     void unlock();
-    void startProgram();
-    void startProbeRun();
     bool ready();
-    void run(const std::string& path, Job job);
-    void toolChange(const std::string& note);
-    void finished();
-    void stopped(const std::string& why);
-    void endJob();
-    void finishProbeRun();
-    std::string probeFailure(const std::string& why) const;
-    void say(const std::string& line);
-    void refuse(const std::string& text);
+    void say(const std::string& line) { zrv::say(panel_, around_, line); }
+    void refuse(const std::string& text) { zrv::refuse(panel_, around_, text); }
     void enableControls();
     double now() const { return double(clock_.elapsed()) / 1000.0; }
 
@@ -94,13 +68,7 @@ class MachinePanelFlow final : public QObject {
     bool homing_ = false;
     bool inTick_ = false;
     std::string portName_;
-    Job job_ = Job::None;
-    JobTimeline timeline_;
-    double jobStartedAt_ = 0;
-    std::string log_;         // what the controller sent during a probe run
-    std::size_t probes_ = 0;  // [PRB:…] reports of the probe run so far
-    ProbeGrid grid_;
-    std::vector<std::string> reprobe_;  // the tool change's probe, with the job's choices
+    JobRunFlow job_;  // after the link it drives
 };
 
 }  // namespace zrv

@@ -7,6 +7,7 @@
 
 #include "base/file_names.h"
 #include "base/text_file.h"
+#include "controller/link_texts.h"
 #include "controller/stream_program.h"
 #include "job/height_map_file.h"
 #include "planner/machine_profile.h"
@@ -119,9 +120,9 @@ void JobRunFlow::run(const std::string& path, Job job) {
     const PreparedProgram prepared =
         prepareProgram(bytes.bytes, readMachineProfile(choices.machine).profile);
     if (!prepared.refusals.empty()) {
-        std::string text = "Job nicht gestartet:";
+        std::string text;
         for (const std::string& refusal : prepared.refusals) {
-            text += "\n" + refusal;
+            text += (text.empty() ? "" : "\n") + std::string(kProgramRefused) + refusal;
         }
         refuse(text);
         return;

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "controller/grbl_link.h"
+#include "controller/link_texts.h"
 #include "text/number_format.h"
 #include "text/number_scan.h"
 #include "ui/common/qt_text.h"
@@ -289,7 +290,7 @@ bool MachinePanelFlow::ready() {
     }
     if (link_.alarmed() || link_.status().state != "Idle") {
         refuse(link_.alarmed()
-                   ? "Steuerung im Alarmzustand: erst $X oder Referenzfahrt"
+                   ? std::string(kAlarmState)
                    : "Die Steuerung ist nicht bereit (" + panel::stateText(link_.status().state) +
                          "): erst warten, bis sie steht.");
         return false;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "controller/grbl_codes.h"
+#include "controller/link_texts.h"
 
 namespace zrv::panel {
 
@@ -112,7 +113,7 @@ void PanelLink::line(std::string_view text, double now) {
         if (resetSent_) {
             finishStop();  // the reset of a stop
         } else if (jobActive_) {
-            stopWhy_ = "Steuerung hat neu gestartet – Position unsicher, Job abgebrochen";
+            stopWhy_ = kRestarted;
             finishStop();
         } else {
             events_.push_back({PanelEvent::Kind::Welcome, std::string(text)});
@@ -253,7 +254,7 @@ std::string PanelLink::take(double now) {
         }
     }
     if (jobActive_ && !stopping_ && askedAt_ >= 0 && now - askedAt_ > kSilentSeconds) {
-        failed("Steuerung antwortet nicht mehr – Position unsicher, Job abgebrochen");
+        failed(std::string(kSilent));
     }
     if (stopping_ && !resetSent_) {
         if (stopSince_ < 0) {

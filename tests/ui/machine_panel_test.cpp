@@ -127,6 +127,15 @@ TEST_F(MachinePanelTest, ConnectJogAndSetZero) {
                                 "$J=G91 G21 Z0.1 F200", "G10 L20 P1 X0 Y0", "G10 L20 P1 Z0"}));
     // Each release cancelled its jog with the one byte 0x85.
     EXPECT_EQ(std::count(fake().realtime.begin(), fake().realtime.end(), '\x85'), 3);
+    for (const char* step : {"abc", "0", "5000"}) {  // refused, nothing sent
+        SCOPED_TRACE(step);
+        find<QComboBox>("Combo_JOG_SCHRITT")->setEditText(QString::fromUtf8(step));
+        click("Command_JOG_X_MINUS");
+        EXPECT_TRUE(lastMessage().starts_with("Schritt und Vorschub zum Verfahren"))
+            << lastMessage();
+    }
+    QTest::qWait(100);
+    EXPECT_EQ(fake().lines.size(), 6U);
     EXPECT_FALSE(find<QPushButton>("Command_ENTSPERREN")->isEnabled()) << "no alarm";
     EXPECT_FALSE(find<QPushButton>("Command_REFERENZFAHRT")->isEnabled()) << "homing is off";
 }

@@ -20,6 +20,8 @@ constexpr int kTickMilliseconds = 20;
 constexpr double kVersionAfterSeconds = 1.5;  // a board that does not reset on opening
 constexpr double kAnswerSeconds = 5;
 constexpr char kJogCancel = static_cast<char>(0x85);
+constexpr double kLongestJog = 1000;    // mm
+constexpr double kFastestJog = 100000;  // mm/min
 // The buttons -10 %, 100 %, +10 %.
 constexpr Override kFeedOverride[] = {Override::FeedMinus10, Override::FeedReset,
                                       Override::FeedPlus10};
@@ -243,8 +245,11 @@ void MachinePanelFlow::showStatus() {
 void MachinePanelFlow::jog(std::size_t which) {
     const double step = numberFromText(utf8(panel_.Combo_JOG_SCHRITT->currentText()));
     const double feed = numberFromText(utf8(panel_.Combo_JOG_VORSCHUB->currentText()));
-    if (!(step > 0) || !(feed > 0)) {
-        refuse("Schritt und Vorschub zum Verfahren müssen Zahlen über 0 sein.");
+    // No small router travels a metre or feeds 100 m/min: such a number is a slip of the keys.
+    if (!(step > 0) || !(feed > 0) || step > kLongestJog || feed > kFastestJog) {
+        refuse(
+            "Schritt und Vorschub zum Verfahren müssen Zahlen über 0 sein (Schritt höchstens "
+            "1000 mm, Vorschub höchstens 100000 mm/min).");
         return;
     }
     const double signedStep = which % 2 == 0 ? step : -step;

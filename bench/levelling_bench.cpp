@@ -20,11 +20,10 @@ double secondsSince(Clock::time_point start) {
 
 // A board of 0.5 mm bow and twist over the full board's area, on the default 10 mm grid.
 zrv::HeightMap warpedMap(const zrv::GcodeJob& job) {
-    const zrv::ProbeGrid grid =
-        zrv::probeGrid(zrv::cutArea(job.PUNKTE, job.FRAESUNGEN, job.exports), zrv::ProbeChoices{},
-                       zrv::kCLocale)
-            .grid;
-    zrv::HeightMap map{grid.x0, grid.y0, grid.dx, grid.dy, grid.nx, grid.ny, {}, "bench.txt"};
+    const zrv::Grid grid = zrv::probeGrid(zrv::cutArea(job.PUNKTE, job.FRAESUNGEN, job.exports),
+                                          zrv::ProbeChoices{}, zrv::kCLocale)
+                               .grid.grid;
+    zrv::HeightMap map{{grid, {}}, "bench.txt"};
     for (std::size_t j = 0; j < grid.ny; ++j) {
         for (std::size_t i = 0; i < grid.nx; ++i) {
             const double x = static_cast<double>(i) * grid.dx / 100;

@@ -12,8 +12,8 @@
 #include <random>
 #include <string>
 
+#include "job/job_figures.h"
 #include "job/load.h"
-#include "job/report.h"
 #include "settings/choices.h"
 #include "support/drawing_builder.h"
 #include "support/file_bytes.h"
@@ -95,7 +95,7 @@ std::string written(const std::string& name, const std::function<std::string()>&
     zrv::ProgramState program;
     const zrv::Choices choices = zrv::factoryChoices(zrv::kGermanLocale);
     const zrv::LoadResult result = zrv::DATEI_LADEN(program, path, choices, recorder.host);
-    zrv::computeTravelAndTime(program, choices.parameters);
+    zrv::jobFigures(program, choices, zrv::kGermanLocale, zrv::Planning::Skip);
     _exit(static_cast<int>(result.outcome));
 }
 

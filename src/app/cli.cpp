@@ -10,8 +10,9 @@
 #include "job/dump.h"
 #include "job/export.h"
 #include "job/height_map_file.h"
-#include "job/job_time.h"
+#include "job/job_figures.h"
 #include "job/load.h"
+#include "job/output_guard.h"
 #include "job/report.h"
 #include "planner/machine_profile.h"
 #include "preview/picture.h"
@@ -139,6 +140,11 @@ int writePreview(const CliRequest& request, const Choices& choices, ProgramState
                  std::ostream& err) {
     const PreviewScene scene =
         ZEICHNEN_VORSCHAU(state.store, choices.view, choices.calibration, request.locale);
+    if (const std::string overwrite = overwriteRefusal(request.argument, state);
+        !overwrite.empty()) {
+        err << overwrite << '\n';
+        return kNotDone;
+    }
     const Status written = writePreviewPicture(fileSystemPath(request.argument), scene);
     if (!written.ok()) {
         err << written.error << '\n';
@@ -163,8 +169,8 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
         return kNotDone;
     }
     if (command == "info") {
-        computeTravelAndTime(state, choices.parameters, choices.steps);
-        printLines(out, infoLines(state, jobTime(state, choices, request.locale)));
+        printLines(out,
+                   infoLines(state, jobFigures(state, choices, request.locale, Planning::Plan)));
         return kSuccess;
     }
     if (command == "dump") {
@@ -179,7 +185,6 @@ int runCommand(const CliRequest& request, Choices& choices, ProgramState& state,
         return writePreview(request, choices, state, err);
     }
     choices.parameters = exportParameters(state, choices, request.locale);
-    computeTravelAndTime(state, choices.parameters, choices.steps);
     return exitStatus(GERBER_SCHREIBEN(state, choices, host, request.argument));
 }
 
@@ -209,6 +214,12 @@ int runCli(std::span<const std::string> args, std::ostream& out, std::ostream& e
         return kUsage;
     }
     const CliRequest& request = std::get<CliRequest>(parsed);
+    std::error_code error;
+    if (request.heightMapPath &&
+        !std::filesystem::exists(fileSystemPath(*request.heightMapPath), error)) {
+        err << "Das Tastprotokoll \"" << *request.heightMapPath << "\" gibt es nicht.\n";
+        return kUsage;
+    }
     ChoicesRead read = readChoices(request, err);
     if (!read.ok) {
         return kUsage;

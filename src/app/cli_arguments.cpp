@@ -148,6 +148,10 @@ std::variant<CliRequest, UsageError> parseCliArguments(std::span<const std::stri
     if (request.command != "send" && (request.port || request.logPath || baudGiven)) {
         return UsageError{"--port, --baud und --log gehören zu send"};
     }
+    // An option that does nothing for the command would let a script believe it levelled.
+    if (request.heightMapPath && request.command != "gcode" && request.command != "info") {
+        return UsageError{"--heightmap gilt nur für gcode und info, nicht für " + request.command};
+    }
     return request;
 }
 
@@ -158,7 +162,10 @@ std::string usageText() {
            "       zrvcam-cli --port GERÄT [--baud N] [--log DATEI] send PROGRAMM\n"
            "  --machine DATEI             Antwort der Steuerung auf $$ (Maschine der Laufzeit)\n"
            "  --improve-route             Weg der Bohrungen und Fräsungen verbessern\n"
-           "  --heightmap PROTOKOLL       Tastprotokoll: gcode und info folgen der Höhenkarte\n"
+           "  --heightmap PROTOKOLL       Tastprotokoll des Tastprogramms derselben "
+           "Einstellungen:\n"
+           "                              gcode und info folgen der Höhenkarte (nur diese beiden;\n"
+           "                              preview zeigt sie nicht)\n"
            "  --pass-depth MM             Zustellung: Frästiefe je Durchgang (0: aus)\n"
            "  --peck-depth MM             Bohren in Stufen: Tiefe je Stufe (0: aus)\n"
            "  list ZEICHNUNG punkte|linien|rechtecke|polygone|kreise|fraesungen\n"

@@ -4,9 +4,11 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
+#include <cmath>
 #include <csignal>
 #include <fstream>
 
@@ -56,7 +58,10 @@ LinkTime since(Clock::time_point start) {
 }
 
 std::string minutes(double seconds) {
-    const auto whole = static_cast<long long>(seconds + 0.5);
+    if (!std::isfinite(seconds) || seconds > 1e9) {
+        return "?";  // a program beyond any machine, as the time labels show it
+    }
+    const long long whole = std::llround(std::max(seconds, 0.0));
     const long long rest = whole % 60;
     return std::to_string(whole / 60) + ":" + (rest < 10 ? "0" : "") + std::to_string(rest);
 }

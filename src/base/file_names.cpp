@@ -62,4 +62,19 @@ std::optional<std::string> dateiBasis(std::string_view path) {
     return std::string(path.substr(0, point));
 }
 
+bool sameFile(std::string_view a, std::string_view b) {
+    const std::filesystem::path first = fileSystemPath(a);
+    const std::filesystem::path second = fileSystemPath(b);
+    std::error_code error;
+    if (std::filesystem::equivalent(first, second, error) && !error) {
+        return true;
+    }
+    const std::filesystem::path one = std::filesystem::weakly_canonical(first, error);
+    if (error) {
+        return false;
+    }
+    const std::filesystem::path other = std::filesystem::weakly_canonical(second, error);
+    return !error && one == other;
+}
+
 }  // namespace zrv

@@ -18,6 +18,10 @@ std::optional<std::string> dateiBasis(std::string_view path);
 // A UTF-8 path text as a path of the file system.
 std::filesystem::path fileSystemPath(std::string_view utf8);
 
+// Whether two UTF-8 path texts name the same file: the same file on disk, or the same path
+// once made absolute and free of "." and "..".
+bool sameFile(std::string_view a, std::string_view b);
+
 // A regular file with a length above 0 bytes; the path as the program's UTF-8 text.
 bool holdsBytes(std::string_view path);
 

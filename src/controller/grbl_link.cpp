@@ -63,6 +63,10 @@ void GrblLink::received(std::string_view bytes, LinkTime now) {
 
 void GrblLink::handleLine(std::string_view line, LinkTime now) {
     event(LinkEventKind::Received, std::string(line));
+    if (line == "ok") {  // nearly every line: spare it the whole reading
+        handleOk(now);
+        return;
+    }
     const Reply reply = readReply(line);
     switch (reply.kind) {
         case ReplyKind::Ok:

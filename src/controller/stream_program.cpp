@@ -29,6 +29,15 @@ std::vector<std::string> splitLines(std::string_view bytes) {
     return lines;
 }
 
+std::size_t lineCount(std::string_view bytes) {
+    std::size_t count = 1;
+    for (std::size_t at = bytes.find('\n'); at != std::string_view::npos;
+         at = bytes.find('\n', at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 std::string hexByte(unsigned char byte) {
     char text[8];
     std::snprintf(text, sizeof text, "0x%02X", byte);
@@ -45,7 +54,6 @@ struct LineParts {
 
 LineParts splitComments(std::string_view line) {
     LineParts parts;
-    parts.send.reserve(line.size());
     std::size_t k = 0;
     while (k < line.size()) {
         const auto c = static_cast<unsigned char>(line[k]);
@@ -81,7 +89,7 @@ LineParts splitComments(std::string_view line) {
 }
 
 // The kind of a line that is sent, or the reason it must not be.
-std::string classify(StreamLine& line) {
+std::string classify(StreamLine& line, GcodeWords& words) {
     if (line.send == "?") {
         line.kind = LineKind::Realtime;
         return {};
@@ -96,7 +104,7 @@ std::string classify(StreamLine& line) {
                          " Zeichen ohne Leerzeichen und Kommentare (error:11)"
                    : std::string{};
     }
-    const GcodeWords words = readGcodeWords(line.send);
+    readGcodeWords(line.send, words);
     if (words.grblError != 0) {
         return words.refusal;
     }
@@ -125,8 +133,8 @@ std::string_view trimmed(std::string_view text) {
 
 PreparedProgram prepareLines(std::string_view bytes) {
     PreparedProgram prepared;
-    prepared.program.lines.reserve(
-        static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n') + 1));
+    GcodeWords words;  // kept from line to line
+    prepared.program.lines.reserve(lineCount(bytes));
     std::size_t fileLine = 0;
     while (!bytes.empty()) {
         const std::size_t end = bytes.find('\n');
@@ -141,7 +149,7 @@ PreparedProgram prepareLines(std::string_view bytes) {
                         LineKind::Nothing, 0.0};
         std::string problem = std::move(parts.problem);
         if (problem.empty() && !line.send.empty()) {
-            problem = classify(line);
+            problem = classify(line, words);
         }
         if (!problem.empty()) {
             prepared.refusals.push_back("Zeile " + std::to_string(fileLine) + ": " + problem);

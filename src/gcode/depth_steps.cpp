@@ -6,6 +6,7 @@
 
 #include "settings/plain_number.h"
 #include "store/entry_text.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
@@ -15,14 +16,6 @@ using Kind = StepReading::Kind;
 constexpr std::string_view kRefused = "Export abgebrochen: ";
 // Floating-point slack, so 1.6 / 0.4 stays 4 passes and not 5.
 constexpr double kSlack = 1e-9;
-
-std::string_view trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 // Sign, digits with at most one point, at least one digit: nothing the leading-number scan
 // would silently cut short ("0,5x" is a slip, not 0.5).

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "gcode/gcode_writer.h"
-#include "settings/depth_steps.h"
+#include "settings/depth_step_choices.h"
 
 namespace zrv {
 

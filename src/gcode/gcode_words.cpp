@@ -1,14 +1,16 @@
 #include "gcode/gcode_words.h"
 
 #include <charconv>
+#include <cstdint>
 
 namespace zrv {
 namespace {
 
-// The characters GRBL's parser sees, with where each stands in the line.
+// The characters GRBL's parser sees, with where each stands in the line. Only the first `size`
+// are set: filling the rest would cost more than reading most lines.
 struct Code {
-    std::array<char, kGrblLineChars> chars{};
-    std::array<std::size_t, kGrblLineChars> at{};
+    std::array<char, kGrblLineChars> chars;
+    std::array<std::size_t, kGrblLineChars> at;
     std::size_t size = 0;
     bool overflow = false;
 };
@@ -78,13 +80,22 @@ double numberValue(const Code& code, std::size_t from, std::size_t end) {
     return value;
 }
 
-bool knownLetter(char letter) {
-    return std::string_view("FGIJKLMNPRSTXYZ").find(letter) != std::string_view::npos;
+// A set of letters as bits, A the lowest.
+constexpr std::uint32_t letters(std::string_view set) {
+    std::uint32_t bits = 0;
+    for (const char c : set) {
+        bits |= 1U << (c - 'A');
+    }
+    return bits;
 }
 
-bool neverNegative(char letter) {
-    return std::string_view("FNPST").find(letter) != std::string_view::npos;
+bool in(std::uint32_t set, char letter) {
+    return ((set >> (letter - 'A')) & 1U) != 0;
 }
+
+constexpr std::uint32_t kKnown = letters("FGIJKLMNPRSTXYZ");
+constexpr std::uint32_t kNeverNegative = letters("FNPST");
+constexpr std::uint32_t kRepeatable = letters("GM");
 
 void refuse(GcodeWords& read, int error, std::string why) {
     read.count = 0;
@@ -96,27 +107,23 @@ std::string quoted(std::string_view text) {
     return "„" + std::string(text) + "“";
 }
 
-// Whether the word is one GRBL takes beside those before it; refuses the line when not.
-bool acceptWord(const GcodeWord& word, const Code& code, std::size_t end, GcodeWords& read) {
+// Whether the word is one GRBL takes beside those before it (`seen`); refuses the line when not.
+bool acceptWord(const GcodeWord& word, const Code& code, std::size_t end, std::uint32_t seen,
+                GcodeWords& read) {
     if (end < code.size && code.chars[end] == 'E') {
         refuse(read, 20, quoted(word.text) + " mit Exponent: GRBL liest keine Zahl mit „E“");
-    } else if (!knownLetter(word.letter)) {
+    } else if (!in(kKnown, word.letter)) {
         refuse(read, 20, "GRBL kennt kein Wort " + quoted(std::string(1, word.letter)));
-    } else if (neverNegative(word.letter) && word.value < 0) {
+    } else if (in(kNeverNegative, word.letter) && word.value < 0) {
         refuse(read, 4, quoted(word.text) + ": " + word.letter + " darf nicht negativ sein");
-    } else if (word.letter != 'G' && word.letter != 'M') {
-        for (const GcodeWord& before : read.words()) {
-            if (before.letter == word.letter) {
-                refuse(read, 25,
-                       quoted(std::string(1, word.letter)) + " steht zweimal in der Zeile");
-                return false;
-            }
-        }
+    } else if (in(seen & ~kRepeatable, word.letter)) {
+        refuse(read, 25, quoted(std::string(1, word.letter)) + " steht zweimal in der Zeile");
     }
     return read.grblError == 0;
 }
 
 void readWords(const Code& code, std::string_view line, GcodeWords& read) {
+    std::uint32_t seen = 0;
     std::size_t k = 0;
     while (k < code.size) {
         const char letter = code.chars[k];
@@ -132,9 +139,10 @@ void readWords(const Code& code, std::string_view line, GcodeWords& read) {
         const std::size_t first = code.at[k];
         const GcodeWord word{letter, line.substr(first, code.at[end - 1] + 1 - first),
                              numberValue(code, k + 1, end)};
-        if (!acceptWord(word, code, end, read)) {
+        if (!acceptWord(word, code, end, seen, read)) {
             return;
         }
+        seen |= 1U << (letter - 'A');
         read.slots[read.count++] = word;
         k = end;
     }
@@ -144,6 +152,16 @@ void readWords(const Code& code, std::string_view line, GcodeWords& read) {
 
 GcodeWords readGcodeWords(std::string_view line) {
     GcodeWords read;
+    readGcodeWords(line, read);
+    return read;
+}
+
+void readGcodeWords(std::string_view line, GcodeWords& read) {
+    read.count = 0;
+    read.comment = {};
+    read.system = false;
+    read.grblError = 0;
+    read.refusal.clear();
     const Code code = codeOf(line, read.comment);
     if (code.overflow) {
         refuse(read, 11,
@@ -154,7 +172,6 @@ GcodeWords readGcodeWords(std::string_view line) {
     } else {
         readWords(code, line, read);
     }
-    return read;
 }
 
 }  // namespace zrv

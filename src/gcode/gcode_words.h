@@ -39,5 +39,8 @@ struct GcodeWords {
 // a number with an exponent, a letter it does not know, a word given twice, a negative feed,
 // speed, dwell, tool or line number, a line too long) before it looks at what the words mean.
 GcodeWords readGcodeWords(std::string_view line);
+// The same into `read`, which a pass over a whole program keeps from line to line: its slots
+// are not filled anew for every line.
+void readGcodeWords(std::string_view line, GcodeWords& read);
 
 }  // namespace zrv

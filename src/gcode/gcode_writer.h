@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/depth_steps.h"
+#include "settings/depth_step_choices.h"
 #include "settings/export_choices.h"
 #include "settings/parameters.h"
 #include "text/number_locale.h"

@@ -8,6 +8,8 @@
 #include "gcode/gcode_writer.h"
 #include "gcode/milling_export.h"
 #include "gcode/parameter_refusals.h"
+#include "job/height_map_drop.h"
+#include "job/output_guard.h"
 #include "levelling/level_program.h"
 #include "text/number_format.h"
 
@@ -31,24 +33,25 @@ WriteResult refused(Host& host, const std::vector<std::string>& refusals, std::s
 
 }  // namespace
 
-GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocale locale) {
+GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, const JobFigures& figures,
+                  NumberLocale locale) {
     GcodeJob job;
     job.PUNKTE = state.store.PUNKTE;
     job.FRAESUNGEN = state.store.FRAESUNGEN;
     job.values = parameterValues(choices.parameters);
     job.exports = choices.exports;
     job.steps = choices.steps;
-    job.FAHRWEG_BOHRUNGEN = state.FAHRWEG_BOHRUNGEN;
-    job.FAHRWEG_FRAESUNGEN = state.FAHRWEG_FRAESUNGEN;
-    job.ZEIT_BOHRUNGEN = state.ZEIT_BOHRUNGEN;
-    job.ZEIT_FRAESUNGEN = state.ZEIT_FRAESUNGEN;
+    job.FAHRWEG_BOHRUNGEN = figures.FAHRWEG_BOHRUNGEN;
+    job.FAHRWEG_FRAESUNGEN = figures.FAHRWEG_FRAESUNGEN;
+    job.ZEIT_BOHRUNGEN = figures.ZEIT_BOHRUNGEN;
+    job.ZEIT_FRAESUNGEN = figures.ZEIT_FRAESUNGEN;
     job.locale = locale;
     return job;
 }
 
 Parameters exportParameters(const ProgramState& state, const Choices& choices,
                             NumberLocale locale) {
-    const GcodeJob job = gcodeJob(state, choices, locale);
+    const GcodeJob job = gcodeJob(state, choices, {}, locale);
     const std::array<std::pair<const ParameterGroup*, bool>, 2> groups{
         {{&kDrillingParameters, drillingWritten(job)}, {&kMillingParameters, millingWritten(job)}}};
     Parameters cleaned = choices.parameters;
@@ -70,10 +73,18 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     host.progress.clearLines();
     host.progress.processEvents();
     // Taken after the pending events ran: they may have reloaded the store.
-    GcodeJob job = gcodeJob(state, choices, host.locale);
+    GcodeJob job = gcodeJob(state, choices, jobFigures(state, choices, host.locale, Planning::Skip),
+                            host.locale);
     // Refused before the file is touched, so the previous program stays.
-    const std::vector<std::string> refusals =
+    std::vector<std::string> refusals =
         state.loadRefusal.empty() ? parameterRefusals(job) : std::vector{state.loadRefusal};
+    if (std::string overwrite = overwriteRefusal(path, state); !overwrite.empty()) {
+        refusals.push_back(std::move(overwrite));
+    }
+    // The window drops a map as its choices change; this stays the last guard.
+    if (const std::string mismatch = heightMapMismatch(state, choices); !mismatch.empty()) {
+        refusals.push_back("Export abgebrochen: Höhenkarte " + mismatch);
+    }
     if (!refusals.empty()) {
         return refused(host, refusals, std::move(path));
     }
@@ -87,6 +98,9 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     const std::vector<std::string> lines = std::move(program.lines);
     host.progress.addLine("Export Gerberdatei...");
     host.progress.addLine(path);
+    if (state.heightMap) {
+        host.progress.addLine("Nivelliert mit der Höhenkarte " + state.heightMap->name);
+    }
     for (const bool written : {drillingWritten(job), millingWritten(job)}) {
         if (written) {
             host.progress.addLine("");
@@ -99,7 +113,7 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     host.progress.addLine(formatPattern(static_cast<double>(bytes.size()), "#,##0", host.locale) +
                           " Bytes");
     host.progress.addLine("ok");
-    return {Status::success(), std::move(path)};
+    return {Status::success(), std::move(path), plannedTime(lines, choices)};
 }
 
 std::string exportTextPath(const DrawingFile& file) {

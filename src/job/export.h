@@ -7,6 +7,8 @@
 #include "base/host.h"
 #include "base/status.h"
 #include "gcode/gcode_writer.h"
+#include "job/job_figures.h"
+#include "job/job_time.h"
 #include "job/program_state.h"
 #include "reader/drawing_file.h"
 #include "settings/choices.h"
@@ -15,8 +17,9 @@
 namespace zrv {
 
 // What the program is built from: the store, the parameter texts read once, the export switches and
-// the travel and time values of `state` (date, time and path left empty).
-GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocale locale);
+// the figures of its header (date, time and path left empty).
+GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, const JobFigures& figures,
+                  NumberLocale locale);
 
 // Step 1 of the export button: the parameter texts cleaned for the boxes, except a text without
 // any number that the export refuses (see refusedAsNoNumber): it stays as typed, since as "0"
@@ -24,13 +27,14 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, NumberLocal
 Parameters exportParameters(const ProgramState& state, const Choices& choices, NumberLocale locale);
 
 struct WriteResult {
-    Status status;     // the German message when nothing was written (already shown through
-                       // host.progress.showMessage)
-    std::string path;  // the file written (or that would have been)
+    Status status;      // the German message when nothing was written (already shown through
+                        // host.progress.showMessage)
+    std::string path;   // the file written (or that would have been)
+    JobTime time = {};  // the planner's time of the written program
 };
 
 // GERBER_SCHREIBEN: the G-code program to DATEI_BASIS + ".nc" (or to `outputPath` when given),
-// from the store, the (cleaned) parameters and the travel and time values of `state`; written
+// from the store and the (cleaned) parameters, its header carrying their jobFigures; written
 // atomically. Refused with nothing written, each reason shown and put into the status list, for
 // a drawing not read whole (its load refusal) or the reasons of parameterRefusals.
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,

@@ -20,14 +20,15 @@ ProbeGridResult drawingProbeGrid(const ProgramState& state, const Choices& choic
 std::string probeProgramPath(const DrawingFile& file);
 
 // The probe program of the loaded drawing to probeProgramPath (or `outputPath`), written
-// atomically like the export; refused with nothing written for a drawing not read whole or choices
-// that make no grid.
+// atomically like the export; refused with nothing written for a drawing not read whole, choices
+// that make no grid, or an output that is the drawing itself.
 WriteResult writeProbeProgram(const ProgramState& state, const Choices& choices, Host& host,
                               std::string_view outputPath = {});
 
 // Reads a probe log for the loaded drawing and these choices into the state's height map, and
-// puts the map's line into the status list. A log that does not fit is shown and put into the
-// status list, and no map is kept.
+// puts the map's line into the status list; the map remembers the log's path and the choices
+// that shaped its program. A log that does not fit is shown and put into the status list, and
+// the map loaded before stays ("Höhenkarte bleibt: ...").
 Status loadHeightMap(ProgramState& state, const Choices& choices, std::string_view logPath,
                      Host& host);
 

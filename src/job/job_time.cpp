@@ -5,9 +5,8 @@
 #include <cmath>
 #include <utility>
 
+#include "gcode/gcode_writer.h"
 #include "gcode/parameter_refusals.h"
-#include "job/export.h"
-#include "levelling/level_program.h"
 #include "planner/program_time.h"
 #include "settings/plain_number.h"
 
@@ -24,16 +23,10 @@ bool beyondAnyMachine(const ParameterGroup& group, const Parameters& parameters)
 
 }  // namespace
 
-JobTime jobTime(const ProgramState& state, const Choices& choices, NumberLocale locale) {
+JobTime plannedTime(std::span<const std::string> lines, const Choices& choices) {
     const std::array<std::string, 2> starts = sectionStartLines();
-    const GcodeJob gcode = gcodeJob(state, choices, locale);
-    LevelledProgram program = writtenProgram(gcode, state.heightMap ? &*state.heightMap : nullptr);
-    // A program the export would refuse is timed as it would be without the map.
-    if (!program.refusal.empty()) {
-        program = writtenProgram(gcode, nullptr);
-    }
     const ProgramTime time =
-        programTime(program.lines, readMachineProfile(choices.machine).profile, starts);
+        programTime(lines, readMachineProfile(choices.machine).profile, starts);
     JobTime job{time.sections[0], time.sections[1], time.total};
     for (auto [group, section] : {std::pair{&kDrillingParameters, &JobTime::drilling},
                                   std::pair{&kMillingParameters, &JobTime::milling}}) {

@@ -1,10 +1,9 @@
 #pragma once
 
+#include <span>
 #include <string>
 
-#include "job/program_state.h"
 #include "settings/choices.h"
-#include "text/number_locale.h"
 
 namespace zrv {
 
@@ -15,10 +14,10 @@ struct JobTime {
     double total = 0;
 };
 
-// Plans the program exactly as the export would write it with these choices (levelled by the
-// state's height map when there is one). A section with a parameter beyond any machine, which
-// the export refuses, gets NaN (shown as "?"), and so does the total.
-JobTime jobTime(const ProgramState& state, const Choices& choices, NumberLocale locale);
+// Plans the lines of a program written with these choices on the chosen machine. A section with
+// a parameter beyond any machine, which the export refuses, gets NaN (shown as "?"), and so does
+// the total.
+JobTime plannedTime(std::span<const std::string> lines, const Choices& choices);
 
 // "3 min 31 s" (whole seconds).
 std::string durationText(double seconds);

@@ -9,6 +9,7 @@
 #include "base/text_file.h"
 #include "geometry/align.h"
 #include "geometry/optimise.h"
+#include "job/height_map_drop.h"
 #include "reader/analysis.h"
 #include "reader/record_values.h"
 #include "text/number_format.h"
@@ -62,15 +63,9 @@ bool containsZirva(std::string_view tag) {
 }
 
 void resetForLoad(ProgramState& state, std::string_view path) {
-    // A map belongs to one clamping of one board.
-    if (path != state.file.DATEI_NAME) {
-        state.heightMap.reset();
-    }
     state.file.DATEI_NAME = std::string(path);
     state.file.DATEI_INHALT.clear();
     state.store.reset();
-    state.FAHRWEG_BOHRUNGEN = 0;
-    state.FAHRWEG_FRAESUNGEN = 0;
     state.loadRefusal = std::string(kNoDrawing);  // until the load has ended
 }
 
@@ -139,8 +134,13 @@ namespace {
 LoadResult readAndAnalyse(ProgramState& state, std::string_view path, const Choices& choices,
                           Host& host) {
     Progress& progress = host.progress;
+    const bool otherDrawing = path != state.file.DATEI_NAME;
     resetForLoad(state, path);
     progress.clearLines();
+    // A map belongs to one clamping of one board.
+    if (otherDrawing) {
+        dropHeightMap(state, progress, "andere Zeichnung");
+    }
     progress.addLine("Datei öffnen...");
     progress.processEvents();
     if (characterCount(path) < 5) {
@@ -176,6 +176,7 @@ LoadResult readAndAnalyse(ProgramState& state, std::string_view path, const Choi
 
 LoadResult analyse(ProgramState& state, const Choices& choices, Host& host) {
     Progress& progress = host.progress;
+    dropMismatchedHeightMap(state, choices, progress);
     progress.previewInvalid();
     progress.processEvents();
     if (state.file.DATEI_INHALT.empty()) {

@@ -6,6 +6,7 @@
 
 #include "levelling/height_map.h"
 #include "reader/drawing_file.h"
+#include "settings/probe_shape.h"
 #include "store/figure_store.h"
 
 namespace zrv {
@@ -13,15 +14,11 @@ namespace zrv {
 // What the outputs named after the drawing say while no drawing has been read.
 inline constexpr std::string_view kNoDrawing = "no Datei";
 
-// The program-wide state of the core: the drawing file, the figure store, the travel sums of
-// the last preview pass and the time estimates of the last status tick.
+// The program-wide state of the core: the drawing file, the figure store, what became of the last
+// load and the height map. Its travel and times are worked out on demand (jobFigures).
 struct ProgramState {
     DrawingFile file;
     FigureStore store;
-    double FAHRWEG_BOHRUNGEN = 0;
-    double FAHRWEG_FRAESUNGEN = 0;
-    double ZEIT_BOHRUNGEN = 0;
-    double ZEIT_FRAESUNGEN = 0;
     // Set by every load: why the store must not become a program or a milling table (the last
     // load did not read the drawing whole), empty after a whole read. A half-read store would
     // hand the machine part of a board as if it were all of it.
@@ -29,6 +26,10 @@ struct ProgramState {
     // The surface of the board as probed for this drawing: the export levels by it. Loaded only
     // on request, dropped when another drawing is opened.
     std::optional<HeightMap> heightMap;
+    // Where the map was read from and the choices its probe program was written with: a
+    // change of them drops it.
+    std::string heightMapLog;
+    ProbeShape heightMapShape;
 };
 
 // The state before the first load: no output may be made from it.

@@ -3,10 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-#include "gcode/depth_steps.h"
-#include "job/time_estimate.h"
-#include "preview/travel.h"
-
 namespace zrv {
 
 namespace {
@@ -26,16 +22,9 @@ std::string plainNumber(double value) {
 
 }  // namespace
 
-void computeTravelAndTime(ProgramState& state, const Parameters& parameters,
-                          const DepthStepChoices& steps) {
-    const FigureStore& store = state.store;
-    state.FAHRWEG_BOHRUNGEN = FAHRWEG_BOHRUNGEN(store.PUNKTE);
-    state.FAHRWEG_FRAESUNGEN = steppedMillingTravel(
-        store.FRAESUNGEN, millingPasses(parameters, steps), FAHRWEG_FRAESUNGEN(store.FRAESUNGEN));
-    estimateTimes(state, parameters);
-}
-
-std::vector<std::string> infoLines(const ProgramState& state, const JobTime& time) {
+std::vector<std::string> infoLines(const ProgramState& state, const JobFigures& figures) {
+    const JobTime time =
+        figures.planned.value_or(JobTime{std::nan(""), std::nan(""), std::nan("")});
     const FigureStore& store = state.store;
     const Extents& extents = store.extents;
     const auto count = [](const std::vector<std::string>& list) {
@@ -53,10 +42,10 @@ std::vector<std::string> infoLines(const ProgramState& state, const JobTime& tim
         "x_max=" + plainNumber(extents.X_MAX),
         "y_min=" + plainNumber(extents.Y_MIN),
         "y_max=" + plainNumber(extents.Y_MAX),
-        "fahrweg_bohrungen=" + plainNumber(state.FAHRWEG_BOHRUNGEN),
-        "fahrweg_fraesungen=" + plainNumber(state.FAHRWEG_FRAESUNGEN),
-        "zeit_bohrungen=" + plainNumber(state.ZEIT_BOHRUNGEN),
-        "zeit_fraesungen=" + plainNumber(state.ZEIT_FRAESUNGEN),
+        "fahrweg_bohrungen=" + plainNumber(figures.FAHRWEG_BOHRUNGEN),
+        "fahrweg_fraesungen=" + plainNumber(figures.FAHRWEG_FRAESUNGEN),
+        "zeit_bohrungen=" + plainNumber(figures.ZEIT_BOHRUNGEN),
+        "zeit_fraesungen=" + plainNumber(figures.ZEIT_FRAESUNGEN),
         "laufzeit_bohrungen=" + plainNumber(time.drilling / 60),
         "laufzeit_fraesungen=" + plainNumber(time.milling / 60),
         "laufzeit_gesamt=" + plainNumber(time.total / 60),

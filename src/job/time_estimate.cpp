@@ -40,11 +40,4 @@ double ZEIT_BOHRUNGEN(std::size_t anzahlPunkte, std::string_view depthText,
     return estimate(std::fabs(depth) * static_cast<double>(anzahlPunkte) / feed, {depth, feed});
 }
 
-void estimateTimes(ProgramState& state, const Parameters& parameters) {
-    state.ZEIT_BOHRUNGEN = ZEIT_BOHRUNGEN(state.store.PUNKTE.size(), parameters.Combo_BOHRUNG_TIEFE,
-                                          parameters.Combo_BOHRUNG_VORSCHUB_Z_AB);
-    state.ZEIT_FRAESUNGEN =
-        ZEIT_FRAESUNGEN(state.FAHRWEG_FRAESUNGEN, parameters.Combo_FRAESUNG_VORSCHUB_XY);
-}
-
 }  // namespace zrv

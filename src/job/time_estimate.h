@@ -3,9 +3,6 @@
 #include <cstddef>
 #include <string_view>
 
-#include "job/program_state.h"
-#include "settings/parameters.h"
-
 namespace zrv {
 
 // ZEIT_FRAESUNGEN in minutes: milling travel over the XY feed text (0 counts as 0.1). NaN, no
@@ -16,9 +13,5 @@ double ZEIT_FRAESUNGEN(double fahrwegFraesungen, std::string_view feedXyText);
 // in the same cases.
 double ZEIT_BOHRUNGEN(std::size_t anzahlPunkte, std::string_view depthText,
                       std::string_view plungeFeedText);
-
-// Both estimates of the loaded store from its travel sums and the parameter texts, kept in the
-// state for the G-code header: the window's time labels and the command line's info.
-void estimateTimes(ProgramState& state, const Parameters& parameters);
 
 }  // namespace zrv

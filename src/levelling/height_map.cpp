@@ -11,6 +11,8 @@ namespace zrv {
 namespace {
 
 constexpr double kStepTolerance = 0.05;  // mm between a report's step and the grid's
+// mm between the two touches of X0 Y0: more is a chip under the bit or a loose clip.
+constexpr double kReferenceTolerance = 0.05;
 
 // The cell index and the fraction inside it along one axis.
 struct Along {
@@ -40,6 +42,26 @@ std::string signedText(double value, NumberLocale locale) {
     return (value > 0 && text != formatPattern(0, "0.00", locale) ? "+" : "") + text;
 }
 
+// The probe of the grid's own node at X0 Y0 (0 when no node lies there).
+std::size_t zeroNodeProbe(const ProbeGrid& grid) {
+    for (std::size_t k = 1; k < grid.probes.size(); ++k) {
+        if (std::abs(grid.probes[k].x) < 1e-9 && std::abs(grid.probes[k].y) < 1e-9) {
+            return k;
+        }
+    }
+    return 0;
+}
+
+std::string referenceRefusal(const ProbeLogRead& read, const ProbeGrid& grid, NumberLocale locale) {
+    const std::size_t k = zeroNodeProbe(grid);
+    const double apart = k == 0 ? 0 : std::abs(read.reports[k].z - read.reports[0].z);
+    if (apart <= kReferenceTolerance) {
+        return {};
+    }
+    return "Tastprotokoll nicht übernommen: Bezugspunkt und Rasterpunkt X0 Y0 weichen um " +
+           formatPattern(apart, "0.00", locale) + " mm ab – neu antasten";
+}
+
 // Why the reports are not those of this grid's probes ("" when they are).
 std::string reportsRefusal(const ProbeLogRead& read, const ProbeGrid& grid,
                            const ProbeChoices& choices, NumberLocale locale) {
@@ -52,7 +74,6 @@ std::string reportsRefusal(const ProbeLogRead& read, const ProbeGrid& grid,
                std::to_string(grid.probes.size()) + " Punkte.";
     }
     const ProbeReport& first = read.reports.front();
-    const double stroke = choices.antasten_abheben - choices.antasten_tiefe;
     for (std::size_t k = 0; k < read.reports.size(); ++k) {
         const ProbeReport& r = read.reports[k];
         if (!r.contact) {
@@ -67,7 +88,15 @@ std::string reportsRefusal(const ProbeLogRead& read, const ProbeGrid& grid,
                                         " des Rasters: ein Protokoll einer anderen Platine oder "
                                         "eines anderen Rasters?");
         }
-        if (!(std::abs(r.z - first.z) <= stroke)) {
+    }
+    if (std::string refusal = referenceRefusal(read, grid, locale); !refusal.empty()) {
+        return refusal;
+    }
+    // Z0 was set at the reference: a touch below the probe's depth or above its start cannot
+    // have happened.
+    for (std::size_t k = 0; k < read.reports.size(); ++k) {
+        const double height = read.reports[k].z - first.z;
+        if (!(height >= choices.antasten_tiefe && height <= choices.antasten_abheben)) {
             return reportRefusal(k, "hat eine Höhe außerhalb des Tastwegs.");
         }
     }
@@ -77,10 +106,11 @@ std::string reportsRefusal(const ProbeLogRead& read, const ProbeGrid& grid,
 }  // namespace
 
 double heightAt(const HeightMap& map, double x, double y) {
-    const Along ax = along(x, map.x0, map.dx, map.nx);
-    const Along ay = along(y, map.y0, map.dy, map.ny);
-    const std::size_t i1 = std::min(ax.index + 1, map.nx - 1);
-    const std::size_t j1 = std::min(ay.index + 1, map.ny - 1);
+    const Grid& grid = map.grid;
+    const Along ax = along(x, grid.x0, grid.dx, grid.nx);
+    const Along ay = along(y, grid.y0, grid.dy, grid.ny);
+    const std::size_t i1 = std::min(ax.index + 1, grid.nx - 1);
+    const std::size_t j1 = std::min(ay.index + 1, grid.ny - 1);
     const double low =
         map.height(ax.index, ay.index) * (1 - ax.fraction) + map.height(i1, ay.index) * ax.fraction;
     const double high =
@@ -97,8 +127,10 @@ double highestHeight(const HeightMap& map) {
 }
 
 std::string heightMapLine(const HeightMap& map, NumberLocale locale) {
-    return "Höhenkarte: " + std::to_string(map.nx) + " × " + std::to_string(map.ny) + " Punkte, " +
-           plainNumberText(std::round(std::max(map.dx, map.dy) * 100) / 100, locale) +
+    const Grid& grid = map.grid;
+    return "Höhenkarte: " + std::to_string(grid.nx) + " × " + std::to_string(grid.ny) +
+           " Punkte, " +
+           plainNumberText(std::round(std::max(grid.dx, grid.dy) * 100) / 100, locale) +
            " mm, Höhen " + signedText(lowestHeight(map), locale) + " … " +
            signedText(highestHeight(map), locale) + " mm";
 }
@@ -112,11 +144,11 @@ HeightMapRead readHeightMap(std::string_view log, const ProbeGrid& grid,
     if (!result.refusal.empty()) {
         return result;
     }
-    HeightMap map{grid.x0, grid.y0, grid.dx, grid.dy, grid.nx, grid.ny, {}, std::string(name)};
-    map.heights.assign(grid.nx * grid.ny, 0);
+    HeightMap map{{grid.grid, {}}, std::string(name)};
+    map.heights.assign(grid.grid.nx * grid.grid.ny, 0);
     for (std::size_t k = 1; k < read.reports.size(); ++k) {
-        const GridNode node = gridNode(grid, k);
-        map.heights[node.j * grid.nx + node.i] = read.reports[k].z - read.reports[0].z;
+        const GridNode node = gridNode(grid.grid, k);
+        map.heights[node.j * grid.grid.nx + node.i] = read.reports[k].z - read.reports[0].z;
     }
     result.map = std::move(map);
     return result;

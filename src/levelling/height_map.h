@@ -17,9 +17,7 @@ namespace zrv {
 struct HeightMap : HeightGrid {
     std::string name;  // the probe log it came from (its file name)
 
-    double height(std::size_t i, std::size_t j) const { return heights[j * nx + i]; }
-    double xEnd() const { return x0 + static_cast<double>(nx - 1) * dx; }
-    double yEnd() const { return y0 + static_cast<double>(ny - 1) * dy; }
+    double height(std::size_t i, std::size_t j) const { return heights[j * grid.nx + i]; }
 };
 
 // Bilinear between the four nodes around (x, y); outside the grid the nearest edge counts.

@@ -64,19 +64,19 @@ bool motionLine(const GcodeWords& read, MotionLine& out) {
     return out.x != nullptr || out.y != nullptr || out.z != nullptr;
 }
 
-std::string mapRefusal(double x, double y, const HeightMap& map, NumberLocale locale) {
+std::string mapRefusal(double x, double y, const Grid& grid, NumberLocale locale) {
     const auto n = [locale](double v) {
         return plainNumberText(std::round(v * 100) / 100, locale);
     };
     return "Export abgebrochen: Das Programm fährt bei X" + n(x) + " Y" + n(y) + " mehr als " +
-           plainNumberText(kMapMargin, locale) + " mm aus der Höhenkarte (X " + n(map.x0) +
-           " bis " + n(map.xEnd()) + ", Y " + n(map.y0) + " bis " + n(map.yEnd()) +
+           plainNumberText(kMapMargin, locale) + " mm aus der Höhenkarte (X " + n(grid.x0) +
+           " bis " + n(grid.xEnd()) + ", Y " + n(grid.y0) + " bis " + n(grid.yEnd()) +
            "). Wurde die Zeichnung oder die Wahl nach dem Antasten geändert?";
 }
 
-bool onMap(double x, double y, const HeightMap& map) {
-    return x >= map.x0 - kMapMargin && x <= map.xEnd() + kMapMargin && y >= map.y0 - kMapMargin &&
-           y <= map.yEnd() + kMapMargin;
+bool onMap(double x, double y, const Grid& grid) {
+    return x >= grid.x0 - kMapMargin && x <= grid.xEnd() + kMapMargin &&
+           y >= grid.y0 - kMapMargin && y <= grid.yEnd() + kMapMargin;
 }
 
 // The fractions of a move from a to b where it crosses a grid line of one axis.
@@ -106,14 +106,15 @@ struct Piece {
 struct Buffers {
     std::vector<double> ts;
     std::vector<Piece> pieces;
+    GcodeWords words;
 };
 
 const std::vector<Piece>& pieces(const Position& from, const Position& to, const HeightMap& map,
                                  Buffers& buffers) {
     std::vector<double>& ts = buffers.ts;
     ts.assign(1, 0.0);
-    crossings(from.x, to.x, map.x0, map.dx, map.nx, ts);
-    crossings(from.y, to.y, map.y0, map.dy, map.ny, ts);
+    crossings(from.x, to.x, map.grid.x0, map.grid.dx, map.grid.nx, ts);
+    crossings(from.y, to.y, map.grid.y0, map.grid.dy, map.grid.ny, ts);
     ts.push_back(1);
     std::sort(ts.begin(), ts.end());
     const auto at = [&](double t) {
@@ -186,7 +187,7 @@ void levelMove(const Position& from, const Position& to, const MotionLine& line,
 
 std::vector<std::string> mapComments(const HeightMap& map) {
     return {"(Nivelliert mit der Höhenkarte " + commentSafe(map.name) + ")",
-            "(Höhenkarte: " + std::to_string(map.nx) + " x " + std::to_string(map.ny) +
+            "(Höhenkarte: " + std::to_string(map.grid.nx) + " x " + std::to_string(map.grid.ny) +
                 " Punkte, Höhen " + lengthText(lowestHeight(map)) + " bis " +
                 lengthText(highestHeight(map)) + " mm)"};
 }
@@ -228,17 +229,17 @@ LevelledProgram levelProgram(std::vector<std::string> lines, const HeightMap& ma
             out.push_back(std::move(text));
             continue;
         }
-        const GcodeWords read = readGcodeWords(text);
+        readGcodeWords(text, buffers.words);
         MotionLine line;
-        if (!motionLine(read, line)) {
+        if (!motionLine(buffers.words, line)) {
             out.push_back(std::move(text));
             continue;
         }
         const Position to{line.x != nullptr ? line.x->value : at.x,
                           line.y != nullptr ? line.y->value : at.y,
                           line.z != nullptr ? line.z->value : at.z};
-        if (!onMap(to.x, to.y, map)) {
-            return {{}, mapRefusal(to.x, to.y, map, locale)};
+        if (!onMap(to.x, to.y, map.grid)) {
+            return {{}, mapRefusal(to.x, to.y, map.grid, locale)};
         }
         if (to.x == at.x && to.y == at.y) {
             std::string code = std::string(line.motion) + wordText(line.x) + wordText(line.y) +

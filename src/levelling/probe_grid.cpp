@@ -52,7 +52,7 @@ ProbeArea cutArea(std::span<const std::string> punkte, std::span<const std::stri
     return area;
 }
 
-GridNode gridNode(const ProbeGrid& grid, std::size_t probe) {
+GridNode gridNode(const Grid& grid, std::size_t probe) {
     const std::size_t j = (probe - 1) / grid.nx;
     const std::size_t r = (probe - 1) % grid.nx;
     return {j % 2 == 0 ? r : grid.nx - 1 - r, j};
@@ -99,7 +99,7 @@ ProbeGridResult probeGrid(const ProbeArea& area, const ProbeChoices& choices, Nu
     if (!result.refusal.empty()) {
         return result;
     }
-    ProbeGrid& grid = result.grid;
+    Grid& grid = result.grid.grid;
     const double cellsX = cellCount(area.xMax - area.xMin, choices.antasten_raster);
     const double cellsY = cellCount(area.yMax - area.yMin, choices.antasten_raster);
     grid.x0 = area.xMin;
@@ -108,12 +108,12 @@ ProbeGridResult probeGrid(const ProbeArea& area, const ProbeChoices& choices, Nu
     grid.ny = static_cast<std::size_t>(cellsY) + 1;
     grid.dx = cellsX > 0 ? (area.xMax - area.xMin) / cellsX : 0;
     grid.dy = cellsY > 0 ? (area.yMax - area.yMin) / cellsY : 0;
-    grid.probes.reserve(grid.nx * grid.ny + 1);
-    grid.probes.push_back({0, 0});
+    std::vector<Point>& probes = result.grid.probes;
+    probes.reserve(grid.nx * grid.ny + 1);
+    probes.push_back({0, 0});
     for (std::size_t k = 1; k <= grid.nx * grid.ny; ++k) {
         const GridNode node = gridNode(grid, k);
-        grid.probes.push_back({grid.x0 + static_cast<double>(node.i) * grid.dx,
-                               grid.y0 + static_cast<double>(node.j) * grid.dy});
+        probes.push_back(grid.node(node.i, node.j));
     }
     return result;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "preview/grid.h"
 #include "settings/export_choices.h"
 #include "settings/probe_choices.h"
 #include "store/entry_text.h"
@@ -27,12 +28,7 @@ ProbeArea cutArea(std::span<const std::string> punkte, std::span<const std::stri
 // The probes of a probe program: first the reference at X0 Y0, then the nx x ny grid nodes from
 // (x0, y0), row by row, every other row backwards.
 struct ProbeGrid {
-    double x0 = 0;
-    double y0 = 0;
-    double dx = 0;  // 0 when the grid has one column
-    double dy = 0;
-    std::size_t nx = 1;
-    std::size_t ny = 1;
+    Grid grid;
     std::vector<Point> probes;
 };
 
@@ -41,7 +37,7 @@ struct GridNode {
     std::size_t i = 0;
     std::size_t j = 0;
 };
-GridNode gridNode(const ProbeGrid& grid, std::size_t probe);
+GridNode gridNode(const Grid& grid, std::size_t probe);
 
 inline constexpr std::size_t kMostProbes = 10000;
 // The bounds of the choices beyond which a number is a slip, not a machine.

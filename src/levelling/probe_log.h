@@ -21,9 +21,11 @@ struct ProbeLogRead {
     std::string problem;               // a report that is not three numbers and a flag
 };
 
-// The reports of a console log in order; everything outside "[PRB:" ... "]" is passed over.
-// Every number is finite. Reading stops at the first report that cannot be read; beyond `keep`
-// reports are only counted.
+// The reports of a console log (UTF-8, Windows-1252 or UTF-16) in order; everything outside
+// "[PRB:" ... "]" is passed over, and so is the report that answers "$#" (after "[TLO:...]").
+// Every number is finite; a report has no more numbers than the controller's status reports
+// name axes. Reading stops at the first report that cannot be read, that has more numbers or
+// no contact flag; beyond `keep` reports are only counted.
 ProbeLogRead readProbeLog(std::string_view log, std::size_t keep);
 
 }  // namespace zrv

@@ -31,8 +31,9 @@ std::vector<std::string> probeProgram(const ProbeGrid& grid, const ProbeChoices&
     std::vector<std::string> lines{
         "(zrvcam Tastprogramm: Höhenkarte der Platine)",
         "(" + commentSafe(drawingName) + ")",
-        "(Raster: " + std::to_string(grid.nx) + " x " + std::to_string(grid.ny) +
-            " Punkte, Abstand X " + lengthText(grid.dx) + " mm, Y " + lengthText(grid.dy) + " mm)",
+        "(Raster: " + std::to_string(grid.grid.nx) + " x " + std::to_string(grid.grid.ny) +
+            " Punkte, Abstand X " + lengthText(grid.grid.dx) + " mm, Y " +
+            lengthText(grid.grid.dy) + " mm)",
         "(Vorher: Z0 am Nullpunkt X0 Y0 setzen, Tastklemme an den Fräser)",
         "(Danach: Ausgabe der Konsole als Textdatei speichern und laden)",
         "G21 (Metrische Eingabe)",

@@ -1,7 +1,5 @@
 #include "planner/gcode_line.h"
 
-#include "gcode/gcode_words.h"
-
 namespace zrv {
 namespace {
 
@@ -49,10 +47,10 @@ void applyWord(char letter, double value, GcodeLine& read) {
 
 }  // namespace
 
-GcodeLine readGcodeLine(std::string_view line) {
+GcodeLine gcodeLine(const GcodeWords& words) {
     GcodeLine read;
     std::optional<double> p;
-    for (const GcodeWord& word : readGcodeWords(line).words()) {
+    for (const GcodeWord& word : words.words()) {
         if (word.letter == 'P') {
             p = word.value;
         } else {

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <optional>
-#include <string_view>
+
+#include "gcode/gcode_words.h"
 
 namespace zrv {
 
@@ -18,9 +19,9 @@ struct GcodeLine {
     bool standStill = false;       // M0 M1 M2 M30 M3 M4 M5
 };
 
-// The words of a line as GRBL reads them (readGcodeWords). A line GRBL refuses moves nothing;
-// lines for the controller itself ("$$", "?", ...) and words the time does not depend on are
-// left out.
-GcodeLine readGcodeLine(std::string_view line);
+// A line's words as GRBL reads them (readGcodeWords). A line GRBL refuses has none and moves
+// nothing; lines for the controller itself ("$$", "?", ...) and words the time does not depend
+// on are left out.
+GcodeLine gcodeLine(const GcodeWords& read);
 
 }  // namespace zrv

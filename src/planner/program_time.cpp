@@ -94,12 +94,14 @@ ProgramTime programTime(std::span<const std::string> lines, const MachineProfile
     Machine machine;
     std::size_t section = before;
     std::size_t first = before;
+    GcodeWords words;
     for (const std::string& line : lines) {
         section = sectionAt(line, sectionStarts, section);
         if (first == before) {
             first = section;
         }
-        runLine(readGcodeLine(line), machine, plan, section);
+        readGcodeWords(line, words);
+        runLine(gcodeLine(words), machine, plan, section);
     }
     plan.standStill();
     std::vector<double> seconds = plan.sectionSeconds();
@@ -116,8 +118,10 @@ ProgramTime programTime(std::span<const std::string> lines, const MachineProfile
 std::vector<double> lineSeconds(std::span<const std::string> lines, const MachineProfile& profile) {
     MotionPlan plan(profile, lines.size() + 1);
     Machine machine;
+    GcodeWords words;
     for (std::size_t k = 0; k < lines.size(); ++k) {
-        runLine(readGcodeLine(lines[k]), machine, plan, k);
+        readGcodeWords(lines[k], words);
+        runLine(gcodeLine(words), machine, plan, k);
     }
     plan.standStill();
     std::vector<double> seconds = plan.sectionSeconds();

@@ -1,20 +1,16 @@
 #pragma once
 
-#include <cstddef>
 #include <vector>
+
+#include "preview/grid.h"
 
 namespace zrv {
 
 // The heights of a probed board on its grid (row after row from y0, each from x0): what the
 // preview shades and the levelling interpolates.
 struct HeightGrid {
-    double x0 = 0;
-    double y0 = 0;
-    double dx = 0;
-    double dy = 0;
-    std::size_t nx = 1;
-    std::size_t ny = 1;
-    std::vector<double> heights;  // heights[j * nx + i]
+    Grid grid;
+    std::vector<double> heights;  // heights[j * grid.nx + i]
 };
 
 }  // namespace zrv

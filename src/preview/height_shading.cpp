@@ -9,12 +9,8 @@ namespace {
 
 constexpr Colour kProbePoint = rgb(64, 64, 64);
 
-Point node(const HeightGrid& grid, std::size_t i, std::size_t j) {
-    return {grid.x0 + static_cast<double>(i) * grid.dx, grid.y0 + static_cast<double>(j) * grid.dy};
-}
-
-double height(const HeightGrid& grid, std::size_t i, std::size_t j) {
-    return grid.heights[j * grid.nx + i];
+double height(const HeightGrid& map, std::size_t i, std::size_t j) {
+    return map.heights[j * map.grid.nx + i];
 }
 
 std::uint8_t channel(double value) {
@@ -39,31 +35,35 @@ Colour heightColour(double fraction) {
                channel(from.b + (to.b - from.b) * t));
 }
 
-void addHeightShading(PreviewScene& scene, const HeightGrid& grid) {
-    if (grid.heights.size() != grid.nx * grid.ny || grid.heights.empty()) {
+void addHeightShading(PreviewScene& scene, const HeightGrid& map) {
+    const Grid& grid = map.grid;
+    if (map.heights.size() != grid.nx * grid.ny || map.heights.empty()) {
         return;
     }
-    const auto [low, high] = std::minmax_element(grid.heights.begin(), grid.heights.end());
+    const auto [low, high] = std::minmax_element(map.heights.begin(), map.heights.end());
     const double span = *high - *low;
-    const auto fraction = [&](double h) { return span > 0 ? (h - *low) / span : 0.5; };
+    // A copy: clang 14 cannot capture a structured binding.
+    const auto fraction = [lowest = *low, span](double h) {
+        return span > 0 ? (h - lowest) / span : 0.5;
+    };
     std::vector<Primitive> shading;
     for (std::size_t j = 0; j + 1 < grid.ny; ++j) {
         for (std::size_t i = 0; i + 1 < grid.nx; ++i) {
-            const double mean = (height(grid, i, j) + height(grid, i + 1, j) +
-                                 height(grid, i, j + 1) + height(grid, i + 1, j + 1)) /
+            const double mean = (height(map, i, j) + height(map, i + 1, j) + height(map, i, j + 1) +
+                                 height(map, i + 1, j + 1)) /
                                 4;
-            shading.push_back({Shape::Fill, node(grid, i, j), node(grid, i + 1, j + 1), 1,
+            shading.push_back({Shape::Fill, grid.node(i, j), grid.node(i + 1, j + 1), 1,
                                heightColour(fraction(mean))});
         }
     }
     for (std::size_t j = 0; j < grid.ny; ++j) {
         for (std::size_t i = 0; i < grid.nx; ++i) {
-            shading.push_back({Shape::Dot, node(grid, i, j), node(grid, i, j), 3, kProbePoint});
+            shading.push_back({Shape::Dot, grid.node(i, j), grid.node(i, j), 3, kProbePoint});
         }
     }
     for (const auto at : {low, high}) {
-        const auto k = static_cast<std::size_t>(at - grid.heights.begin());
-        const Point p = node(grid, k % grid.nx, k / grid.nx);
+        const auto k = static_cast<std::size_t>(at - map.heights.begin());
+        const Point p = grid.node(k % grid.nx, k / grid.nx);
         shading.push_back({Shape::Dot, p, p, 10, heightColour(at == low ? 0 : 1)});
     }
     scene.primitives.insert(scene.primitives.begin(), shading.begin(), shading.end());

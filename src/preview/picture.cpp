@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "base/text_file.h"
+#include "preview/caption_font.h"
 #include "preview/png.h"
 #include "preview/raster.h"
 
@@ -95,11 +96,14 @@ class SvgWriter {
     }
 
     std::string& text() { return text_; }
-    std::string width(double pixels) const { return svgNumber(pixels / frame_.view.scale); }
+    // A length in pixels as user units, after `from`.
+    std::string width(double pixels, double from = 0) const {
+        return svgNumber(from + pixels / frame_.view.scale);
+    }
 
   private:
     Point place(Point board) const {
-        return {board.x, frame_.view.yUp ? frame_.heightMm - board.y : board.y};
+        return {board.x, frame_.view.yUp ? 2 * frame_.yFrom + frame_.heightMm - board.y : board.y};
     }
 
     void box(const Primitive& p) {
@@ -122,46 +126,82 @@ class SvgWriter {
     int penWidth_ = 0;
 };
 
-// The ruler is a control on top of the picture in the window, always at the top edge.
-void addRuler(SvgWriter& svg, const Ruler& ruler) {
+// The ruler is a control on top of the picture in the window, always at the top edge, from the
+// zero point.
+void addRuler(SvgWriter& svg, const Ruler& ruler, double top) {
     if (!ruler.visible) {
         return;
     }
-    svg.text() += "<rect fill=\"#000000\" x=\"0\" y=\"" + svg.width(kRulerTopPixels) +
+    svg.text() += "<rect fill=\"#000000\" x=\"0\" y=\"" + svg.width(kRulerTopPixels, top) +
                   "\" width=\"" + svgNumber(ruler.lengthMm) + "\" height=\"" +
                   svg.width(kRulerPixels) + "\"/>\n<text font-family=\"sans-serif\" font-size=\"" +
                   svg.width(kCaptionPixels) + "\" x=\"" + svg.width(2) + "\" y=\"" +
-                  svg.width(kRulerTopPixels + 4 + kCaptionPixels) + "\">" +
+                  svg.width(kRulerTopPixels + 4 + kCaptionPixels, top) + "\">" +
                   xmlEscaped(ruler.caption) + "</text>\n";
 }
 
-void paintRuler(RgbImage& image, const Ruler& ruler, double scale) {
+// The caption's digits stand on the line where the SVG's text has its baseline.
+void paintRuler(RgbImage& image, const Ruler& ruler, const ViewTransform& view) {
     if (!ruler.visible) {
         return;
     }
-    const double length = std::clamp(std::round(ruler.lengthMm * scale), 1.0, 1.0 * image.width);
+    const double zero = std::clamp(std::round(view.offsetX), 0.0, 1.0 * image.width);
+    const double length =
+        std::clamp(std::round(ruler.lengthMm * view.scale), 1.0, image.width - zero);
     for (int y = static_cast<int>(kRulerTopPixels);
          y < std::min(image.height, static_cast<int>(kRulerTopPixels + kRulerPixels)); ++y) {
-        const auto row = static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) * 3;
+        const auto row = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
+                          static_cast<std::size_t>(zero)) *
+                         3;
         std::fill_n(image.pixels.begin() + static_cast<std::ptrdiff_t>(row),
                     static_cast<std::ptrdiff_t>(length) * 3, std::uint8_t{0});
     }
+    paintCaption(image, static_cast<int>(zero) + 2,
+                 static_cast<int>(kRulerTopPixels + 4 + kCaptionPixels) - kCaptionGlyphHeight,
+                 ruler.caption, 1, rgb(0, 0, 0));
+}
+
+struct Framed {
+    double from = 0;
+    double length = 0;
+};
+
+// Drawings below zero reach down to the lowest coordinate (at most 10 m, as the maxima).
+Framed framed(double lowest, double highest) {
+    if (!(lowest < 0)) {
+        return {0, 1.05 * highest};
+    }
+    const double span = highest - std::max(lowest, -10000.0);
+    return {highest - 1.025 * span, 1.05 * span};
+}
+
+// The background of a frame from the zero point needs no corner.
+std::string backgroundCorner(const PictureFrame& frame) {
+    if (frame.xFrom == 0 && frame.yFrom == 0) {
+        return {};
+    }
+    return " x=\"" + svgNumber(frame.xFrom) + "\" y=\"" + svgNumber(frame.yFrom) + "\"";
 }
 
 }  // namespace
 
 PictureFrame wholeBoardPicture(const PreviewScene& scene) {
     const bool yUp = scene.yUp;
+    const Framed x = framed(scene.xMin, scene.xMax);
+    const Framed y = framed(scene.yMin, scene.yMax);
     PictureFrame frame;
-    frame.widthMm = 1.05 * scene.xMax;
-    frame.heightMm = 1.05 * scene.yMax;
+    frame.xFrom = x.from;
+    frame.yFrom = y.from;
+    frame.widthMm = x.length;
+    frame.heightMm = y.length;
     const double scale = std::min(kPictureLongSide / std::max(frame.widthMm, frame.heightMm),
                                   kMostPixelsPerMillimetre);
     frame.width = std::max(1, static_cast<int>(std::lround(frame.widthMm * scale)));
     frame.height = std::max(1, static_cast<int>(std::lround(frame.heightMm * scale)));
     frame.view.scale = scale;
     frame.view.yUp = yUp;
-    frame.view.offsetY = yUp ? frame.heightMm * scale : 0;
+    frame.view.offsetX = -x.from * scale;
+    frame.view.offsetY = yUp ? (y.from + frame.heightMm) * scale : -y.from * scale;
     return frame;
 }
 
@@ -172,13 +212,15 @@ std::string previewSvg(const PreviewScene& scene, const PictureFrame& frame) {
     svg.text() =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" +
-        w + "mm\" height=\"" + h + "mm\" viewBox=\"0 0 " + w + " " + h + "\">\n" + "<rect fill=\"" +
-        hexColour(kPictureBackground) + "\" width=\"" + w + "\" height=\"" + h + "\"/>\n";
+        w + "mm\" height=\"" + h + "mm\" viewBox=\"" + svgNumber(frame.xFrom) + " " +
+        svgNumber(frame.yFrom) + " " + w + " " + h + "\">\n" + "<rect fill=\"" +
+        hexColour(kPictureBackground) + "\"" + backgroundCorner(frame) + " width=\"" + w +
+        "\" height=\"" + h + "\"/>\n";
     for (const Primitive& p : scene.primitives) {
         svg.add(p);
     }
     svg.close();
-    addRuler(svg, scene.ruler);
+    addRuler(svg, scene.ruler, frame.yFrom);
     svg.text() += "</svg>\n";
     return std::move(svg.text());
 }
@@ -207,8 +249,13 @@ Status writePreviewPicture(const std::filesystem::path& path, const PreviewScene
         return writeFileAtomically(path, previewSvg(scene, frame));
     }
     RgbImage image = rasterise(scene, frame.view, frame.width, frame.height);
-    paintRuler(image, scene.ruler, frame.view.scale);
-    return writeFileAtomically(path, pngBytes(image));
+    paintRuler(image, scene.ruler, frame.view);
+    const std::string png = pngBytes(image, frame.view.scale);
+    if (png.empty()) {
+        return Status::failure("Die Vorschau konnte nicht gepackt werden: \"" + path.string() +
+                               "\"");
+    }
+    return writeFileAtomically(path, png);
 }
 
 }  // namespace zrv

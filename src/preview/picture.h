@@ -10,12 +10,15 @@
 
 namespace zrv {
 
-// The preview of the whole board as a picture: (0, 0) to (xMax, yMax) with the 5 % margin on
-// both sides, at a scale that makes the longer side kPictureLongSide pixels (at most
-// kMostPixelsPerMillimetre). Pen widths stay in those pixels, in the SVG too.
+// The preview of the whole board as a picture: (0, 0) to (xMax, yMax) with a 5 % margin, at a
+// scale that makes the longer side kPictureLongSide pixels (at most kMostPixelsPerMillimetre).
+// Where parts lie below zero the frame reaches from the lowest coordinate, with half the margin
+// on either side. Pen widths stay in those pixels, in the SVG too.
 inline constexpr double kPictureLongSide = 1200;
 
 struct PictureFrame {
+    double xFrom = 0;  // the board coordinates of the frame's lowest corner
+    double yFrom = 0;
     double widthMm = 0;
     double heightMm = 0;
     int width = 1;  // pixels

@@ -2,15 +2,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace zrv {
 
 namespace {
 
-std::size_t index(int width, int x, int y) {
-    return (static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+std::size_t bytesPerPixel(PixelLayout layout) {
+    return layout == PixelLayout::Rgb ? 3 : 4;
+}
+
+std::size_t index(const RgbImage& image, int x, int y) {
+    return (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
             static_cast<std::size_t>(x)) *
-           3;
+           bytesPerPixel(image.layout);
+}
+
+std::uint32_t word(Colour colour) {
+    return 0xFF000000u | (std::uint32_t{red(colour)} << 16) | (std::uint32_t{green(colour)} << 8) |
+           blue(colour);
 }
 
 struct Span {
@@ -55,8 +65,16 @@ class Painter {
         if (!(first <= last)) {
             return;
         }
-        for (int i = static_cast<int>(first); i <= static_cast<int>(last); ++i) {
-            std::uint8_t* p = &image_.pixels[index(image_.width, i, y)];
+        std::uint8_t* p = &image_.pixels[index(image_, static_cast<int>(first), y)];
+        std::uint8_t* const end = &image_.pixels[index(image_, static_cast<int>(last), y)];
+        if (image_.layout == PixelLayout::Word) {
+            const std::uint32_t w = word(colour);
+            for (; p <= end; p += 4) {
+                std::memcpy(p, &w, 4);
+            }
+            return;
+        }
+        for (; p <= end; p += 3) {
             p[0] = red(colour);
             p[1] = green(colour);
             p[2] = blue(colour);
@@ -71,8 +89,8 @@ class Painter {
         for (int y = firstRow(std::min(a.y, b.y) - r); y <= lastRow(std::max(a.y, b.y) + r); ++y) {
             const double yc = y + 0.5;
             Span x = disc(a, r, yc);
-            x.join(disc(b, r, yc));
             if (length > 0) {
+                x.join(disc(b, r, yc));
                 const double k = yc - a.y;
                 const Span along = band(dx, k * dy, 0, length * length);
                 const Span across = band(dy, -k * dx, -r * length, r * length);
@@ -120,19 +138,37 @@ void paintBox(Painter& painter, Point a, Point b, double r, Colour colour) {
 }  // namespace
 
 Colour RgbImage::at(int x, int y) const {
-    const std::uint8_t* p = &pixels[index(width, x, y)];
+    const std::uint8_t* p = &pixels[index(*this, x, y)];
+    if (layout == PixelLayout::Word) {
+        std::uint32_t w = 0;
+        std::memcpy(&w, p, 4);
+        return rgb(static_cast<std::uint8_t>(w >> 16), static_cast<std::uint8_t>(w >> 8),
+                   static_cast<std::uint8_t>(w));
+    }
     return rgb(p[0], p[1], p[2]);
 }
 
 namespace {
 
-RgbImage background(int width, int height) {
-    RgbImage image{std::max(width, 0), std::max(height, 0), {}};
-    image.pixels.resize(index(image.width, 0, image.height));
-    for (std::size_t i = 0; i < image.pixels.size(); i += 3) {
-        image.pixels[i] = red(kPictureBackground);
-        image.pixels[i + 1] = green(kPictureBackground);
-        image.pixels[i + 2] = blue(kPictureBackground);
+RgbImage background(int width, int height, PixelLayout layout) {
+    RgbImage image{std::max(width, 0), std::max(height, 0), {}, layout};
+    // One row pixel by pixel, the others copied from it: a zoomed frame is mostly background.
+    std::vector<std::uint8_t> row(index(image, 0, 1));
+    if (layout == PixelLayout::Word) {
+        const std::uint32_t w = word(kPictureBackground);
+        for (std::size_t i = 0; i < row.size(); i += 4) {
+            std::memcpy(&row[i], &w, 4);
+        }
+    } else {
+        for (std::size_t i = 0; i < row.size(); i += 3) {
+            row[i] = red(kPictureBackground);
+            row[i + 1] = green(kPictureBackground);
+            row[i + 2] = blue(kPictureBackground);
+        }
+    }
+    image.pixels.reserve(index(image, 0, image.height));
+    for (int y = 0; y < image.height; ++y) {
+        image.pixels.insert(image.pixels.end(), row.begin(), row.end());
     }
     return image;
 }
@@ -156,18 +192,20 @@ void paint(Painter& painter, const Primitive& p, const ViewTransform& view, doub
 
 }  // namespace
 
-RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height) {
-    RgbImage image = background(width, height);
+RgbImage rasterise(const PreviewScene& scene, const ViewTransform& view, int width, int height,
+                   double penScale, PixelLayout layout) {
+    RgbImage image = background(width, height, layout);
     Painter painter(image);
     for (const Primitive& p : scene.primitives) {
-        paint(painter, p, view, 1);
+        paint(painter, p, view, penScale);
     }
     return image;
 }
 
 RgbImage rasterise(const PreviewScene& scene, std::span<const std::uint32_t> only,
-                   const ViewTransform& view, double penScale, int width, int height) {
-    RgbImage image = background(width, height);
+                   const ViewTransform& view, double penScale, int width, int height,
+                   PixelLayout layout) {
+    RgbImage image = background(width, height, layout);
     Painter painter(image);
     for (const std::uint32_t i : only) {
         if (i < scene.primitives.size()) {
@@ -175,6 +213,14 @@ RgbImage rasterise(const PreviewScene& scene, std::span<const std::uint32_t> onl
         }
     }
     return image;
+}
+
+ViewTransform devicePixels(const ViewTransform& view, double ratio) {
+    ViewTransform device = view;
+    device.scale *= ratio;
+    device.offsetX *= ratio;
+    device.offsetY *= ratio;
+    return device;
 }
 
 }  // namespace zrv

@@ -49,7 +49,6 @@ void addHoles(PreviewScene& scene, const std::vector<std::string>& punkte,
             addLine(scene, from, hole, 1, view.Command_FARBE_WEG_BOHRUNGEN);
         }
     }
-    scene.FAHRWEG_BOHRUNGEN = travel.sum();
 }
 
 // Every point of a path is drawn, however long the chaining made it.
@@ -83,7 +82,6 @@ void addPaths(PreviewScene& scene, const std::vector<std::string>& fraesungen,
             }
         }
     }
-    scene.FAHRWEG_FRAESUNGEN = travel.sum();
 }
 
 }  // namespace
@@ -104,15 +102,6 @@ void clampExtents(Extents& extents) {
     }
 }
 
-VisibleArea visibleArea(double xMax, double yMax, double pictureWidth, double pictureHeight) {
-    if (!(pictureWidth > 0) || !(pictureHeight > 0)) {
-        return {1.05 * xMax, 1.05 * yMax};
-    }
-    const double a = pictureWidth * yMax / pictureHeight;
-    const double width = 1.05 * (a > xMax ? a : xMax);
-    return {width, pictureHeight * width / pictureWidth};
-}
-
 PreviewScene ZEICHNEN_VORSCHAU(FigureStore& store, const ViewChoices& view,
                                const Calibration& calibration, NumberLocale locale) {
     Extents& extents = store.extents;
@@ -121,6 +110,8 @@ PreviewScene ZEICHNEN_VORSCHAU(FigureStore& store, const ViewChoices& view,
     PreviewScene scene;
     scene.xMax = extents.X_MAX;
     scene.yMax = extents.Y_MAX;
+    scene.xMin = extents.X_MIN;
+    scene.yMin = extents.Y_MIN;
     scene.yUp = ticked(view.Check_Y_NACH_OBEN);
     // Appended: GCC 12 at -O3 warns falsely (-Wrestrict) on "(" joined to a number text.
     std::string caption = "(";

@@ -41,13 +41,13 @@ struct Ruler {
 struct PreviewScene {
     double xMax = 1;  // the clamped extents the view is fitted to
     double yMax = 1;
+    double xMin = 0;  // the drawing's lowest coordinates: the picture frames parts below zero
+    double yMin = 0;
     std::vector<Primitive> primitives;  // in drawing order: later ones cover earlier ones
     Ruler ruler;
     bool showsGrid = false;    // Label_Raster then reads "10mm"
     std::string scaleCaption;  // Menue_MAßSTAB, e.g. "(5:2,54)"
     bool yUp = false;          // shown with +Y upwards, as the board lies on the machine
-    double FAHRWEG_BOHRUNGEN = 0;
-    double FAHRWEG_FRAESUNGEN = 0;
     // Every hole and path point, shown or not: what measuring snaps to.
     std::vector<SnapPoint> snapPoints;
 };
@@ -62,14 +62,6 @@ inline constexpr Colour kPathStart = rgb(0, 0, 0);
 // Keeps an empty or absurd drawing drawable: maxima below 1 become 1, maxima above 10000
 // become 10000, minima above 10000 become 0. The change stays in the store.
 void clampExtents(Extents& extents);
-
-// The visible area in millimetres: (0, 0) to (xMax, yMax) with a 5 % margin, at equal scale
-// in both directions for a picture of the given size (any unit, only the ratio counts).
-struct VisibleArea {
-    double width = 0;
-    double height = 0;
-};
-VisibleArea visibleArea(double xMax, double yMax, double pictureWidth, double pictureHeight);
 
 // ZEICHNEN_VORSCHAU: clamps the store's extents, then lists board area, grid, zero point,
 // holes with their travel and paths with their travel, and sums both travel lengths.

@@ -53,6 +53,10 @@ std::string snapText(const SnapPoint& point, NumberLocale locale) {
     return kind + positionText(point.at, locale);
 }
 
+std::string firstPointText(Point at, NumberLocale locale) {
+    return "Messen: erster Punkt " + positionText(at, locale) + "; Shift+Klick auf den zweiten";
+}
+
 std::string distanceText(Point from, Point to, NumberLocale locale) {
     const double dx = std::fabs(to.x - from.x);
     const double dy = std::fabs(to.y - from.y);

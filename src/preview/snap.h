@@ -31,6 +31,9 @@ std::string positionText(Point at, NumberLocale locale);
 // "Bohrung X 12,70 mm Y 5,08 mm", "Fräsung Anfang ...", "Fräsung Ende ...", "Fräsung ...".
 std::string snapText(const SnapPoint& point, NumberLocale locale);
 
+// "Messen: erster Punkt X 12,70 mm Y 5,08 mm; Shift+Klick auf den zweiten".
+std::string firstPointText(Point at, NumberLocale locale);
+
 // "Abstand: 2,54 mm (X 2,54 mm, Y 0,00 mm)": the distance and its two parts to 0.01 mm.
 std::string distanceText(Point from, Point to, NumberLocale locale);
 

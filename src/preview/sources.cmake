@@ -1,4 +1,5 @@
 target_sources(zrv_preview PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/caption_font.cpp
     ${CMAKE_CURRENT_LIST_DIR}/height_shading.cpp
     ${CMAKE_CURRENT_LIST_DIR}/picture.cpp
     ${CMAKE_CURRENT_LIST_DIR}/png.cpp

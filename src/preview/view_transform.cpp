@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "preview/scene.h"
-
 namespace zrv {
 
 Point ViewTransform::toPixels(Point board) const {
@@ -20,6 +18,15 @@ BoardRect ViewTransform::visibleBoard(double pictureWidth, double pictureHeight)
     const Point a = toBoard({0, 0});
     const Point b = toBoard({pictureWidth, pictureHeight});
     return {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
+}
+
+VisibleArea visibleArea(double xMax, double yMax, double pictureWidth, double pictureHeight) {
+    if (!(pictureWidth > 0) || !(pictureHeight > 0)) {
+        return {1.05 * xMax, 1.05 * yMax};
+    }
+    const double a = pictureWidth * yMax / pictureHeight;
+    const double width = 1.05 * (a > xMax ? a : xMax);
+    return {width, pictureHeight * width / pictureWidth};
 }
 
 ViewTransform fitWholeBoard(double xMax, double yMax, double pictureWidth, double pictureHeight,

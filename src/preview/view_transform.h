@@ -26,6 +26,14 @@ struct ViewTransform {
     BoardRect visibleBoard(double pictureWidth, double pictureHeight) const;
 };
 
+// The visible area in millimetres: (0, 0) to (xMax, yMax) with a 5 % margin, at equal scale
+// in both directions for a picture of the given size (any unit, only the ratio counts).
+struct VisibleArea {
+    double width = 0;
+    double height = 0;
+};
+VisibleArea visibleArea(double xMax, double yMax, double pictureWidth, double pictureHeight);
+
 // The finest view: about 0.05 mm per pixel.
 inline constexpr double kMostPixelsPerMillimetre = 20;
 

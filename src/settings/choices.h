@@ -6,7 +6,7 @@
 #include "preview/view_choices.h"
 #include "reader/calibration.h"
 #include "reader/figure_filter.h"
-#include "settings/depth_steps.h"
+#include "settings/depth_step_choices.h"
 #include "settings/export_choices.h"
 #include "settings/parameters.h"
 #include "settings/probe_choices.h"

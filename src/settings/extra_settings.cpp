@@ -6,54 +6,35 @@
 
 #include "base/text_file.h"
 #include "settings/plain_number.h"
-#include "text/number_scan.h"
+#include "settings/probe_values.h"
+#include "text/byte_order.h"
 #include "text/trimmed.h"
+#include "text/windows1252.h"
 
 namespace zrv {
 namespace {
 
-// The probe choices: key, member, and whether the value must be below zero (the depth).
-struct ProbeKey {
-    std::string_view key;
-    double ProbeChoices::*value;
-    bool negative;
-};
-constexpr ProbeKey kProbeKeys[] = {
-    {"antasten_raster", &ProbeChoices::antasten_raster, false},
-    {"antasten_vorschub", &ProbeChoices::antasten_vorschub, false},
-    {"antasten_tiefe", &ProbeChoices::antasten_tiefe, true},
-    {"antasten_abheben", &ProbeChoices::antasten_abheben, false},
-};
-
-// A number with "." or ","; a text without one reads as 0 and is then refused.
-std::optional<double> wholeNumber(std::string_view text) {
-    const double value = numberFromText(text);
-    return std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
-}
-
-bool applyProbeKey(std::string_view key, std::string_view value, ProbeChoices& probe,
+void applyProbeKey(const ProbeValueRow& row, std::string_view value, ProbeChoices& probe,
                    std::vector<std::string>& problems) {
-    for (const ProbeKey& row : kProbeKeys) {
-        if (row.key != key) {
-            continue;
-        }
-        const std::optional<double> number = wholeNumber(value);
-        if (number && (row.negative ? *number < 0 : *number > 0)) {
-            probe.*row.value = *number;
-        } else {
-            problems.push_back("Zusatzeinstellung " + std::string(key) + " = \"" +
-                               std::string(value) + "\" ist keine " +
-                               (row.negative ? "negative" : "positive") + " Zahl: bleibt " +
-                               plainNumberText(probe.*row.value, kCLocale));
-        }
-        return true;
+    const ProbeValueRead read = readProbeValue(row, value, kCLocale);
+    if (read.value) {
+        probe.*row.value = *read.value;
+        return;
     }
-    return false;
+    problems.push_back("Zusatzeinstellung " + std::string(row.key) + " = \"" + std::string(value) +
+                       "\": " + read.refusal + " Bleibt " +
+                       plainNumberText(probe.*row.value, kCLocale));
 }
 
 // Texts as typed: whether they make sense is the export's question, as for the parameters.
 constexpr std::string_view kPassKey = "zustellung";
 constexpr std::string_view kPeckKey = "bohren_in_stufen";
+
+// A key or line as the problem names it: a pasted page shows its start.
+std::string shortened(std::string_view text) {
+    constexpr std::size_t kShown = 40;
+    return text.size() <= kShown ? std::string(text) : std::string(text.substr(0, kShown)) + "…";
+}
 
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
@@ -69,7 +50,34 @@ void applySwitch(std::string_view key, std::string_view value, int& target,
                        "\" ist nicht 0 oder 1: bleibt " + std::to_string(target));
 }
 
-void applyLine(std::string_view line, ExtraSettingsRead& read) {
+// "zrvcam_extra.ini, Zeile 3: ..."
+std::string linePlace(const ExtraSettingsRead& read, std::size_t number) {
+    return read.fileName + ", Zeile " + std::to_string(number) + ": ";
+}
+
+// Whether the key is one of the file's, applying its value.
+bool applyKey(std::string_view key, std::string_view value, ExtraSettingsRead& read) {
+    for (const ProbeValueRow& row : probeValueRows()) {
+        if (row.key == key) {
+            applyProbeKey(row, value, read.choices.probe, read.problems);
+            return true;
+        }
+    }
+    for (const ExtraRow& row : extraRows()) {
+        if (key == row.key) {
+            applySwitch(key, value, row.whole.of(read.choices), read.problems);
+            return true;
+        }
+    }
+    if (key == kPassKey) {
+        read.choices.steps.Combo_ZUSTELLUNG = value;
+    } else if (key == kPeckKey) {
+        read.choices.steps.Combo_BOHREN_IN_STUFEN = value;
+    }
+    return key == kPassKey || key == kPeckKey;
+}
+
+void applyLine(std::string_view line, std::size_t number, ExtraSettingsRead& read) {
     line = trimmed(line);
     if (line.empty() || line.front() == '#') {
         return;
@@ -80,23 +88,35 @@ void applyLine(std::string_view line, ExtraSettingsRead& read) {
     }
     const auto equals = line.find('=');
     if (equals == std::string_view::npos) {
+        read.problems.push_back(linePlace(read, number) + "keine Zeile der Form Schlüssel=Wert „" +
+                                shortened(line) + "“ – nicht verwendet");
         return;
     }
     const std::string_view key = trimmed(line.substr(0, equals));
-    const std::string_view value = trimmed(line.substr(equals + 1));
-    if (applyProbeKey(key, value, read.choices.probe, read.problems)) {
-        return;
+    if (!applyKey(key, trimmed(line.substr(equals + 1)), read)) {
+        read.problems.push_back(linePlace(read, number) + "unbekannter Schlüssel „" +
+                                shortened(key) + "“ – nicht verwendet");
     }
-    for (const ExtraRow& row : extraRows()) {
-        if (key == row.key) {
-            applySwitch(key, value, row.whole.of(read.choices), read.problems);
-        }
+}
+
+// The file's lines in UTF-8: Windows-1252 as written, UTF-8 after a byte-order mark, or UTF-16.
+std::vector<std::string> fileLines(std::string_view bytes) {
+    std::string text;
+    if (std::optional<std::string> wide = utf16Text(bytes)) {
+        text = std::move(*wide);
+    } else if (bytes.starts_with(kUtf8Mark)) {
+        text = std::string(bytes.substr(kUtf8Mark.size()));
+    } else {
+        text = windows1252ToUtf8(bytes);
     }
-    if (key == kPassKey) {
-        read.choices.steps.Combo_ZUSTELLUNG = value;
-    } else if (key == kPeckKey) {
-        read.choices.steps.Combo_BOHREN_IN_STUFEN = value;
+    std::vector<std::string> lines;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        const auto end = rest.find('\n');
+        lines.emplace_back(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
     }
+    return lines;
 }
 
 }  // namespace
@@ -122,7 +142,7 @@ std::vector<std::string> extraSettingsLines(const Choices& choices) {
     for (const ExtraRow& row : extraRows()) {
         lines.push_back(switchLine(row.key, row.whole.in(choices)));
     }
-    for (const ProbeKey& row : kProbeKeys) {
+    for (const ProbeValueRow& row : probeValueRows()) {
         lines.push_back(std::string(row.key) + "=" +
                         plainNumberText(choices.probe.*row.value, kCLocale));
     }
@@ -144,19 +164,21 @@ std::vector<std::string> extraSettingsLines(const Choices& choices) {
 }
 
 ExtraSettingsRead readExtraSettings(const std::filesystem::path& path, const Choices& current) {
-    ExtraSettingsRead read{current, {}, {}};
+    ExtraSettingsRead read{current, {}, {}, {}};
     std::error_code error;
     if (!std::filesystem::exists(path, error)) {
         return read;
     }
-    const TextLines text = readTextFile(path);
-    if (!text.status.ok()) {
-        read.status = text.status;
+    const FileBytes file = readFileBytes(path);
+    if (!file.status.ok()) {
+        read.status = file.status;
         return read;
     }
+    read.fileName = path.filename().string();
     read.choices.machine.clear();
-    for (const std::string& line : text.lines) {
-        applyLine(line, read);
+    const std::vector<std::string> lines = fileLines(file.bytes);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        applyLine(lines[i], i + 1, read);
     }
     return read;
 }

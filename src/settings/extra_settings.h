@@ -38,12 +38,15 @@ std::vector<std::string> extraSettingsLines(const Choices& choices);
 
 struct ExtraSettingsRead {
     Choices choices;                    // `current` with whatever the file changed
-    std::vector<std::string> problems;  // German lines about values that were not taken
+    std::vector<std::string> problems;  // German lines about values and lines that were not taken
     Status status;                      // why an existing file could not be read
+    std::string fileName;               // as the problems name it
 };
 
-// Applies the file over `current`. A missing file changes nothing and is no problem; unknown
-// keys, blank lines and "#" comments are skipped; a switch that is not 0 or 1 keeps its value.
+// Applies the file over `current`. A missing file changes nothing and is no problem; blank
+// lines and "#" comments are skipped; a line that is no key=value or has an unknown key is
+// named in `problems` with its number; a switch that is not 0 or 1 and a probe value that is no
+// number or unsafe keep their values. Windows-1252, UTF-8 after a byte-order mark, or UTF-16.
 ExtraSettingsRead readExtraSettings(const std::filesystem::path& path, const Choices& current);
 
 // Writes the lines atomically (Windows-1252, CR LF, as the settings file).

@@ -1,4 +1,5 @@
 target_sources(zrv_text PRIVATE
+    ${CMAKE_CURRENT_LIST_DIR}/byte_order.cpp
     ${CMAKE_CURRENT_LIST_DIR}/decimal_rounding.cpp
     ${CMAKE_CURRENT_LIST_DIR}/hex.cpp
     ${CMAKE_CURRENT_LIST_DIR}/number_format.cpp

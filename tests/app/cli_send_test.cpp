@@ -70,6 +70,15 @@ void drain(int fd, std::string& into) {
     }
 }
 
+std::size_t pausesSeen(const std::string& err) {
+    std::size_t count = 0;
+    for (std::size_t at = err.find("Pause bei Zeile"); at != std::string::npos;
+         at = err.find("Pause bei Zeile", at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
 // What one run of `send` through a pseudo-terminal gave.
 struct SendRun {
     int exitStatus = -1;
@@ -79,8 +88,8 @@ struct SendRun {
 };
 
 // The fake controller sits on the master side of a pseudo-terminal; zrvcam-cli opens the other
-// side as its port. `answer` is written to its standard input at the first pause (none: closed
-// there); `interruptAfter` lines sends SIGINT.
+// side as its port. `answer` is written to its standard input at each pause (none: closed at
+// the first); `interruptAfter` lines sends SIGINT.
 SendRun sendThroughPty(const std::string& program, const std::vector<std::string>& extra,
                        const char* answer, std::size_t interruptAfter = 0) {
     SendRun run;
@@ -109,7 +118,7 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
     run.fake = FakeGrbl(options, now());
     Child child = spawnCli(args);
     close(slave);
-    bool answered = false;
+    std::size_t answered = 0;
     bool interrupted = false;
     int status = 0;
     while (now() < std::chrono::seconds(60)) {
@@ -131,8 +140,8 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
         if (!reply.empty() && write(master, reply.data(), reply.size()) < 0) {
             break;
         }
-        if (!answered && run.err.find("Pause bei Zeile") != std::string::npos) {
-            answered = true;
+        if (pausesSeen(run.err) > answered) {
+            ++answered;
             if (answer != nullptr) {
                 (void)!write(child.in, answer, std::strlen(answer));
             } else {
@@ -189,7 +198,7 @@ TEST(CliSend, StreamsAProgramWithAPauseThroughAPseudoTerminal) {
     EXPECT_EQ(run.fake.lines.back(), "M30");
 }
 
-TEST(CliSend, ProbeRunLogLevelsTheProgram) {
+TEST(CliSend, ProbeRunLogLevelsTheProgramAndAllThreeRunToTheEnd) {
     ScratchFolder folder;
     writeBytes(folder / "platine40.zrv", platine40Bytes());
     const std::string drawing = folder.file("platine40.zrv");
@@ -201,9 +210,22 @@ TEST(CliSend, ProbeRunLogLevelsTheProgram) {
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     const std::string log = readBytes(folder / "board.log");
     EXPECT_TRUE(contains(log, "[PRB:0.000,0.000,-0.250:1]")) << log.substr(0, 400);
+    const std::string write = std::string(ZRV_CLI_PROGRAM) + " gcode '" + drawing + "' '" +
+                              folder.file("plain.nc") + "' 2>/dev/null";
+    ASSERT_EQ(std::system(write.c_str()), 0);
     const std::string level = std::string(ZRV_CLI_PROGRAM) + " --heightmap '" +
                               folder.file("board.log") + "' gcode '" + drawing + "' 2>/dev/null";
-    EXPECT_EQ(std::system(level.c_str()), 0);
+    ASSERT_EQ(std::system(level.c_str()), 0);
+    // The board's program with its GRBL-Info lines and two tool changes, plain and levelled.
+    for (const char* program : {"plain.nc", "platine40.nc"}) {
+        SCOPED_TRACE(program);
+        const SendRun sent = sendThroughPty(folder.file(program), {}, "\n");
+        EXPECT_EQ(sent.exitStatus, 0) << sent.err;
+        EXPECT_EQ(pausesSeen(sent.err), 2U);
+        EXPECT_TRUE(contains(sent.out, "fehler=0\nalarme=0\n")) << sent.out;
+        EXPECT_EQ(sent.fake.lost, 0U);
+        EXPECT_EQ(sent.fake.lines.back(), "M30");
+    }
 }
 
 TEST(CliSend, StopsAndRefuses) {

@@ -1,6 +1,7 @@
 // One end-to-end case: runs zrvcam-cli once for each line of the case folder's `commands`, each
 // time in a fresh copy of the case's files, and compares what the run produced (exit status,
-// both streams, every file it wrote) with expected/NAME.txt.
+// both streams, every file it wrote) with expected/NAME.txt. A written file with a NUL byte (a
+// picture) stands there as its length and hash.
 //
 //   case_runner [--regenerate] ZRVCAM_CLI CASE_FOLDER
 //
@@ -12,6 +13,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -128,6 +130,21 @@ std::string comparable(std::string text, const fs::path& folder) {
     return replaceAll(std::move(text), "\r", "<CR>");
 }
 
+// A text as it is (read as Windows-1252); other bytes by their length and FNV-1a hash, so a
+// changed picture shows as a changed line.
+std::string shownFile(const std::string& bytes) {
+    if (bytes.find('\0') == std::string::npos) {
+        return windows1252ToUtf8(bytes);
+    }
+    std::uint64_t hash = 14695981039346656037u;
+    for (const char byte : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211u;
+    }
+    std::ostringstream text;
+    text << bytes.size() << " Bytes, FNV-1a " << std::hex << hash << "\n";
+    return text.str();
+}
+
 bool isCaseFile(const fs::path& path) {
     const std::string name = path.filename().string();
     return name != "commands" && name != "expected";
@@ -159,7 +176,7 @@ std::string wholeOutput(const std::string& program, const fs::path& caseFolder,
         }
     }
     for (const std::string& name : written) {
-        text += "--- file " + name + "\n" + windows1252ToUtf8(test::readBytes(folder / name));
+        text += "--- file " + name + "\n" + shownFile(test::readBytes(folder / name));
     }
     return comparable(text, folder.path());
 }

@@ -12,7 +12,8 @@ namespace zrv::fuzz {
 // findings; the returned text covers wrong results.
 using Bytes = std::span<const std::uint8_t>;
 
-// The whole road of a drawing from bytes already in memory. The first five bytes choose:
+// The reader of a drawing from bytes already in memory: the analysis (without the route pass),
+// the store, the drill order and the preview's views. The first five bytes choose:
 //   0: bits 0-4 enable points, lines, rectangles, polygons, circles; bit 5 writes 2 (greyed)
 //      into the enabled boxes; bit 6 flush; bit 7 mirror
 //   1: bits 0-5 the colour boxes red, green, blue, grey, black, all; bit 6 German locale
@@ -22,9 +23,19 @@ using Bytes = std::span<const std::uint8_t>;
 //   3: bits 0-2 the calibration; bits 3-4 the header (0 the bytes as they are, 1 "ZIRVA40",
 //      2 "ZIRVA70", 3 "zirva70" put in front); bits 5-7 the parameter texts
 //   4: bits 0-3 the export boxes; bit 4 also writes the hex dump
-// The rest is the drawing. After the analysis come the travel sums, the time estimates, the
-// G-code program (written to a temporary folder and read back) and the milling table.
+// The rest is the drawing.
 std::string loadDrawing(Bytes data);
+
+// The whole road of a drawing: the bytes of loadDrawing with one more after the first five:
+//   5: bits 0-1 the probed surface (none, tilted, a saddle, both) whose log of the drawing's own
+//      grid levels the program; bits 2-4 and 5-7 the pass and the peck depth's texts
+// After the analysis (with the route pass) come the travel sums, the time estimates, the
+// G-code program (written to a temporary folder and read back), the milling table and the dump.
+std::string wholeRoad(Bytes data);
+
+// The preview of the whole board written as PNG and SVG, from the bytes of loadDrawing (the
+// route pass off): each file is written and has its frame.
+std::string previewPictures(Bytes data);
 
 // The settings file: the bytes as a file read over the factory settings; what was read,
 // written and read again must stay the same.
@@ -56,6 +67,8 @@ struct Target {
 
 inline constexpr Target kTargets[] = {
     {"load", &loadDrawing},
+    {"road", &wholeRoad},
+    {"picture", &previewPictures},
     {"settings", &settingsFile},
     {"number_scan", &leadingNumberScan},
     {"number_format", &numberFormat},

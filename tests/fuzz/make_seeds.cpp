@@ -5,6 +5,7 @@
 #include <iostream>
 #include <numbers>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/text_file.h"
@@ -132,6 +133,22 @@ void loadSeeds(const fs::path& folder) {
     write(folder, "seed_cut_in_fixed_bytes", kEverything + p40.substr(0, 13));
 }
 
+// The road's byte after the five choices: the surface (bits 0-1), the pass and the peck depth's
+// texts (bits 2-4, 5-7).
+void roadSeeds(const fs::path& folder) {
+    const std::string p40 = platine40Bytes();
+    const std::string p70 = platine70Bytes();
+    write(folder, "seed_platine40_tilted_steps", kEverything + '\x25' + p40);
+    write(folder, "seed_platine70_route_saddle", kTransformed + '\x4A' + p70);
+    write(folder, "seed_platine70_filtered", kFiltered + '\x00' + p70.substr(8));
+    write(folder, "seed_small40_both",
+          kEverything + '\x03' + smallDrawing("ZIRVA40", Layout::Older));
+    write(folder, "seed_platine40_absurd_steps", kEverything + '\x76' + p40);
+    write(folder, "seed_huge70", kEverything + '\x01' + hugeValues(Layout::Zirva70));
+    write(folder, "seed_cut", kEverything + '\x01' + cutDrawing());
+    write(folder, "seed_empty", kEverything);
+}
+
 std::string settingsBytes(const Settings& settings, NumberLocale locale) {
     return windowsText(settingsLines(settings, locale));
 }
@@ -152,6 +169,16 @@ void settingsSeeds(const fs::path& folder) {
           "\x01" + germanFile + "zustellung=0,05\r\nbohren_in_stufen=0,0015 mm\r\n");
     write(folder, "seed_steps_absurd",
           std::string("\x00") + "zustellung=1e-300\r\nbohren_in_stufen=0,00000001\r\n");
+    // Lines of the extra file that are named and not used, after a byte-order mark; UTF-16.
+    write(folder, "seed_extra_lines",
+          "\x01\xEF\xBB\xBFzustellung=0,5\r\nzustelung=1\r\nZustellung=2\r\nohne gleich\r\n"
+          "antasten_vorschub=5abc\r\nantasten_raster=1.5.5\r\n");
+    std::string wide("\x00\xFF\xFE", 3);
+    for (const char letter : std::string_view("zustellung=0,5\r\nantasten_vorschub=500\r\n")) {
+        wide += letter;
+        wide += '\0';
+    }
+    write(folder, "seed_extra_utf16", wide);
 }
 
 void numberSeeds(const fs::path& scan, const fs::path& format) {
@@ -194,6 +221,8 @@ int main(int argc, char** argv) {
         argc > 1 ? fs::path(argv[1]) : fs::path(ZRV_SOURCE_DIR) / "tests" / "fuzz" / "corpus";
     try {
         zrv::test::loadSeeds(corpus / "load");
+        zrv::test::loadSeeds(corpus / "picture");
+        zrv::test::roadSeeds(corpus / "road");
         zrv::test::settingsSeeds(corpus / "settings");
         zrv::test::numberSeeds(corpus / "number_scan", corpus / "number_format");
         fs::create_directories(corpus / "controller");

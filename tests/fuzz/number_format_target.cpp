@@ -176,9 +176,9 @@ std::string numberFormat(Bytes data) {
     const std::uint8_t choice = data.size() > 8 ? data[8] : 0;
     const NumberLocale locale = (choice & 1) != 0 ? kGermanLocale : kCLocale;
     if (!std::isfinite(value)) {
-        const std::string text = formatPattern(value, "0000.000", locale);
-        return text == "nan" || text == "inf" || text == "-inf" ? std::string{}
-                                                                : "a value that is not finite";
+        // Shown as unknown, never as "inf" or "nan".
+        return formatPattern(value, "0000.000", locale) == "?" ? std::string{}
+                                                               : "a value that is not finite";
     }
     if (std::string fault = checkPatterns(value, locale); !fault.empty()) {
         return fault;

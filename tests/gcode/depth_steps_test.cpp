@@ -155,12 +155,12 @@ TEST(DepthSteps, ReadBackNoStepDeeperNoRapidIntoMaterial) {
         };
         // Plunges and cuts in the program's order.
         std::size_t nextCut = 0;
-        const auto cutsBefore = [&](std::size_t line) {
+        const auto cutsBefore = [&, passDepth = pass](std::size_t line) {
             for (; nextCut < run.cuts.size() && run.cuts[nextCut].line < line; ++nextCut) {
                 const test::Cut& cut = run.cuts[nextCut];
                 EXPECT_FALSE(cut.rapid && cut.z < 0) << "rapid sideways, line " << cut.line;
                 double& bottom = reached(cut.toX, cut.toY);
-                EXPECT_LE(bottom - cut.z, pass + 1e-9) << "line " << cut.line;
+                EXPECT_LE(bottom - cut.z, passDepth + 1e-9) << "line " << cut.line;
                 bottom = std::min(bottom, cut.z);
             }
         };

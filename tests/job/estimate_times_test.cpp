@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "job/time_estimate.h"
+#include "job/job_figures.h"
 
 namespace zrv {
 namespace {
@@ -26,13 +26,17 @@ const EstimateCase kEstimates[] = {
     {"nothing loaded", 0, 0, "-1,5", "10", "300", 0, 0},
 };
 
-TEST(EstimateTimes, FromTheStateTravelAndTheThreeParameterTextsThatCount) {
+TEST(EstimateTimes, FromTheTravelAndTheThreeParameterTextsThatCount) {
     for (const EstimateCase& c : kEstimates) {
         SCOPED_TRACE(c.name);
         ProgramState state;
         state.store.PUNKTE.assign(c.holes, " X=0000.000 Y=0000.000");
-        state.FAHRWEG_FRAESUNGEN = c.millingTravel;  // the store holds no paths: not recomputed
-        Parameters parameters;
+        if (c.millingTravel > 0) {
+            state.store.FRAESUNGEN = {" X=00.000 Y=00.000 X=" + std::to_string(c.millingTravel) +
+                                      " Y=00.000"};
+        }
+        Choices choices;
+        Parameters& parameters = choices.parameters;
         for (std::string* other :
              {&parameters.Combo_BOHRUNG_VORSCHUB_XY, &parameters.Combo_BOHRUNG_VORSCHUB_Z_AUF,
               &parameters.Combo_FRAESUNG_VORSCHUB_Z_AB, &parameters.Combo_FRAESUNG_TIEFE}) {
@@ -41,9 +45,10 @@ TEST(EstimateTimes, FromTheStateTravelAndTheThreeParameterTextsThatCount) {
         parameters.Combo_BOHRUNG_TIEFE = c.depth;
         parameters.Combo_BOHRUNG_VORSCHUB_Z_AB = c.plunge;
         parameters.Combo_FRAESUNG_VORSCHUB_XY = c.millingFeed;
-        estimateTimes(state, parameters);
-        EXPECT_DOUBLE_EQ(state.ZEIT_BOHRUNGEN, c.drillMinutes);
-        EXPECT_DOUBLE_EQ(state.ZEIT_FRAESUNGEN, c.millMinutes);
+        const JobFigures figures = jobFigures(state, choices, kCLocale, Planning::Skip);
+        EXPECT_DOUBLE_EQ(figures.FAHRWEG_FRAESUNGEN, c.millingTravel);
+        EXPECT_DOUBLE_EQ(figures.ZEIT_BOHRUNGEN, c.drillMinutes);
+        EXPECT_DOUBLE_EQ(figures.ZEIT_FRAESUNGEN, c.millMinutes);
     }
 }
 

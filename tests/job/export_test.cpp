@@ -61,10 +61,6 @@ class ExportTest : public testing::Test {
         state_.file.DATEI_BASIS = (dir_ / "board").string();
         state_.store.PUNKTE = {test::kExampleHole};
         state_.store.FRAESUNGEN = {test::kExamplePath};
-        state_.FAHRWEG_BOHRUNGEN = test::kExampleFahrwegBohrungen;
-        state_.FAHRWEG_FRAESUNGEN = test::kExampleFahrwegFraesungen;
-        state_.ZEIT_BOHRUNGEN = test::kExampleZeitBohrungen;
-        state_.ZEIT_FRAESUNGEN = test::kExampleZeitFraesungen;
     }
 
     Choices choices(NumberLocale locale, int grbl = 0) const {

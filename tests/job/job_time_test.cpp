@@ -1,4 +1,4 @@
-#include "job/job_time.h"
+#include "job/job_figures.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,10 @@
 
 namespace zrv {
 namespace {
+
+JobTime jobTime(const ProgramState& state, const Choices& choices) {
+    return jobFigures(state, choices, kCLocale, Planning::Plan).planned.value();
+}
 
 struct DurationCase {
     const char* name;
@@ -48,20 +52,19 @@ TEST(JobTime, PlansTheWrittenProgramOnTheChosenMachine) {
     choices.machine =
         "$110=1000000\r\n$111=1000000\r\n$112=1000000\r\n"
         "$120=1000000\r\n$121=1000000\r\n$122=1000000\r\n";
-    const JobTime fast = jobTime(state, choices, kCLocale);
+    const JobTime fast = jobTime(state, choices);
     EXPECT_NEAR(fast.drilling, 18.846, 0.01);
     EXPECT_NEAR(fast.milling, 195, 0.01);
     EXPECT_NEAR(fast.total, 18.846 + 195, 0.01);
 
     choices.machine.clear();
-    EXPECT_GT(jobTime(state, choices, kCLocale).total, fast.total);
+    EXPECT_GT(jobTime(state, choices).total, fast.total);
 
     // A safe height beyond any machine: the refused section and the total have no time.
     choices.parameters.Combo_FRAESUNG_HOEHE = "1" + std::string(200, '0');
-    const JobTime refused = jobTime(state, choices, kCLocale);
+    const JobTime refused = jobTime(state, choices);
     EXPECT_TRUE(std::isnan(refused.milling) && std::isnan(refused.total));
-    EXPECT_NEAR(refused.drilling, jobTime(state, factoryChoices(kCLocale), kCLocale).drilling,
-                1e-9);
+    EXPECT_NEAR(refused.drilling, jobTime(state, factoryChoices(kCLocale)).drilling, 1e-9);
 }
 
 }  // namespace

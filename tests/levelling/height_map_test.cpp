@@ -15,7 +15,7 @@ const ProbeArea kBoard{0, 45, 0, 28};
 
 HeightMap handMap() {
     // Heights at (0,0) 0, (10,0) 1, (0,10) 2, (10,10) 5.
-    return HeightMap{0, 0, 10, 10, 2, 2, {0, 1, 2, 5}, "hand"};
+    return HeightMap{{{0, 0, 10, 10, 2, 2}, {0, 1, 2, 5}}, "hand"};
 }
 
 TEST(HeightMap, BilinearAtCornersAndCentresByHand) {
@@ -42,9 +42,9 @@ TEST(HeightMap, GridCoversTheBoardInSerpentineOrderFromTheZeroPoint) {
     const ProbeGridResult result = probeGrid(kBoard, ProbeChoices{}, kCLocale);
     ASSERT_TRUE(result.refusal.empty());
     const ProbeGrid& g = result.grid;
-    EXPECT_EQ(g.nx, 6U);  // 45 mm in steps of at most 10: 5 steps of 9
-    EXPECT_EQ(g.ny, 4U);  // 28 mm: 3 steps of 9.33
-    EXPECT_DOUBLE_EQ(g.dx, 9);
+    EXPECT_EQ(g.grid.nx, 6U);  // 45 mm in steps of at most 10: 5 steps of 9
+    EXPECT_EQ(g.grid.ny, 4U);  // 28 mm: 3 steps of 9.33
+    EXPECT_DOUBLE_EQ(g.grid.dx, 9);
     ASSERT_EQ(g.probes.size(), 25U);
     EXPECT_EQ(g.probes[0], (Point{0, 0}));
     EXPECT_EQ(g.probes[1], (Point{0, 0}));
@@ -132,7 +132,7 @@ TEST(HeightMap, RefusalsTable) {
 
 TEST(HeightMap, StatusLineNamesGridAndHeights) {
     EXPECT_EQ(
-        heightMapLine(HeightMap{0, 0, 10, 9, 2, 2, {0, -0.12, 0.31, 0.2}, "p"}, kGermanLocale),
+        heightMapLine(HeightMap{{{0, 0, 10, 9, 2, 2}, {0, -0.12, 0.31, 0.2}}, "p"}, kGermanLocale),
         "Höhenkarte: 2 × 2 Punkte, 10 mm, Höhen −0,12 … +0,31 mm");
 }
 

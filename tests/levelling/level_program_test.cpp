@@ -100,7 +100,7 @@ TEST(LevelProgram, FollowsAWarpedBoardAndKeepsEveryPoint) {
 }
 
 TEST(LevelProgram, LinesWithoutAxesStayAsTheyAre) {
-    const HeightMap map{0, 0, 10, 10, 2, 2, {0.1, 0.1, 0.1, 0.1}, "flat"};
+    const HeightMap map{{{0, 0, 10, 10, 2, 2}, {0.1, 0.1, 0.1, 0.1}}, "flat"};
     const std::vector<std::string> lines{"(a)",
                                          "$I (view build info)",
                                          "M3 S1000 (SPINDLE-SPEED)",

@@ -14,7 +14,7 @@ TEST(HeightShading, CellsDotsAndExtremesUnderTheFigures) {
     PreviewScene scene;
     const Primitive figure{Shape::Line, {0, 0}, {10, 0}, 1, rgb(0, 0, 0)};
     scene.primitives.push_back(figure);
-    addHeightShading(scene, HeightGrid{0, 0, 10, 8, 2, 2, {0, 0.2, 0.1, 0.3}});
+    addHeightShading(scene, HeightGrid{{0, 0, 10, 8, 2, 2}, {0, 0.2, 0.1, 0.3}});
     ASSERT_EQ(scene.primitives.size(), 8U);
     EXPECT_EQ(scene.primitives[0], (Primitive{Shape::Fill, {0, 0}, {10, 8}, 1, heightColour(0.5)}));
     EXPECT_EQ(scene.primitives[4].from, (Point{10, 8}));

@@ -46,12 +46,12 @@ TEST(ExtraSettings, HandEditedLinesAreTakenOrReported) {
         size_t problems;
     };
     const std::vector<Case> cases{
-        {"blanks, comments and unknown keys",
-         "# x\r\n\r\n farbe = 3 \r\nweg_verbessern_bohrungen = 1\r\n", 1, 0, "", 0},
+        {"blanks and comments pass, an unknown key is named",
+         "# x\r\n\r\n farbe = 3 \r\nweg_verbessern_bohrungen = 1\r\n", 1, 0, "", 1},
         {"a switch that is not 0 or 1 keeps its value", "weg_verbessern_fraesungen=ja\r\n", 0, 0,
          "", 1},
         {"machine lines are kept in order, trimmed",
-         "  $11=0.01\r\nzeile ohne gleich\r\n$110=900\r\n", 0, 0, "$11=0.01\n$110=900\n", 0},
+         "  $11=0.01\r\nzeile ohne gleich\r\n$110=900\r\n", 0, 0, "$11=0.01\n$110=900\n", 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

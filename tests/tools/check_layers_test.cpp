@@ -20,8 +20,8 @@ struct LayerCase {
     bool passes;
 };
 
-// A tree of three layers, each folder holding one header, and the window with two rooms; the
-// case adds one file.
+// A tree of three layers, each folder holding one header, the window with two rooms and a README
+// that names them all; the case adds (or replaces) one file.
 const LayerCase kCases[] = {
     {"own_folder", "middle/own.cpp", "#include \"middle/m.h\"", true},
     {"folder_below", "top/use.cpp", "#include \"bottom/b.h\"", true},
@@ -35,6 +35,13 @@ const LayerCase kCases[] = {
     {"room_without_layer", "ui/stray/use.cpp", "#include \"ui/low/l.h\"", false},
     {"file_in_no_room", "ui/use.cpp", "#include \"ui/low/l.h\"", false},
     {"folder_without_layer", "stray/use.cpp", "#include \"bottom/b.h\"", false},
+    {"layer_not_in_the_readme", "../README.md",
+     "### Layout\nsrc/bottom/ src/top/ src/ui/\n  low/\n  high/", false},
+    {"room_not_in_the_readme", "../README.md",
+     "### Layout\nsrc/bottom/ src/middle/ src/top/\nsrc/ui/ src/ui/low/\n", false},
+    {"layout_is_another_section", "../README.md",
+     "## Usage\nsrc/middle/\n### Layout\nsrc/bottom/ src/top/ src/ui/ src/ui/low/ src/ui/high/",
+     false},
 };
 
 int checkLayers(const fs::path& root) {
@@ -43,7 +50,7 @@ int checkLayers(const fs::path& root) {
     return std::system(command.c_str());
 }
 
-TEST(CheckLayers, FailsExactlyOnAnIncludeUpALayerOrRoomOrQtInTheCore) {
+TEST(CheckLayers, FailsExactlyOnAnIncludeUpALayerOrRoomQtInTheCoreOrALayerTheReadmeOmits) {
     for (const LayerCase& c : kCases) {
         SCOPED_TRACE(c.name);
         const ScratchFolder tree;
@@ -57,6 +64,9 @@ TEST(CheckLayers, FailsExactlyOnAnIncludeUpALayerOrRoomOrQtInTheCore) {
         writeBytes(tree / "src/ui/layers.txt", "# lowest first\nlow\nhigh\n");
         writeBytes(tree / "src/ui/low/l.h", "#pragma once\n");
         writeBytes(tree / "src/ui/high/h.h", "#pragma once\n#include \"ui/low/l.h\"\n");
+        writeBytes(tree / "README.md",
+                   "### Layout\n```\nsrc/bottom/ src/middle/ src/top/\nsrc/ui/\n  low/   a room\n"
+                   "  high/\n```\n### Building\n");
         fs::create_directories((tree / "src" / c.file).parent_path());
         writeBytes(tree / "src" / c.file, std::string(c.includes) + "\n");
         EXPECT_EQ(checkLayers(tree.path()) == 0, c.passes);

@@ -39,6 +39,24 @@ TEST(DialogFilter, OriginalFiltersBecomeQtFilters) {
         SCOPED_TRACE(c.original);
         EXPECT_EQ(qtFileFilter(c.original), c.qt);
     }
+    struct Typed {
+        const char* typed;
+        const char* chosen;
+        const char* path;
+    };
+    const Typed names[] = {
+        {"/tmp/Bild", "SVG-Bild (*.svg) (*.svg)", "/tmp/Bild.svg"},
+        {"/tmp/Bild", "PNG-Bild (*.png) (*.png)", "/tmp/Bild.png"},
+        {"/tmp/Bild.PNG", "SVG-Bild (*.svg) (*.svg)", "/tmp/Bild.PNG"},
+        {"/tmp/a.b/Bild", "PNG-Bild (*.png) (*.png)", "/tmp/a.b/Bild.png"},
+        {"/tmp/Bild", "alle(*.*) (*)", "/tmp/Bild"},
+        {"/tmp/Bild", "Bilder (*.png *.bmp)", "/tmp/Bild"},
+        {"/tmp/Bild", "", "/tmp/Bild"},
+    };
+    for (const Typed& c : names) {
+        SCOPED_TRACE(c.chosen);
+        EXPECT_EQ(withChosenExtension(c.typed, c.chosen), c.path);
+    }
 }
 
 TEST(OperationQueue, AnOperationAskedForWhileAnotherRunsWaitsUntilItEnds) {

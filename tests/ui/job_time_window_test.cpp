@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "job/job_time.h"
+#include "job/job_figures.h"
 #include "planner/machine_profile.h"
 #include "settings/choices.h"
 #include "support/file_bytes.h"
@@ -20,7 +20,8 @@ class JobTimeWindowTest : public WindowTest {
     JobTime planned(const std::string& machine) const {
         Choices choices = factoryChoices(kGermanLocale);
         choices.machine = machine;
-        return jobTime(window_->state().program, choices, kGermanLocale);
+        return jobFigures(window_->state().program, choices, kGermanLocale, Planning::Plan)
+            .planned.value();
     }
 };
 

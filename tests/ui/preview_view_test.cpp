@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <cmath>
 #include <filesystem>
 
 #include "preview/picture.h"
@@ -45,16 +46,26 @@ void wheel(QWidget& widget, QPointF at, int notches) {
     QApplication::sendEvent(&widget, &event);
 }
 
-TEST(PreviewView, WheelingInOnAHoleDrawsItLargerAndHomeShowsTheWholeBoard) {
+// Zoomed in, a hole keeps its 3-pixel dot, so neighbouring features stay apart; the ruler,
+// whose zero point has left the picture, moves to the left edge.
+TEST(PreviewView, WheelingInKeepsPenWidthsAndTheRulerAndHomeShowsTheWholeBoard) {
     PreviewWidget picture(nullptr);
     picture.resize(420, 210);
-    picture.showScene(twoHoles());
+    PreviewScene scene = twoHoles();
+    scene.ruler = {true, 25.4, "25,4mm"};
+    picture.showScene(scene);
     const int before = redPixels(picture.grab().toImage());
     wheel(picture, {200, 100}, 5);
     EXPECT_DOUBLE_EQ(picture.toPixels({50, 25}).x(), 200.0) << "stays under the pointer";
     const QImage zoomed = picture.grab().toImage();
-    EXPECT_GT(redPixels(zoomed), 2 * before);
+    EXPECT_LE(redPixels(zoomed), 18) << "two dots of 3 x 3 pixels at most";
     EXPECT_EQ(zoomed.pixelColor(200, 100), QColor(255, 0, 0));
+    EXPECT_EQ(zoomed.pixelColor(212, 100), QColor(254, 249, 222)) << "between the holes";
+    auto* ruler = picture.findChild<QWidget*>(QStringLiteral("Line_LINEAL"));
+    ASSERT_NE(ruler, nullptr);
+    EXPECT_LT(picture.toPixels({0, 0}).x(), 0);
+    EXPECT_EQ(ruler->x(), 0);
+    EXPECT_EQ(ruler->width(), static_cast<int>(std::lround(25.4 * 4 * std::pow(1.2, 5))));
     picture.MENUE_ANSICHT_GANZE_PLATINE->trigger();
     EXPECT_EQ(redPixels(picture.grab().toImage()), before);
 }
@@ -72,11 +83,19 @@ TEST(PreviewView, DraggingPansWithoutAClickAndShiftClicksMeasure) {
     EXPECT_EQ(clicks.count(), 0);
     EXPECT_DOUBLE_EQ(picture.toPixels({50, 25}).x(), 230.0);
     EXPECT_DOUBLE_EQ(picture.toPixels({50, 25}).y(), 120.0);
-    // A few pixels beside each hole: the measurement snaps to them.
+    // A few pixels beside each hole: the measurement snaps to them, the first one marked.
+    auto* mark = picture.findChild<QWidget*>(QStringLiteral("Shape_MESSPUNKT"));
+    ASSERT_NE(mark, nullptr);
     QTest::mouseClick(&picture, Qt::LeftButton, Qt::ShiftModifier, {228, 121});
+    EXPECT_TRUE(mark->isVisible());
+    EXPECT_EQ(mark->geometry().center(), QPoint(230, 120));
     QTest::mouseClick(&picture, Qt::LeftButton, Qt::ShiftModifier, {243, 118});
-    ASSERT_EQ(measured.count(), 1);
+    EXPECT_FALSE(mark->isVisible());
+    ASSERT_EQ(measured.count(), 2);
     EXPECT_EQ(measured.at(0).at(0).toString(),
+              QString::fromUtf8(
+                  "Messen: erster Punkt X 50,00 mm Y 25,00 mm; Shift+Klick auf den zweiten"));
+    EXPECT_EQ(measured.at(1).at(0).toString(),
               QString::fromUtf8("Abstand: 2,54 mm (X 2,54 mm, Y 0,00 mm)"));
     EXPECT_EQ(clicks.count(), 0);
 }

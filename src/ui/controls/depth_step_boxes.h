@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 
-#include "settings/depth_steps.h"
+#include "settings/depth_step_choices.h"
 
 namespace zrv {
 

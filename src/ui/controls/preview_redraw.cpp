@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 
-#include "gcode/depth_steps.h"
 #include "preview/height_shading.h"
 #include "preview/scene.h"
 #include "ui/common/qt_text.h"
@@ -49,10 +48,6 @@ void PreviewRedraw::tick() {
     if (const std::optional<HeightMap>& map = state_.program.heightMap) {
         addHeightShading(scene, *map);
     }
-    state_.program.FAHRWEG_BOHRUNGEN = scene.FAHRWEG_BOHRUNGEN;
-    state_.program.FAHRWEG_FRAESUNGEN = steppedMillingTravel(
-        state_.program.store.FRAESUNGEN, millingPasses(choices.parameters, choices.steps),
-        scene.FAHRWEG_FRAESUNGEN);
     menus_.Menue_MASSSTAB->setText(qs(scene.scaleCaption));
     if (scene.showsGrid) {
         controls_.Label_Raster->setText(QStringLiteral("10mm"));

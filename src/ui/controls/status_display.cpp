@@ -2,7 +2,7 @@
 
 #include "base/file_names.h"
 #include "gcode/format_length.h"
-#include "job/time_estimate.h"
+#include "job/job_figures.h"
 #include "settings/settings_file.h"
 #include "text/number_format.h"
 #include "ui/common/qt_text.h"
@@ -42,9 +42,22 @@ void StatusDisplay::tick() {
     window_.setWindowTitle(
         qs(clock_.timeText() + "  " + DATEI_OHNE_PFAD(state_.program.file.DATEI_NAME)));
     showCaptions();
-    showCountsAndTravel();
-    showTimes();
+    const JobFigures& shown = figures();
+    showCountsAndTravel(shown);
+    showTimes(shown);
     showDeveloperCaptions();
+}
+
+const JobFigures& StatusDisplay::figures() {
+    const Choices choices = readChoices(controls_, state_);
+    const FigureStore& store = state_.program.store;
+    FiguresInput input{drawn_, store.PUNKTE.size(), store.FRAESUNGEN.size(), choices.parameters,
+                       choices.steps};
+    if (figuresFor_ != input) {
+        figures_ = jobFigures(state_.program, choices, setup_.locale, Planning::Skip);
+        figuresFor_ = std::move(input);
+    }
+    return figures_;
 }
 
 void StatusDisplay::showCaptions() {
@@ -63,7 +76,7 @@ void StatusDisplay::showCaptions() {
     menus_.MENUE_PROGRAMM_CNC->setText(qs("PROGRAMM CNC: " + paths.PROGRAMM_CNC));
 }
 
-void StatusDisplay::showCountsAndTravel() {
+void StatusDisplay::showCountsAndTravel(const JobFigures& figures) {
     const FigureStore& store = state_.program.store;
     const std::string holes = number(static_cast<double>(store.PUNKTE.size()));
     controls_.Label_BOHRUNGEN_ANZAHL->setText(qs(holes));
@@ -77,20 +90,17 @@ void StatusDisplay::showCountsAndTravel() {
         qs(number(static_cast<double>(store.POLYGONE.size()))));
     controls_.Label_KREISE_ANZAHL->setText(qs(number(static_cast<double>(store.KREISE.size()))));
 
-    const ProgramState& program = state_.program;
     controls_.Label_BOHRUNGEN_FAHRWEG->setText(
-        qs(FORMAT_LAENGE(program.FAHRWEG_BOHRUNGEN, setup_.locale)));
+        qs(FORMAT_LAENGE(figures.FAHRWEG_BOHRUNGEN, setup_.locale)));
     controls_.Label_FRAESUNGEN_FAHRWEG->setText(
-        qs(FORMAT_LAENGE(program.FAHRWEG_FRAESUNGEN, setup_.locale)));
+        qs(FORMAT_LAENGE(figures.FAHRWEG_FRAESUNGEN, setup_.locale)));
 }
 
-void StatusDisplay::showTimes() {
-    ProgramState& program = state_.program;
-    estimateTimes(program, readParameters(controls_));
+void StatusDisplay::showTimes(const JobFigures& figures) {
     controls_.Label_FRAESUNGEN_ZEIT->setText(
-        qs(formatPattern(program.ZEIT_FRAESUNGEN, "#,##0", setup_.locale) + "min "));
+        qs(formatPattern(figures.ZEIT_FRAESUNGEN, "#,##0", setup_.locale) + "min "));
     controls_.Label_BOHRUNGEN_ZEIT->setText(
-        qs(formatPattern(program.ZEIT_BOHRUNGEN, "#,##0", setup_.locale) + "min "));
+        qs(formatPattern(figures.ZEIT_BOHRUNGEN, "#,##0", setup_.locale) + "min "));
 }
 
 void StatusDisplay::showDeveloperCaptions() {

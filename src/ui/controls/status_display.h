@@ -3,16 +3,19 @@
 #include <QMainWindow>
 #include <QObject>
 #include <QTimer>
+#include <cstddef>
+#include <optional>
 
 #include "base/host.h"
+#include "job/job_figures.h"
 #include "ui/common/window_state.h"
 #include "ui/controls/controls.h"
 
 namespace zrv {
 
 // Timer_ANZEIGE: every 200 ms the title, counts, travel lengths, time estimates and menu
-// captions are written from the program state; the two time estimates are kept there for
-// the G-code header. Captions that cannot change within a run are written once, at the start.
+// captions are written from the program state and the panel's choices. Captions that cannot
+// change within a run are written once, at the start.
 class StatusDisplay final : public QObject {
   public:
     StatusDisplay(QTimer* timer, QMainWindow& window, Controls& controls, Menus& menus,
@@ -20,11 +23,25 @@ class StatusDisplay final : public QObject {
 
     void start();
     void tick();  // Timer_ANZEIGE_Timer
+    // A redraw followed a load: the store may hold another order with the same counts.
+    void storeDrawn() { ++drawn_; }
 
   private:
+    // What the travel and the estimates depend on; summing a full board's travel costs
+    // milliseconds, too much for every tick.
+    struct FiguresInput {
+        unsigned drawn = 0;
+        std::size_t holes = 0;
+        std::size_t paths = 0;
+        Parameters parameters;
+        DepthStepChoices steps;
+
+        friend bool operator==(const FiguresInput&, const FiguresInput&) = default;
+    };
+    const JobFigures& figures();
     void showCaptions();
-    void showCountsAndTravel();
-    void showTimes();
+    void showCountsAndTravel(const JobFigures& figures);
+    void showTimes(const JobFigures& figures);
     void showDeveloperCaptions();
     std::string number(double value) const;
 
@@ -35,6 +52,9 @@ class StatusDisplay final : public QObject {
     WindowState& state_;
     const WindowSetup& setup_;
     const Clock& clock_;
+    unsigned drawn_ = 0;
+    std::optional<FiguresInput> figuresFor_;
+    JobFigures figures_;
 };
 
 }  // namespace zrv

@@ -8,8 +8,8 @@ namespace zrv {
 
 ExportFlow::ExportFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
                        OperationQueue& queue, PreviewRedraw& redraw,
-                       std::function<Status()> saveSettings, std::function<void()> written,
-                       std::string messageTitle)
+                       std::function<Status()> saveSettings,
+                       std::function<void(const JobTime&)> written, std::string messageTitle)
     : state_(state),
       controls_(controls),
       platform_(platform),
@@ -30,8 +30,10 @@ void ExportFlow::exportProgram() {
     if (!state_.START_FERTIG) {
         return;
     }
-    writeParameters(controls_,
-                    exportParameters(state_.program, readChoices(controls_, state_), host_.locale));
+    // The cleaned texts go into the boxes and the settings file, and the same go to the program.
+    Choices choices = readChoices(controls_, state_);
+    choices.parameters = exportParameters(state_.program, choices, host_.locale);
+    writeParameters(controls_, choices.parameters);
     const Status saved = saveSettings_();
     if (!saved.ok()) {
         platform_.message("Error: " + saved.error, messageTitle_);
@@ -39,13 +41,12 @@ void ExportFlow::exportProgram() {
     }
     redraw_.request();
 
-    const Choices choices = readChoices(controls_, state_);
     // A refusal or a failure of the writer has been shown by the writer itself.
     const WriteResult written = GERBER_SCHREIBEN(state_.program, choices, host_);
     if (!written.status.ok()) {
         return;
     }
-    written_();
+    written_(written.time);
     if (choices.exports.Check_EXPORT_VORSCHAU == 1) {
         startEditor(platform_, choices.paths.PROGRAMM_EDITOR, written.path, messageTitle_);
     }

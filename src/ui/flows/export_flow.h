@@ -5,6 +5,7 @@
 
 #include "base/host.h"
 #include "base/status.h"
+#include "job/job_time.h"
 #include "ui/common/operation_queue.h"
 #include "ui/common/platform.h"
 #include "ui/common/window_state.h"
@@ -19,7 +20,7 @@ class ExportFlow {
   public:
     ExportFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
                OperationQueue& queue, PreviewRedraw& redraw, std::function<Status()> saveSettings,
-               std::function<void()> written, std::string messageTitle);
+               std::function<void(const JobTime&)> written, std::string messageTitle);
 
     void Command_EXPORT_GERBER_Click();
 
@@ -33,7 +34,7 @@ class ExportFlow {
     OperationQueue& queue_;
     PreviewRedraw& redraw_;
     std::function<Status()> saveSettings_;
-    std::function<void()> written_;  // after every program written
+    std::function<void(const JobTime&)> written_;  // after every program written, its time
     std::string messageTitle_;
 };
 

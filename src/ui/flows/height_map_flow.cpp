@@ -2,9 +2,10 @@
 
 #include <utility>
 
+#include "job/height_map_drop.h"
 #include "job/height_map_file.h"
 #include "settings/plain_number.h"
-#include "text/number_scan.h"
+#include "settings/probe_values.h"
 #include "ui/controls/control_values.h"
 
 namespace zrv {
@@ -13,15 +14,12 @@ namespace {
 
 constexpr const char* kLogFilter = "Text(*.txt)|*.txt|alle(*.*)|*.*";
 
-struct ProbeValueRow {
-    double ProbeChoices::*value;
-    const char* prompt;
-};
-constexpr ProbeValueRow kProbeValues[] = {
-    {&ProbeChoices::antasten_raster, "Rasterabstand (mm), höchstens so weit liegen die Punkte:"},
-    {&ProbeChoices::antasten_vorschub, "Vorschub beim Antasten (mm/min):"},
-    {&ProbeChoices::antasten_tiefe, "Tiefe beim Antasten (mm), unter Z0 (negativ):"},
-    {&ProbeChoices::antasten_abheben, "Abheben beim Antasten (mm), über Z0:"},
+// The prompts of the four probe choices, in the order of probeValueRows().
+constexpr const char* kPrompts[] = {
+    "Rasterabstand (mm), höchstens so weit liegen die Punkte:",
+    "Vorschub beim Antasten (mm/min):",
+    "Tiefe beim Antasten (mm), unter Z0 (negativ):",
+    "Abheben beim Antasten (mm), über Z0:",
 };
 
 }  // namespace
@@ -53,26 +51,37 @@ void HeightMapFlow::MENUE_HOEHENKARTE_VERWERFEN_Click() {
     if (!state_.program.heightMap) {
         return;
     }
-    state_.program.heightMap.reset();
-    host_.progress.addLine("Höhenkarte verworfen");
+    dropHeightMap(state_.program, host_.progress);
     changed_();
 }
 
+void HeightMapFlow::choicesChanged() {
+    if (dropMismatchedHeightMap(state_.program, readChoices(controls_, state_), host_.progress)) {
+        changed_();
+    }
+}
+
 void HeightMapFlow::chooseProbeValue(std::size_t which) {
-    const ProbeValueRow& row = kProbeValues[which];
+    const ProbeValueRow& row = probeValueRows()[which];
     const std::optional<std::string> answer = platform_.inputText(
-        row.prompt, messageTitle_, plainNumberText(state_.probe.*row.value, host_.locale));
+        kPrompts[which], messageTitle_, plainNumberText(state_.probe.*row.value, host_.locale));
     if (!answer) {
         return;
     }
+    const ProbeValueRead read = readProbeValue(row, *answer, host_.locale);
+    if (!read.value) {
+        platform_.message(read.refusal, messageTitle_);
+        return;
+    }
     ProbeChoices chosen = state_.probe;
-    chosen.*row.value = numberFromText(*answer);
+    chosen.*row.value = *read.value;
     // Checked as the probe program would check it, on a board of one cell.
     if (const std::string refusal = probeRefusal({}, chosen, host_.locale); !refusal.empty()) {
         platform_.message(refusal, messageTitle_);
         return;
     }
     state_.probe = chosen;
+    choicesChanged();
 }
 
 }  // namespace zrv

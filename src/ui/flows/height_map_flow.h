@@ -22,6 +22,9 @@ class HeightMapFlow {
     void MENUE_TASTPROGRAMM_Click();
     void MENUE_TASTPROTOKOLL_LADEN_Click();
     void MENUE_HOEHENKARTE_VERWERFEN_Click();
+    // A choice of the window changed: the map is dropped, with a status line, when its probe
+    // program was written with another.
+    void choicesChanged();
     // One of the four probe choices (spacing, feed, depth, lift) through an input box.
     void chooseProbeValue(std::size_t which);
 

@@ -2,7 +2,7 @@
 
 #include "base/file_names.h"
 #include "base/text_file.h"
-#include "job/job_time.h"
+#include "job/job_figures.h"
 #include "planner/machine_profile.h"
 #include "ui/common/qt_text.h"
 #include "ui/controls/control_values.h"
@@ -52,7 +52,12 @@ void MachineFlow::MENUE_MASCHINE_LADEN_Click() {
 }
 
 void MachineFlow::showJobTime() {
-    const JobTime time = jobTime(state_.program, readChoices(controls_, state_), host_.locale);
+    showJobTime(
+        *jobFigures(state_.program, readChoices(controls_, state_), host_.locale, Planning::Plan)
+             .planned);
+}
+
+void MachineFlow::showJobTime(const JobTime& time) {
     controls_.Label_BOHRUNGEN_ZEIT->setToolTip(tooltip(time.drilling));
     controls_.Label_FRAESUNGEN_ZEIT->setToolTip(tooltip(time.milling));
     host_.progress.addLine(jobTimeLine(time));

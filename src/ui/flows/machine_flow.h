@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/host.h"
+#include "job/job_time.h"
 #include "ui/common/platform.h"
 #include "ui/common/window_state.h"
 #include "ui/controls/controls.h"
@@ -21,6 +22,8 @@ class MachineFlow {
 
     // Plans the program the export would write with the current choices and shows its time.
     void showJobTime();
+    // Shows a time already planned (that of the program just written).
+    void showJobTime(const JobTime& time);
 
   private:
     WindowState& state_;

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "base/file_names.h"
+#include "job/output_guard.h"
 #include "preview/picture.h"
 #include "ui/common/qt_text.h"
 #include "ui/widgets/preview_widget.h"
@@ -11,11 +12,20 @@ namespace zrv {
 
 void saveWholePreview(const Controls& controls, Platform& platform, const WindowState& state,
                       const std::string& programName) {
+    if (state.program.loadRefusal == kNoDrawing) {
+        platform.message("Keine Zeichnung geladen – es gibt keine Vorschau zu speichern.",
+                         programName);
+        return;
+    }
     const std::string& base = state.program.file.DATEI_BASIS;
     const std::optional<std::string> path =
         platform.saveFile("Vorschau speichern", base.empty() ? "Vorschau.png" : base + ".png",
                           "PNG-Bild (*.png)|*.png|SVG-Bild (*.svg)|*.svg");
     if (!path) {
+        return;
+    }
+    if (const std::string overwrite = overwriteRefusal(*path, state.program); !overwrite.empty()) {
+        platform.message(overwrite, programName);
         return;
     }
     const Status written = writePreviewPicture(fileSystemPath(*path), controls.Picture1->scene());

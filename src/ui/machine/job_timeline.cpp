@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "gcode/gcode_words.h"
 #include "planner/gcode_line.h"
 
 namespace zrv {
@@ -11,8 +12,10 @@ JobTimeline::JobTimeline(const StreamProgram& program) : total_(program.seconds)
     Point at;
     bool absolute = true;
     double sum = 0;
+    GcodeWords words;  // kept along the program, as the word reader allows
     for (const StreamLine& text : program.lines) {
-        const GcodeLine line = readGcodeLine(text.send);
+        readGcodeWords(text.send, words);
+        const GcodeLine line = gcodeLine(words);
         absolute = line.absolute.value_or(absolute);
         if (line.x) {
             at.x = absolute ? *line.x : at.x + *line.x;

@@ -6,6 +6,7 @@
 #include "base/file_names.h"
 #include "base/text_file.h"
 #include "job/export.h"
+#include "job/job_figures.h"
 #include "levelling/level_program.h"
 
 namespace zrv {
@@ -48,7 +49,8 @@ CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
     if (!file.status.ok()) {
         return {{}, file.status.error};
     }
-    GcodeJob job = gcodeJob(state, choices, locale);
+    GcodeJob job =
+        gcodeJob(state, choices, jobFigures(state, choices, locale, Planning::Skip), locale);
     job.outputPath = path;
     const HeightMap* map = state.heightMap ? &*state.heightMap : nullptr;
     // Two renderings with different dates tell which lines carry the date and the time.

@@ -56,4 +56,21 @@ std::string qtFileFilter(std::string_view filter) {
     return result;
 }
 
+std::string withChosenExtension(std::string_view path, std::string_view chosenFilter) {
+    const std::size_t nameStart = path.find_last_of("/\\");
+    const std::string_view name =
+        nameStart == std::string_view::npos ? path : path.substr(nameStart + 1);
+    const std::size_t open = chosenFilter.rfind("(*.");
+    if (name.empty() || name.find('.') != std::string_view::npos ||
+        open == std::string_view::npos || chosenFilter.back() != ')') {
+        return std::string(path);
+    }
+    const std::string_view extension =
+        chosenFilter.substr(open + 2, chosenFilter.size() - open - 3);  // ".png"
+    if (extension.size() < 2 || extension.find_first_of("* ?") != std::string_view::npos) {
+        return std::string(path);
+    }
+    return std::string(path) + std::string(extension);
+}
+
 }  // namespace zrv

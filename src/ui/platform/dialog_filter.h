@@ -10,4 +10,8 @@ namespace zrv {
 // Patterns separated by ";" become blanks; "*.*" matches every file, also one without a dot.
 std::string qtFileFilter(std::string_view filter);
 
+// A name typed without extension takes the one of the chosen Qt filter when that names a
+// single extension: "Bild" with "PNG-Bild (*.png) (*.png)" gives "Bild.png".
+std::string withChosenExtension(std::string_view path, std::string_view chosenFilter);
+
 }  // namespace zrv

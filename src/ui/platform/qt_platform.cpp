@@ -62,12 +62,13 @@ std::optional<std::string> QtPlatform::openFile(std::string_view title, std::str
 
 std::optional<std::string> QtPlatform::saveFile(std::string_view title, std::string_view preset,
                                                 std::string_view filter) {
-    const QString path =
-        QFileDialog::getSaveFileName(parent_, qs(title), qs(preset), qs(qtFileFilter(filter)));
+    QString chosen;
+    const QString path = QFileDialog::getSaveFileName(parent_, qs(title), qs(preset),
+                                                      qs(qtFileFilter(filter)), &chosen);
     if (path.isEmpty()) {
         return std::nullopt;
     }
-    return utf8(path);
+    return withChosenExtension(utf8(path), utf8(chosen));
 }
 
 void QtPlatform::message(std::string_view text, std::string_view title) {

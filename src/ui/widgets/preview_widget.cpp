@@ -19,83 +19,15 @@ namespace {
 constexpr int kRulerTop = 6;        // the ruler's designed height in the picture, in pixels
 constexpr int kWidestPen = 20;      // the board area's pen
 constexpr double kWheelStep = 1.2;  // zoom of one wheel notch
+constexpr int kMarkSize = 13;       // the ring around a measurement's first point
 
 QColor qtColour(Colour colour) {
     return {red(colour), green(colour), blue(colour)};
 }
 
-// Pens grow with the zoom, so a zoomed-in hole or path is drawn larger; at the whole board they
-// keep their pixel widths.
-QPen pen(const Primitive& primitive, double penScale) {
-    QPen result(qtColour(primitive.colour));
-    if (penScale == 1) {
-        result.setWidth(primitive.penWidth);
-    } else {
-        result.setWidthF(primitive.penWidth * penScale);
-    }
-    result.setCapStyle(Qt::RoundCap);
-    result.setJoinStyle(primitive.shape == Shape::Box ? Qt::MiterJoin : Qt::RoundJoin);
-    return result;
-}
-
 QPointF qt(Point p) {
     return {p.x, p.y};
 }
-
-// Runs of primitives with one pen go to the painter in one call each.
-class Batch {
-  public:
-    Batch(QPainter& painter, const ViewTransform& view, double penScale)
-        : painter_(painter), view_(view), penScale_(penScale) {}
-
-    void add(const Primitive& p) {
-        if (!open_ || p.colour != current_.colour || p.penWidth != current_.penWidth ||
-            p.shape == Shape::Box || current_.shape == Shape::Box || p.shape == Shape::Fill ||
-            current_.shape == Shape::Fill) {
-            flush();
-            current_ = p;
-            open_ = true;
-            painter_.setPen(pen(p, penScale_));
-        }
-        const QPointF from = qt(view_.toPixels(p.from));
-        switch (p.shape) {
-            case Shape::Dot:
-                points_.push_back(from);
-                break;
-            case Shape::Line:
-                lines_.emplace_back(from, qt(view_.toPixels(p.to)));
-                break;
-            case Shape::Box:
-                painter_.drawRect(QRectF(from, qt(view_.toPixels(p.to))).normalized());
-                break;
-            case Shape::Fill:
-                painter_.fillRect(QRectF(from, qt(view_.toPixels(p.to))).normalized(),
-                                  qtColour(p.colour));
-                break;
-        }
-    }
-
-    // Dots and lines of one pen look the same in either order.
-    void flush() {
-        if (!points_.empty()) {
-            painter_.drawPoints(points_.data(), static_cast<int>(points_.size()));
-        }
-        if (!lines_.empty()) {
-            painter_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
-        }
-        points_.clear();
-        lines_.clear();
-    }
-
-  private:
-    QPainter& painter_;
-    const ViewTransform& view_;
-    double penScale_;
-    Primitive current_;
-    bool open_ = false;
-    std::vector<QPointF> points_;
-    std::vector<QLineF> lines_;
-};
 
 }  // namespace
 
@@ -104,7 +36,8 @@ PreviewWidget::PreviewWidget(QWidget* parent, NumberLocale locale)
       MENUE_ANSICHT_GANZE_PLATINE(new QAction(QStringLiteral("Ansicht: ganze Platine"), this)),
       locale_(locale),
       Line_LINEAL(new QFrame(this)),
-      Label_ORIGINAL(new QLabel(this)) {
+      Label_ORIGINAL(new QLabel(this)),
+      Shape_MESSPUNKT(new QFrame(this)) {
     setObjectName(QStringLiteral("Picture1"));
     setAutoFillBackground(true);
     setMouseTracking(true);
@@ -123,10 +56,19 @@ PreviewWidget::PreviewWidget(QWidget* parent, NumberLocale locale)
     Line_LINEAL->hide();
     Label_ORIGINAL->setObjectName(QStringLiteral("Label_ORIGINAL"));
     Label_ORIGINAL->hide();
+    // A red ring around the first point of a measurement.
+    Shape_MESSPUNKT->setObjectName(QStringLiteral("Shape_MESSPUNKT"));
+    Shape_MESSPUNKT->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Shape_MESSPUNKT->setFixedSize(kMarkSize, kMarkSize);
+    Shape_MESSPUNKT->setStyleSheet(
+        QStringLiteral("border: 2px solid red; border-radius: %1px; background: transparent;")
+            .arg(kMarkSize / 2));
+    Shape_MESSPUNKT->hide();
 }
 
 void PreviewWidget::clear() {
     blank_ = true;
+    placeOverlays();
     update();
 }
 
@@ -142,13 +84,13 @@ void PreviewWidget::showScene(PreviewScene scene) {
     Line_LINEAL->setVisible(scene_.ruler.visible);
     Label_ORIGINAL->setVisible(scene_.ruler.visible);
     Label_ORIGINAL->setText(qs(scene_.ruler.caption));
-    placeRuler();
+    placeOverlays();
     update();
 }
 
 void PreviewWidget::showWholeBoard() {
     zoomed_ = false;
-    placeRuler();
+    placeOverlays();
     update();
 }
 
@@ -160,32 +102,51 @@ QPointF PreviewWidget::toPixels(Point millimetres) const {
     return qt(view().toPixels(millimetres));
 }
 
-void PreviewWidget::placeRuler() {
+// The ruler starts at the zero point, or at the left edge while the zero point is out of view,
+// so it can always be read.
+void PreviewWidget::placeOverlays() {
     const ViewTransform v = view();
     const int length =
         std::max(1, static_cast<int>(std::lround(std::min(scene_.ruler.lengthMm * v.scale, 1e6))));
-    const int left = static_cast<int>(std::lround(std::clamp(v.offsetX, -1e6, 1e6)));
+    const bool zeroShown = v.offsetX >= 0 && v.offsetX < width();
+    const int left = zeroShown ? static_cast<int>(std::lround(v.offsetX)) : 0;
     Line_LINEAL->setGeometry(left, kRulerTop, length, 2);
     Label_ORIGINAL->adjustSize();
     Label_ORIGINAL->move(left + 2, kRulerTop + 4);
+
+    Shape_MESSPUNKT->setVisible(measureFrom_.has_value() && !blank_);
+    if (measureFrom_) {
+        const Point at = v.toPixels(*measureFrom_);
+        const int x = static_cast<int>(std::lround(std::clamp(at.x, -1e6, 1e6)));
+        const int y = static_cast<int>(std::lround(std::clamp(at.y, -1e6, 1e6)));
+        Shape_MESSPUNKT->move(x - kMarkSize / 2, y - kMarkSize / 2);
+    }
 }
 
-// Frames go through the core's rasteriser, as the written picture does: Qt strokes every
-// round-capped primitive as a curved outline, eight times the build for a full board. A frame is
-// kept until the scene, the view or the size changes, so a repaint is a blit.
+// Frames go through the core's rasteriser, as the written picture does, at device pixels: Qt
+// strokes every round-capped primitive as a curved outline, eight times the build for a full
+// board. Pens keep their widths in pixels at every zoom, so neighbouring features stay apart. A
+// frame is kept until the scene, the view or the size changes, so a repaint is a blit.
 const QImage& PreviewWidget::frame() {
     const ViewTransform v = view();
-    if (frame_.size() != size() || v.scale != frameView_.scale || v.offsetX != frameView_.offsetX ||
+    const double ratio = devicePixelRatioF();
+    const int w = static_cast<int>(std::lround(width() * ratio));
+    const int h = static_cast<int>(std::lround(height() * ratio));
+    if (frame_.size() != QSize(w, h) || frame_.devicePixelRatio() != ratio ||
+        v.scale != frameView_.scale || v.offsetX != frameView_.offsetX ||
         v.offsetY != frameView_.offsetY || v.yUp != frameView_.yUp) {
-        const RgbImage pixels = zoomed_
-                                    ? rasterise(scene_,
-                                                index_.visible(v.visibleBoard(width(), height()),
-                                                               kWidestPen / fit().scale),
-                                                v, v.scale / fit().scale, width(), height())
-                                    : rasterise(scene_, v, width(), height());
-        frame_ = QImage(pixels.pixels.data(), pixels.width, pixels.height, pixels.width * 3,
-                        QImage::Format_RGB888)
-                     .convertToFormat(QImage::Format_RGB32);
+        const ViewTransform device = devicePixels(v, ratio);
+        frame_ = QImage();  // let go of the pixels before they are replaced
+        framePixels_ =
+            zoomed_
+                ? rasterise(scene_,
+                            index_.visible(v.visibleBoard(width(), height()), kWidestPen / v.scale),
+                            device, ratio, w, h, PixelLayout::Word)
+                : rasterise(scene_, device, w, h, ratio, PixelLayout::Word);
+        // The words are Qt's RGB32 pixels: the image shows them without a copy.
+        frame_ = QImage(framePixels_.pixels.data(), framePixels_.width, framePixels_.height,
+                        framePixels_.width * 4, QImage::Format_RGB32);
+        frame_.setDevicePixelRatio(ratio);
         frameView_ = v;
     }
     return frame_;
@@ -196,28 +157,7 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
         return;
     }
     QPainter painter(this);
-    // The rasteriser's pens are device pixels; a scaled screen keeps Qt's pens.
-    if (devicePixelRatioF() == 1) {
-        painter.drawImage(0, 0, frame());
-        paintMachine(painter);
-        return;
-    }
-    // Crisp, not smoothed: a smoothed 3-pixel hole blends into the background and the travel
-    // line over it leaves no pixel of its colour.
-    const ViewTransform v = view();
-    const double fitScale = fit().scale;
-    Batch batch(painter, v, zoomed_ ? v.scale / fitScale : 1);
-    const double margin = kWidestPen / fitScale;
-    if (!zoomed_) {
-        for (const Primitive& primitive : scene_.primitives) {
-            batch.add(primitive);
-        }
-    } else {
-        for (std::uint32_t i : index_.visible(v.visibleBoard(width(), height()), margin)) {
-            batch.add(scene_.primitives[i]);
-        }
-    }
-    batch.flush();
+    painter.drawImage(0, 0, frame());
     paintMachine(painter);
 }
 
@@ -247,7 +187,7 @@ void PreviewWidget::paintMachine(QPainter& painter) const {
 
 void PreviewWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    placeRuler();
+    placeOverlays();
 }
 
 void PreviewWidget::mousePressEvent(QMouseEvent* event) {
@@ -266,7 +206,7 @@ void PreviewWidget::mouseMoveEvent(QMouseEvent* event) {
             view_ = pan(view(), moved.x(), moved.y());
             zoomed_ = true;
             pressedAt_ = at;
-            placeRuler();
+            placeOverlays();
             update();
         }
         return;
@@ -304,10 +244,13 @@ void PreviewWidget::measureAt(Point pixel) {
     const Point at = place ? place->at : view().toBoard(pixel);
     if (!measureFrom_) {
         measureFrom_ = at;
+        placeOverlays();
+        emit measured(qs(firstPointText(at, locale_)));
         return;
     }
     emit measured(qs(distanceText(*measureFrom_, at, locale_)));
     measureFrom_.reset();
+    placeOverlays();
 }
 
 void PreviewWidget::wheelEvent(QWheelEvent* event) {
@@ -318,7 +261,7 @@ void PreviewWidget::wheelEvent(QWheelEvent* event) {
     const ViewTransform whole = fit();
     view_ = zoomAbout(view(), {event->position().x(), event->position().y()}, factor, whole);
     zoomed_ = view_.scale > whole.scale;
-    placeRuler();
+    placeOverlays();
     update();
     event->accept();
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "preview/raster.h"
 #include "preview/scene.h"
 #include "preview/scene_index.h"
 #include "preview/view_transform.h"
@@ -19,7 +20,8 @@ namespace zrv {
 // Picture1: paints the preview scene, at the whole-board view at equal scale in millimetres with
 // a 5 % margin, and holds the ruler line and its caption. The wheel zooms about the pointer,
 // dragging moves the view, Home (or "Ansicht: ganze Platine") shows the whole board again;
-// a click without dragging is the picture's click, Shift+click measures between two places.
+// a click without dragging is the picture's click, Shift+click measures between two places
+// (the first one marked). Pens keep their widths in pixels at every zoom.
 class PreviewWidget final : public QWidget {
     Q_OBJECT
 
@@ -58,7 +60,7 @@ class PreviewWidget final : public QWidget {
   private:
     ViewTransform fit() const;
     ViewTransform view() const { return zoomed_ ? view_ : fit(); }
-    void placeRuler();
+    void placeOverlays();
     void measureAt(Point pixel);
     const QImage& frame();
     void paintMachine(QPainter& painter) const;
@@ -68,7 +70,8 @@ class PreviewWidget final : public QWidget {
     bool blank_ = true;
     bool zoomed_ = false;  // otherwise the view follows the picture's size
     ViewTransform view_;
-    QImage frame_;  // the last frame painted, emptied when the scene changes
+    RgbImage framePixels_;  // the last frame painted, which frame_ shows
+    QImage frame_;          // emptied when the scene changes
     ViewTransform frameView_;
     NumberLocale locale_;
     std::optional<QPointF> pressedAt_;
@@ -78,6 +81,7 @@ class PreviewWidget final : public QWidget {
     std::optional<Point> machineTool_;
     QFrame* Line_LINEAL;
     QLabel* Label_ORIGINAL;
+    QFrame* Shape_MESSPUNKT;
 };
 
 }  // namespace zrv

@@ -116,6 +116,7 @@ void MainWindow::createFlows() {
     host_.emplace(Host{*progress_, clock_, setup_.locale});
     status_ =
         new StatusDisplay(timers_.Timer_ANZEIGE, *this, controls_, menus_, state_, setup_, clock_);
+    connect(redraw_, &PreviewRedraw::drawn, status_, &StatusDisplay::storeDrawn);
     machine_ =
         std::make_unique<MachineFlow>(state_, controls_, platform_, *host_, setup_.programName);
     load_ = std::make_unique<LoadFlow>(state_, controls_, platform_, *host_, queue_,
@@ -125,8 +126,8 @@ void MainWindow::createFlows() {
                                        [this](std::string path) { load_->load(std::move(path)); });
     export_ = std::make_unique<ExportFlow>(
         state_, controls_, platform_, *host_, queue_, *redraw_,
-        [this] { return settings_->PARAMETER_SPEICHERN(); }, [this] { machine_->showJobTime(); },
-        setup_.programName);
+        [this] { return settings_->PARAMETER_SPEICHERN(); },
+        [this](const JobTime& time) { machine_->showJobTime(time); }, setup_.programName);
     options_ = std::make_unique<OptionActions>(state_, controls_, menus_, platform_, setup_.locale,
                                                [this] { load_->MENUE_REFRESH_DATEI_Click(); });
     programs_ = std::make_unique<OutsidePrograms>(state_, platform_, setup_, [this] { close(); });
@@ -148,6 +149,12 @@ void MainWindow::connectHeightMapMenu() {
     onTrigger(m.MENUE_HOEHENKARTE_VERWERFEN, h, &HeightMapFlow::MENUE_HOEHENKARTE_VERWERFEN_Click);
     for (std::size_t i = 0; i < m.MENUE_ANTASTEN_WAHL.size(); ++i) {
         connect(m.MENUE_ANTASTEN_WAHL[i], &QAction::triggered, [h, i] { h->chooseProbeValue(i); });
+    }
+    // A box that reloads is judged by the load itself, after it has emptied the status list.
+    for (std::size_t i = 0; i < kSwitches.size(); ++i) {
+        if (kSwitches[i].click != ClickEffect::Reload) {
+            connect(controls_.checks[i], &QCheckBox::stateChanged, [h] { h->choicesChanged(); });
+        }
     }
 }
 

@@ -100,5 +100,29 @@ TEST(PanelLinkTest, AHoldBeforeTheToolChangeDoesNotSkipIt) {
     EXPECT_EQ(pauses, 1);
 }
 
+// Noise from the wire (broken lines, numbers that are none, endless text) while a job runs: the
+// link neither crashes nor keeps it all, and the job still ends.
+TEST(PanelLinkTest, NoiseFromTheWireEndsTheJobWithoutACrash) {
+    const std::string noise[] = {"<|MPos:x,y|WCO:>\r\n",
+                                 "error:\r\n",
+                                 "ALARM:\r\n",
+                                 "[PRB:1,2\r\n",
+                                 "<Run|WPos:1e999,2,3>\n",
+                                 std::string(100000, 'A'),
+                                 "ok\r\nok\r\nok\r\n",
+                                 "Grbl\r\n",
+                                 std::string("\0\xff<\n", 4)};
+    for (const std::string& bytes : noise) {
+        SCOPED_TRACE(bytes.substr(0, 20));
+        Bench bench;
+        bench.start("G1X1F500\nG1X2\nG1X3\nM30\n");
+        bench.link.receive(bytes, 1);
+        for (int i = 0; i < 4000 && bench.link.jobRunning(); ++i) {
+            bench.step();
+        }
+        EXPECT_FALSE(bench.link.jobRunning());
+    }
+}
+
 }  // namespace
 }  // namespace zrv::test

@@ -13,6 +13,7 @@ namespace {
 constexpr std::size_t kReceiveBuffer = 127;  // the controller's 128 bytes, one kept free
 constexpr double kPollSeconds = 0.2;
 constexpr double kResetWaitSeconds = 3;
+constexpr std::size_t kLongestReply = 4096;
 constexpr double kStandWaitSeconds = 5;  // from the hold to the reset at the latest
 constexpr double kSilentSeconds = 5;     // a job whose controller says nothing for so long ends
 constexpr char kReset = 0x18;
@@ -75,6 +76,9 @@ void PanelLink::receive(std::string_view bytes, double now) {
         askedAt_ = -1;
     }
     in_ += bytes;
+    if (in_.size() > kLongestReply && in_.find('\n') == std::string::npos) {
+        in_.clear();  // no controller says that much in one line: noise on the wire
+    }
     for (std::size_t end = in_.find('\n'); end != std::string::npos; end = in_.find('\n')) {
         std::string text = in_.substr(0, end);
         in_.erase(0, end + 1);

@@ -50,6 +50,17 @@ bool ScriptedPlatform::ask(std::string_view question, std::string_view title) {
     return yes;
 }
 
+// Recorded as the text, the title, the buttons and "preset=N".
+std::optional<std::size_t> ScriptedPlatform::choose(std::string_view text, std::string_view title,
+                                                    std::span<const std::string> buttons,
+                                                    std::size_t preset) {
+    Call call{"choose", {std::string(text), std::string(title)}};
+    call.args.insert(call.args.end(), buttons.begin(), buttons.end());
+    call.args.push_back("preset=" + std::to_string(preset));
+    calls.push_back(std::move(call));
+    return takeAnswer(chooseAnswers);
+}
+
 std::optional<std::string> ScriptedPlatform::inputText(std::string_view prompt,
                                                        std::string_view title,
                                                        std::string_view preset) {

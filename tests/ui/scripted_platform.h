@@ -14,7 +14,7 @@ namespace zrv {
 class ScriptedPlatform final : public Platform {
   public:
     struct Call {
-        std::string kind;  // "openFile", "message", "ask", "inputText", "chooseColour",
+        std::string kind;  // "openFile", "message", "ask", "choose", "inputText", "chooseColour",
                            // "startProcess", "bringToFront"
         std::vector<std::string> args;
     };
@@ -25,6 +25,9 @@ class ScriptedPlatform final : public Platform {
                                         std::string_view filter) override;
     void message(std::string_view text, std::string_view title) override;
     bool ask(std::string_view question, std::string_view title) override;
+    std::optional<std::size_t> choose(std::string_view text, std::string_view title,
+                                      std::span<const std::string> buttons,
+                                      std::size_t preset) override;
     std::optional<std::string> inputText(std::string_view prompt, std::string_view title,
                                          std::string_view preset) override;
     std::optional<Colour> chooseColour(Colour preset) override;
@@ -42,6 +45,7 @@ class ScriptedPlatform final : public Platform {
     std::deque<StartResult> startResults;  // empty: every start succeeds with a new task id
     std::deque<bool> frontResults;         // empty: the task still runs
     std::deque<bool> askAnswers;           // empty: "Nein", the default
+    std::deque<std::optional<std::size_t>> chooseAnswers;  // empty: closed, no answer
     std::vector<Call> calls;
     // Runs once inside the next open dialog, as clicks made while it is open would.
     std::function<void()> duringOpenFile;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -38,6 +40,12 @@ class Platform {
 
     // A question with "Ja" and "Nein"; "Nein" is the default. True for "Ja".
     virtual bool ask(std::string_view question, std::string_view title) = 0;
+
+    // A question with buttons of its own; `preset` is the default one. The index of the button
+    // chosen, or no answer when the dialog is closed.
+    virtual std::optional<std::size_t> choose(std::string_view text, std::string_view title,
+                                              std::span<const std::string> buttons,
+                                              std::size_t preset) = 0;
 
     // A text input box with a pre-filled answer; no answer when the user cancels.
     virtual std::optional<std::string> inputText(std::string_view prompt, std::string_view title,

@@ -6,7 +6,9 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <vector>
 
 #include "settings/command_lines.h"
 #include "ui/common/qt_text.h"
@@ -80,6 +82,26 @@ bool QtPlatform::ask(std::string_view question, std::string_view title) {
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+std::optional<std::size_t> QtPlatform::choose(std::string_view text, std::string_view title,
+                                              std::span<const std::string> buttons,
+                                              std::size_t preset) {
+    QMessageBox box(QMessageBox::Question, qs(title), qs(text), QMessageBox::NoButton, parent_);
+    std::vector<QAbstractButton*> added;
+    for (const std::string& caption : buttons) {
+        added.push_back(box.addButton(qs(caption), QMessageBox::ActionRole));
+    }
+    if (preset < added.size()) {
+        box.setDefaultButton(static_cast<QPushButton*>(added[preset]));
+    }
+    box.exec();
+    for (std::size_t i = 0; i < added.size(); ++i) {
+        if (box.clickedButton() == added[i]) {
+            return i;
+        }
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> QtPlatform::inputText(std::string_view prompt, std::string_view title,

@@ -18,6 +18,9 @@ class QtPlatform final : public Platform {
                                         std::string_view filter) override;
     void message(std::string_view text, std::string_view title) override;
     bool ask(std::string_view question, std::string_view title) override;
+    std::optional<std::size_t> choose(std::string_view text, std::string_view title,
+                                      std::span<const std::string> buttons,
+                                      std::size_t preset) override;
     std::optional<std::string> inputText(std::string_view prompt, std::string_view title,
                                          std::string_view preset) override;
     std::optional<Colour> chooseColour(Colour preset) override;

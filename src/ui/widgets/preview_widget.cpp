@@ -158,6 +158,31 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
     }
     QPainter painter(this);
     painter.drawImage(0, 0, frame());
+    paintMachine(painter);
+}
+
+void PreviewWidget::showMachine(std::vector<Point> donePath, std::optional<Point> tool) {
+    machineDone_ = std::move(donePath);
+    machineTool_ = tool;
+    update();
+}
+
+// Over the picture: what the running job has done in green, the tool as a cross.
+void PreviewWidget::paintMachine(QPainter& painter) const {
+    if (machineDone_.size() > 1) {
+        QPolygonF done;
+        for (const Point& at : machineDone_) {
+            done << toPixels(at);
+        }
+        painter.setPen(QPen(QColor(0, 170, 0), 2));
+        painter.drawPolyline(done);
+    }
+    if (machineTool_) {
+        const QPointF at = toPixels(*machineTool_);
+        painter.setPen(QPen(QColor(230, 120, 0), 2));
+        painter.drawLine(at - QPointF(8, 0), at + QPointF(8, 0));
+        painter.drawLine(at - QPointF(0, 8), at + QPointF(0, 8));
+    }
 }
 
 void PreviewWidget::resizeEvent(QResizeEvent* event) {

@@ -4,8 +4,10 @@
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "preview/raster.h"
 #include "preview/scene.h"
@@ -36,6 +38,8 @@ class PreviewWidget final : public QWidget {
     // Where a point of the drawing lands on the widget, in pixels.
     QPointF toPixels(Point millimetres) const;
     void showWholeBoard();
+    // The machine's run over the picture: the tool's way done so far and the tool itself.
+    void showMachine(std::vector<Point> donePath, std::optional<Point> tool);
 
     QAction* MENUE_ANSICHT_GANZE_PLATINE;
 
@@ -59,6 +63,7 @@ class PreviewWidget final : public QWidget {
     void placeOverlays();
     void measureAt(Point pixel);
     const QImage& frame();
+    void paintMachine(QPainter& painter) const;
 
     PreviewScene scene_;
     SceneIndex index_;
@@ -72,6 +77,8 @@ class PreviewWidget final : public QWidget {
     std::optional<QPointF> pressedAt_;
     bool dragging_ = false;
     std::optional<Point> measureFrom_;
+    std::vector<Point> machineDone_;
+    std::optional<Point> machineTool_;
     QFrame* Line_LINEAL;
     QLabel* Label_ORIGINAL;
     QFrame* Shape_MESSPUNKT;

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDockWidget>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -22,6 +23,9 @@
 #include "ui/flows/option_actions.h"
 #include "ui/flows/preview_save.h"
 #include "ui/flows/settings_flow.h"
+#include "ui/machine/controller_panel.h"
+#include "ui/machine/machine_panel_flow.h"
+#include "ui/machine/serial_port.h"
 #include "ui/platform/outside_programs.h"
 #include "ui/widgets/coordinate_lists.h"
 #include "ui/widgets/list_double_click.h"
@@ -67,6 +71,7 @@ MainWindow::MainWindow(WindowSetup setup, Platform& platform)
     connectHelpMenu();
     connectHeightMapMenu();
     connectColours();
+    createMachinePanel();
     formLoad();
 }
 
@@ -88,7 +93,8 @@ void MainWindow::buildWindow() {
     left->addWidget(controls_.Label_POSITION);
     left->addWidget(controls_.List1, 323);
     columns->addLayout(left, 1);
-    columns->addWidget(buildPanel(central, controls_));
+    jobPanel_ = buildPanel(central, controls_);
+    columns->addWidget(jobPanel_);
     setCentralWidget(central);
     buildMenus(menuBar(), menus_);
     resize(kDesignWidth, kDesignHeight + menuBar()->sizeHint().height());
@@ -191,7 +197,12 @@ void MainWindow::connectButtons() {
 
 void MainWindow::connectMenus() {
     Menus& m = menus_;
-    onTrigger(m.MENUE_ZIRVA_OEFFNEN, load_.get(), &LoadFlow::MENUE_ZIRVA_OEFFNEN_Click);
+    connect(m.MENUE_ZIRVA_OEFFNEN, &QAction::triggered, [this] {
+        if (machineRun_->releaseJob("Ein Job läuft. Ihn anhalten (Halt, dann Reset) und eine "
+                                    "andere Zeichnung öffnen?")) {
+            load_->MENUE_ZIRVA_OEFFNEN_Click();
+        }
+    });
     onTrigger(m.MENUE_REFRESH_DATEI, load_.get(), &LoadFlow::MENUE_REFRESH_DATEI_Click);
     connect(m.MENUE_ENDE, &QAction::triggered, this, &QWidget::close);
     onTrigger(m.STRECKE_ZIRVA, options_.get(), &OptionActions::STRECKE_ZIRVA_Click);
@@ -269,6 +280,42 @@ void MainWindow::connectColours() {
     }
 }
 
+// The panel "Maschine" beside the window; a running job locks what it was made from.
+void MainWindow::createMachinePanel() {
+    auto* dock = new QDockWidget(QStringLiteral("Maschine"), this);
+    dock->setObjectName(QStringLiteral("Dock_MASCHINE"));
+    dock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    machinePanel_ = std::make_unique<PanelControls>();
+    dock->setWidget(buildMachinePanel(dock, *machinePanel_));
+    addDockWidget(Qt::RightDockWidgetArea, dock);
+    PanelSurroundings around{state_,
+                             controls_,
+                             platform_,
+                             *host_,
+                             setup_.programName,
+                             [this](bool running) { lockJob(running); },
+                             [this] {
+                                 redraw_->request();
+                                 machine_->showJobTime();
+                             }};
+    machineRun_ = new MachinePanelFlow(*machinePanel_, std::move(around),
+                                       std::make_unique<SerialPort>(), this);
+}
+
+void MainWindow::lockJob(bool running) {
+    const Menus& m = menus_;
+    jobPanel_->setEnabled(!running);
+    for (QAction* action :
+         {m.MENUE_REFRESH_DATEI, m.STRECKE_ZIRVA, m.STRECKE_ORIGINAL, m.MENUE_MASSSTAB_1_1,
+          m.MENUE_MASSSTAB_STANDARD, m.MENUE_MASCHINE_LADEN, m.MENUE_TASTPROGRAMM,
+          m.MENUE_TASTPROTOKOLL_LADEN, m.MENUE_HOEHENKARTE_VERWERFEN, m.MENUE_CNC}) {
+        action->setEnabled(!running);
+    }
+    for (QAction* action : m.MENUE_ANTASTEN_WAHL) {
+        action->setEnabled(!running);
+    }
+}
+
 // Form_Load: the command line is shown, unless it hands over a drawing to open; then the start
 // timer runs.
 void MainWindow::formLoad() {
@@ -303,6 +350,11 @@ bool MainWindow::saveBeforeEnd() {
 // "End", the close button and the CNC start all end here. Before the start-up has applied the
 // settings file the boxes do not hold the user's choices yet: writing them would lose them.
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!machineRun_->releaseJob(
+            "Ein Job läuft. Ihn anhalten (Halt, dann Reset) und das Fenster schließen?")) {
+        event->ignore();
+        return;
+    }
     if (state_.START_FERTIG && !saveBeforeEnd()) {
         event->ignore();
         return;

@@ -18,6 +18,8 @@ class HeightMapFlow;
 class HelpMenu;
 class LoadFlow;
 class MachineFlow;
+class MachinePanelFlow;
+struct PanelControls;
 class OptionActions;
 class OutsidePrograms;
 class PreviewRedraw;
@@ -49,6 +51,8 @@ class MainWindow final : public QMainWindow {
     void connectHelpMenu();
     void connectHeightMapMenu();
     void connectColours();
+    void createMachinePanel();
+    void lockJob(bool running);
     void formLoad();
     void Timer_START_Timer();
     // Writes the settings; on failure says so and keeps the program open.
@@ -76,6 +80,9 @@ class MainWindow final : public QMainWindow {
     std::unique_ptr<DeveloperExports> exports_;
     std::unique_ptr<HelpMenu> help_;
     std::unique_ptr<HeightMapFlow> heightMap_;
+    QWidget* jobPanel_ = nullptr;  // the switches and parameters the running job was made from
+    std::unique_ptr<PanelControls> machinePanel_;
+    MachinePanelFlow* machineRun_ = nullptr;
 };
 
 }  // namespace zrv

@@ -1,0 +1,224 @@
+#include "ui/machine/job_run_flow.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <optional>
+#include <utility>
+
+#include "base/file_names.h"
+#include "base/text_file.h"
+#include "controller/link_texts.h"
+#include "controller/stream_program.h"
+#include "job/height_map_file.h"
+#include "planner/machine_profile.h"
+#include "ui/common/qt_text.h"
+#include "ui/controls/control_values.h"
+#include "ui/machine/program_check.h"
+#include "ui/machine/tool_change.h"
+#include "ui/widgets/preview_widget.h"
+
+namespace zrv {
+
+namespace {
+
+constexpr int kTickMilliseconds = 20;
+constexpr qint64 kStopWaitMilliseconds = 5000;
+
+}  // namespace
+
+JobRunFlow::JobRunFlow(PanelControls& panel, PanelSurroundings& around, panel::PanelLink& link,
+                       std::function<bool()> ready, std::function<void()> changed)
+    : panel_(panel),
+      around_(around),
+      link_(link),
+      ready_(std::move(ready)),
+      changed_(std::move(changed)) {
+    clock_.start();
+}
+
+void JobRunFlow::received(std::string_view bytes) {
+    if (job_ == Job::Probe) {
+        log_ += bytes;
+    }
+}
+
+void JobRunFlow::handle(const panel::PanelEvent& event) {
+    using Kind = panel::PanelEvent::Kind;
+    switch (event.kind) {
+        case Kind::Probe:
+            ++probes_;
+            break;
+        case Kind::Pause:
+            toolChange(event.text);
+            break;
+        case Kind::Finished:
+            finished();
+            break;
+        case Kind::Stopped:
+            stopped(event.text);
+            break;
+        default:
+            break;
+    }
+}
+
+void JobRunFlow::show() {
+    const std::size_t done = link_.answered();
+    const std::size_t total = link_.total();
+    panel_.ProgressBar_JOB->setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
+    panel_.ProgressBar_JOB->setValue(static_cast<int>(done));
+    panel_.Label_JOB->setText(qs("Zeile " + std::to_string(done) + " / " + std::to_string(total) +
+                                 ", noch " +
+                                 minutesText(timeline_.leftAfter(link_.lastLineNumber())) +
+                                 " von " + minutesText(timeline_.total()) + " min"));
+    const std::vector<Point>& path = timeline_.path();
+    const std::size_t drawn = std::min(link_.lastLineNumber(), path.size());
+    const panel::PanelStatus& status = link_.status();
+    around_.controls.Picture1->showMachine(
+        std::vector<Point>(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(drawn)),
+        status.known ? std::optional<Point>(Point{status.x, status.y}) : std::nullopt);
+}
+
+void JobRunFlow::startProgram() {
+    const ProgramState& program = around_.state.program;
+    const std::string path = program.file.DATEI_BASIS + ".nc";
+    const CheckedProgram checked = checkedProgram(
+        program, readChoices(around_.controls, around_.state), path, around_.host.locale);
+    if (!checked.refusal.empty()) {
+        refuse(checked.refusal);
+        return;
+    }
+    run(path, Job::Program);
+}
+
+void JobRunFlow::startProbeRun() {
+    ProgramState& program = around_.state.program;
+    const Choices choices = readChoices(around_.controls, around_.state);
+    if (!ready_()) {
+        return;
+    }
+    const WriteResult written = writeProbeProgram(program, choices, around_.host);
+    if (!written.status.ok()) {
+        return;  // shown by the writer
+    }
+    grid_ = drawingProbeGrid(program, choices, around_.host.locale).grid;
+    run(written.path, Job::Probe);
+}
+
+// The program as the controller engine reads it for streaming: what GRBL 1.1 would reject in
+// the middle of the job is refused before its first byte.
+void JobRunFlow::run(const std::string& path, Job job) {
+    if (!ready_()) {
+        return;
+    }
+    const FileBytes bytes = readFileBytes(fileSystemPath(path));
+    if (!bytes.status.ok()) {
+        refuse(bytes.status.error);
+        return;
+    }
+    const Choices choices = readChoices(around_.controls, around_.state);
+    const PreparedProgram prepared =
+        prepareProgram(bytes.bytes, readMachineProfile(choices.machine).profile);
+    if (!prepared.refusals.empty()) {
+        std::string text;
+        for (const std::string& refusal : prepared.refusals) {
+            text += (text.empty() ? "" : "\n") + std::string(kProgramRefused) + refusal;
+        }
+        refuse(text);
+        return;
+    }
+    timeline_ = JobTimeline(prepared.program);
+    const ProbeChoices& probe = choices.probe;
+    reprobe_ = reprobeCommands(probe);
+    job_ = job;
+    log_.clear();
+    probes_ = 0;
+    jobStartedAt_ = now();
+    link_.startJob(panel::jobLines(prepared.program));
+    around_.lockJob(true);
+    say(job == Job::Probe ? "Antasten gestartet: " + std::to_string(grid_.probes.size()) + " Punkte"
+                          : "Job gestartet: " + std::to_string(link_.total()) + " Zeilen, " +
+                                minutesText(timeline_.total()) + " min");
+    changed_();
+}
+
+// The program stands at its M0: the tool is changed and Z0 set again before it goes on.
+void JobRunFlow::toolChange(const std::string& note) {
+    const ToolChangeQuestion question =
+        toolChangeQuestion(note, around_.state.program.heightMap.has_value());
+    const std::optional<std::size_t> chosen = around_.platform.choose(
+        question.text, around_.messageTitle, question.buttons, question.preset);
+    if (!chosen || *chosen == kCancel) {
+        link_.stop("Job beim Werkzeugwechsel abgebrochen");
+    } else {
+        link_.resume(*chosen == kProbeZ ? reprobe_ : std::vector<std::string>{});
+    }
+}
+
+void JobRunFlow::finished() {
+    if (job_ == Job::Probe) {
+        finishProbeRun();
+    } else {
+        say("Job fertig: " + std::to_string(link_.total()) + " Zeilen in " +
+            minutesText(now() - jobStartedAt_) + " min");
+    }
+    end();
+}
+
+void JobRunFlow::finishProbeRun() {
+    ProgramState& program = around_.state.program;
+    const std::string logPath = program.file.DATEI_BASIS + "_ANTASTEN.txt";
+    if (const Status saved = writeFileAtomically(fileSystemPath(logPath), log_); !saved.ok()) {
+        refuse("Tastprotokoll nicht gespeichert: " + saved.error);
+        return;
+    }
+    loadHeightMap(program, readChoices(around_.controls, around_.state), logPath, around_.host);
+    around_.mapChanged();
+}
+
+std::string JobRunFlow::probeFailure(const std::string& why) const {
+    if (job_ != Job::Probe || !why.starts_with("ALARM:5")) {
+        return why;
+    }
+    const std::string named = probeFailureText(grid_, probes_, around_.host.locale);
+    return named.empty() ? why : named;
+}
+
+void JobRunFlow::stopped(const std::string& why) {
+    const std::string text = probeFailure(why);
+    end();
+    refuse(text);
+}
+
+void JobRunFlow::end() {
+    if (job_ == Job::None) {
+        return;
+    }
+    job_ = Job::None;
+    around_.lockJob(false);
+    around_.controls.Picture1->showMachine({}, std::nullopt);
+    changed_();
+}
+
+bool JobRunFlow::release(std::string_view question, const std::function<void()>& tick) {
+    if (job_ == Job::None) {
+        return true;
+    }
+    if (!around_.platform.ask(question, around_.messageTitle)) {
+        return false;
+    }
+    link_.stop("Job abgebrochen (Fenster geschlossen oder andere Zeichnung)");
+    QElapsedTimer waited;
+    waited.start();
+    while (job_ != Job::None && waited.elapsed() < kStopWaitMilliseconds) {
+        tick();
+        QCoreApplication::processEvents(QEventLoop::AllEvents, kTickMilliseconds);
+    }
+    if (job_ != Job::None) {
+        link_.lost("Keine Antwort beim Anhalten");
+        tick();
+    }
+    return true;
+}
+
+}  // namespace zrv

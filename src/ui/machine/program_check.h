@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "job/program_state.h"
+#include "settings/choices.h"
+#include "text/number_locale.h"
+
+namespace zrv {
+
+// The program a job may stream, or why it may not (German; empty refusal: fit).
+struct CheckedProgram {
+    std::vector<std::string> lines;
+    std::string refusal;
+};
+
+// Reads the drawing's program (`path`) and checks that it is the one the export writes now: the
+// same drawing, unchanged on disk since, the same choices and the same height map. Only the
+// date and time of its header may differ. A stale program would cut the old board.
+CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
+                              const std::string& path, NumberLocale locale);
+
+}  // namespace zrv

@@ -101,13 +101,13 @@ std::string arbitraryProgram(Bytes data) {
     const std::string text(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(
                                                             data.size(), kMostProgramBytes)));
     const PreparedProgram prepared = prepareProgram(text, readMachineProfile("").profile);
+    if (!prepared.refusals.empty()) {
+        return {};  // a stray ")" stays in a refused line, as GRBL would read it
+    }
     for (const StreamLine& line : prepared.program.lines) {
         if (line.send.find_first_of(" ()\r\n;") != std::string_view::npos) {
             return "a line to send with a blank, comment or line end: " + std::string(line.send);
         }
-    }
-    if (!prepared.refusals.empty()) {
-        return {};
     }
     LinkRun run(FakeGrbl::Options{});
     bool started = false;

@@ -1,11 +1,14 @@
 #include "controller/stream_program.h"
 
+#include "controller/system_commands.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
 
 #include "controller/grbl_words.h"
+#include "controller/system_commands.h"
 #include "gcode/gcode_words.h"
 #include "planner/program_time.h"
 
@@ -168,7 +171,7 @@ std::string classify(StreamLine& line, bool realtime, GcodeWords& words) {
         return line.send.size() > kGrblLineChars
                    ? "Die Zeile hat mehr als " + std::to_string(kGrblLineChars) +
                          " Zeichen ohne Leerzeichen und Kommentare (error:11)"
-                   : std::string{};
+                   : systemCommandRefusal(line.send);
     }
     readGcodeWords(line.send, words);
     if (words.grblError != 0) {

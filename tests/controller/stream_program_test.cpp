@@ -3,6 +3,7 @@
 #include <numeric>
 
 #include "controller/stream_program.h"
+#include "controller/system_commands.h"
 #include "planner/program_time.h"
 
 namespace zrv::test {
@@ -60,6 +61,20 @@ TEST(StreamProgram, LineTimesAddUpToThePlannersTime) {
     EXPECT_GT(program.lines[1].seconds, 0.9);  // 10 mm at 10 mm/s, with its ramps
     EXPECT_NEAR(program.lines[6].seconds, 1.5, 1e-9);
     EXPECT_EQ(program.lines[4].seconds, 0);
+}
+
+TEST(StreamProgram, SystemLinesOfGrbl11AreTakenOthersRefused) {
+    const std::vector<std::pair<std::string, bool>> lines{
+        {"$$", true},          {"$#", true},           {"$g", true},          {"$I", true},
+        {"$X", true},          {"$H", true},           {"$SLP", true},        {"$RST=*", true},
+        {"$110=1000.5", true}, {"$J=G91X1F100", true}, {"$N0=G21", true},     {"$I=Fr\xe4se", true},
+        {"$Ig)", false},       {"$110=1e3", false},    {"$J=G91X1E3", false}, {"$RST=x", false},
+        {"$HX", false},        {"$=5", false},         {"$N2=G21", false},    {"$I=a)", false},
+    };
+    for (const auto& [line, taken] : lines) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(systemCommandRefusal(line).empty(), taken);
+    }
 }
 
 }  // namespace

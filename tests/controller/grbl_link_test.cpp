@@ -110,6 +110,70 @@ TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
     EXPECT_EQ(run.fake.lines.back(), "G1X2");
 }
 
+// The M0's "ok" comes only with the "~" that ends the pause. A hold pressed on the machine
+// before the M0 is reached looks the same: it is asked as the pause, and the M0 then asked
+// again. The machine's own cycle start ends a pause as well.
+TEST(GrblLink, PauseAtM0IsAskedUntilTheM0IsAnswered) {
+    LinkRun run = connected(fakeWith([](FakeGrbl::Options& o) { o.moveTime = LinkTime{300}; }));
+    run.link.start(streamProgram("G1 X1 F100\r\nG1 X2\r\nM0\r\nG1 X3\r\nM0\r\nG1 X4\r\n"), run.now);
+    std::vector<std::size_t> pauses;  // the file line of each Paused, once the link stands
+    const auto pauseCount = [&](std::size_t count) {
+        for (int k = 0; k < 4000 && pauses.size() < count; ++k) {
+            run.step();
+            pauses.clear();
+            for (const LinkEvent& e : run.events) {
+                if (e.kind == LinkEventKind::Paused) {
+                    pauses.push_back(e.fileLine);
+                }
+            }
+        }
+        return pauses.size();
+    };
+    while (run.fake.lines.size() < 3) {
+        run.step();
+    }
+    run.fake.receive("!", run.now);  // the machine's hold button, the first move still running
+    ASSERT_EQ(pauseCount(1), 1U);
+    run.link.resume(run.now);
+    ASSERT_EQ(pauseCount(2), 2U);  // the M0 itself
+    EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "G1X2", "M0"}));
+    run.link.resume(run.now);
+    ASSERT_EQ(pauseCount(3), 3U);
+    EXPECT_EQ(pauses, (std::vector<std::size_t>{3, 3, 5}));
+    run.fake.receive("~", run.now);  // the machine's cycle start button
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+    EXPECT_EQ(run.fake.lines.back(), "G1X4");
+    EXPECT_EQ(run.link.linesDone(), 6U);
+}
+
+// Programs that run to the end however their lines keep the controller busy.
+TEST(GrblLink, BusyLinesRunToTheEnd) {
+    struct Case {
+        const char* name;
+        FakeGrbl::Options controller;
+        std::string program;
+    };
+    const std::vector<Case> cases{
+        // No status reports while homing: it is no silent controller.
+        {"homing longer than the silence limit",
+         fakeWith([](FakeGrbl::Options& o) { o.homeTime = std::chrono::seconds(40); }),
+         "$H\r\nG1 X1 F100\r\n"},
+        // No "?" while the EEPROM is written: the controller would lose or damage it.
+        {"EEPROM writes", fakeWith([](FakeGrbl::Options& o) { o.eepromTime = LinkTime{700}; }),
+         "G1 X1 F100\r\nG10 L20 P1 X0\r\n$110=800\r\nG28.1\r\nG1 X2\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRun run = connected(c.controller);
+        const StreamProgram program = streamProgram(c.program);
+        run.link.start(program, run.now);
+        ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+        EXPECT_EQ(run.fake.lines, linesToSend(program));
+        EXPECT_EQ(run.fake.lostWhileWriting, 0U);
+        EXPECT_EQ(run.find(LinkEventKind::Stopped), nullptr);
+    }
+}
+
 TEST(GrblLink, ProbeReportsAndWorkPosition) {
     LinkRun run = connected();
     run.link.start(streamProgram("G1 X3 Y4 F100\r\nG38.2 Z-2 F20\r\nG0 Z2\r\n$#\r\n"), run.now);

@@ -439,6 +439,12 @@ void GrblLink::resume(LinkTime now) {
         return;
     }
     const bool wasAtM0 = pausedAtM0_;
+    if (!wasAtM0 && m0Sent_ && outstanding_.size() == 1) {
+        // The hold may stand at the M0 itself, and a "~" would pass the tool change unasked:
+        // the next standing report asks for it instead.
+        userHeld_ = resumeWanted_ = false;
+        return;
+    }
     if (pausedAtM0_) {
         // The rest goes out once the M0 is answered, i.e. the controller took the "~".
         pausedAtM0_ = false;

@@ -8,11 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
+#include <variant>
 #include <vector>
+
+#include "app/serial_port.h"
 
 #include "support/example_drawings.h"
 #include "support/fake_grbl.h"
@@ -307,6 +314,47 @@ TEST(CliSend, StopsAndRefuses) {
             EXPECT_FALSE(run.fake.resetWhileMoving);
         }
     }
+}
+
+extern "C" void onTestSignal(int /*signal*/) {}
+
+// Ctrl+C while a write waits for room in the port: the write goes on, the port is not lost.
+TEST(CliSend, SignalWhileAWriteWaitsLosesNoPort) {
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+    auto opened = SerialPort::open(name, 115200);
+    ASSERT_TRUE(std::holds_alternative<SerialPort>(opened));
+    SerialPort& port = std::get<SerialPort>(opened);
+    const std::string block(4096, 'G');
+    while (::write(port.fd(), block.data(), block.size()) > 0) {
+    }
+    struct sigaction action {};
+    action.sa_handler = &onTestSignal;  // without SA_RESTART, as the job's own handler
+    sigemptyset(&action.sa_mask);
+    struct sigaction previous {};
+    sigaction(SIGUSR1, &action, &previous);
+    const pthread_t writer = pthread_self();
+    std::atomic<bool> written = false;
+    std::thread reader([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        pthread_kill(writer, SIGUSR1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        std::string drained;
+        while (!written) {
+            pollfd ready{master, POLLIN, 0};
+            if (poll(&ready, 1, 20) > 0) {
+                drain(master, drained);
+            }
+        }
+    });
+    EXPECT_TRUE(port.write(std::string(1 << 16, 'G')));  // more than the port holds
+    written = true;
+    reader.join();
+    sigaction(SIGUSR1, &previous, nullptr);
+    close(slave);
+    close(master);
 }
 
 TEST(CliSend, PortThatCannotBeOpenedIsNamed) {

@@ -390,7 +390,8 @@ bool GrblLink::writingEeprom() const {
     }
     const StreamLine& line = program_.lines[outstanding_.front().index];
     return line.kind == LineKind::Eeprom ||
-           (line.kind == LineKind::System && line.send.find('=') != std::string::npos);
+           (line.kind == LineKind::System && line.send.find('=') != std::string::npos &&
+            !line.send.starts_with("$J="));
 }
 
 bool GrblLink::homing() const {

@@ -33,7 +33,7 @@ const std::vector<std::string>& programLines() {
 }
 
 // A controller that answers every line at once, with a status report every 40 lines, held at
-// each M0 until the link resumes it at once.
+// each M0 until the link resumes it at once (the M0's "ok" comes with the "~", as GRBL's does).
 struct Streamed {
     std::size_t lines = 0;
     std::size_t bytes = 0;
@@ -44,6 +44,7 @@ Streamed streamAll(zrv::StreamProgram program) {
     zrv::LinkTime now{0};
     std::string replies = "Grbl 1.1h ['$' for help]\r\n<Idle|MPos:0.000,0.000,0.000|FS:0,0>\r\n";
     Streamed streamed;
+    bool atM0 = false;
     bool done = false;
     while (!done) {
         link.received(replies, now);
@@ -51,10 +52,16 @@ Streamed streamAll(zrv::StreamProgram program) {
         now += zrv::LinkTime{1};
         link.tick(now);
         for (const zrv::Outgoing& out : link.takeOutgoing()) {
-            if (out.kind == zrv::Outgoing::Kind::Line) {
+            if (out.kind == zrv::Outgoing::Kind::Realtime && out.byte == '~' && atM0) {
                 replies += "ok\r\n";
+                atM0 = false;
+            }
+            if (out.kind == zrv::Outgoing::Kind::Line) {
                 if (out.line == "M0\n") {
                     replies += "<Hold:0|MPos:1.000,2.000,3.000|FS:0,0>\r\n";
+                    atM0 = true;
+                } else {
+                    replies += "ok\r\n";
                 }
                 streamed.bytes += out.line.size();
                 if (++streamed.lines % 40 == 0) {

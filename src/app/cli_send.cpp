@@ -5,12 +5,15 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <charconv>
 #include <chrono>
 #include <cmath>
 #include <csignal>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "app/serial_port.h"
 #include "base/file_names.h"
@@ -28,14 +31,17 @@ constexpr int kNotDone = 1;
 constexpr auto kProgressEvery = 1s;
 constexpr auto kWait = 20ms;
 
-// Set by SIGINT; the one place a signal may reach.
+// The signal that asks the job to end; the one place a signal may reach.
 volatile std::sig_atomic_t gInterrupted = 0;
 
-extern "C" void onInterrupt(int /*signal*/) {
-    gInterrupted = 1;
+extern "C" void onInterrupt(int signal) {
+    gInterrupted = signal;
 }
 
-// Ctrl+C sets the flag instead of ending the process, while the job runs.
+// Ctrl+C, a closed terminal or ssh session (SIGHUP) and "kill" (SIGTERM) set the flag instead
+// of ending the process while the job runs: the controller would run on what it holds. A
+// standard error whose reader is gone (a pipe to tee in the closed terminal) must not end it
+// either.
 class InterruptGuard {
   public:
     InterruptGuard() {
@@ -43,15 +49,39 @@ class InterruptGuard {
         struct sigaction action {};
         action.sa_handler = &onInterrupt;
         sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous_);
+        for (std::size_t k = 0; k < kCaught.size(); ++k) {
+            sigaction(kCaught[k], &action, &previous_[k]);
+        }
+        struct sigaction ignore {};
+        ignore.sa_handler = SIG_IGN;
+        sigemptyset(&ignore.sa_mask);
+        sigaction(SIGPIPE, &ignore, &previousPipe_);
     }
-    ~InterruptGuard() { sigaction(SIGINT, &previous_, nullptr); }
+    ~InterruptGuard() {
+        for (std::size_t k = 0; k < kCaught.size(); ++k) {
+            sigaction(kCaught[k], &previous_[k], nullptr);
+        }
+        sigaction(SIGPIPE, &previousPipe_, nullptr);
+    }
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 
   private:
-    struct sigaction previous_ {};
+    static constexpr std::array<int, 3> kCaught{SIGINT, SIGHUP, SIGTERM};
+    std::array<struct sigaction, 3> previous_{};
+    struct sigaction previousPipe_ {};
 };
+
+std::string stopReason(int signal) {
+    switch (signal) {
+        case SIGHUP:
+            return "Terminal geschlossen (SIGHUP) – Job abgebrochen";
+        case SIGTERM:
+            return "Beendet (SIGTERM) – Job abgebrochen";
+        default:
+            return "Abbruch mit Strg+C";
+    }
+}
 
 LinkTime since(Clock::time_point start) {
     return std::chrono::duration_cast<LinkTime>(Clock::now() - start);
@@ -92,14 +122,17 @@ class SendJob {
             }
             link_.tick(now());
             if (gInterrupted != 0 && !stopAsked_) {
-                stopAsked_ = true;
+                const std::string reason = stopReason(gInterrupted);
                 if (link_.phase() == LinkPhase::Connecting || link_.phase() == LinkPhase::Ready) {
                     // Nothing of the program went out: there is nothing to hold.
-                    err_ << "Abbruch mit Strg+C\n";
+                    err_ << reason << '\n';
                     done_ = true;
                     break;
                 }
-                link_.stop("Abbruch mit Strg+C", now());
+                link_.stop(reason, now());
+                // Latched only once it took: a stop the link could not take yet is asked again.
+                stopAsked_ =
+                    link_.phase() != LinkPhase::Streaming && link_.phase() != LinkPhase::Checking;
             }
             readAnswer();
             flush();
@@ -109,6 +142,8 @@ class SendJob {
     }
 
     const GrblLink& link() const { return link_; }
+    // Whether any line of the program went out.
+    bool started() const { return streamed_; }
 
   private:
     LinkTime now() const { return since(start_); }
@@ -169,6 +204,8 @@ class SendJob {
                 done_ = true;
                 return;
             case LinkEventKind::Started:
+                streamed_ = true;
+                return;
             case LinkEventKind::Status:
             case LinkEventKind::Probe:
             case LinkEventKind::LineDone:
@@ -232,10 +269,45 @@ class SendJob {
     GrblLink link_{LinkTime{0}};
     std::size_t fileLines_ = 0;
     bool started_ = false;
+    bool streamed_ = false;
     bool waiting_ = false;
     bool stopAsked_ = false;
     bool done_ = false;
     bool finished_ = false;
+};
+
+// The log is written beside its place and takes it only when the program went out: a run
+// refused at the port or by the controller keeps the log of the last probe run.
+class LogFile {
+  public:
+    explicit LogFile(const std::string& path)
+        : target_(fileSystemPath(path)), part_(target_.string() + ".part") {
+        stream_.open(part_, std::ios::binary | std::ios::trunc);
+    }
+    ~LogFile() {
+        if (stream_.is_open()) {
+            stream_.close();
+            std::error_code ignored;
+            std::filesystem::remove(part_, ignored);
+        }
+    }
+    LogFile(const LogFile&) = delete;
+    LogFile& operator=(const LogFile&) = delete;
+
+    bool good() const { return static_cast<bool>(stream_); }
+    std::ofstream* stream() { return &stream_; }
+    // Puts the log in its place; false when that fails (the part file then stays).
+    bool keep() {
+        stream_.close();
+        std::error_code error;
+        std::filesystem::rename(part_, target_, error);
+        return !error;
+    }
+
+  private:
+    std::filesystem::path target_;
+    std::filesystem::path part_;
+    std::ofstream stream_;
 };
 
 void printCounts(std::ostream& out, std::size_t lines, std::size_t errors, std::size_t alarms,
@@ -267,10 +339,10 @@ int runSend(const CliRequest& request, const MachineProfile& profile, std::ostre
         printCounts(out, 0, 0, 0, seconds());
         return kNotDone;
     }
-    std::ofstream log;
+    std::optional<LogFile> log;
     if (request.logPath) {
-        log.open(fileSystemPath(*request.logPath), std::ios::binary | std::ios::trunc);
-        if (!log) {
+        log.emplace(*request.logPath);
+        if (!log->good()) {
             err << "Das Protokoll \"" << *request.logPath << "\" kann nicht geschrieben werden\n";
             printCounts(out, 0, 0, 0, seconds());
             return kNotDone;
@@ -283,8 +355,12 @@ int runSend(const CliRequest& request, const MachineProfile& profile, std::ostre
         return kNotDone;
     }
     SendJob job(std::get<SerialPort>(opened), std::move(prepared.program),
-                request.logPath ? &log : nullptr, err);
+                log ? log->stream() : nullptr, err);
     const bool finished = job.run();
+    if (log && job.started() && !log->keep()) {
+        err << "Das Protokoll \"" << *request.logPath << "\" kann nicht geschrieben werden: es "
+            << "steht in \"" << *request.logPath << ".part\"\n";
+    }
     const GrblLink& link = job.link();
     printCounts(out, link.linesSent(), link.errors(), link.alarms(), seconds());
     return finished && link.errors() == 0 && link.alarms() == 0 ? kSuccess : kNotDone;

@@ -70,7 +70,9 @@ bool makeRaw(int fd, speed_t speed) {
         return false;
     }
     cfmakeraw(&settings);
-    settings.c_cflag &= ~static_cast<tcflag_t>(CSTOPB | PARENB | CRTSCTS | CSIZE);
+    // HUPCL off: DTR stays up when the port closes, so the next open does not reset a board
+    // that restarts on DTR (most with a CH340), and its machine position is kept.
+    settings.c_cflag &= ~static_cast<tcflag_t>(CSTOPB | PARENB | CRTSCTS | CSIZE | HUPCL);
     settings.c_cflag |= CS8 | CLOCAL | CREAD;
     settings.c_iflag &= ~static_cast<tcflag_t>(IXON | IXOFF | IXANY);
     settings.c_cc[VMIN] = 0;
@@ -147,7 +149,11 @@ bool SerialPort::write(std::string_view bytes) {
             return false;
         }
         pollfd wait{fd_, POLLOUT, 0};
-        if (poll(&wait, 1, 1000) <= 0 || (wait.revents & (POLLERR | POLLHUP)) != 0) {
+        const int polled = poll(&wait, 1, 1000);
+        if (polled < 0 && errno == EINTR) {
+            continue;  // Ctrl+C while waiting: the job's stop still needs the port
+        }
+        if (polled <= 0 || (wait.revents & (POLLERR | POLLHUP)) != 0) {
             return false;
         }
     }

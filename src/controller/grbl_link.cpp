@@ -5,6 +5,7 @@
 #include "controller/grbl_codes.h"
 #include "controller/link_texts.h"
 #include "controller/replies.h"
+#include "gcode/comment_text.h"
 
 namespace zrv {
 namespace {
@@ -17,6 +18,9 @@ constexpr LinkTime kPollEvery = 200ms;         // the interface's advice: at mos
 constexpr LinkTime kAskVersionAfter = 2500ms;  // a board that reset on open is up by then
 constexpr LinkTime kAnswerWithin = 5s;
 constexpr LinkTime kSilentAfter = 5s;
+// A homing cycle sends nothing, not even status reports, until it ends: up to 1.5 times the
+// travel of each axis at the seek rate, minutes on a slow machine.
+constexpr LinkTime kHomingWithin = 5min;
 constexpr LinkTime kHoldWithin = 5s;
 constexpr std::size_t kLongestLine = 1024;  // more without a line end is noise
 constexpr int kStillReportsNeeded = 2;
@@ -25,6 +29,13 @@ constexpr LinkTime kFreshAfter = 100ms;
 
 std::string lineNumber(std::size_t fileLine) {
     return "Zeile " + std::to_string(fileLine);
+}
+
+// The forms of GRBL 1.1's lines that carry no meaning for streaming: messages and answers in
+// brackets, settings, the echo of a startup line.
+bool otherForm(std::string_view line) {
+    return (line.front() == '[' && line.back() == ']') || line.front() == '$' ||
+           line.front() == '>';
 }
 
 }  // namespace
@@ -86,7 +97,7 @@ void GrblLink::handleLine(std::string_view line, LinkTime now) {
             return;
         case ReplyKind::Version:
             if (phase_ == LinkPhase::Connecting) {
-                identify(line, reply.grbl11);
+                identify(line, reply.grbl11, false);
             }
             break;
         case ReplyKind::Probe:
@@ -97,18 +108,39 @@ void GrblLink::handleLine(std::string_view line, LinkTime now) {
             }
             break;
         case ReplyKind::Other:
+            if (!otherForm(line)) {
+                unreadable(line, now);
+                return;
+            }
             break;
     }
     event(LinkEventKind::Reply, std::string(line));
 }
 
-void GrblLink::identify(std::string_view line, bool grbl11) {
+// A line none of GRBL's forms is a damaged one: it may have been an "error:" or an "ok", and
+// every later "ok" would then be counted against the wrong line.
+void GrblLink::unreadable(std::string_view line, LinkTime now) {
+    std::string text = std::string(kUnreadable) + "„" + commentSafe(line) + "“";
+    if (phase_ == LinkPhase::Checking) {
+        refuse(std::move(text));
+    } else if (phase_ == LinkPhase::Streaming) {
+        beginStop(text + std::string(kUnreadableEnd), now);
+    } else {
+        event(LinkEventKind::Reply, std::move(text));
+    }
+}
+
+void GrblLink::identify(std::string_view line, bool grbl11, bool welcome) {
     if (!grbl11) {
         close(std::string(kNotGrbl11) + "„" + std::string(line) + "“");
         return;
     }
     phase_ = LinkPhase::Ready;
     event(LinkEventKind::Ready, std::string(line));
+    if (welcome) {
+        // A boot clears the machine position and G92: a zero set before no longer fits.
+        event(LinkEventKind::Reply, std::string(kFreshBoot));
+    }
     sendByte('?');
 }
 
@@ -124,7 +156,7 @@ void GrblLink::handleWelcome(std::string_view line, bool grbl11, LinkTime now) {
     userHeld_ = false;
     switch (phase_) {
         case LinkPhase::Connecting:
-            identify(line, grbl11);
+            identify(line, grbl11, true);
             return;
         case LinkPhase::Stopping:
             if (resetSent_) {
@@ -175,13 +207,7 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
             } else if (status_.state != MachineState::Hold && now - resumedAt_ >= kFreshAfter) {
                 resumeWanted_ = false;
             }
-            if (m0Sent_ && !pausedAtM0_ && !userHeld_ && outstanding_.empty() &&
-                status_.state == MachineState::Hold && status_.subState == 0) {
-                pausedAtM0_ = true;
-                const std::size_t at = next_ - 1;
-                event(LinkEventKind::Paused, {}, program_.lines[at].fileLine).comments =
-                    pauseComments(program_, at);
-            }
+            checkPause(now);
             return;
         case LinkPhase::Stopping:
             if (!resetSent_) {
@@ -194,6 +220,21 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
             return;
         default:
             return;
+    }
+}
+
+// The controller answers an M0 only once its pause is over: the pause is a standing hold with
+// the M0 the one line unanswered. A hold seen again well after a resume (a hold pressed on the
+// machine before the M0 was reached, a "~" lost) is the pause again: the user is asked anew
+// rather than the M0 passed without them.
+void GrblLink::checkPause(LinkTime now) {
+    const bool onlyM0 = outstanding_.size() == 1 && outstanding_.front().index == m0Index_;
+    const bool held = status_.state == MachineState::Hold && status_.subState == 0;
+    const bool fresh = !m0Resumed_ || now - resumedAt_ >= kFreshAfter;
+    if (m0Sent_ && !pausedAtM0_ && !userHeld_ && onlyM0 && held && fresh) {
+        pausedAtM0_ = true;
+        event(LinkEventKind::Paused, {}, program_.lines[m0Index_].fileLine).comments =
+            pauseComments(program_, m0Index_);
     }
 }
 
@@ -239,6 +280,10 @@ void GrblLink::handleOk(LinkTime now) {
     if (done.index == kQuery) {
         return;
     }
+    if (m0Sent_ && done.index == m0Index_) {
+        // The pause is over (also when ended by the machine's own button).
+        m0Sent_ = pausedAtM0_ = m0Resumed_ = false;
+    }
     lineDone(done.index);
 }
 
@@ -252,7 +297,16 @@ void GrblLink::lineDone(std::size_t index) {
 
 void GrblLink::handleError(int code, LinkTime now) {
     if (outstanding_.empty()) {
-        event(LinkEventKind::Reply, "error:" + std::to_string(code) + " – " + errorMeaning(code));
+        std::string text = "error:" + std::to_string(code) + " – " + errorMeaning(code);
+        if (phase_ != LinkPhase::Streaming) {
+            event(LinkEventKind::Reply, std::move(text));
+            return;
+        }
+        // Some line's answer was lost or damaged: which line failed is unknown.
+        ++errors_;
+        text += std::string(kUnexpectedError);
+        event(LinkEventKind::Error, text, 0, code);
+        beginStop(std::move(text), now);
         return;
     }
     const Sent failed = outstanding_.front();
@@ -301,7 +355,7 @@ void GrblLink::tick(LinkTime now) {
             }
             break;
         case LinkPhase::Streaming:
-            if (now - lastHeard_ >= kSilentAfter) {
+            if (now - lastHeard_ >= (homing() ? kHomingWithin : kSilentAfter)) {
                 beginStop(std::string(kSilent), now);
                 return;
             }
@@ -310,6 +364,10 @@ void GrblLink::tick(LinkTime now) {
             if (!resetSent_ && now - stopSince_ >= kHoldWithin) {
                 reset(now);
             } else if (resetSent_ && now - resetAt_ >= kAnswerWithin) {
+                // The reset may have been lost (the controller deaf while writing its EEPROM):
+                // once more, and the user must not take the machine for standing.
+                sendByte(0x18);
+                stopReason_ += ". " + std::string(kResetUnconfirmed);
                 endStop();
                 return;
             }
@@ -317,11 +375,28 @@ void GrblLink::tick(LinkTime now) {
         case LinkPhase::Ready:
             break;
     }
-    if (now - lastPoll_ >= kPollEvery) {
+    if (now - lastPoll_ >= kPollEvery && !writingEeprom()) {
         lastPoll_ = now;
         sendByte('?');
     }
     pump(now);
+}
+
+// While it writes its EEPROM the controller takes no bytes ("data can get corrupted or lost"):
+// a damaged "?" would land in front of the next line.
+bool GrblLink::writingEeprom() const {
+    if (outstanding_.empty() || outstanding_.front().index == kQuery) {
+        return false;
+    }
+    const StreamLine& line = program_.lines[outstanding_.front().index];
+    return line.kind == LineKind::Eeprom ||
+           (line.kind == LineKind::System && line.send.find('=') != std::string::npos &&
+            !line.send.starts_with("$J="));
+}
+
+bool GrblLink::homing() const {
+    return !outstanding_.empty() && outstanding_.front().index != kQuery &&
+           program_.lines[outstanding_.front().index].send.starts_with("$H");
 }
 
 void GrblLink::portLost(LinkTime /*now*/) {
@@ -343,7 +418,7 @@ void GrblLink::start(StreamProgram program, LinkTime now) {
     next_ = 0;
     linesSent_ = linesDone_ = errors_ = alarms_ = lastFileLine_ = 0;
     secondsDone_ = 0;
-    m0Sent_ = pausedAtM0_ = userHeld_ = resumeWanted_ = false;
+    m0Sent_ = pausedAtM0_ = m0Resumed_ = userHeld_ = resumeWanted_ = false;
     phase_ = LinkPhase::Checking;
     checkSince_ = now;
     lastHeard_ = now;
@@ -365,9 +440,16 @@ void GrblLink::resume(LinkTime now) {
         return;
     }
     const bool wasAtM0 = pausedAtM0_;
+    if (!wasAtM0 && m0Sent_ && outstanding_.size() == 1) {
+        // The hold may stand at the M0 itself, and a "~" would pass the tool change unasked:
+        // the next standing report asks for it instead.
+        userHeld_ = resumeWanted_ = false;
+        return;
+    }
     if (pausedAtM0_) {
+        // The rest goes out once the M0 is answered, i.e. the controller took the "~".
         pausedAtM0_ = false;
-        m0Sent_ = false;
+        m0Resumed_ = true;
     }
     userHeld_ = false;
     resumeWanted_ = !wasAtM0;
@@ -377,8 +459,11 @@ void GrblLink::resume(LinkTime now) {
 }
 
 void GrblLink::stop(std::string reason, LinkTime now) {
-    if (phase_ == LinkPhase::Closed || phase_ == LinkPhase::Connecting ||
-        phase_ == LinkPhase::Stopping) {
+    if (phase_ == LinkPhase::Closed || phase_ == LinkPhase::Stopping) {
+        return;
+    }
+    if (phase_ == LinkPhase::Connecting) {
+        close(std::move(reason));  // nothing was sent: the job ends before it began
         return;
     }
     if (phase_ == LinkPhase::Checking) {
@@ -461,7 +546,10 @@ bool GrblLink::sendNext() {
                 return false;
             }
             sendLine(line.send, next_, false);
-            m0Sent_ = line.kind == LineKind::Pause;
+            if (line.kind == LineKind::Pause) {
+                m0Sent_ = true;
+                m0Index_ = next_;
+            }
             break;
     }
     ++linesSent_;
@@ -489,7 +577,7 @@ void GrblLink::reset(LinkTime now) {
 void GrblLink::endStop() {
     phase_ = LinkPhase::Ready;
     resetSent_ = false;
-    m0Sent_ = pausedAtM0_ = userHeld_ = resumeWanted_ = false;
+    m0Sent_ = pausedAtM0_ = m0Resumed_ = userHeld_ = resumeWanted_ = false;
     outstanding_.clear();
     outstandingBytes_ = 0;
     event(LinkEventKind::Stopped, std::move(stopReason_));

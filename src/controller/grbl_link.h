@@ -114,7 +114,8 @@ class GrblLink {
     // Feed hold ("!") and cycle start ("~"); resume() also ends a pause at M0.
     void pause();
     void resume(LinkTime now);
-    // Ends the program safely (hold, wait for stand-still, reset) with `reason` in Stopped.
+    // Ends the program safely (hold, wait for stand-still, reset) with `reason` in Stopped;
+    // while connecting, the link closes with `reason` in Refused.
     void stop(std::string reason, LinkTime now);
     void override(Override command);
     // One of the controller's queries outside a program: "$I", "$#", "$G", "$$", "$X" (sent as a
@@ -153,7 +154,11 @@ class GrblLink {
     void handleAlarm(int code, LinkTime now);
     void handleWelcome(std::string_view line, bool grbl11, LinkTime now);
     void handleStatus(const Reply& reply, LinkTime now);
-    void identify(std::string_view line, bool grbl11);
+    void identify(std::string_view line, bool grbl11, bool welcome);
+    void unreadable(std::string_view line, LinkTime now);
+    void checkPause(LinkTime now);
+    bool writingEeprom() const;
+    bool homing() const;
     void close(std::string reason);
     void check();
     void refuse(std::string reason);
@@ -181,8 +186,10 @@ class GrblLink {
     int stillReports_ = 0;  // reports of a standing machine in a row since the hold
     int idleReports_ = 0;   // "Idle" reports in a row since the last answer
     bool showNextStatus_ = false;
-    bool m0Sent_ = false;  // nothing more goes out until the pause is over
+    bool m0Sent_ = false;  // the M0 is unanswered: nothing more goes out
+    std::size_t m0Index_ = 0;
     bool pausedAtM0_ = false;
+    bool m0Resumed_ = false;  // resume() came, the M0's answer not yet
     bool userHeld_ = false;
     bool resumeWanted_ = false;  // resume() came while the hold was still braking
     std::string partial_;        // bytes of a line not yet ended

@@ -23,6 +23,12 @@ inline constexpr std::string_view kSilent =
     "Steuerung antwortet nicht mehr (5 s) – Job abgebrochen";
 inline constexpr std::string_view kUnexpectedOk =
     "Steuerung antwortet mit „ok“ ohne offene Zeile – Job abgebrochen";
+inline constexpr std::string_view kUnexpectedError = " ohne offene Zeile – Job abgebrochen";
+inline constexpr std::string_view kUnreadable = "Antwort der Steuerung unlesbar: ";
+inline constexpr std::string_view kUnreadableEnd = " – Job abgebrochen";
+inline constexpr std::string_view kFreshBoot =
+    "Steuerung ist beim Verbinden neu gestartet – Nullpunkt prüfen";
+inline constexpr std::string_view kResetUnconfirmed = "Reset nicht bestätigt – Not-Aus betätigen";
 inline constexpr std::string_view kNotReady = "Steuerung nicht verbunden oder beschäftigt";
 inline constexpr std::string_view kProgramRefused = "Programm nicht sendefähig: ";
 

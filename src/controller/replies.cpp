@@ -99,6 +99,18 @@ Reply coded(ReplyKind kind, std::string_view digits) {
     return reply;
 }
 
+// Where "Grbl " starts in a welcome line. A glitch byte on the wire may stand in front of it: a
+// missed reset mid-job is worse than a welcome seen once too often.
+std::size_t welcomeAt(std::string_view line) {
+    if (line.starts_with("Grbl ")) {
+        return 0;
+    }
+    const std::size_t at = line.find("Grbl 1.");
+    return at != std::string_view::npos && line.ends_with("['$' for help]")
+               ? at
+               : std::string_view::npos;
+}
+
 }  // namespace
 
 Reply readReply(std::string_view line) {
@@ -111,9 +123,9 @@ Reply readReply(std::string_view line) {
         reply = coded(ReplyKind::Alarm, line.substr(6));
     } else if (line.size() >= 2 && line.front() == '<' && line.back() == '>') {
         reply = readStatus(line);
-    } else if (line.starts_with("Grbl ")) {
+    } else if (const std::size_t grbl = welcomeAt(line); grbl != std::string_view::npos) {
         reply.kind = ReplyKind::Welcome;
-        reply.grbl11 = line.substr(5).starts_with("1.1");
+        reply.grbl11 = line.substr(grbl + 5).starts_with("1.1");
     } else if (line.starts_with("[VER:")) {
         reply.kind = ReplyKind::Version;
         reply.grbl11 = line.substr(5).starts_with("1.1");

@@ -8,11 +8,18 @@
 
 #include <gtest/gtest.h>
 
+#include <pthread.h>
+
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
+#include <variant>
 #include <vector>
+
+#include "app/serial_port.h"
 
 #include "support/example_drawings.h"
 #include "support/fake_grbl.h"
@@ -85,13 +92,26 @@ struct SendRun {
     std::string out;
     std::string err;
     FakeGrbl fake{FakeGrbl::Options{}};
+    bool hangUpOnClose = true;  // the port's HUPCL as the program left it
 };
+
+// A signal to the program (0: none) once the controller took `afterLines` lines; with 0 lines,
+// once the program has set up the port, before the controller's welcome.
+struct Interrupt {
+    int signal = 0;
+    std::size_t afterLines = 0;
+};
+
+bool portTaken(int master) {
+    termios settings{};
+    return tcgetattr(master, &settings) == 0 && cfgetospeed(&settings) == B115200;
+}
 
 // The fake controller sits on the master side of a pseudo-terminal; zrvcam-cli opens the other
 // side as its port. `answer` is written to its standard input at each pause (none: closed at
-// the first); `interruptAfter` lines sends SIGINT.
+// the first).
 SendRun sendThroughPty(const std::string& program, const std::vector<std::string>& extra,
-                       const char* answer, std::size_t interruptAfter = 0) {
+                       const char* answer, Interrupt interrupt = {}) {
     SendRun run;
     int master = -1;
     int slave = -1;
@@ -149,9 +169,12 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
                 child.in = -1;
             }
         }
-        if (interruptAfter > 0 && !interrupted && run.fake.lines.size() >= interruptAfter) {
+        const bool due = interrupt.afterLines > 0 ? run.fake.lines.size() >= interrupt.afterLines
+                                                  : portTaken(master);
+        if (interrupt.signal != 0 && !interrupted && due) {
             interrupted = true;
-            kill(child.pid, SIGINT);
+            usleep(20000);  // from the port's setup to the signal handlers
+            kill(child.pid, interrupt.signal);
         }
         if (waitpid(child.pid, &status, WNOHANG) == child.pid) {
             drain(child.out, run.out);
@@ -169,6 +192,8 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
     }
     close(child.out);
     close(child.err);
+    termios settings{};
+    run.hangUpOnClose = tcgetattr(master, &settings) != 0 || (settings.c_cflag & HUPCL) != 0;
     close(master);
     return run;
 }
@@ -190,6 +215,10 @@ TEST(CliSend, StreamsAProgramWithAPauseThroughAPseudoTerminal) {
     const SendRun run = sendThroughPty(folder.file("board.nc"), {}, "\n");
     EXPECT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_TRUE(contains(run.err, "Werkzeug einspannen und auf NULL setzen")) << run.err;
+    // The fake boots when the port opens; closing it must not reset the board again.
+    EXPECT_TRUE(contains(run.err, "Steuerung ist beim Verbinden neu gestartet – Nullpunkt prüfen"))
+        << run.err;
+    EXPECT_FALSE(run.hangUpOnClose);
     EXPECT_TRUE(contains(run.out, "zeilen=306\nfehler=0\nalarme=0\nsekunden=")) << run.out;
     // 306 lines sent: "?" goes as its one byte, "$I" as a line.
     EXPECT_EQ(run.fake.lines.size(), 305U);
@@ -237,24 +266,43 @@ TEST(CliSend, StopsAndRefuses) {
     writeBytes(folder / "pause.nc", "G21\r\n(Werkzeug)\r\nM0\r\n" + moves);
     writeBytes(folder / "moves.nc", moves);
     writeBytes(folder / "m6.nc", "G21\r\nT1 M6\r\n");
+    // The last probe run's log: a run that sends nothing of its program leaves it as it is.
+    const std::string probes = "[PRB:1.000,2.000,-0.100:1]\r\nok\r\n";
+    writeBytes(folder / "board.log", probes);
+    const std::vector<std::string> log{"--log", folder.file("board.log")};
     struct Case {
         const char* name;
         std::string program;
         const char* answer;
-        std::size_t interruptAfter;
+        Interrupt interrupt;
         std::string message;
         bool anythingSent;
+        std::vector<std::string> extra = {};
     };
     const std::vector<Case> cases{
-        {"end of input at a pause", "pause.nc", nullptr, 0, "Eingabe beendet – Job abgebrochen",
+        {"end of input at a pause",
+         "pause.nc",
+         nullptr,
+         {},
+         "Eingabe beendet – Job abgebrochen",
          true},
-        {"Ctrl+C", "moves.nc", "\n", 100, "Abbruch mit Strg+C", true},
-        {"M6", "m6.nc", "\n", 0, "Programm nicht sendefähig: Zeile 2: M6", false},
-        {"no program", "fehlt.nc", "\n", 0, "kann nicht gelesen werden", false},
+        {"Ctrl+C", "moves.nc", "\n", {SIGINT, 100}, "Abbruch mit Strg+C", true},
+        {"Ctrl+C before the welcome",
+         "moves.nc",
+         "\n",
+         {SIGINT, 0},
+         "Abbruch mit Strg+C",
+         false,
+         log},
+        {"terminal closed", "moves.nc", "\n", {SIGHUP, 100}, "Terminal geschlossen (SIGHUP)", true},
+        {"kill", "moves.nc", "\n", {SIGTERM, 100}, "Beendet (SIGTERM) – Job abgebrochen", true},
+        {"M6", "m6.nc", "\n", {}, "Programm nicht sendefähig: Zeile 2: M6", false, log},
+        {"no program", "fehlt.nc", "\n", {}, "kann nicht gelesen werden", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const SendRun run = sendThroughPty(folder.file(c.program), {}, c.answer, c.interruptAfter);
+        const SendRun run = sendThroughPty(folder.file(c.program), c.extra, c.answer, c.interrupt);
+        EXPECT_EQ(readBytes(folder / "board.log"), probes);
         EXPECT_EQ(run.exitStatus, 1);
         EXPECT_TRUE(contains(run.err, c.message)) << run.err;
         EXPECT_EQ(!run.fake.lines.empty(), c.anythingSent);
@@ -266,6 +314,47 @@ TEST(CliSend, StopsAndRefuses) {
             EXPECT_FALSE(run.fake.resetWhileMoving);
         }
     }
+}
+
+extern "C" void onTestSignal(int /*signal*/) {}
+
+// Ctrl+C while a write waits for room in the port: the write goes on, the port is not lost.
+TEST(CliSend, SignalWhileAWriteWaitsLosesNoPort) {
+    int master = -1;
+    int slave = -1;
+    char name[256] = {};
+    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+    auto opened = SerialPort::open(name, 115200);
+    ASSERT_TRUE(std::holds_alternative<SerialPort>(opened));
+    SerialPort& port = std::get<SerialPort>(opened);
+    const std::string block(4096, 'G');
+    while (::write(port.fd(), block.data(), block.size()) > 0) {
+    }
+    struct sigaction action {};
+    action.sa_handler = &onTestSignal;  // without SA_RESTART, as the job's own handler
+    sigemptyset(&action.sa_mask);
+    struct sigaction previous {};
+    sigaction(SIGUSR1, &action, &previous);
+    const pthread_t writer = pthread_self();
+    std::atomic<bool> written = false;
+    std::thread reader([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        pthread_kill(writer, SIGUSR1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        std::string drained;
+        while (!written) {
+            pollfd ready{master, POLLIN, 0};
+            if (poll(&ready, 1, 20) > 0) {
+                drain(master, drained);
+            }
+        }
+    });
+    EXPECT_TRUE(port.write(std::string(1 << 16, 'G')));  // more than the port holds
+    written = true;
+    reader.join();
+    sigaction(SIGUSR1, &previous, nullptr);
+    close(slave);
+    close(master);
 }
 
 TEST(CliSend, PortThatCannotBeOpenedIsNamed) {

@@ -110,6 +110,98 @@ TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
     EXPECT_EQ(run.fake.lines.back(), "G1X2");
 }
 
+// The M0's "ok" comes only with the "~" that ends the pause. A hold before the M0 is reached
+// looks the same: it is asked as the pause, and the M0 then asked again. A resume of the user's
+// own hold never passes the M0 unasked. The machine's own cycle start ends a pause as well.
+TEST(GrblLink, PauseAtM0IsAskedUntilTheM0IsAnswered) {
+    enum class Hold { MachineButton, UserBeforeM0, UserAtM0 };
+    struct Case {
+        const char* name;
+        Hold hold;
+        LinkTime moveTime;
+        std::vector<std::size_t> pauses;  // the file line of each Paused
+    };
+    const std::vector<Case> cases{
+        {"hold on the machine before the M0", Hold::MachineButton, LinkTime{300}, {3, 3, 5}},
+        {"hold of the user before the M0", Hold::UserBeforeM0, LinkTime{300}, {3, 3, 5}},
+        {"hold of the user at the M0", Hold::UserAtM0, LinkTime{0}, {3, 5}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRun run = connected(fakeWith([&](FakeGrbl::Options& o) { o.moveTime = c.moveTime; }));
+        run.link.start(streamProgram("G1 X1 F100\r\nG1 X2\r\nM0\r\nG1 X3\r\nM0\r\nG1 X4\r\n"),
+                       run.now);
+        std::vector<std::size_t> pauses;
+        const auto pauseCount = [&](std::size_t count) {
+            for (int k = 0; k < 4000 && pauses.size() < count; ++k) {
+                run.step();
+                pauses.clear();
+                for (const LinkEvent& e : run.events) {
+                    if (e.kind == LinkEventKind::Paused) {
+                        pauses.push_back(e.fileLine);
+                    }
+                }
+            }
+            return pauses.size();
+        };
+        while (run.fake.lines.size() < 3) {
+            run.step();
+        }
+        if (c.hold == Hold::MachineButton) {
+            run.fake.receive("!", run.now);
+        } else {
+            run.link.pause();
+            for (int k = 0; k < 40; ++k) {
+                run.step();
+            }
+            EXPECT_EQ(run.find(LinkEventKind::Paused), nullptr);
+            run.link.resume(run.now);
+        }
+        for (std::size_t k = 0; k < c.pauses.size(); ++k) {
+            if (k > 0) {
+                run.link.resume(run.now);
+            }
+            ASSERT_EQ(pauseCount(k + 1), k + 1);
+            if (pauses[k] == 3) {
+                EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "G1X2", "M0"}));
+            }
+        }
+        EXPECT_EQ(pauses, c.pauses);
+        run.fake.receive("~", run.now);  // the machine's cycle start button
+        ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+        EXPECT_EQ(run.fake.lines.back(), "G1X4");
+        EXPECT_EQ(run.link.linesDone(), 6U);
+    }
+}
+
+// Programs that run to the end however their lines keep the controller busy.
+TEST(GrblLink, BusyLinesRunToTheEnd) {
+    struct Case {
+        const char* name;
+        FakeGrbl::Options controller;
+        std::string program;
+    };
+    const std::vector<Case> cases{
+        // No status reports while homing: it is no silent controller.
+        {"homing longer than the silence limit",
+         fakeWith([](FakeGrbl::Options& o) { o.homeTime = std::chrono::seconds(40); }),
+         "$H\r\nG1 X1 F100\r\n"},
+        // No "?" while the EEPROM is written: the controller would lose or damage it.
+        {"EEPROM writes", fakeWith([](FakeGrbl::Options& o) { o.eepromTime = LinkTime{700}; }),
+         "G1 X1 F100\r\nG10 L20 P1 X0\r\n$110=800\r\nG28.1\r\nG1 X2\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRun run = connected(c.controller);
+        const StreamProgram program = streamProgram(c.program);
+        run.link.start(program, run.now);
+        ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+        EXPECT_EQ(run.fake.lines, linesToSend(program));
+        EXPECT_EQ(run.fake.lostWhileWriting, 0U);
+        EXPECT_EQ(run.find(LinkEventKind::Stopped), nullptr);
+    }
+}
+
 TEST(GrblLink, ProbeReportsAndWorkPosition) {
     LinkRun run = connected();
     run.link.start(streamProgram("G1 X3 Y4 F100\r\nG38.2 Z-2 F20\r\nG0 Z2\r\n$#\r\n"), run.now);

@@ -13,7 +13,8 @@ struct RefusalCase {
     const char* name;
     FakeGrbl::Options controller;
     std::string program;
-    std::string refusal;  // the first refusal, exactly
+    std::string refusal;             // the first refusal, exactly
+    bool stopBeforeWelcome = false;  // the user stops while the controller boots
 };
 
 const std::string kFine = "G21\r\nG1 X1 F100\r\n";
@@ -51,6 +52,7 @@ std::vector<RefusalCase> refusalCases() {
          "G1 X1 F100 !\r\n",
          "Zeile 1: „?“, „!“ und „~“ sind Echtzeitbefehle der Steuerung und gehören in keine "
          "Zeile"},
+        {"stop before the welcome", {}, kFine, "Abbruch mit Strg+C", true},
     };
 }
 
@@ -63,6 +65,11 @@ TEST(LinkRefusal, RefusedBeforeTheFirstByteOfTheProgram) {
             continue;
         }
         LinkRun run(c.controller);
+        if (c.stopBeforeWelcome) {
+            run.step();
+            run.link.stop("Abbruch mit Strg+C", run.now);
+            run.deliver();
+        }
         const std::size_t ready = run.runUntil(LinkEventKind::Ready, std::chrono::seconds(10));
         if (ready != kNone) {
             run.link.start(prepared.program, run.now);

@@ -13,28 +13,47 @@ struct StopCase {
     std::size_t stopAfterLines;  // 0: the controller stops it; else the user or the port
     bool portLost;
     std::string reason;  // the Stopped event's text
-    bool holdAndReset;   // "!" and 0x18 went out, in that order, the machine standing between
+    std::size_t resets;  // 0x18 sent; when any: "!" first and the machine standing between
 };
 
 std::vector<StopCase> stopCases() {
     const std::string text = "Zeile 41: error:20 – nicht unterstützter Befehl";
+    const std::string welcome = "Grbl 1.1h ['$' for help]";
     return {
         // The 39th line sent is file line 41: a comment and a blank line follow the first move.
         {"error at a line", fakeWith([](FakeGrbl::Options& o) {
              o.errorAt = {{39, 20}};
          }),
-         0, false, text, true},
+         0, false, text, 1},
         {"alarm", fakeWith([](FakeGrbl::Options& o) {
              o.alarmAt = {{30, 2}};
          }),
          0, false,
          "ALARM:2 – Ziel außerhalb des Verfahrwegs (Software-Endschalter), Position erhalten "
          "(zuletzt bestätigt: Zeile 32)",
-         true},
+         1},
         {"board reset itself", fakeWith([](FakeGrbl::Options& o) { o.rebootAt = 25; }), 0, false,
-         std::string(kRestarted), false},
-        {"port vanished", {}, 30, true, std::string(kPortLost), false},
-        {"user stop (Ctrl+C)", {}, 30, false, "Abbruch mit Strg+C", true},
+         std::string(kRestarted), 0},
+        {"welcome after a glitch byte", fakeWith([&](FakeGrbl::Options& o) {
+             o.replyAt = {{25, "\xFF" + welcome}};
+         }),
+         0, false, std::string(kRestarted), 0},
+        {"port vanished", {}, 30, true, std::string(kPortLost), 0},
+        {"user stop (Ctrl+C)", {}, 30, false, "Abbruch mit Strg+C", 1},
+        {"damaged error", fakeWith([](FakeGrbl::Options& o) {
+             o.replyAt = {{39, "erro\xF2:20"}};
+         }),
+         0, false, "Antwort der Steuerung unlesbar: „erro_:20“ – Job abgebrochen", 1},
+        // 403 lines: G21, G90, 400 moves, M30; the error comes after the last answer.
+        {"error with no line open", fakeWith([](FakeGrbl::Options& o) {
+             o.replyAt = {{403, "ok\r\nerror:2"}};
+         }),
+         0, false, "error:2 – Zahl fehlt oder ist ungültig ohne offene Zeile – Job abgebrochen", 1},
+        {"reset never confirmed", fakeWith([](FakeGrbl::Options& o) {
+             o.errorAt = {{39, 20}};
+             o.ignoresReset = true;
+         }),
+         0, false, text + ". Reset nicht bestätigt – Not-Aus betätigen", 2},
     };
 }
 
@@ -76,12 +95,12 @@ TEST(LinkStop, StopsSafelyAndSendsNothingAfter) {
         EXPECT_EQ(run.find(LinkEventKind::Finished), nullptr);
         const std::size_t hold = run.fake.realtime.find('!');
         const std::size_t reset = run.fake.realtime.find('\x18');
-        if (c.holdAndReset) {
+        if (c.resets > 0) {
             ASSERT_NE(hold, std::string::npos);
             ASSERT_NE(reset, std::string::npos);
             EXPECT_LT(hold, reset);
             EXPECT_FALSE(run.fake.resetWhileMoving);  // so the work position is kept
-            EXPECT_EQ(run.fake.resets, 1U);
+            EXPECT_EQ(run.fake.resets, c.resets);
         } else {
             EXPECT_EQ(reset, std::string::npos);
         }

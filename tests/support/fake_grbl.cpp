@@ -54,6 +54,10 @@ void FakeGrbl::receive(std::string_view bytes, Time now) {
         if (options_.silent || !booted_) {
             continue;  // a board in its boot loader takes nothing
         }
+        if (deaf_ && now < busyUntil_) {
+            ++lostWhileWriting;
+            continue;
+        }
         if (isRealtime(byte)) {
             realtimeByte(byte, now);
         } else if (rx_.size() >= kBufferBytes) {
@@ -68,7 +72,13 @@ void FakeGrbl::receive(std::string_view bytes, Time now) {
 
 void FakeGrbl::realtimeByte(unsigned char byte, Time now) {
     realtime.push_back(static_cast<char>(byte));
-    if (byte == '?') {
+    if (byte == 0x18 && options_.ignoresReset) {
+        ++resets;
+        return;
+    }
+    if (byte == '?' && now < busyUntil_) {
+        statusAsked_ = true;
+    } else if (byte == '?') {
         reply(statusReport());
     } else if (byte == '!') {
         if (state_ == "Run") {
@@ -79,7 +89,11 @@ void FakeGrbl::realtimeByte(unsigned char byte, Time now) {
             state_ = "Hold:0";
         }
     } else if (byte == '~') {
-        if (state_ == "Hold:0") {
+        if (state_ == "Hold:0" && atM0_ && planner_.empty()) {
+            atM0_ = false;
+            state_ = "Idle";
+            reply("ok");
+        } else if (state_ == "Hold:0") {
             cursor_ = now;
             blockEnd_ = now + remaining_;
             remaining_ = Time{0};
@@ -100,6 +114,11 @@ void FakeGrbl::boot(Time now, bool wasMoving, bool keepState) {
     planner_.clear();
     blockRunning_ = false;
     booted_ = true;
+    atM0_ = false;
+    busyUntil_ = now;
+    busyAnswer_.clear();
+    deaf_ = false;
+    statusAsked_ = false;
     cursor_ = now;
     if (wasMoving) {
         resetWhileMoving = true;
@@ -124,9 +143,22 @@ void FakeGrbl::advance(Time now) {
         }
         boot(now, false, true);
     }
+    if (!busyAnswer_.empty() && now >= busyUntil_) {
+        if (state_ == "Home") {
+            state_ = "Idle";
+        }
+        deaf_ = false;
+        reply(std::exchange(busyAnswer_, {}));
+        if (std::exchange(statusAsked_, false)) {
+            reply(statusReport());
+        }
+    }
     while (true) {
         run(now);
-        if (planner_.size() >= kPlannerBlocks) {
+        if (atM0_ && planner_.empty() && !blockRunning_ && state_ == "Idle") {
+            state_ = "Hold:0";
+        }
+        if (planner_.size() >= kPlannerBlocks || atM0_ || now < busyUntil_) {
             return;
         }
         const std::size_t end = rx_.find('\n');
@@ -154,11 +186,6 @@ void FakeGrbl::run(Time now) {
         if (!blockRunning_) {
             if (planner_.empty()) {
                 state_ = "Idle";
-                return;
-            }
-            if (planner_.front().kind == Block::Kind::Pause) {
-                planner_.pop_front();
-                state_ = "Hold:0";
                 return;
             }
             blockRunning_ = true;
@@ -201,8 +228,12 @@ void FakeGrbl::parse(const std::string& line, Time now) {
         reply("ok");
         return;
     }
+    if (const auto instead = options_.replyAt.find(number); instead != options_.replyAt.end()) {
+        reply(instead->second);
+        return;
+    }
     if (line.front() == '$') {
-        system(line);
+        system(line, now);
         return;
     }
     if (state_ == "Alarm") {
@@ -230,12 +261,20 @@ void FakeGrbl::parse(const std::string& line, Time now) {
         block.kind = Block::Kind::Probe;
         block.z = -0.25;
     }
-    if (hasWord(line, "M0")) {
-        block.kind = Block::Kind::Pause;
-    }
     const bool motion = line.find_first_of("XYZ") != std::string::npos;
-    if (motion || block.kind == Block::Kind::Pause) {
+    if (motion) {
         planner_.push_back(block);
+    }
+    if (hasWord(line, "M0")) {
+        atM0_ = true;  // its "ok" comes with the "~" that ends the pause
+        return;
+    }
+    const bool eeprom = line.find("G10L2") != std::string::npos || line.find("G28.1") == 0 ||
+                        line.find("G30.1") == 0;
+    if (eeprom && options_.eepromTime > Time{0}) {
+        deaf_ = true;
+        busy(now + options_.eepromTime, "ok");
+        return;
     }
     reply("ok");
     if (const auto alarm = options_.alarmAt.find(number); alarm != options_.alarmAt.end()) {
@@ -246,10 +285,18 @@ void FakeGrbl::parse(const std::string& line, Time now) {
     }
 }
 
-void FakeGrbl::system(const std::string& line) {
+void FakeGrbl::busy(Time until, std::string answer) {
+    busyUntil_ = until;
+    busyAnswer_ = std::move(answer);
+}
+
+void FakeGrbl::system(const std::string& line, Time now) {
     const bool idle = state_ == "Idle" || state_ == "Alarm";
     if (!idle) {
         reply("error:8");
+    } else if (line == "$H") {
+        state_ = "Home";
+        busy(now + options_.homeTime, "ok");
     } else if (line == "$I") {
         reply("[VER:" + options_.version + ".20190825:]");
         reply("[OPT:V,15,128]");
@@ -270,6 +317,9 @@ void FakeGrbl::system(const std::string& line) {
         state_ = "Idle";
         reply("[MSG:Caution: Unlocked]");
         reply("ok");
+    } else if (line.find('=') != std::string::npos && options_.eepromTime > Time{0}) {
+        deaf_ = true;
+        busy(now + options_.eepromTime, "ok");
     } else if (line.find('=') != std::string::npos) {
         reply("ok");
     } else {

@@ -213,8 +213,9 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
             return;
         case LinkPhase::Streaming:
             // "~" during the hold's braking is ignored by the controller: ask again once held.
-            if (resumeWanted_ && !m0Sent_ && status_.state == MachineState::Hold &&
-                status_.subState == 0) {
+            // With lines before the M0 unanswered the hold cannot be the M0's pause.
+            if (resumeWanted_ && (!m0Sent_ || outstanding_.size() > 1) &&
+                status_.state == MachineState::Hold && status_.subState == 0) {
                 sendByte('~');
             } else if (status_.state != MachineState::Hold && now - resumedAt_ >= kFreshAfter) {
                 resumeWanted_ = false;

@@ -355,10 +355,15 @@ TEST(GrblLink, ToolChangeLinesGoBetweenTheM0AndTheRest) {
     EXPECT_EQ(run.link.linesDone(), 3U);
 }
 
-// "~" while the hold still brakes is dropped by the controller: it goes again once held.
+// "~" while the hold still brakes is dropped by the controller: it goes again once held, also
+// with the M0 of the next tool change already sent behind unanswered lines.
 TEST(GrblLink, AResumeWhileTheHoldBrakesIsNotLost) {
     LinkRun run = connected(fakeWith([](FakeGrbl::Options& o) { o.moveTime = LinkTime{300}; }));
-    run.link.start(streamProgram("G1 X1 F100\r\nG1 X2\r\nG1 X3\r\n"), run.now);
+    std::string program = "G1 X1 F100\r\n";
+    for (int k = 2; k < 30; ++k) {
+        program += "G1 X" + std::to_string(k) + "\r\n";
+    }
+    run.link.start(streamProgram(program + "M0\r\nG1 X99\r\n"), run.now);
     while (run.fake.lines.size() < 3) {
         run.step();
     }
@@ -366,8 +371,11 @@ TEST(GrblLink, AResumeWhileTheHoldBrakesIsNotLost) {
     run.link.pause();
     run.link.resume(run.now);
     run.deliver();
-    ASSERT_NE(run.runUntil(LinkEventKind::Finished, std::chrono::seconds(10)), kNone);
+    ASSERT_NE(run.runUntil(LinkEventKind::Paused, std::chrono::seconds(30)), kNone);
+    EXPECT_EQ(run.fake.lines.back(), "M0");
     EXPECT_GE(std::count(run.fake.realtime.begin(), run.fake.realtime.end(), '~'), 2);
+    run.link.resume(run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished, std::chrono::seconds(10)), kNone);
 }
 
 TEST(GrblLink, WelcomeOrVersionAnswerMakesItReady) {

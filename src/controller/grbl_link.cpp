@@ -41,6 +41,13 @@ bool otherForm(std::string_view line) {
            line.front() == '>';
 }
 
+// G10 L2/L20, G28.1, G30.1 and the settings "$n=" (a jog "$J=" writes nothing).
+bool writesEeprom(const StreamLine& line) {
+    return line.kind == LineKind::Eeprom ||
+           (line.kind == LineKind::System && line.send.find('=') != std::string::npos &&
+            !line.send.starts_with("$J="));
+}
+
 std::string_view trimBlanks(std::string_view text) {
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -414,10 +421,7 @@ void GrblLink::tick(LinkTime now) {
 // a damaged "?" would land in front of the next line.
 bool GrblLink::writingEeprom() const {
     const StreamLine* line = outstandingLine();
-    return line != nullptr &&
-           (line->kind == LineKind::Eeprom ||
-            (line->kind == LineKind::System && line->send.find('=') != std::string::npos &&
-             !line->send.starts_with("$J=")));
+    return line != nullptr && writesEeprom(*line);
 }
 
 bool GrblLink::homing() const {
@@ -587,7 +591,7 @@ bool GrblLink::sendCommand() {
     if (commands_.empty() || !outstanding_.empty()) {
         return false;
     }
-    if (commands_.front().kind == LineKind::Eeprom && idleReports_ == 0) {
+    if (writesEeprom(commands_.front()) && idleReports_ == 0) {
         return false;
     }
     commandOut_ = std::move(commands_.front());

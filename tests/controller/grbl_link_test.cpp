@@ -235,13 +235,13 @@ TEST(GrblLink, CommandsOutsideAProgram) {
         bool alarmed;
     };
     const std::vector<Case> cases{
-        {"jog, zero and homing",
+        {"jog, zero, a setting and homing",
          fakeWith([](FakeGrbl::Options& o) {
              o.eepromTime = LinkTime{700};
              o.homeTime = std::chrono::seconds(8);
          }),
-         {"$J=G91 G21 X10 F500", " G10 L20 P1 X0 Y0 ", "$H", "$J=G91 G21 Z0.1 F200"},
-         {"$J=G91 G21 X10 F500", "G10 L20 P1 X0 Y0", "$H", "$J=G91 G21 Z0.1 F200"},
+         {"$J=G91 G21 X10 F500", " G10 L20 P1 X0 Y0 ", "$110=800", "$H", "$J=G91 G21 Z0.1 F200"},
+         {"$J=G91 G21 X10 F500", "G10 L20 P1 X0 Y0", "$110=800", "$H", "$J=G91 G21 Z0.1 F200"},
          "",
          false},
         {"jog beyond the travel",

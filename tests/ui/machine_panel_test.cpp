@@ -140,6 +140,24 @@ TEST_F(MachinePanelTest, ConnectJogAndSetZero) {
     EXPECT_FALSE(find<QPushButton>("Command_REFERENZFAHRT")->isEnabled()) << "homing is off";
 }
 
+// The engine's own words when the controller is no GRBL 1.1; the port is closed again.
+TEST_F(MachinePanelTest, AControllerThatIsNotGrbl11IsNamed) {
+    open();
+    FakeGrbl::Options old;
+    old.version = "0.9j";
+    controller_ = std::make_unique<PtyController>(std::move(old));
+    ASSERT_FALSE(controller_->portName().empty()) << "no pseudo-terminal";
+    find<QComboBox>("Combo_PORT")->setEditText(QString::fromStdString(controller_->portName()));
+    click("Command_VERBINDEN");
+    const std::string expected =
+        controller_->portName() + ": Die Steuerung ist kein GRBL 1.1: „Grbl 0.9j";
+    ASSERT_TRUE(waitFor([&] { return text("Label_MASCHINE_MELDUNG").starts_with(expected); }))
+        << text("Label_MASCHINE_MELDUNG");
+    EXPECT_EQ(text("Label_MASCHINE_ZUSTAND"), "nicht verbunden");
+    EXPECT_EQ(find<QPushButton>("Command_VERBINDEN")->text(), "Verbinden");
+    EXPECT_TRUE(fake().lines.empty()) << "nothing sent to another firmware";
+}
+
 TEST_F(MachinePanelTest, JobRunsToTheEndWithAPauseAndAResume) {
     connectTo();
     exportProgram();

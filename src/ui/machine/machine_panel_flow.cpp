@@ -244,6 +244,11 @@ void MachinePanelFlow::reply(const std::string& text) {
         enableControls();
         return;
     }
+    if (text == kFreshBoot) {  // right after "Verbunden: …"
+        panel_.Label_MASCHINE_MELDUNG->setText(panel_.Label_MASCHINE_MELDUNG->text() + ". " +
+                                               qs(text));
+        return;
+    }
     if (text.starts_with("Grbl ")) {  // a restart while no job runs
         say("Steuerung hat neu gestartet: " + text + " – Nullpunkt prüfen");
         return;

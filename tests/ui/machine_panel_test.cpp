@@ -353,6 +353,23 @@ TEST_F(MachinePanelTest, ClosingWhileAJobRunsAsksAndStopsSafely) {
     EXPECT_FALSE(fake().resetWhileMoving);
 }
 
+// A controller that never confirms the reset: the window gives it up after 5 s and says so.
+TEST_F(MachinePanelTest, ClosingGivesUpAControllerThatNeverConfirmsTheStop) {
+    FakeGrbl::Options deaf;
+    deaf.moveTime = FakeGrbl::Time{200};
+    deaf.ignoresReset = true;
+    connectTo(deaf);
+    exportProgram();
+    platform_.chooseAnswers = {1};
+    click("Command_JOB_STARTEN");
+    ASSERT_TRUE(waitFor([this] { return fake().lines.size() > 16; }));
+    platform_.askAnswers = {true};
+    EXPECT_TRUE(window_->close());
+    EXPECT_EQ(lastMessage(),
+              "Keine Antwort beim Anhalten – Verbindung getrennt, Position unsicher");
+    EXPECT_LT(fake().realtime.find('!'), fake().realtime.find('\x18'));
+}
+
 // Each change after the export makes the program stale: the job is refused and nothing is sent.
 TEST_F(MachinePanelTest, StaleProgramIsRefused) {
     connectTo();

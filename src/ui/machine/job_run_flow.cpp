@@ -23,6 +23,8 @@ namespace {
 
 constexpr int kTickMilliseconds = 20;
 constexpr qint64 kStopWaitMilliseconds = 5000;
+constexpr std::string_view kGivenUp =
+    "Keine Antwort beim Anhalten – Verbindung getrennt, Position unsicher";
 
 }  // namespace
 
@@ -199,7 +201,7 @@ std::string JobRunFlow::probeFailure(const std::string& why) const {
 }
 
 void JobRunFlow::stopped(const std::string& why) {
-    const std::string text = probeFailure(why);
+    const std::string text = givenUp_ ? std::string(kGivenUp) : probeFailure(why);
     end();
     refuse(text);
 }
@@ -230,8 +232,10 @@ bool JobRunFlow::release(std::string_view question, const std::function<void()>&
     }
     if (job_ != Job::None) {
         // No answer to the stop: the link gives the controller up and sends nothing more.
+        givenUp_ = true;
         link_.portLost(linkNow());
         tick();
+        givenUp_ = false;
     }
     return true;
 }

@@ -63,6 +63,7 @@ class JobRunFlow {
     Job job_ = Job::None;
     JobTimeline timeline_;
     std::size_t lines_ = 0;  // the job's lines to send
+    bool givenUp_ = false;   // the stop went unanswered: the link was closed
     double jobStartedAt_ = 0;
     std::string log_;         // what the controller sent during a probe run
     std::size_t probes_ = 0;  // [PRB:…] reports of the probe run so far

@@ -174,7 +174,9 @@ void MachinePanelFlow::tick() {
     }
     flush();
     if (link_.phase() == LinkPhase::Closed && handshake_ != Handshake::Closed) {
-        disconnect(portLost_.empty() ? closed_ : portLost_);
+        disconnect(!portLost_.empty() ? portLost_
+                   : !closed_.empty() ? closed_
+                                      : std::string(kPortLost));
     }
     showStatus();
     inTick_ = false;

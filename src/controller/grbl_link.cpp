@@ -1,5 +1,7 @@
 #include "controller/grbl_link.h"
 
+#include <algorithm>
+#include <iterator>
 #include <utility>
 
 #include "controller/grbl_codes.h"
@@ -26,6 +28,7 @@ constexpr std::size_t kLongestLine = 1024;  // more without a line end is noise
 constexpr int kStillReportsNeeded = 2;
 // A report that comes this long after a real-time byte was sent answers a later question.
 constexpr LinkTime kFreshAfter = 100ms;
+constexpr std::uint8_t kJogCancel = 0x85;
 
 std::string lineNumber(std::size_t fileLine) {
     return "Zeile " + std::to_string(fileLine);
@@ -36,6 +39,21 @@ std::string lineNumber(std::size_t fileLine) {
 bool otherForm(std::string_view line) {
     return (line.front() == '[' && line.back() == ']') || line.front() == '$' ||
            line.front() == '>';
+}
+
+// G10 L2/L20, G28.1, G30.1 and the settings "$n=" (a jog "$J=" writes nothing).
+bool writesEeprom(const StreamLine& line) {
+    return line.kind == LineKind::Eeprom ||
+           (line.kind == LineKind::System && line.send.find('=') != std::string::npos &&
+            !line.send.starts_with("$J="));
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -102,7 +120,7 @@ void GrblLink::handleLine(std::string_view line, LinkTime now) {
             break;
         case ReplyKind::Probe:
             // The "$#" answer carries the last probe too: only a probing move's report counts.
-            if (outstanding_.empty() || !outstanding_.front().alone) {
+            if (outstanding_.empty() || !outstanding_.front().parameters) {
                 event(LinkEventKind::Probe, std::string(line)).probe = reply.probe;
                 return;
             }
@@ -150,7 +168,8 @@ void GrblLink::close(std::string reason) {
 }
 
 void GrblLink::handleWelcome(std::string_view line, bool grbl11, LinkTime now) {
-    // A reset empties the receive buffer: whatever was outstanding is gone.
+    // A reset empties the receive buffer: whatever was outstanding or waiting is gone.
+    commands_.clear();
     outstanding_.clear();
     outstandingBytes_ = 0;
     userHeld_ = false;
@@ -201,8 +220,9 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
             return;
         case LinkPhase::Streaming:
             // "~" during the hold's braking is ignored by the controller: ask again once held.
-            if (resumeWanted_ && !m0Sent_ && status_.state == MachineState::Hold &&
-                status_.subState == 0) {
+            // With lines before the M0 unanswered the hold cannot be the M0's pause.
+            if (resumeWanted_ && (!m0Sent_ || outstanding_.size() > 1) &&
+                status_.state == MachineState::Hold && status_.subState == 0) {
                 sendByte('~');
             } else if (status_.state != MachineState::Hold && now - resumedAt_ >= kFreshAfter) {
                 resumeWanted_ = false;
@@ -210,9 +230,14 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
             checkPause(now);
             return;
         case LinkPhase::Stopping:
+            // A report this close to the hold may tell the motion before it: only an alarm
+            // (the controller stopped by itself) counts then.
             if (!resetSent_) {
-                stillReports_ = standsStill(status_) ? stillReports_ + 1 : 0;
                 const bool alarm = status_.state == MachineState::Alarm;
+                if (now - stopSince_ < kFreshAfter && !alarm) {
+                    return;
+                }
+                stillReports_ = standsStill(status_) ? stillReports_ + 1 : 0;
                 if (stillReports_ >= kStillReportsNeeded || alarm) {
                     reset(now);
                 }
@@ -277,6 +302,10 @@ void GrblLink::handleOk(LinkTime now) {
     outstanding_.pop_front();
     outstandingBytes_ -= done.bytes;
     idleReports_ = 0;
+    if (done.index == kCommand) {
+        commandOut_ = {};
+        return;
+    }
     if (done.index == kQuery) {
         return;
     }
@@ -312,6 +341,10 @@ void GrblLink::handleError(int code, LinkTime now) {
     const Sent failed = outstanding_.front();
     outstanding_.pop_front();
     outstandingBytes_ -= failed.bytes;
+    if (failed.index == kCommand) {
+        commandFailed(code, now);
+        return;
+    }
     if (failed.index == kQuery || phase_ != LinkPhase::Streaming) {
         event(LinkEventKind::Reply, "error:" + std::to_string(code) + " – " + errorMeaning(code));
         return;
@@ -326,6 +359,8 @@ void GrblLink::handleError(int code, LinkTime now) {
 
 void GrblLink::handleAlarm(int code, LinkTime now) {
     ++alarms_;
+    status_.state = MachineState::Alarm;  // the motion is stopped, the controller locked
+    commands_.clear();
     std::string text = "ALARM:" + std::to_string(code) + " – " + alarmMeaning(code);
     if (lastFileLine_ > 0 && phase_ == LinkPhase::Streaming) {
         text += " (zuletzt bestätigt: " + lineNumber(lastFileLine_) + ")";
@@ -385,18 +420,21 @@ void GrblLink::tick(LinkTime now) {
 // While it writes its EEPROM the controller takes no bytes ("data can get corrupted or lost"):
 // a damaged "?" would land in front of the next line.
 bool GrblLink::writingEeprom() const {
-    if (outstanding_.empty() || outstanding_.front().index == kQuery) {
-        return false;
-    }
-    const StreamLine& line = program_.lines[outstanding_.front().index];
-    return line.kind == LineKind::Eeprom ||
-           (line.kind == LineKind::System && line.send.find('=') != std::string::npos &&
-            !line.send.starts_with("$J="));
+    const StreamLine* line = outstandingLine();
+    return line != nullptr && writesEeprom(*line);
 }
 
 bool GrblLink::homing() const {
-    return !outstanding_.empty() && outstanding_.front().index != kQuery &&
-           program_.lines[outstanding_.front().index].send.starts_with("$H");
+    const StreamLine* line = outstandingLine();
+    return line != nullptr && line->send.starts_with("$H");
+}
+
+const StreamLine* GrblLink::outstandingLine() const {
+    if (outstanding_.empty() || outstanding_.front().index == kQuery) {
+        return nullptr;
+    }
+    const std::size_t index = outstanding_.front().index;
+    return index == kCommand ? &commandOut_ : &program_.lines[index];
 }
 
 void GrblLink::portLost(LinkTime /*now*/) {
@@ -406,6 +444,7 @@ void GrblLink::portLost(LinkTime /*now*/) {
     const bool running = phase_ == LinkPhase::Streaming || phase_ == LinkPhase::Stopping ||
                          phase_ == LinkPhase::Checking;
     phase_ = LinkPhase::Closed;
+    commands_.clear();
     event(running ? LinkEventKind::Stopped : LinkEventKind::Refused, std::string(kPortLost));
 }
 
@@ -419,6 +458,7 @@ void GrblLink::start(StreamProgram program, LinkTime now) {
     linesSent_ = linesDone_ = errors_ = alarms_ = lastFileLine_ = 0;
     secondsDone_ = 0;
     m0Sent_ = pausedAtM0_ = m0Resumed_ = userHeld_ = resumeWanted_ = false;
+    commands_.clear();
     phase_ = LinkPhase::Checking;
     checkSince_ = now;
     lastHeard_ = now;
@@ -499,13 +539,94 @@ bool GrblLink::query(std::string_view command, LinkTime now) {
     return false;
 }
 
+std::string GrblLink::command(std::string_view line, LinkTime now) {
+    const bool atPause = phase_ == LinkPhase::Streaming && m0Sent_;
+    if (phase_ != LinkPhase::Ready && !atPause) {
+        return std::string(phase_ == LinkPhase::Streaming ? kJobRunning : kNotReady);
+    }
+    const PreparedProgram prepared = prepareLines(line);
+    const std::string shown = "„" + commentSafe(line) + "“: ";
+    if (!prepared.refusals.empty()) {
+        const std::string& refusal = prepared.refusals.front();
+        return std::string(kCommandRefused) + shown + refusal.substr(refusal.find(": ") + 2);
+    }
+    const LineKind kind =
+        prepared.program.lines.size() == 1 ? prepared.program.lines[0].kind : LineKind::Nothing;
+    if (kind == LineKind::Nothing || kind == LineKind::Realtime || kind == LineKind::Pause) {
+        return std::string(kCommandRefused) + shown + std::string(kNoSingleCommand);
+    }
+    StreamLine command = prepared.program.lines[0];
+    const bool unlocks = command.send == "$X" || command.send == "$H" || command.send == "$$";
+    if (alarmed() && !unlocks) {
+        return std::string(kAlarmState);
+    }
+    const MachineState state = status_.state;
+    const bool free = state == MachineState::Idle || state == MachineState::Jog ||
+                      state == MachineState::Unknown || state == MachineState::Alarm;
+    if (!atPause && !free) {
+        return std::string(kNotIdle) + std::string(stateName(state)) +
+               "): erst warten, bis sie steht";
+    }
+    // Sent as written when it differs from the checked line by blanks only (GRBL drops them).
+    const std::string_view written = trimBlanks(line);
+    std::string checked;
+    std::copy_if(written.begin(), written.end(), std::back_inserter(checked),
+                 [](char c) { return c != ' '; });
+    if (checked == command.send && written.size() < kMostOutstanding) {
+        command.send = std::string(written);
+    }
+    commands_.push_back(std::move(command));
+    pump(now);
+    return {};
+}
+
+void GrblLink::cancelJog() {
+    if (phase_ != LinkPhase::Closed && phase_ != LinkPhase::Connecting) {
+        sendByte(kJogCancel);
+    }
+}
+
+// Each command alone; one that writes the EEPROM only once the machine stands idle.
+bool GrblLink::sendCommand() {
+    if (commands_.empty() || !outstanding_.empty()) {
+        return false;
+    }
+    if (writesEeprom(commands_.front()) && idleReports_ == 0) {
+        return false;
+    }
+    commandOut_ = std::move(commands_.front());
+    commands_.pop_front();
+    sendLine(commandOut_.send, kCommand, true);
+    return true;
+}
+
+// A jog beyond the travel answers error:15: said, and what waited behind it is dropped. At a
+// tool change the new zero is then unsure: the job stops.
+void GrblLink::commandFailed(int code, LinkTime now) {
+    std::string text =
+        "„" + commandOut_.send + "“: error:" + std::to_string(code) + " – " + errorMeaning(code);
+    commandOut_ = {};
+    commands_.clear();
+    if (phase_ == LinkPhase::Streaming) {
+        ++errors_;
+        event(LinkEventKind::Error, text, 0, code);
+        beginStop(std::move(text), now);
+        return;
+    }
+    event(LinkEventKind::Reply, std::move(text));
+}
+
 void GrblLink::pump(LinkTime now) {
+    if (phase_ == LinkPhase::Ready) {
+        sendCommand();
+        return;
+    }
     if (phase_ != LinkPhase::Streaming) {
         return;
     }
     while (sendNext()) {
     }
-    if (next_ == program_.lines.size() && outstanding_.empty() && !m0Sent_ &&
+    if (next_ == program_.lines.size() && outstanding_.empty() && !m0Sent_ && commands_.empty() &&
         idleReports_ >= kStillReportsNeeded) {
         phase_ = LinkPhase::Ready;
         event(LinkEventKind::Finished);
@@ -514,7 +635,13 @@ void GrblLink::pump(LinkTime now) {
 }
 
 bool GrblLink::sendNext() {
-    if (m0Sent_ || next_ >= program_.lines.size()) {
+    if (m0Sent_) {
+        return false;
+    }
+    if (!commands_.empty()) {
+        return sendCommand();  // the tool change's lines, before the rest of the program
+    }
+    if (next_ >= program_.lines.size()) {
         return false;
     }
     if (!outstanding_.empty() && outstanding_.front().alone) {
@@ -576,6 +703,7 @@ void GrblLink::reset(LinkTime now) {
 
 void GrblLink::endStop() {
     phase_ = LinkPhase::Ready;
+    commands_.clear();
     resetSent_ = false;
     m0Sent_ = pausedAtM0_ = m0Resumed_ = userHeld_ = resumeWanted_ = false;
     outstanding_.clear();
@@ -589,7 +717,7 @@ void GrblLink::sendLine(std::string_view send, std::size_t index, bool alone) {
     text.reserve(send.size() + 1);
     text.append(send);
     text.push_back('\n');
-    outstanding_.push_back({index, text.size(), alone});
+    outstanding_.push_back({index, text.size(), alone, send == "$#"});
     outstandingBytes_ += text.size();
     Outgoing out;
     out.line = std::move(text);

@@ -121,6 +121,14 @@ class GrblLink {
     // One of the controller's queries outside a program: "$I", "$#", "$G", "$$", "$X" (sent as a
     // line) or "?" (one byte). False when not Ready or not one of these.
     bool query(std::string_view command, LinkTime now);
+    // A command of the user outside a program: a jog ("$J=..."), a work zero ("G10 L20 P1 ..."),
+    // "$H", "$X"; or, while the program stands at its M0, a line of the tool change (sent after
+    // the M0's answer, before the program goes on). Checked like a program's line and sent
+    // alone, an EEPROM write only after an Idle report. An "error:" answering it is a Reply,
+    // at the M0 a stop. Empty when taken, otherwise why not (German).
+    std::string command(std::string_view line, LinkTime now);
+    // Ends a jog where it is: the jog-cancel byte 0x85.
+    void cancelJog();
 
     std::vector<Outgoing> takeOutgoing();
     std::vector<LinkEvent> takeEvents();
@@ -138,14 +146,18 @@ class GrblLink {
     double secondsDone() const { return secondsDone_; }
     double secondsTotal() const { return program_.seconds; }
     bool pausedAtM0() const { return pausedAtM0_; }
+    // The controller is in alarm (a report or an "ALARM:" line): only "$X", "$H" and "$$" go.
+    bool alarmed() const { return status_.state == MachineState::Alarm; }
 
   private:
     static constexpr std::size_t kQuery = static_cast<std::size_t>(-1);
+    static constexpr std::size_t kCommand = static_cast<std::size_t>(-2);
 
     struct Sent {
-        std::size_t index = 0;  // into program_.lines, or kQuery for a query outside a program
-        std::size_t bytes = 0;  // with the line end
-        bool alone = false;     // nothing else goes out until it is answered
+        std::size_t index = 0;    // into program_.lines, or kQuery, or kCommand
+        std::size_t bytes = 0;    // with the line end
+        bool alone = false;       // nothing else goes out until it is answered
+        bool parameters = false;  // "$#": its answer repeats the last probe
     };
 
     void handleLine(std::string_view line, LinkTime now);
@@ -168,6 +180,9 @@ class GrblLink {
     void beginStop(std::string reason, LinkTime now);
     void reset(LinkTime now);
     void endStop();
+    bool sendCommand();
+    void commandFailed(int code, LinkTime now);
+    const StreamLine* outstandingLine() const;
     void sendLine(std::string_view send, std::size_t index, bool alone);
     void sendByte(std::uint8_t byte);
     LinkEvent& event(LinkEventKind kind, std::string text = {}, std::size_t fileLine = 0,
@@ -199,6 +214,8 @@ class GrblLink {
     StreamProgram program_;
     std::size_t next_ = 0;  // the next program line to send
     std::deque<Sent> outstanding_;
+    std::deque<StreamLine> commands_;  // waiting, each to go alone
+    StreamLine commandOut_;            // the command sent and not yet answered
     std::size_t outstandingBytes_ = 0;
     std::size_t linesSent_ = 0;
     std::size_t linesDone_ = 0;

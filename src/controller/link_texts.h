@@ -31,5 +31,9 @@ inline constexpr std::string_view kFreshBoot =
 inline constexpr std::string_view kResetUnconfirmed = "Reset nicht bestätigt – Not-Aus betätigen";
 inline constexpr std::string_view kNotReady = "Steuerung nicht verbunden oder beschäftigt";
 inline constexpr std::string_view kProgramRefused = "Programm nicht sendefähig: ";
+inline constexpr std::string_view kCommandRefused = "Befehl nicht sendefähig: ";
+inline constexpr std::string_view kNoSingleCommand = "keine einzelne Befehlszeile";
+inline constexpr std::string_view kJobRunning =
+    "Ein Job läuft: Befehle nur am Programmhalt (M0) des Werkzeugwechsels";
 
 }  // namespace zrv

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controller/grbl_link.h"
+#include "controller/link_texts.h"
 #include "link_programs.h"
 #include "support/link_harness.h"
 
@@ -219,6 +220,162 @@ TEST(GrblLink, ProbeReportsAndWorkPosition) {
     ASSERT_TRUE(run.link.status().workPosition);
     EXPECT_NEAR((*run.link.status().workPosition)[0], 3, 1e-9);
     EXPECT_NEAR((*run.link.status().workPosition)[1], 4, 1e-9);
+}
+
+// The user's commands outside a program: each alone, in order, written as typed; an EEPROM
+// write only once the machine stands idle (no "?" lost while it writes); an error answering
+// one is said and drops what waited; an alarm locks everything but "$X", "$H" and "$$".
+TEST(GrblLink, CommandsOutsideAProgram) {
+    struct Case {
+        const char* name;
+        FakeGrbl::Options controller;
+        std::vector<std::string> commands;
+        std::vector<std::string> arrived;
+        std::string reply;  // the Reply or Alarm event a command brought; empty: none
+        bool alarmed;
+    };
+    const std::vector<Case> cases{
+        {"jog, zero, a setting and homing",
+         fakeWith([](FakeGrbl::Options& o) {
+             o.eepromTime = LinkTime{700};
+             o.homeTime = std::chrono::seconds(8);
+         }),
+         {"$J=G91 G21 X10 F500", " G10 L20 P1 X0 Y0 ", "$110=800", "$H", "$J=G91 G21 Z0.1 F200"},
+         {"$J=G91 G21 X10 F500", "G10 L20 P1 X0 Y0", "$110=800", "$H", "$J=G91 G21 Z0.1 F200"},
+         "",
+         false},
+        {"jog beyond the travel",
+         fakeWith([](FakeGrbl::Options& o) {
+             o.errorAt = {{1, 15}};
+         }),
+         {"$J=G91 G21 X-500 F500", "G10 L20 P1 X0 Y0"},
+         {"$J=G91 G21 X-500 F500"},
+         "„$J=G91 G21 X-500 F500“: error:15 – ",
+         false},
+        {"probe without contact",
+         fakeWith([](FakeGrbl::Options& o) {
+             o.alarmAt = {{1, 5}};
+         }),
+         {"G38.2 Z-2 F20", "G10 L20 P1 Z0"},
+         {"G38.2 Z-2 F20"},
+         "ALARM:5 – ",
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LinkRun run = connected(c.controller);
+        for (int k = 0; k < 20; ++k) {
+            run.step();  // the first status reports
+        }
+        const std::size_t from = run.events.size();
+        for (const std::string& command : c.commands) {
+            EXPECT_EQ(run.link.command(command, run.now), "");
+        }
+        for (int k = 0; k < 4000; ++k) {
+            run.step();
+        }
+        EXPECT_EQ(run.fake.lines, c.arrived);
+        EXPECT_EQ(run.fake.lostWhileWriting, 0U);
+        const LinkEvent* said =
+            run.find(c.alarmed ? LinkEventKind::Alarm : LinkEventKind::Reply, from);
+        while (said != nullptr && !c.alarmed && !said->text.starts_with("„")) {
+            said = run.find(LinkEventKind::Reply,
+                            static_cast<std::size_t>(said - run.events.data()) + 1);
+        }
+        if (c.reply.empty()) {
+            EXPECT_EQ(said, nullptr) << said->text;
+        } else {
+            ASSERT_NE(said, nullptr);
+            EXPECT_TRUE(said->text.starts_with(c.reply)) << said->text;
+        }
+        EXPECT_EQ(run.link.alarmed(), c.alarmed);
+        EXPECT_EQ(run.link.phase(), LinkPhase::Ready) << "no job to stop";
+        if (c.alarmed) {
+            EXPECT_EQ(run.link.command("$J=G91 G21 X1 F100", run.now), kAlarmState);
+            EXPECT_EQ(run.link.command("$X", run.now), "");
+            run.step();
+            EXPECT_EQ(run.fake.lines.back(), "$X");
+        }
+    }
+}
+
+// A command is checked as a program's line would be; refused, nothing goes out.
+TEST(GrblLink, CommandsAreCheckedBeforeTheFirstByte) {
+    struct Case {
+        const char* name;
+        std::string line;
+        std::string refusal;  // how the refusal begins
+    };
+    const std::string refused(kCommandRefused);
+    const std::vector<Case> cases{
+        {"rejected word", "M6 T2", refused + "„M6 T2“: M6"},
+        {"too long", "G1 X" + std::string(90, '1'), refused},
+        {"byte outside ASCII", "G1 X1\x01", refused},
+        {"two lines", "G1 X1\nG1 X2", refused + "„G1 X1_G1 X2“: " + std::string(kNoSingleCommand)},
+        {"a pause", "M0", refused + "„M0“: " + std::string(kNoSingleCommand)},
+        {"the status query", "?", refused + "„_“: " + std::string(kNoSingleCommand)},
+        {"blank", "  ", refused},
+    };
+    LinkRun run = connected();
+    run.step();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string refusal = run.link.command(c.line, run.now);
+        EXPECT_TRUE(refusal.starts_with(c.refusal)) << refusal;
+    }
+    // While a program streams (not at its M0), no command.
+    run.link.start(streamProgram("G1 X1 F100\r\nG1 X2\r\n"), run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Started), kNone);
+    EXPECT_EQ(run.link.command("G10 L20 P1 Z0", run.now), kJobRunning);
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+    EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "G1X2"}));
+}
+
+// The tool change: Z probed again at X0 Y0 while the program stands at its M0; the lines go
+// after the M0's answer and before the rest, the probe comes out as a Probe event.
+TEST(GrblLink, ToolChangeLinesGoBetweenTheM0AndTheRest) {
+    LinkRun run = connected();
+    run.link.start(streamProgram("G1 X1 F100\r\n(Werkzeug)\r\nM0\r\nG1 X2\r\n"), run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Paused), kNone);
+    for (const char* line : {"G90 G0 X0 Y0", "G38.2 Z-2 F20", "G10 L20 P1 Z0", "G0 Z2"}) {
+        EXPECT_EQ(run.link.command(line, run.now), "");
+    }
+    for (int k = 0; k < 200; ++k) {
+        run.step();
+    }
+    EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "M0"})) << "not before ~";
+    run.link.resume(run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
+    EXPECT_EQ(run.fake.lines,
+              (std::vector<std::string>{"G1X1F100", "M0", "G90 G0 X0 Y0", "G38.2 Z-2 F20",
+                                        "G10 L20 P1 Z0", "G0 Z2", "G1X2"}));
+    const LinkEvent* probe = run.find(LinkEventKind::Probe);
+    ASSERT_NE(probe, nullptr);
+    EXPECT_DOUBLE_EQ(probe->probe.z, -0.25);
+    EXPECT_EQ(run.link.linesDone(), 3U);
+}
+
+// "~" while the hold still brakes is dropped by the controller: it goes again once held, also
+// with the M0 of the next tool change already sent behind unanswered lines.
+TEST(GrblLink, AResumeWhileTheHoldBrakesIsNotLost) {
+    LinkRun run = connected(fakeWith([](FakeGrbl::Options& o) { o.moveTime = LinkTime{300}; }));
+    std::string program = "G1 X1 F100\r\n";
+    for (int k = 2; k < 30; ++k) {
+        program += "G1 X" + std::to_string(k) + "\r\n";
+    }
+    run.link.start(streamProgram(program + "M0\r\nG1 X99\r\n"), run.now);
+    while (run.fake.lines.size() < 3) {
+        run.step();
+    }
+    run.step(LinkTime{50});
+    run.link.pause();
+    run.link.resume(run.now);
+    run.deliver();
+    ASSERT_NE(run.runUntil(LinkEventKind::Paused, std::chrono::seconds(30)), kNone);
+    EXPECT_EQ(run.fake.lines.back(), "M0");
+    EXPECT_GE(std::count(run.fake.realtime.begin(), run.fake.realtime.end(), '~'), 2);
+    run.link.resume(run.now);
+    ASSERT_NE(run.runUntil(LinkEventKind::Finished, std::chrono::seconds(10)), kNone);
 }
 
 TEST(GrblLink, WelcomeOrVersionAnswerMakesItReady) {

@@ -12,8 +12,9 @@ struct StopCase {
     FakeGrbl::Options options;
     std::size_t stopAfterLines;  // 0: the controller stops it; else the user or the port
     bool portLost;
-    std::string reason;  // the Stopped event's text
-    std::size_t resets;  // 0x18 sent; when any: "!" first and the machine standing between
+    std::string reason;          // the Stopped event's text
+    std::size_t resets;          // 0x18 sent; when any: "!" first and the machine standing between
+    std::string afterStop = {};  // what the wire delivers right after the user's stop
 };
 
 std::vector<StopCase> stopCases() {
@@ -54,6 +55,22 @@ std::vector<StopCase> stopCases() {
              o.ignoresReset = true;
          }),
          0, false, text + ". Reset nicht bestätigt – Not-Aus betätigen", 2},
+        // Reports asked before the hold, standing between two blocks: the machine still moves.
+        {"stale reports right after the hold",
+         {},
+         30,
+         false,
+         "Abbruch mit Strg+C",
+         1,
+         "<Idle|MPos:0.000,0.000,0.000|FS:0,0>\r\n<Idle|MPos:0.000,0.000,0.000|FS:0,0>\r\n"},
+        // Bytes without a line end are not kept without end: noise, a damaged answer.
+        {"noise without a line end", fakeWith([](FakeGrbl::Options& o) {
+             o.replyAt = {{25, std::string(5000, 'A')}};
+         }),
+         0, false,
+         std::string(kUnreadable) + "„" + std::string(1024, 'A') + "“" +
+             std::string(kUnreadableEnd),
+         1},
     };
 }
 
@@ -74,6 +91,10 @@ TEST(LinkStop, StopsSafelyAndSendsNothingAfter) {
                 run.link.stop(c.reason, run.now);
             }
             run.deliver();
+            if (!c.afterStop.empty()) {
+                run.link.received(c.afterStop, run.now);
+                run.deliver();
+            }
         }
         const std::size_t stopped = run.runUntil(LinkEventKind::Stopped);
         ASSERT_NE(stopped, kNone);

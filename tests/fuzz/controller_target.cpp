@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,40 @@ std::string arbitraryProgram(Bytes data) {
     return checkLines(run.sent, prepared.program, static_cast<std::size_t>(-1));
 }
 
+// The bytes are the user's commands, one a line, given to a connected link one by one with
+// a second between them: whatever it takes reaches the controller whole and within its buffer.
+std::string arbitraryCommands(Bytes data) {
+    const std::string text(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(
+                                                            data.size(), kMostProgramBytes)));
+    LinkRun run(FakeGrbl::Options{});
+    if (run.runUntil(LinkEventKind::Ready, LinkTime{5000}) == test::kNone) {
+        return "the fake controller was not taken for GRBL 1.1";
+    }
+    constexpr std::size_t kMostCommands = 16;
+    constexpr int kStepsBetween = 200;
+    std::size_t at = 0;
+    for (std::size_t given = 0; at < text.size() && given < kMostCommands; ++given) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        (void)run.link.command(std::string_view(text).substr(at, end - at), run.now);
+        at = end + 1;
+        for (int k = 0; k < kStepsBetween; ++k) {
+            run.step();
+        }
+    }
+    if (run.fake.lost != 0 || run.fake.mostBuffered > 127) {
+        return "the controller's receive buffer overflowed";
+    }
+    for (const Outgoing& out : run.sent) {
+        if (out.kind == Outgoing::Kind::Line &&
+            (out.line.find_first_of("\r\n") + 1 != out.line.size() ||
+             !std::all_of(out.line.begin(), out.line.end() - 1,
+                          [](char c) { return c >= 0x20 && c < 0x7F; }))) {
+            return "a command line not plain ASCII with one line end: " + out.line;
+        }
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string controllerLink(Bytes data) {
@@ -136,6 +171,9 @@ std::string controllerLink(Bytes data) {
         return {};
     }
     const std::uint8_t choice = data[0];
+    if ((choice & 3) == 3) {
+        return arbitraryCommands(data.subspan(1));
+    }
     return (choice & 1) != 0 ? arbitraryProgram(data.subspan(1))
                              : arbitraryReplies(choice, data.subspan(1));
 }

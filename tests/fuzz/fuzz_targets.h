@@ -57,7 +57,8 @@ std::string probeLog(Bytes data);
 // number; a taken one has letters GRBL knows, finite values, a comment at its end, and its words'
 // texts written out read back the same; a reused set of words reads like a fresh one.
 std::string gcodeWords(Bytes data);
-// The controller link: byte 0 bit 0 reads the rest as a program file, prepares it and (when
+// The controller link: byte 0 bits 0 and 1 both set read the rest as the user's commands, one
+// a line, to a connected link; bit 0 alone reads it as a program file, prepares it and (when
 // fit) streams it to the fake controller; otherwise the rest is the controller's replies, in
 // pieces with time between them, to a small program (bits 1-3: pause and resume at "!" and "~",
 // stop at 0x03, a lost port at the end). Lines go out once, in order, never after a stop; the

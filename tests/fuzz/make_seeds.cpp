@@ -111,6 +111,8 @@ void controllerSeeds(const fs::path& folder) {
           "\x01(Kopf)\r\nG21\r\nG90\r\n$I\r\n? (x)\r\n(Werkzeug)\r\nM0\r\nG1 X1 F100\r\n"
           "G38.2 Z-2 F20\r\nG0 Z2\r\n$$\r\nG10 L20 P1 Z0\r\nM30\r\n");
     write(folder, "seed_program_refused", "\x01G21\r\nT1 M6\r\nG1 X1\xE4\r\n");
+    write(folder, "seed_commands",
+          "\x03$J=G91 G21 X10 F500\n G10 L20 P1 X0 Y0 \n$H\nG38.2 Z-2 F20\nM6\n$X\n?\nG1 X1\xE4\n");
 }
 
 void loadSeeds(const fs::path& folder) {

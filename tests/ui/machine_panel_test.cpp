@@ -140,6 +140,24 @@ TEST_F(MachinePanelTest, ConnectJogAndSetZero) {
     EXPECT_FALSE(find<QPushButton>("Command_REFERENZFAHRT")->isEnabled()) << "homing is off";
 }
 
+// The engine's own words when the controller is no GRBL 1.1; the port is closed again.
+TEST_F(MachinePanelTest, AControllerThatIsNotGrbl11IsNamed) {
+    open();
+    FakeGrbl::Options old;
+    old.version = "0.9j";
+    controller_ = std::make_unique<PtyController>(std::move(old));
+    ASSERT_FALSE(controller_->portName().empty()) << "no pseudo-terminal";
+    find<QComboBox>("Combo_PORT")->setEditText(QString::fromStdString(controller_->portName()));
+    click("Command_VERBINDEN");
+    const std::string expected =
+        controller_->portName() + ": Die Steuerung ist kein GRBL 1.1: „Grbl 0.9j";
+    ASSERT_TRUE(waitFor([&] { return text("Label_MASCHINE_MELDUNG").starts_with(expected); }))
+        << text("Label_MASCHINE_MELDUNG");
+    EXPECT_EQ(text("Label_MASCHINE_ZUSTAND"), "nicht verbunden");
+    EXPECT_EQ(find<QPushButton>("Command_VERBINDEN")->text(), "Verbinden");
+    EXPECT_TRUE(fake().lines.empty()) << "nothing sent to another firmware";
+}
+
 TEST_F(MachinePanelTest, JobRunsToTheEndWithAPauseAndAResume) {
     connectTo();
     exportProgram();
@@ -333,6 +351,23 @@ TEST_F(MachinePanelTest, ClosingWhileAJobRunsAsksAndStopsSafely) {
     ASSERT_NE(realtime.find('\x18'), std::string::npos) << "reset before the window closed";
     EXPECT_LT(realtime.find('!'), realtime.find('\x18'));
     EXPECT_FALSE(fake().resetWhileMoving);
+}
+
+// A controller that never confirms the reset: the window gives it up after 5 s and says so.
+TEST_F(MachinePanelTest, ClosingGivesUpAControllerThatNeverConfirmsTheStop) {
+    FakeGrbl::Options deaf;
+    deaf.moveTime = FakeGrbl::Time{200};
+    deaf.ignoresReset = true;
+    connectTo(deaf);
+    exportProgram();
+    platform_.chooseAnswers = {1};
+    click("Command_JOB_STARTEN");
+    ASSERT_TRUE(waitFor([this] { return fake().lines.size() > 16; }));
+    platform_.askAnswers = {true};
+    EXPECT_TRUE(window_->close());
+    EXPECT_EQ(lastMessage(),
+              "Keine Antwort beim Anhalten – Verbindung getrennt, Position unsicher");
+    EXPECT_LT(fake().realtime.find('!'), fake().realtime.find('\x18'));
 }
 
 // Each change after the export makes the program stale: the job is refused and nothing is sent.

@@ -23,18 +23,20 @@ namespace {
 
 constexpr int kTickMilliseconds = 20;
 constexpr qint64 kStopWaitMilliseconds = 5000;
+constexpr std::string_view kGivenUp =
+    "Keine Antwort beim Anhalten – Verbindung getrennt, Position unsicher";
 
 }  // namespace
 
-JobRunFlow::JobRunFlow(PanelControls& panel, PanelSurroundings& around, panel::PanelLink& link,
-                       std::function<bool()> ready, std::function<void()> changed)
+JobRunFlow::JobRunFlow(PanelControls& panel, PanelSurroundings& around, GrblLink& link,
+                       const QElapsedTimer& clock, std::function<bool()> ready,
+                       std::function<void()> changed)
     : panel_(panel),
       around_(around),
       link_(link),
+      clock_(clock),
       ready_(std::move(ready)),
-      changed_(std::move(changed)) {
-    clock_.start();
-}
+      changed_(std::move(changed)) {}
 
 void JobRunFlow::received(std::string_view bytes) {
     if (job_ == Job::Probe) {
@@ -42,19 +44,19 @@ void JobRunFlow::received(std::string_view bytes) {
     }
 }
 
-void JobRunFlow::handle(const panel::PanelEvent& event) {
-    using Kind = panel::PanelEvent::Kind;
+void JobRunFlow::handle(const LinkEvent& event) {
     switch (event.kind) {
-        case Kind::Probe:
+        case LinkEventKind::Probe:
             ++probes_;
             break;
-        case Kind::Pause:
-            toolChange(event.text);
+        case LinkEventKind::Paused:
+            toolChange(event.comments);
             break;
-        case Kind::Finished:
+        case LinkEventKind::Finished:
             finished();
             break;
-        case Kind::Stopped:
+        case LinkEventKind::Stopped:
+        case LinkEventKind::Refused:
             stopped(event.text);
             break;
         default:
@@ -63,20 +65,20 @@ void JobRunFlow::handle(const panel::PanelEvent& event) {
 }
 
 void JobRunFlow::show() {
-    const std::size_t done = link_.answered();
-    const std::size_t total = link_.total();
+    const std::size_t done = link_.linesDone();
+    const std::size_t total = lines_;
     panel_.ProgressBar_JOB->setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
     panel_.ProgressBar_JOB->setValue(static_cast<int>(done));
     panel_.Label_JOB->setText(qs("Zeile " + std::to_string(done) + " / " + std::to_string(total) +
                                  ", noch " +
-                                 minutesText(timeline_.leftAfter(link_.lastLineNumber())) +
-                                 " von " + minutesText(timeline_.total()) + " min"));
+                                 minutesText(timeline_.leftAfter(link_.lastFileLine())) + " von " +
+                                 minutesText(timeline_.total()) + " min"));
     const std::vector<Point>& path = timeline_.path();
-    const std::size_t drawn = std::min(link_.lastLineNumber(), path.size());
-    const panel::PanelStatus& status = link_.status();
+    const std::size_t drawn = std::min(link_.lastFileLine(), path.size());
+    const auto& position = link_.status().workPosition;
     around_.controls.Picture1->showMachine(
         std::vector<Point>(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(drawn)),
-        status.known ? std::optional<Point>(Point{status.x, status.y}) : std::nullopt);
+        position ? std::optional<Point>(Point{(*position)[0], (*position)[1]}) : std::nullopt);
 }
 
 void JobRunFlow::startProgram() {
@@ -134,32 +136,46 @@ void JobRunFlow::run(const std::string& path, Job job) {
     log_.clear();
     probes_ = 0;
     jobStartedAt_ = now();
-    link_.startJob(panel::jobLines(prepared.program));
+    lines_ = static_cast<std::size_t>(
+        std::count_if(prepared.program.lines.begin(), prepared.program.lines.end(),
+                      [](const StreamLine& line) { return line.kind != LineKind::Nothing; }));
+    link_.start(prepared.program, linkNow());
     around_.lockJob(true);
     say(job == Job::Probe ? "Antasten gestartet: " + std::to_string(grid_.probes.size()) + " Punkte"
-                          : "Job gestartet: " + std::to_string(link_.total()) + " Zeilen, " +
+                          : "Job gestartet: " + std::to_string(lines_) + " Zeilen, " +
                                 minutesText(timeline_.total()) + " min");
     changed_();
 }
 
 // The program stands at its M0: the tool is changed and Z0 set again before it goes on.
-void JobRunFlow::toolChange(const std::string& note) {
+void JobRunFlow::toolChange(const std::vector<std::string>& comments) {
+    std::string note;
+    for (const std::string& comment : comments) {
+        note += (note.empty() ? "" : "\n") + comment;
+    }
     const ToolChangeQuestion question =
         toolChangeQuestion(note, around_.state.program.heightMap.has_value());
     const std::optional<std::size_t> chosen = around_.platform.choose(
         question.text, around_.messageTitle, question.buttons, question.preset);
     if (!chosen || *chosen == kCancel) {
-        link_.stop("Job beim Werkzeugwechsel abgebrochen");
-    } else {
-        link_.resume(*chosen == kProbeZ ? reprobe_ : std::vector<std::string>{});
+        link_.stop("Job beim Werkzeugwechsel abgebrochen", linkNow());
+        return;
     }
+    // The probe's lines wait behind the M0 and go once the resume has ended the pause.
+    for (const std::string& line : *chosen == kProbeZ ? reprobe_ : std::vector<std::string>{}) {
+        if (std::string refusal = link_.command(line, linkNow()); !refusal.empty()) {
+            link_.stop(std::move(refusal), linkNow());
+            return;
+        }
+    }
+    link_.resume(linkNow());
 }
 
 void JobRunFlow::finished() {
     if (job_ == Job::Probe) {
         finishProbeRun();
     } else {
-        say("Job fertig: " + std::to_string(link_.total()) + " Zeilen in " +
+        say("Job fertig: " + std::to_string(lines_) + " Zeilen in " +
             minutesText(now() - jobStartedAt_) + " min");
     }
     end();
@@ -185,7 +201,7 @@ std::string JobRunFlow::probeFailure(const std::string& why) const {
 }
 
 void JobRunFlow::stopped(const std::string& why) {
-    const std::string text = probeFailure(why);
+    const std::string text = givenUp_ ? std::string(kGivenUp) : probeFailure(why);
     end();
     refuse(text);
 }
@@ -207,7 +223,7 @@ bool JobRunFlow::release(std::string_view question, const std::function<void()>&
     if (!around_.platform.ask(question, around_.messageTitle)) {
         return false;
     }
-    link_.stop("Job abgebrochen (Fenster geschlossen oder andere Zeichnung)");
+    link_.stop("Job abgebrochen (Fenster geschlossen oder andere Zeichnung)", linkNow());
     QElapsedTimer waited;
     waited.start();
     while (job_ != Job::None && waited.elapsed() < kStopWaitMilliseconds) {
@@ -215,8 +231,11 @@ bool JobRunFlow::release(std::string_view question, const std::function<void()>&
         QCoreApplication::processEvents(QEventLoop::AllEvents, kTickMilliseconds);
     }
     if (job_ != Job::None) {
-        link_.lost("Keine Antwort beim Anhalten");
+        // No answer to the stop: the link gives the controller up and sends nothing more.
+        givenUp_ = true;
+        link_.portLost(linkNow());
         tick();
+        givenUp_ = false;
     }
     return true;
 }

@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
+#include "controller/grbl_link.h"
 #include "levelling/probe_grid.h"
 #include "ui/machine/controller_panel.h"
 #include "ui/machine/job_timeline.h"
-#include "ui/machine/panel_link.h"
 #include "ui/machine/panel_surroundings.h"
 
 namespace zrv {
@@ -20,17 +20,19 @@ namespace zrv {
 class JobRunFlow {
   public:
     // `ready` says whether a job may start now (and says why not); `changed` follows every
-    // start and end.
-    JobRunFlow(PanelControls& panel, PanelSurroundings& around, panel::PanelLink& link,
-               std::function<bool()> ready, std::function<void()> changed);
+    // start and end. `clock` is the link's.
+    JobRunFlow(PanelControls& panel, PanelSurroundings& around, GrblLink& link,
+               const QElapsedTimer& clock, std::function<bool()> ready,
+               std::function<void()> changed);
 
     bool running() const { return job_ != Job::None; }
     void startProgram();
     void startProbeRun();
     // What the controller sent, for the probe run's log.
     void received(std::string_view bytes);
-    // The link's events of a job: probe reports, the M0's pause, the end, the stop.
-    void handle(const panel::PanelEvent& event);
+    // The link's events of a job: probe reports, the M0's pause, the end, the stop, a refused
+    // start.
+    void handle(const LinkEvent& event);
     // The progress bar, the lines and time left, the preview's tool and done way.
     void show();
     // While a job runs: asks, then stops it safely, running `tick` until it has ended. True
@@ -42,7 +44,7 @@ class JobRunFlow {
     enum class Job { None, Program, Probe };
 
     void run(const std::string& path, Job job);
-    void toolChange(const std::string& note);
+    void toolChange(const std::vector<std::string>& comments);
     void finished();
     void finishProbeRun();
     std::string probeFailure(const std::string& why) const;
@@ -50,15 +52,18 @@ class JobRunFlow {
     void say(const std::string& line) { zrv::say(panel_, around_, line); }
     void refuse(const std::string& text) { zrv::refuse(panel_, around_, text); }
     double now() const { return double(clock_.elapsed()) / 1000.0; }
+    LinkTime linkNow() const { return LinkTime{clock_.elapsed()}; }
 
     PanelControls& panel_;
     PanelSurroundings& around_;
-    panel::PanelLink& link_;
+    GrblLink& link_;
+    const QElapsedTimer& clock_;
     std::function<bool()> ready_;
     std::function<void()> changed_;
-    QElapsedTimer clock_;
     Job job_ = Job::None;
     JobTimeline timeline_;
+    std::size_t lines_ = 0;  // the job's lines to send
+    bool givenUp_ = false;   // the stop went unanswered: the link was closed
     double jobStartedAt_ = 0;
     std::string log_;         // what the controller sent during a probe run
     std::size_t probes_ = 0;  // [PRB:…] reports of the probe run so far

@@ -17,9 +17,6 @@ namespace zrv {
 namespace {
 
 constexpr int kTickMilliseconds = 20;
-constexpr double kVersionAfterSeconds = 1.5;  // a board that does not reset on opening
-constexpr double kAnswerSeconds = 5;
-constexpr char kJogCancel = static_cast<char>(0x85);
 constexpr double kLongestJog = 1000;    // mm
 constexpr double kFastestJog = 100000;  // mm/min
 // The buttons -10 %, 100 %, +10 %.
@@ -33,6 +30,33 @@ std::string mm(double value, NumberLocale locale) {
     return formatPattern(value, "0.00", locale);
 }
 
+// The state in German: "Bereit", "Läuft", "Pause", "Alarm", "Tür", ...
+std::string stateText(MachineState state) {
+    switch (state) {
+        case MachineState::Idle:
+            return "Bereit";
+        case MachineState::Run:
+            return "Läuft";
+        case MachineState::Hold:
+            return "Pause";
+        case MachineState::Jog:
+            return "Verfahren";
+        case MachineState::Alarm:
+            return "Alarm";
+        case MachineState::Door:
+            return "Tür";
+        case MachineState::Check:
+            return "Prüfmodus";
+        case MachineState::Home:
+            return "Referenzfahrt";
+        case MachineState::Sleep:
+            return "Ruhe";
+        case MachineState::Unknown:
+            break;
+    }
+    return "unbekannt";
+}
+
 }  // namespace
 
 MachinePanelFlow::MachinePanelFlow(PanelControls& panel, PanelSurroundings around,
@@ -42,7 +66,8 @@ MachinePanelFlow::MachinePanelFlow(PanelControls& panel, PanelSurroundings aroun
       around_(std::move(around)),
       port_(std::move(port)),
       job_(
-          panel_, around_, link_, [this] { return ready(); }, [this] { enableControls(); }) {
+          panel_, around_, link_, clock_, [this] { return ready(); },
+          [this] { enableControls(); }) {
     timer_.setInterval(kTickMilliseconds);
     connect(&timer_, &QTimer::timeout, this, &MachinePanelFlow::tick);
     clock_.start();
@@ -75,13 +100,13 @@ void MachinePanelFlow::connectControls() {
     connect(c.Command_JOB_STARTEN, &QPushButton::clicked, this, [this] { job_.startProgram(); });
     connect(c.Command_HOEHENKARTE_ANTASTEN, &QPushButton::clicked, this,
             [this] { job_.startProbeRun(); });
-    connect(c.Command_PAUSE, &QPushButton::clicked, this, [this] { link_.hold(); });
-    connect(c.Command_WEITER, &QPushButton::clicked, this, [this] { link_.cycleStart(); });
+    connect(c.Command_PAUSE, &QPushButton::clicked, this, [this] { link_.pause(); });
+    connect(c.Command_WEITER, &QPushButton::clicked, this, [this] { link_.resume(now()); });
     connect(c.Command_STOPP, &QPushButton::clicked, this,
-            [this] { link_.stop("Job gestoppt (Halt, dann Reset)"); });
+            [this] { link_.stop("Job gestoppt (Halt, dann Reset)", now()); });
     for (std::size_t i = 0; i < c.Command_VORSCHUB.size(); ++i) {
         connect(c.Command_VORSCHUB[i], &QPushButton::clicked, this,
-                [this, i] { link_.realtime(static_cast<char>(kFeedOverride[i])); });
+                [this, i] { link_.override(kFeedOverride[i]); });
     }
 }
 
@@ -113,11 +138,11 @@ void MachinePanelFlow::toggleConnection() {
         refuse(why);
         return;
     }
-    link_ = panel::PanelLink();
+    link_ = GrblLink(now());
     handshake_ = Handshake::Waiting;
-    openedAt_ = now();
-    versionAsked_ = false;
     homing_ = false;
+    portLost_.clear();
+    closed_.clear();
     panel_.Command_VERBINDEN->setText(QStringLiteral("Trennen"));
     panel_.Label_MASCHINE_MELDUNG->setText(qs("Warte auf die Steuerung an " + portName_ + " …"));
     timer_.start();
@@ -139,102 +164,114 @@ void MachinePanelFlow::tick() {
         return;
     }
     inTick_ = true;
-    if (const std::string why = port_->lost(); !why.empty()) {
-        link_.lost(why + " – Job abgebrochen; nichts wird von selbst fortgesetzt");
+    if (portLost_ = port_->lost(); !portLost_.empty()) {
+        link_.portLost(now());
     } else {
         const std::string bytes = port_->read();
         job_.received(bytes);
-        link_.receive(bytes, now());
-        port_->write(link_.take(now()));
+        link_.received(bytes, now());
+        link_.tick(now());
     }
-    for (const panel::PanelEvent& event : link_.events()) {
-        handle(event);
+    flush();
+    if (link_.phase() == LinkPhase::Closed && handshake_ != Handshake::Closed) {
+        disconnect(!portLost_.empty() ? portLost_
+                   : !closed_.empty() ? closed_
+                                      : std::string(kPortLost));
     }
-    if (const std::string why = port_->lost(); !why.empty() && handshake_ != Handshake::Closed) {
-        disconnect(why);
-    }
-    checkHandshake();
     showStatus();
     inTick_ = false;
 }
 
-void MachinePanelFlow::handle(const panel::PanelEvent& event) {
-    using Kind = panel::PanelEvent::Kind;
+// The link's bytes to the port as they are, then what happened.
+void MachinePanelFlow::flush() {
+    std::string bytes;
+    for (const Outgoing& out : link_.takeOutgoing()) {
+        if (out.kind == Outgoing::Kind::Line) {
+            bytes += out.line;
+        } else {
+            bytes.push_back(static_cast<char>(out.byte));
+        }
+    }
+    if (!bytes.empty() && portLost_.empty()) {
+        port_->write(bytes);
+    }
+    for (LinkEvent& event : link_.takeEvents()) {
+        handle(event);
+    }
+}
+
+void MachinePanelFlow::handle(const LinkEvent& event) {
     switch (event.kind) {
-        case Kind::Welcome:
-            welcome(event.text);
-            break;
-        case Kind::Reply:
+        case LinkEventKind::Ready:
+            handshake_ = Handshake::Ready;
+            link_.query("$$", now());  // its settings say whether homing is on ($22)
+            panel_.Label_MASCHINE_MELDUNG->setText(qs("Verbunden: " + event.text));
+            enableControls();
+            return;
+        case LinkEventKind::Reply:
             reply(event.text);
-            break;
-        default:
+            return;
+        case LinkEventKind::Alarm:
+            if (!job_.running()) {
+                panel_.Label_MASCHINE_MELDUNG->setText(qs(event.text));
+            }
+            return;
+        case LinkEventKind::Refused:
+            if (link_.phase() == LinkPhase::Closed) {
+                closed_ = portName_ + ": " + event.text;
+            }
             job_.handle(event);
-            break;
-    }
-}
-
-void MachinePanelFlow::checkHandshake() {
-    if (handshake_ != Handshake::Waiting) {
-        return;
-    }
-    const double waited = now() - openedAt_;
-    if (!versionAsked_ && waited > kVersionAfterSeconds) {
-        versionAsked_ = true;
-        link_.command("$I");
-    }
-    if (waited > kAnswerSeconds) {
-        disconnect("Keine Antwort von GRBL 1.1 an " + portName_ +
-                   " innerhalb von 5 s: ist es der Anschluss der Maschine, stimmt die Baudrate "
-                   "(meist 115200), ist die Steuerung eingeschaltet?");
-    }
-}
-
-void MachinePanelFlow::welcome(const std::string& text) {
-    if (!text.starts_with("Grbl 1.1")) {
-        disconnect("Keine GRBL-1.1-Steuerung an " + portName_ + ": „" + text +
-                   "“. zrvcam spricht nur mit GRBL 1.1.");
-        return;
-    }
-    if (handshake_ == Handshake::Waiting) {
-        handshake_ = Handshake::Ready;
-        link_.command("$$");  // its settings say whether homing is on ($22)
-        enableControls();
-        panel_.Label_MASCHINE_MELDUNG->setText(qs("Verbunden: " + text));
-    } else if (!job_.running()) {
-        say("Steuerung hat neu gestartet: " + text + " – Nullpunkt prüfen");
+            return;
+        case LinkEventKind::Stopped: {
+            LinkEvent stopped = event;
+            if (!portLost_.empty()) {
+                stopped.text = portLost_ + " – Job abgebrochen; nichts wird von selbst fortgesetzt";
+            }
+            job_.handle(stopped);
+            return;
+        }
+        case LinkEventKind::Probe:
+        case LinkEventKind::Paused:
+        case LinkEventKind::Finished:
+            job_.handle(event);
+            return;
+        default:
+            return;
     }
 }
 
 void MachinePanelFlow::reply(const std::string& text) {
-    if (text.starts_with("[VER:")) {
-        if (handshake_ == Handshake::Waiting) {
-            // "[VER:1.1h.20190825:]": the version is what stands before its second point.
-            const std::string version = text.substr(5, text.find_first_of(":]", 5) - 5);
-            welcome("Grbl " + version.substr(0, version.find('.', version.find('.') + 1)));
-        }
-        return;
-    }
     if (text.starts_with("$22=")) {
         homing_ = text != "$22=0";
         enableControls();
         return;
     }
-    if (text.starts_with("$") || text == "[MSG:'$H'|'$X' to unlock]") {
+    if (text == kFreshBoot) {  // right after "Verbunden: …"
+        panel_.Label_MASCHINE_MELDUNG->setText(panel_.Label_MASCHINE_MELDUNG->text() + ". " +
+                                               qs(text));
+        return;
+    }
+    if (text.starts_with("Grbl ")) {  // a restart while no job runs
+        say("Steuerung hat neu gestartet: " + text + " – Nullpunkt prüfen");
+        return;
+    }
+    if (text.starts_with("$") || text.starts_with("[VER:") || text.starts_with("[OPT:") ||
+        text == "[MSG:'$H'|'$X' to unlock]") {
         return;
     }
     panel_.Label_MASCHINE_MELDUNG->setText(qs(text));
 }
 
 void MachinePanelFlow::showStatus() {
-    const panel::PanelStatus& status = link_.status();
+    const MachineStatus& status = link_.status();
     const bool ready = handshake_ == Handshake::Ready;
-    panel_.Label_MASCHINE_ZUSTAND->setText(ready ? qs(panel::stateText(status.state))
+    panel_.Label_MASCHINE_ZUSTAND->setText(ready ? qs(stateText(status.state))
                                                  : QStringLiteral("nicht verbunden"));
     const NumberLocale locale = around_.host.locale;
-    if (ready && status.known) {
-        panel_.Label_MASCHINE_POSITION->setText(qs("X " + mm(status.x, locale) + "   Y " +
-                                                   mm(status.y, locale) + "   Z " +
-                                                   mm(status.z, locale)));
+    if (ready && status.workPosition) {
+        const auto& [x, y, z] = *status.workPosition;
+        panel_.Label_MASCHINE_POSITION->setText(
+            qs("X " + mm(x, locale) + "   Y " + mm(y, locale) + "   Z " + mm(z, locale)));
     }
     enableControls();
     if (job_.running()) {
@@ -260,19 +297,17 @@ void MachinePanelFlow::jog(std::size_t which) {
 // A button released or Escape: the jog stops where it is.
 void MachinePanelFlow::cancelJog() {
     if (handshake_ == Handshake::Ready && !job_.running()) {
-        link_.realtime(kJogCancel);
+        link_.cancelJog();
     }
 }
 
-void MachinePanelFlow::send(std::string line) {
+void MachinePanelFlow::send(const std::string& line) {
     if (handshake_ != Handshake::Ready || job_.running()) {
         return;
     }
-    if (link_.alarmed() && line != "$H") {
-        refuse("Steuerung im Alarmzustand: erst „Entsperren ($X)“ oder „Referenzfahrt ($H)“.");
-        return;
+    if (const std::string refusal = link_.command(line, now()); !refusal.empty()) {
+        refuse(refusal);
     }
-    link_.command(std::move(line));
 }
 
 void MachinePanelFlow::unlock() {
@@ -284,7 +319,7 @@ void MachinePanelFlow::unlock() {
             "prüfen, was den Alarm ausgelöst hat (Endschalter, Taster, Werkzeug im Material). "
             "Jetzt entsperren?",
             around_.messageTitle)) {
-        link_.command("$X");
+        send("$X");
     }
 }
 
@@ -293,10 +328,10 @@ bool MachinePanelFlow::ready() {
         refuse("Nicht verbunden: erst „Verbinden“.");
         return false;
     }
-    if (link_.alarmed() || link_.status().state != "Idle") {
+    if (link_.alarmed() || link_.status().state != MachineState::Idle) {
         refuse(link_.alarmed()
                    ? std::string(kAlarmState)
-                   : "Die Steuerung ist nicht bereit (" + panel::stateText(link_.status().state) +
+                   : "Die Steuerung ist nicht bereit (" + stateText(link_.status().state) +
                          "): erst warten, bis sie steht.");
         return false;
     }

@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "base/host.h"
+#include "controller/grbl_link.h"
 #include "ui/common/platform.h"
 #include "ui/common/window_state.h"
 #include "ui/controls/controls.h"
 #include "ui/machine/controller_panel.h"
 #include "ui/machine/controller_port.h"
 #include "ui/machine/job_run_flow.h"
-#include "ui/machine/panel_link.h"
 #include "ui/machine/panel_surroundings.h"
 
 namespace zrv {
@@ -41,34 +41,33 @@ class MachinePanelFlow final : public QObject {
     void toggleConnection();
     void disconnect(const std::string& why);
     void tick();
-    void handle(const panel::PanelEvent& event);
-    void checkHandshake();
-    void welcome(const std::string& text);
+    void flush();
+    void handle(const LinkEvent& event);
     void reply(const std::string& text);
     void showStatus();
     void jog(std::size_t which);
     void cancelJog();
-    void send(std::string line);
+    void send(const std::string& line);
     void unlock();
     bool ready();
     void say(const std::string& line) { zrv::say(panel_, around_, line); }
     void refuse(const std::string& text) { zrv::refuse(panel_, around_, text); }
     void enableControls();
-    double now() const { return double(clock_.elapsed()) / 1000.0; }
+    LinkTime now() const { return LinkTime{clock_.elapsed()}; }
 
     PanelControls& panel_;
     PanelSurroundings around_;
     std::unique_ptr<ControllerPort> port_;
-    panel::PanelLink link_;
-    QTimer timer_;
     QElapsedTimer clock_;
+    GrblLink link_{LinkTime{0}};  // the one engine, as for the command line's "send"
+    QTimer timer_;
     Handshake handshake_ = Handshake::Closed;
-    double openedAt_ = 0;
-    bool versionAsked_ = false;
     bool homing_ = false;
     bool inTick_ = false;
     std::string portName_;
-    JobRunFlow job_;  // after the link it drives
+    std::string portLost_;  // why the port stopped working, once it did
+    std::string closed_;    // why the link closed (refused at connecting, port gone)
+    JobRunFlow job_;        // after the link it drives
 };
 
 }  // namespace zrv

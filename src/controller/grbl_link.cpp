@@ -556,7 +556,10 @@ std::string GrblLink::command(std::string_view line, LinkTime now) {
         return std::string(kCommandRefused) + shown + std::string(kNoSingleCommand);
     }
     StreamLine command = prepared.program.lines[0];
-    const bool unlocks = command.send == "$X" || command.send == "$H" || command.send == "$$";
+    std::string send(command.send);
+    command.send = {};
+    command.comment = {};
+    const bool unlocks = send == "$X" || send == "$H" || send == "$$";
     if (alarmed() && !unlocks) {
         return std::string(kAlarmState);
     }
@@ -572,10 +575,10 @@ std::string GrblLink::command(std::string_view line, LinkTime now) {
     std::string checked;
     std::copy_if(written.begin(), written.end(), std::back_inserter(checked),
                  [](char c) { return c != ' '; });
-    if (checked == command.send && written.size() < kMostOutstanding) {
-        command.send = std::string(written);
+    if (checked == send && written.size() < kMostOutstanding) {
+        send = std::string(written);
     }
-    commands_.push_back(std::move(command));
+    commands_.push_back({std::move(send), command});
     pump(now);
     return {};
 }
@@ -591,10 +594,14 @@ bool GrblLink::sendCommand() {
     if (commands_.empty() || !outstanding_.empty()) {
         return false;
     }
-    if (writesEeprom(commands_.front()) && idleReports_ == 0) {
+    StreamLine next = commands_.front().line;
+    next.send = commands_.front().send;
+    if (writesEeprom(next) && idleReports_ == 0) {
         return false;
     }
-    commandOut_ = std::move(commands_.front());
+    commandText_ = std::move(commands_.front().send);
+    commandOut_ = commands_.front().line;
+    commandOut_.send = commandText_;
     commands_.pop_front();
     sendLine(commandOut_.send, kCommand, true);
     return true;
@@ -604,7 +611,7 @@ bool GrblLink::sendCommand() {
 // tool change the new zero is then unsure: the job stops.
 void GrblLink::commandFailed(int code, LinkTime now) {
     std::string text =
-        "„" + commandOut_.send + "“: error:" + std::to_string(code) + " – " + errorMeaning(code);
+        "„" + commandText_ + "“: error:" + std::to_string(code) + " – " + errorMeaning(code);
     commandOut_ = {};
     commands_.clear();
     if (phase_ == LinkPhase::Streaming) {

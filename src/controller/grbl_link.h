@@ -214,8 +214,14 @@ class GrblLink {
     StreamProgram program_;
     std::size_t next_ = 0;  // the next program line to send
     std::deque<Sent> outstanding_;
-    std::deque<StreamLine> commands_;  // waiting, each to go alone
-    StreamLine commandOut_;            // the command sent and not yet answered
+    // A command owns its text: a program line's views point into the program's buffer.
+    struct QueuedCommand {
+        std::string send;
+        StreamLine line;  // its kind and time; send and comment empty
+    };
+    std::deque<QueuedCommand> commands_;  // waiting, each to go alone
+    std::string commandText_;             // what commandOut_.send views
+    StreamLine commandOut_;               // the command sent and not yet answered
     std::size_t outstandingBytes_ = 0;
     std::size_t linesSent_ = 0;
     std::size_t linesDone_ = 0;

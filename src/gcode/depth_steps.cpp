@@ -1,7 +1,6 @@
 #include "gcode/depth_steps.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "settings/plain_number.h"
@@ -16,18 +15,6 @@ using Kind = StepReading::Kind;
 constexpr std::string_view kRefused = "Export abgebrochen: ";
 // Floating-point slack, so 1.6 / 0.4 stays 4 passes and not 5.
 constexpr double kSlack = 1e-9;
-
-// Sign, digits with at most one point, at least one digit: nothing the leading-number scan
-// would silently cut short ("0,5x" is a slip, not 0.5).
-bool plainDecimal(std::string_view text) {
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        text.remove_prefix(1);
-    }
-    const auto points = std::count(text.begin(), text.end(), '.');
-    const auto digits =
-        std::count_if(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-    return points <= 1 && digits > 0 && static_cast<std::size_t>(points + digits) == text.size();
-}
 
 std::string stepText(double value) {
     return plainNumberText(value, kCLocale);
@@ -100,29 +87,21 @@ double distance(Point a, Point b) {
 }  // namespace
 
 StepReading readStep(std::string_view text) {
-    std::string number(trimmed(text));
-    std::replace(number.begin(), number.end(), ',', '.');
+    std::string_view number = trimmed(text);
     if (number.ends_with("mm")) {
-        number = std::string(trimmed(std::string_view(number).substr(0, number.size() - 2)));
+        number = trimmed(number.substr(0, number.size() - 2));
     }
     if (number.empty()) {
         return {};
     }
-    if (!plainDecimal(number)) {
+    const std::optional<double> value = wholeNumber(number);
+    if (!value) {
         return {Kind::NotANumber, 0};
     }
-    const bool negative = number.front() == '-';
-    const std::size_t start = (negative || number.front() == '+') ? 1 : 0;
-    double value = 0;
-    const auto result =
-        std::from_chars(number.data() + start, number.data() + number.size(), value);
-    if (result.ec != std::errc{} || !std::isfinite(value)) {
-        return {Kind::NotANumber, 0};
-    }
-    if (value == 0) {
+    if (*value == 0) {
         return {};
     }
-    return negative ? StepReading{Kind::NotPositive, -value} : StepReading{Kind::Step, value};
+    return *value < 0 ? StepReading{Kind::NotPositive, *value} : StepReading{Kind::Step, *value};
 }
 
 std::optional<std::size_t> stepCount(double depth, double step) {

@@ -1,11 +1,14 @@
 #include "settings/plain_number.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <string_view>
 
 #include "text/number_format.h"
 #include "text/number_scan.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
@@ -57,6 +60,29 @@ ParameterValue parameterValue(std::string_view text) {
         return {};
     }
     return {std::isfinite(*value) ? *value : 0, true};
+}
+
+std::optional<double> wholeNumber(std::string_view text) {
+    std::string number(trimmed(text));
+    std::replace(number.begin(), number.end(), ',', '.');
+    const bool negative = number.starts_with('-');
+    const std::size_t start = negative || number.starts_with('+') ? 1 : 0;
+    const std::string_view digits = std::string_view(number).substr(start);
+    const bool plain =
+        !digits.empty() && std::count(digits.begin(), digits.end(), '.') <= 1 &&
+        std::any_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }) &&
+        std::all_of(digits.begin(), digits.end(),
+                    [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
+    double value = 0;
+    if (!plain) {
+        return std::nullopt;
+    }
+    const auto result = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (result.ec != std::errc{} || result.ptr != digits.data() + digits.size() ||
+        !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return negative ? -value : value;
 }
 
 }  // namespace zrv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,10 @@ struct ParameterValue {
     bool isNumber = false;
 };
 ParameterValue parameterValue(std::string_view text);
+
+// The whole text as one number with "." or ",": blanks around it and a sign allowed, nothing
+// the leading-number scan would silently cut short ("1e3", "5abc", "1.5.5" are none). The rule
+// of the step and probe choices, where a slip must not become some other depth.
+std::optional<double> wholeNumber(std::string_view text);
 
 }  // namespace zrv

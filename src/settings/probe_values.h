@@ -10,10 +10,6 @@
 
 namespace zrv {
 
-// The whole text as one number with "." or ",": blanks around it and a sign allowed, nothing
-// the leading-number scan would silently cut short ("1e3", "5abc", "1.5.5" are none).
-std::optional<double> wholeNumber(std::string_view text);
-
 // One of the four probe choices: its key in the extra file, its place and its name.
 struct ProbeValueRow {
     std::string_view key;

@@ -170,21 +170,13 @@ std::string classify(StreamLine& line, bool realtime, GcodeWords& words) {
         // GRBL drops the block-delete mark and runs the line the writer meant to skip.
         return "„/“ (Satz überspringen) kennt GRBL 1.1 nicht: die Zeile liefe trotzdem";
     }
-    if (line.send.front() == '$') {
-        line.kind = LineKind::System;
-        return line.send.size() > kGrblLineChars
-                   ? "Die Zeile hat mehr als " + std::to_string(kGrblLineChars) +
-                         " Zeichen ohne Leerzeichen und Kommentare (error:11)"
-                   : systemCommandRefusal(line.send);
-    }
     readGcodeWords(line.send, words);
     if (words.grblError != 0) {
         return words.refusal;
     }
-    if (line.send.size() > kGrblLineChars) {
-        // GRBL skips "/" in its line, but every byte sent fills its receive buffer.
-        return "Die Zeile hat mehr als " + std::to_string(kGrblLineChars) +
-               " Zeichen ohne Leerzeichen und Kommentare (error:11)";
+    if (words.system) {
+        line.kind = LineKind::System;
+        return systemCommandRefusal(line.send);
     }
     for (const GcodeWord& word : words.words()) {
         if (word.letter != 'G' && word.letter != 'M') {

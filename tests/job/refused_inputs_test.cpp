@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -122,7 +123,11 @@ TEST(RefusedInputs, LogsExtraFileAndProbeChoices) {
             EXPECT_EQ(read.choices.steps.Combo_ZUSTELLUNG, c.expected.empty() ? "0,5" : "");
         } else {
             const std::string key = c.text.substr(0, c.text.find('='));
-            for (const ProbeValueRow& row : probeValueRows()) {
+            const auto rows = probeValueRows();
+            ASSERT_TRUE(std::any_of(rows.begin(), rows.end(), [&](const ProbeValueRow& row) {
+                return row.key == key;
+            })) << key;
+            for (const ProbeValueRow& row : rows) {
                 if (row.key == key) {
                     const ProbeValueRead read =
                         readProbeValue(row, c.text.substr(key.size() + 1), kGermanLocale);

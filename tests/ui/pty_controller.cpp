@@ -58,14 +58,4 @@ void PtyController::pump() {
     }
 }
 
-std::vector<std::string> PtyController::linesStartingWith(std::string_view start) const {
-    std::vector<std::string> found;
-    for (const std::string& line : fake_.lines) {
-        if (line.starts_with(start)) {
-            found.push_back(line);
-        }
-    }
-    return found;
-}
-
 }  // namespace zrv::test

@@ -22,7 +22,6 @@ class PtyController {
     // The cable pulled: the terminal is gone.
     void unplug();
     // Lines the fake took that begin with `start`.
-    std::vector<std::string> linesStartingWith(std::string_view start) const;
 
   private:
     void pump();

@@ -6,6 +6,7 @@
 
 #include "levelling/height_map.h"
 #include "levelling/level_program.h"
+#include "support/file_bytes.h"
 #include "support/probe_log_text.h"
 
 namespace zrv {
@@ -122,6 +123,51 @@ TEST(HeightMap, RefusalsTable) {
     for (const ChoiceCase& c : choices) {
         SCOPED_TRACE(c.name);
         EXPECT_NE(probeGrid(kBoard, c.choices, kCLocale).refusal.find(c.says), std::string::npos);
+    }
+    // Logs as a sender writes them, read on a German desk ("" = taken).
+    const auto replacedAll = [&](std::string log, const std::string& from, const std::string& to) {
+        for (auto at = log.find(from); at != std::string::npos;
+             at = log.find(from, at + to.size())) {
+            log.replace(at, from.size(), to);
+        }
+        return log;
+    };
+    const auto nodeAtZero = [&](const std::string& z) {  // probe 1, the reference is probe 0
+        std::string log = good;
+        return log.replace(log.find("-20.000:", log.find("-20.000:") + 1), 7, z);
+    };
+    const std::string fourNumbers = replacedAll(good, ":1]", ",0.000:1]");
+    const std::string tlo =
+        "[G92:0.000,0.000,0.000]\r\n[TLO:0.000]\r\n[PRB:0.000,0.000,0.000:0]\r\n";
+    const std::vector<Case> sent{
+        {"a chip under the bit at X0 Y0", nodeAtZero("-19.200"),
+         "Tastprotokoll nicht übernommen: Bezugspunkt und Rasterpunkt X0 Y0 weichen um 0,80 mm "
+         "ab – neu antasten"},
+        {"X0 Y0 touched twice within 0.05 mm", nodeAtZero("-19.960"), ""},
+        {"a height above the lift", replaced(",-20.000:", ",-17.900:"),
+         "Nr. 25 hat eine Höhe außerhalb"},
+        {"a height below the depth", replaced(",-20.000:", ",-22.100:"),
+         "Nr. 25 hat eine Höhe außerhalb"},
+        {"the answer to $# is skipped", "ok\r\n" + tlo + good, ""},
+        {"a report without [TLO:] before it counts", "[PRB:0.000,0.000,0.000:0]\r\n" + good,
+         "Es enthält 26 Tastmeldungen"},
+        {"more numbers than the status names axes", fourNumbers,
+         "Nr. 1 hat mehr Zahlen, als die Steuerung Achsen meldet (3)"},
+        {"a fourth axis the status names", replacedAll(fourNumbers, "3.0|", "3.0,0.0|"), ""},
+        {"the old form without contact flag", replacedAll(good, ":1]", "]"),
+         "Nr. 1 hat die alte Form ohne Angabe der Berührung"},
+        {"UTF-16 with its mark", test::utf16Bytes(tlo + good, true), ""},
+        {"UTF-16 without a mark", test::utf16Bytes(good, false), ""},
+    };
+    for (const Case& c : sent) {
+        SCOPED_TRACE(c.name);
+        const HeightMapRead read = readHeightMap(c.log, grid, ProbeChoices{}, "p", kGermanLocale);
+        EXPECT_EQ(read.map.has_value(), *c.says == 0);
+        if (*c.says == 0) {
+            EXPECT_EQ(read.refusal, "");
+        } else {
+            EXPECT_NE(read.refusal.find(c.says), std::string::npos) << read.refusal;
+        }
     }
     const std::vector<std::string> leaves{"G01 X0 Y0 F1000 (Next)", "G01 X46 Y0 (XY)"};
     const HeightMap map = *readHeightMap(good, grid, ProbeChoices{}, "p", kCLocale).map;

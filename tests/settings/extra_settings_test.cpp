@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "settings/extra_settings.h"
+#include "settings/factory_values.h"
 #include "support/file_bytes.h"
 #include "support/scratch_folder.h"
 #include "text/number_locale.h"
@@ -63,6 +65,35 @@ TEST(ExtraSettings, HandEditedLinesAreTakenOrReported) {
         EXPECT_EQ(read.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN, c.milling);
         EXPECT_EQ(read.choices.machine, c.machine);
         EXPECT_EQ(read.problems.size(), c.problems);
+    }
+    // Text and problem: taken it is Zustellung 0,5 (""); refused it changes nothing and is named.
+    const std::vector<std::pair<std::string, std::string>> lines{
+        {"\xEF\xBB\xBFzustellung=0,5\r\n", ""},
+        {test::utf16Bytes("# x\r\nzustellung=0,5\r\n", true), ""},
+        {"# x\r\n\r\nzustelung=0,5\r\n",
+         "zrvcam_extra.ini, Zeile 3: unbekannter Schlüssel „zustelung“ – nicht verwendet"},
+        {"Zustellung=0,5\r\n", "Zeile 1: unbekannter Schlüssel „Zustellung“"},
+        {"zustellung 0,5\r\n",
+         "Zeile 1: keine Zeile der Form Schlüssel=Wert „zustellung 0,5“ – nicht verwendet"},
+        {"antasten_vorschub=1e3\r\n", "ist keine Zahl: „1e3“"},
+        {"antasten_raster=5abc\r\n", "Der Rasterabstand (mm) ist keine Zahl: „5abc“"},
+        {"antasten_tiefe=1.5.5\r\n", "keine Zahl: „1.5.5“"},
+        {"antasten_abheben=0,2\r\n", "muss mindestens 0.5 sein, nicht 0.2"},
+        {"antasten_tiefe=-0.05\r\n", "muss -0.1 oder tiefer sein"},
+        {"antasten_vorschub=500\r\n", "muss zwischen 1 und 200 liegen, nicht 500"},
+        {"antasten_vorschub=0.0001\r\n", "muss zwischen 1 und 200 liegen"},  // prints as 0
+    };
+    const Choices factory = factoryChoices(kGermanLocale);
+    for (const auto& [text, problem] : lines) {
+        SCOPED_TRACE(text);
+        ScratchFolder folder;
+        test::writeBytes(folder / "zrvcam_extra.ini", text);
+        const ExtraSettingsRead read = readExtraSettings(folder / "zrvcam_extra.ini", factory);
+        ASSERT_EQ(read.problems.size(), problem.empty() ? 0U : 1U);
+        EXPECT_TRUE(problem.empty() || read.problems[0].find(problem) != std::string::npos)
+            << read.problems[0];
+        EXPECT_EQ(read.choices.probe, factory.probe);
+        EXPECT_EQ(read.choices.steps.Combo_ZUSTELLUNG, problem.empty() ? "0,5" : "");
     }
 }
 

@@ -42,4 +42,13 @@ inline std::string crlfFile(const std::vector<std::string>& lines) {
     return bytes;
 }
 
+// ASCII text as UTF-16 little-endian, with or without its byte-order mark.
+inline std::string utf16Bytes(std::string_view text, bool mark) {
+    std::string bytes = mark ? "\xFF\xFE" : "";
+    for (const char c : text) {
+        bytes += {c, '\0'};
+    }
+    return bytes;
+}
+
 }  // namespace zrv::test

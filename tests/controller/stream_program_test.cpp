@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "controller/stream_program.h"
 #include "controller/system_commands.h"
@@ -74,6 +77,35 @@ TEST(StreamProgram, SystemLinesOfGrbl11AreTakenOthersRefused) {
     for (const auto& [line, taken] : lines) {
         SCOPED_TRACE(line);
         EXPECT_EQ(systemCommandRefusal(line).empty(), taken);
+    }
+}
+
+// What the reader refuses before anything is sent, named with its file line.
+TEST(StreamProgram, RefusalsNameTheFileLine) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"G1 X1 F100\r\nG1 X" + std::string(80, '1') + " (lang)\r\n",
+         "Zeile 2: Die Zeile hat mehr als 79 Zeichen ohne Leerzeichen und Kommentare (error:11)"},
+        {"G21\r\n/G1 X1 F100\r\n",
+         "Zeile 2: „/“ (Satz überspringen) kennt GRBL 1.1 nicht: die Zeile liefe trotzdem"},
+        {"G1 X1 F100\r\nG1 X2\xE4 (Höhe \xE4 ok)\r\n",
+         "Zeile 2: Byte 0xE4 außerhalb eines Kommentars"},
+        {"G1 X1\x07 F100\r\n", "Zeile 1: Byte 0x07 außerhalb eines Kommentars"},
+        {"G21\r\nT1 M6 (Werkzeug)\r\n",
+         "Zeile 2: M6 – Werkzeugwechsel kennt GRBL 1.1 nicht (error:20 mitten im Job): M0 und neu "
+         "antasten statt M6"},
+        {"G1 X1 F100\r\nG81 X1 Y1 Z-1 R1\r\n",
+         "Zeile 2: G81 – G-Befehl, den GRBL 1.1 nicht kennt (error:20 mitten im Job)"},
+        {"$I\r\n$Ig)\r\n",
+         "Zeile 2: „$Ig)“ ist kein $-Befehl von GRBL 1.1 (error:3 mitten im Job)"},
+        {"G1 X1 F100 !\r\n",
+         "Zeile 1: „?“, „!“ und „~“ sind Echtzeitbefehle der Steuerung und gehören in keine "
+         "Zeile"},
+    };
+    for (const auto& [program, refusal] : cases) {
+        SCOPED_TRACE(refusal);
+        const PreparedProgram prepared = prepareProgram(program, readMachineProfile("").profile);
+        ASSERT_FALSE(prepared.refusals.empty());
+        EXPECT_EQ(prepared.refusals.front(), refusal);
     }
 }
 

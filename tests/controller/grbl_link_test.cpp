@@ -10,36 +10,10 @@
 namespace zrv::test {
 namespace {
 
-// What the controller must receive: every line to send, in the file's order.
-std::vector<std::string> linesToSend(const StreamProgram& program) {
-    std::vector<std::string> sends;
-    for (const StreamLine& line : program.lines) {
-        if (line.kind != LineKind::Nothing && line.kind != LineKind::Realtime) {
-            sends.emplace_back(line.send);
-        }
-    }
-    return sends;
-}
-
 LinkRun connected(FakeGrbl::Options options = {}) {
     LinkRun run(std::move(options));
     EXPECT_GE(run.runUntil(LinkEventKind::Ready), 0);
     return run;
-}
-
-TEST(GrblLink, EveryLineOfALongProgramArrivesOnceInOrderWithinTheBuffer) {
-    LinkRun run = connected(fakeWith([](FakeGrbl::Options& o) { o.moveTime = LinkTime{2}; }));
-    const StreamProgram program = streamProgram(manyMoves(5000));
-    run.link.start(program, run.now);
-    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
-    EXPECT_EQ(run.fake.lines, linesToSend(program));
-    EXPECT_LE(run.fake.mostBuffered, 127U);
-    EXPECT_GT(run.fake.mostBuffered, 100U);  // character counting keeps the buffer fed
-    EXPECT_EQ(run.fake.lost, 0U);
-    EXPECT_EQ(run.link.linesDone(), run.fake.lines.size());
-    EXPECT_EQ(run.link.lastFileLine(), program.lines.size());
-    EXPECT_EQ(run.link.errors() + run.link.alarms(), 0U);
-    EXPECT_EQ(run.find(LinkEventKind::Stopped), nullptr);
 }
 
 TEST(GrblLink, RealtimeBytesGoOutAsSingleBytesAndNeverInsideALine) {
@@ -69,23 +43,6 @@ TEST(GrblLink, RealtimeBytesGoOutAsSingleBytesAndNeverInsideALine) {
         return e.kind == LinkEventKind::Reply && e.text.starts_with("<");
     });
     EXPECT_NE(reply, run.events.end());
-}
-
-TEST(GrblLink, SystemLinesGoAloneToAnIdleController) {
-    // "$" lines with moves before them: a "$" line to a busy controller gets error:8.
-    LinkRun run = connected();
-    run.link.start(streamProgram("G1 X5 F100\r\nG1 X6\r\n$$ (view Grbl settings)\r\n"
-                                 "G10 L20 P1 X0\r\nG1 X7\r\n$I\r\nG1 X8\r\n"),
-                   run.now);
-    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
-    EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X5F100", "G1X6", "$$", "G10L20P1X0",
-                                                        "G1X7", "$I", "G1X8"}));
-    EXPECT_EQ(run.link.errors(), 0U);
-    const auto settings =
-        std::find_if(run.events.begin(), run.events.end(), [](const LinkEvent& e) {
-            return e.kind == LinkEventKind::Reply && e.text == "$110=1000.000";
-        });
-    EXPECT_NE(settings, run.events.end());
 }
 
 TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
@@ -175,14 +132,32 @@ TEST(GrblLink, PauseAtM0IsAskedUntilTheM0IsAnswered) {
     }
 }
 
-// Programs that run to the end however their lines keep the controller busy.
-TEST(GrblLink, BusyLinesRunToTheEnd) {
+// Programs that run to the end: every line arrives once, in order, within the buffer, however
+// long the program is and however its lines keep the controller busy.
+TEST(GrblLink, ProgramsRunToTheEnd) {
     struct Case {
         const char* name;
         FakeGrbl::Options controller;
         std::string program;
+        std::vector<std::string> sends = {};  // by hand, when short
+        std::size_t fedAbove = 0;             // the buffer's fullest at least
+        const char* reply = "";               // a reply shown on the way
     };
     const std::vector<Case> cases{
+        // Character counting keeps the buffer fed.
+        {"a long program",
+         fakeWith([](FakeGrbl::Options& o) { o.moveTime = LinkTime{2}; }),
+         manyMoves(5000),
+         {},
+         100},
+        // "$" lines with moves before them: a "$" line to a busy controller gets error:8.
+        {"system lines go alone to an idle controller",
+         {},
+         "G1 X5 F100\r\nG1 X6\r\n$$ (view Grbl settings)\r\nG10 L20 P1 X0\r\nG1 X7\r\n$I\r\nG1 "
+         "X8\r\n",
+         {"G1X5F100", "G1X6", "$$", "G10L20P1X0", "G1X7", "$I", "G1X8"},
+         0,
+         "$110=1000.000"},
         // No status reports while homing: it is no silent controller.
         {"homing longer than the silence limit",
          fakeWith([](FakeGrbl::Options& o) { o.homeTime = std::chrono::seconds(40); }),
@@ -197,9 +172,18 @@ TEST(GrblLink, BusyLinesRunToTheEnd) {
         const StreamProgram program = streamProgram(c.program);
         run.link.start(program, run.now);
         ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
-        EXPECT_EQ(run.fake.lines, linesToSend(program));
-        EXPECT_EQ(run.fake.lostWhileWriting, 0U);
+        EXPECT_EQ(run.fake.lines, c.sends.empty() ? linesToSend(program) : c.sends);
+        EXPECT_LE(run.fake.mostBuffered, 127U);
+        EXPECT_GT(run.fake.mostBuffered, c.fedAbove);
+        EXPECT_EQ(run.fake.lost + run.fake.lostWhileWriting, 0U);
+        EXPECT_EQ(run.link.linesDone(), run.fake.lines.size());
+        EXPECT_EQ(run.link.lastFileLine(), program.lines.size());
+        EXPECT_EQ(run.link.errors() + run.link.alarms(), 0U);
         EXPECT_EQ(run.find(LinkEventKind::Stopped), nullptr);
+        EXPECT_TRUE(*c.reply == 0 ||
+                    std::any_of(run.events.begin(), run.events.end(), [&](const LinkEvent& e) {
+                        return e.kind == LinkEventKind::Reply && e.text == c.reply;
+                    }));
     }
 }
 

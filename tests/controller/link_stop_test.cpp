@@ -107,6 +107,10 @@ TEST(LinkStop, StopsSafelyAndSendsNothingAfter) {
             const auto at = static_cast<std::size_t>(cause - run.events.data());
             EXPECT_EQ(run.linesAtEvent[at], run.linesSent);
             EXPECT_EQ(cause->text, c.reason.substr(0, cause->text.size()));
+            if (!c.options.errorAt.empty()) {  // counted with the comment and the blank line
+                EXPECT_EQ(cause->fileLine, 41U);
+                EXPECT_EQ(run.link.errors(), 1U);
+            }
         }
         EXPECT_EQ(run.fake.linesAfterReset, 0U);
         for (int k = 0; k < 400; ++k) {
@@ -126,19 +130,6 @@ TEST(LinkStop, StopsSafelyAndSendsNothingAfter) {
             EXPECT_EQ(reset, std::string::npos);
         }
     }
-}
-
-TEST(LinkStop, ErrorNamesTheFileLineOfTheRefusedLine) {
-    LinkRun run(fakeWith([](FakeGrbl::Options& o) { o.errorAt = {{3, 20}}; }));
-    ASSERT_NE(run.runUntil(LinkEventKind::Ready), kNone);
-    run.link.start(streamProgram("(Kopf)\r\nG21\r\n\r\nG90\r\n(x)\r\nG1 X1 F100\r\nG1 X2\r\n"),
-                   run.now);
-    const std::size_t error = run.runUntil(LinkEventKind::Error);
-    ASSERT_NE(error, kNone);
-    EXPECT_EQ(run.events[error].fileLine, 6U);
-    EXPECT_EQ(run.events[error].text, "Zeile 6: error:20 – nicht unterstützter Befehl");
-    ASSERT_NE(run.runUntil(LinkEventKind::Stopped), kNone);
-    EXPECT_EQ(run.link.errors(), 1U);
 }
 
 }  // namespace

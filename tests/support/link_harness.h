@@ -11,6 +11,17 @@ namespace zrv::test {
 
 inline constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
+// What the controller must receive: every line to send, in the file's order.
+inline std::vector<std::string> linesToSend(const StreamProgram& program) {
+    std::vector<std::string> sends;
+    for (const StreamLine& line : program.lines) {
+        if (line.kind != LineKind::Nothing && line.kind != LineKind::Realtime) {
+            sends.emplace_back(line.send);
+        }
+    }
+    return sends;
+}
+
 // The fake's options with `set` applied to the defaults.
 template <class Set>
 FakeGrbl::Options fakeWith(Set set) {

@@ -55,16 +55,6 @@ TEST(CliExit, APreviewThatCannotBeWrittenEndsWithOne) {
     const test::CliRun failed = test::runCliWith({"preview", drawing, folder.file("fehlt/p.svg")});
     EXPECT_EQ(failed.exitStatus, 1);
     EXPECT_TRUE(contains(failed.err, "konnte nicht geschrieben werden")) << failed.err;
-
-    // Wholly below zero: framed from the lowest hole, which the picture shows.
-    const std::string below = folder.file("unten.zrv");
-    test::writeBytes(
-        below,
-        test::DrawingBuilder().point({-50, -30}, test::kRot).point({-10, -5}, test::kRot).bytes());
-    ASSERT_EQ(test::runCliWith({"preview", below, folder.file("u.svg")}).exitStatus, 0);
-    const std::string svg = test::readBytes(folder.file("u.svg"));
-    EXPECT_TRUE(contains(svg, R"(viewBox="-)")) << svg;
-    EXPECT_TRUE(contains(svg, R"(d="M-)")) << svg;
 }
 
 class CliExitFiles : public testing::Test {
@@ -175,43 +165,6 @@ TEST_F(CliExitFiles, ASettingsFileThatCannotBeReadSaysWhy) {
     EXPECT_TRUE(run.out.empty());
     EXPECT_TRUE(contains(run.err, "Ordner")) << run.err;
     EXPECT_FALSE(contains(run.err, "Werkseinstellung")) << run.err;
-}
-
-TEST_F(CliExitFiles, AMissingSettingsFileOrProbeLogIsAUsageError) {
-    const std::string drawing = write("platine.zrv", test::platine40Bytes());
-    const std::vector<std::vector<std::string>> calls = {
-        {"--settings", folder.file("fehlt.ini"), "info", drawing},
-        {"--heightmap", folder.file("fehlt.ini"), "info", drawing},
-        {"--heightmap", folder.file("fehlt.ini"), "gcode", drawing},
-    };
-    for (const auto& call : calls) {
-        SCOPED_TRACE(testing::PrintToString(call));
-        const test::CliRun run = test::runCliWith(call);
-        EXPECT_EQ(run.exitStatus, 2);
-        EXPECT_TRUE(contains(run.err, "fehlt.ini"));
-    }
-    EXPECT_FALSE(fs::exists(folder.path() / "platine.nc"));
-}
-
-// An output named like the drawing, by any path, is refused and the drawing stays whole.
-TEST_F(CliExitFiles, AnOutputThatIsItsInputIsRefused) {
-    const std::string drawing = write("platine.zrv", test::platine40Bytes());
-    const std::string picture = write("bild.svg", test::platine40Bytes());
-    const std::string same = (folder.path() / "." / "platine.zrv").string();
-    const std::vector<std::vector<std::string>> calls = {
-        {"gcode", drawing, drawing},
-        {"gcode", drawing, same},
-        {"probe", drawing, drawing},
-        {"preview", picture, picture},
-    };
-    for (const auto& call : calls) {
-        SCOPED_TRACE(testing::PrintToString(call));
-        const test::CliRun run = test::runCliWith(call);
-        EXPECT_EQ(run.exitStatus, 1);
-        EXPECT_TRUE(contains(run.err, "ist die Zeichnung selbst")) << run.err;
-    }
-    EXPECT_EQ(test::readBytes(drawing), test::platine40Bytes());
-    EXPECT_EQ(test::readBytes(picture), test::platine40Bytes());
 }
 
 TEST_F(CliExitFiles, TheSettingsFileIsReadButNeverWritten) {

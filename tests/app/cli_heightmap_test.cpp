@@ -65,12 +65,6 @@ TEST(CliHeightMap, ProbeLoadLevelAndRefuse) {
     EXPECT_EQ(refused.exitStatus, 1);
     EXPECT_TRUE(contains(refused.err, "Tastprotokoll nicht übernommen: ")) << refused.err;
     EXPECT_FALSE(std::filesystem::exists(folder / "neu.nc"));
-
-    const test::CliRun overLog = test::runCliWith(
-        {"--heightmap", folder.file("log.txt"), "gcode", drawing, folder.file("log.txt")});
-    EXPECT_EQ(overLog.exitStatus, 1);
-    EXPECT_TRUE(contains(overLog.err, "ist das Tastprotokoll selbst")) << overLog.err;
-    EXPECT_EQ(test::readBytes(folder / "log.txt"), "ok\r\n" + log);
 }
 
 }  // namespace

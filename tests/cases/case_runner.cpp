@@ -150,7 +150,8 @@ bool isCaseFile(const fs::path& path) {
     return name != "commands" && name != "expected";
 }
 
-// Exit status, both streams and every file the run wrote (in name order), as one text.
+// Exit status, both streams, every file the run wrote (in name order) and the names of the
+// inputs it changed, as one text.
 std::string wholeOutput(const std::string& program, const fs::path& caseFolder,
                         const Command& command) {
     const test::ScratchFolder folder;
@@ -177,6 +178,11 @@ std::string wholeOutput(const std::string& program, const fs::path& caseFolder,
     }
     for (const std::string& name : written) {
         text += "--- file " + name + "\n" + shownFile(test::readBytes(folder / name));
+    }
+    for (const std::string& name : inputs) {  // an input the run overwrote or removed
+        if (test::readBytes(folder / name) != test::readBytes(caseFolder / name)) {
+            text += "--- changed file " + name + "\n";
+        }
     }
     return comparable(text, folder.path());
 }

@@ -34,8 +34,8 @@ class MachinePanelTest : public WindowTest {
         plugIn(std::move(options));
     }
 
-    // A new controller on a new terminal, connected.
-    void plugIn(FakeGrbl::Options options) {
+    // A new controller on a new terminal, connected (and, when `ready`, answering).
+    void plugIn(FakeGrbl::Options options, bool ready = true) {
         if (controller_) {
             click("Command_VERBINDEN");  // "Trennen"
         }
@@ -43,6 +43,9 @@ class MachinePanelTest : public WindowTest {
         ASSERT_FALSE(controller_->portName().empty()) << "no pseudo-terminal";
         find<QComboBox>("Combo_PORT")->setEditText(QString::fromStdString(controller_->portName()));
         click("Command_VERBINDEN");
+        if (!ready) {
+            return;
+        }
         ASSERT_TRUE(waitFor([this] { return text("Label_MASCHINE_ZUSTAND") == "Bereit"; }))
             << text("Label_MASCHINE_MELDUNG");
         ASSERT_TRUE(waitFor([this] { return !fake().lines.empty(); }));  // its settings, "$$"
@@ -144,10 +147,7 @@ TEST_F(MachinePanelTest, AControllerThatIsNotGrbl11IsNamed) {
     open();
     FakeGrbl::Options old;
     old.version = "0.9j";
-    controller_ = std::make_unique<PtyController>(std::move(old));
-    ASSERT_FALSE(controller_->portName().empty()) << "no pseudo-terminal";
-    find<QComboBox>("Combo_PORT")->setEditText(QString::fromStdString(controller_->portName()));
-    click("Command_VERBINDEN");
+    plugIn(std::move(old), false);
     const std::string expected =
         controller_->portName() + ": Die Steuerung ist kein GRBL 1.1: „Grbl 0.9j";
     ASSERT_TRUE(waitFor([&] { return text("Label_MASCHINE_MELDUNG").starts_with(expected); }))
@@ -190,24 +190,6 @@ TEST_F(MachinePanelTest, JobRunsToTheEndWithAPauseAndAResume) {
     EXPECT_EQ(dialogs[0].args.back(), "preset=1") << "no map: Z0 set by hand is the default";
     EXPECT_TRUE(listLines().back().starts_with("Job fertig: ")) << listLines().back();
     EXPECT_TRUE(find<QWidget>("Command_EXPORT_GERBER")->isEnabled());
-}
-
-TEST_F(MachinePanelTest, StopHoldsBeforeItResets) {
-    connectTo();
-    exportProgram();
-    platform_.chooseAnswers = {1};
-    const std::size_t before = fake().lines.size();
-    click("Command_JOB_STARTEN");
-    ASSERT_TRUE(waitFor([&] { return fake().lines.size() > before + 20; }));
-    click("Command_STOPP");
-    ASSERT_TRUE(waitFor([this] { return !running(); }));
-    const std::string& realtime = fake().realtime;
-    ASSERT_NE(realtime.find('\x18'), std::string::npos);
-    EXPECT_LT(realtime.find('!'), realtime.find('\x18')) << "hold before reset";
-    EXPECT_EQ(fake().resets, 1U);
-    EXPECT_FALSE(fake().resetWhileMoving);
-    EXPECT_EQ(fake().linesAfterReset, 0U) << "nothing after the stop";
-    EXPECT_EQ(lastMessage(), "Job gestoppt (Halt, dann Reset)");
 }
 
 // The probe run takes the map from the controller's reports; with a map, the tool change
@@ -269,98 +251,83 @@ TEST_F(MachinePanelTest, ProbeWithoutContactNamesThePoint) {
     ASSERT_TRUE(waitFor([this] { return fake().lines.back() == "$X"; }));
 }
 
-// An error, an alarm, a reset of the board and a vanished port each stop the job with a German
-// message; nothing is sent after it and nothing starts again by itself.
-TEST_F(MachinePanelTest, JobStopsAtErrorAlarmResetAndLostPort) {
-    connectTo();
-    exportProgram();
-    // The fake's line 16 is the program's 15th line to send ("$$" came first; "?" goes as a
-    // real-time byte).
-    const std::size_t fileLine = [this] {
-        std::size_t sent = 0;
-        const std::vector<std::string> lines = readTextFile(folder_ / "klein.nc").lines;
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            const std::string text = sentText(lines[i]);
-            sent += text.empty() || text == "?" ? 0U : 1U;
-            if (sent == 15) {
-                return i + 1;
-            }
-        }
-        return std::size_t{0};
-    }();
+// A fault of the controller, STOPP, a pulled cable or the end of the window ends a running job
+// with a German message, and nothing is sent after it; the ways the user ends it hold before they
+// reset (the order itself is the link's: LinkStop).
+TEST_F(MachinePanelTest, ARunningJobIsEnded) {
+    enum class End { ByItself, Stop, Unplug, Close };
     struct Row {
         const char* name;
         std::function<void(FakeGrbl::Options&)> fault;
-        std::string message;
+        End end;
+        std::string message;  // part of it
     };
+    const auto slow = [](FakeGrbl::Options& o) { o.moveTime = FakeGrbl::Time{200}; };
     const Row rows[] = {
-        {"error", [](FakeGrbl::Options& o) { o.errorAt[16] = 20; },
-         "Zeile " + std::to_string(fileLine) + ": error:20 – "},
-        {"alarm", [](FakeGrbl::Options& o) { o.alarmAt[16] = 2; }, "ALARM:2 – "},
-        {"reset", [](FakeGrbl::Options& o) { o.rebootAt = 16; },
+        // The fake's line 16 is the program's 15th line to send ("$$" came first): klein.nc's
+        // line 48, after its 25 head lines, a "?" and the comments before the M0 and after it.
+        {"error", [](FakeGrbl::Options& o) { o.errorAt[16] = 20; }, End::ByItself,
+         "Zeile 48: error:20 – "},
+        {"alarm", [](FakeGrbl::Options& o) { o.alarmAt[16] = 2; }, End::ByItself, "ALARM:2 – "},
+        {"reset of the board", [](FakeGrbl::Options& o) { o.rebootAt = 16; }, End::ByItself,
          "Steuerung hat neu gestartet – Position unsicher, Job abgebrochen"},
-        {"lost port", [](FakeGrbl::Options& o) { o.moveTime = FakeGrbl::Time{200}; },
-         "verloren (Kabel gezogen oder Steuerung aus)"},
+        {"lost port", slow, End::Unplug, "verloren (Kabel gezogen oder Steuerung aus)"},
+        {"STOPP", [](FakeGrbl::Options&) {}, End::Stop, "Job gestoppt (Halt, dann Reset)"},
+        {"window closed", slow, End::Close,
+         "Job abgebrochen (Fenster geschlossen oder andere Zeichnung)"},
+        {"window closed, the reset never confirmed",
+         [&](FakeGrbl::Options& o) {
+             slow(o);
+             o.ignoresReset = true;
+         },
+         End::Close, "Keine Antwort beim Anhalten – Verbindung getrennt, Position unsicher"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         FakeGrbl::Options options;
         row.fault(options);
-        plugIn(options);
+        window_.reset();
+        controller_.reset();
+        connectTo(options);
+        exportProgram();
         platform_.chooseAnswers = {1};
         click("Command_JOB_STARTEN");
         ASSERT_TRUE(running()) << lastMessage();
-        if (std::string(row.name) == "lost port") {
+        if (row.end != End::ByItself) {
             ASSERT_TRUE(waitFor([this] { return fake().lines.size() > 16; }));
-            controller_->unplug();
         }
-        ASSERT_TRUE(waitFor([this] { return !running(); }, 10000));
+        if (row.end == End::Close) {
+            const std::size_t dialogs = platform_.callsOf("openFile").size();
+            const std::size_t asked = platform_.callsOf("ask").size();
+            trigger("MENUE_ZIRVA_ÖFFNEN");  // "Nein" to the question
+            EXPECT_EQ(platform_.callsOf("ask").size(), asked + 1);
+            EXPECT_EQ(platform_.callsOf("openFile").size(), dialogs) << "no other drawing now";
+            EXPECT_TRUE(running());
+            platform_.askAnswers = {true};
+            EXPECT_TRUE(window_->close());
+        } else {
+            if (row.end == End::Stop) {
+                click("Command_STOPP");
+            } else if (row.end == End::Unplug) {
+                controller_->unplug();
+            }
+            ASSERT_TRUE(waitFor([this] { return !running(); }, 10000));
+        }
         EXPECT_NE(lastMessage().find(row.message), std::string::npos) << lastMessage();
         const std::size_t taken = fake().lines.size();
         QTest::qWait(300);
         EXPECT_EQ(fake().lines.size(), taken) << "nothing after the stop";
         EXPECT_FALSE(running());
+        if (row.end == End::Stop || row.end == End::Close) {
+            const std::string& realtime = fake().realtime;
+            ASSERT_NE(realtime.find('\x18'), std::string::npos)
+                << "reset (before the window closed)";
+            EXPECT_LT(realtime.find('!'), realtime.find('\x18')) << "hold before reset";
+            EXPECT_EQ(fake().resets, 1U);
+            EXPECT_FALSE(fake().resetWhileMoving);
+            EXPECT_EQ(fake().linesAfterReset, 0U);
+        }
     }
-}
-
-// Another drawing or the end of the window while a job runs: asked first, then hold and reset.
-TEST_F(MachinePanelTest, ClosingWhileAJobRunsAsksAndStopsSafely) {
-    FakeGrbl::Options slow;
-    slow.moveTime = FakeGrbl::Time{200};
-    connectTo(slow);
-    exportProgram();
-    platform_.chooseAnswers = {1};
-    click("Command_JOB_STARTEN");
-    ASSERT_TRUE(waitFor([this] { return fake().lines.size() > 16; }));
-    const std::size_t dialogs = platform_.callsOf("openFile").size();
-    trigger("MENUE_ZIRVA_ÖFFNEN");  // "Nein" to the question
-    EXPECT_EQ(platform_.callsOf("ask").size(), 1U);
-    EXPECT_EQ(platform_.callsOf("openFile").size(), dialogs) << "no other drawing while it runs";
-    EXPECT_TRUE(running());
-
-    platform_.askAnswers = {true};
-    EXPECT_TRUE(window_->close());
-    const std::string& realtime = fake().realtime;
-    ASSERT_NE(realtime.find('\x18'), std::string::npos) << "reset before the window closed";
-    EXPECT_LT(realtime.find('!'), realtime.find('\x18'));
-    EXPECT_FALSE(fake().resetWhileMoving);
-}
-
-// A controller that never confirms the reset: the window gives it up after 5 s and says so.
-TEST_F(MachinePanelTest, ClosingGivesUpAControllerThatNeverConfirmsTheStop) {
-    FakeGrbl::Options deaf;
-    deaf.moveTime = FakeGrbl::Time{200};
-    deaf.ignoresReset = true;
-    connectTo(deaf);
-    exportProgram();
-    platform_.chooseAnswers = {1};
-    click("Command_JOB_STARTEN");
-    ASSERT_TRUE(waitFor([this] { return fake().lines.size() > 16; }));
-    platform_.askAnswers = {true};
-    EXPECT_TRUE(window_->close());
-    EXPECT_EQ(lastMessage(),
-              "Keine Antwort beim Anhalten – Verbindung getrennt, Position unsicher");
-    EXPECT_LT(fake().realtime.find('!'), fake().realtime.find('\x18'));
 }
 
 // Each change after the export makes the program stale: the job is refused and nothing is sent.

@@ -12,7 +12,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -20,6 +19,7 @@
 #include <vector>
 
 #include "app/serial_port.h"
+#include "cli_run.h"
 
 #include "support/example_drawings.h"
 #include "support/fake_grbl.h"
@@ -202,7 +202,9 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-TEST(CliSend, StreamsAProgramWithAPauseThroughAPseudoTerminal) {
+// Programs sent to the end: every line once within the buffer, no error, each pause asked. The
+// probe run's log levels the board's program.
+TEST(CliSend, ProgramsRunToTheEnd) {
     ScratchFolder folder;
     std::string text =
         "(Kopf)\r\nG21\r\nG90\r\n$I (view build info)\r\n? (current status)\r\n"
@@ -210,50 +212,45 @@ TEST(CliSend, StreamsAProgramWithAPauseThroughAPseudoTerminal) {
     for (int k = 0; k < 300; ++k) {
         text += "G1 X" + std::to_string(k % 50) + " Y1 F500 (Schnitt)\r\n";
     }
-    text += "M30\r\n";
-    writeBytes(folder / "board.nc", text);
-    const SendRun run = sendThroughPty(folder.file("board.nc"), {}, "\n");
-    EXPECT_EQ(run.exitStatus, 0) << run.err;
-    EXPECT_TRUE(contains(run.err, "Werkzeug einspannen und auf NULL setzen")) << run.err;
-    // The fake boots when the port opens; closing it must not reset the board again.
-    EXPECT_TRUE(contains(run.err, "Steuerung ist beim Verbinden neu gestartet – Nullpunkt prüfen"))
-        << run.err;
-    EXPECT_FALSE(run.hangUpOnClose);
-    EXPECT_TRUE(contains(run.out, "zeilen=306\nfehler=0\nalarme=0\nsekunden=")) << run.out;
-    // 306 lines sent: "?" goes as its one byte, "$I" as a line.
-    EXPECT_EQ(run.fake.lines.size(), 305U);
-    EXPECT_EQ(run.fake.lost, 0U);
-    EXPECT_LE(run.fake.mostBuffered, 127U);
-    EXPECT_EQ(run.fake.lines.back(), "M30");
-}
-
-TEST(CliSend, ProbeRunLogLevelsTheProgramAndAllThreeRunToTheEnd) {
-    ScratchFolder folder;
+    writeBytes(folder / "board.nc", text + "M30\r\n");
     writeBytes(folder / "platine40.zrv", platine40Bytes());
     const std::string drawing = folder.file("platine40.zrv");
-    ASSERT_EQ(std::system(
-                  (std::string(ZRV_CLI_PROGRAM) + " probe '" + drawing + "' 2>/dev/null").c_str()),
-              0);
-    const SendRun run = sendThroughPty(folder.file("platine40_ANTASTEN.nc"),
-                                       {"--log", folder.file("board.log")}, "\n");
-    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    ASSERT_EQ(runCliWith({"probe", drawing}).exitStatus, 0);
+    const SendRun probed = sendThroughPty(folder.file("platine40_ANTASTEN.nc"),
+                                          {"--log", folder.file("board.log")}, "\n");
+    ASSERT_EQ(probed.exitStatus, 0) << probed.err;
     const std::string log = readBytes(folder / "board.log");
     EXPECT_TRUE(contains(log, "[PRB:0.000,0.000,-0.250:1]")) << log.substr(0, 400);
-    const std::string write = std::string(ZRV_CLI_PROGRAM) + " gcode '" + drawing + "' '" +
-                              folder.file("plain.nc") + "' 2>/dev/null";
-    ASSERT_EQ(std::system(write.c_str()), 0);
-    const std::string level = std::string(ZRV_CLI_PROGRAM) + " --heightmap '" +
-                              folder.file("board.log") + "' gcode '" + drawing + "' 2>/dev/null";
-    ASSERT_EQ(std::system(level.c_str()), 0);
-    // The board's program with its GRBL-Info lines and two tool changes, plain and levelled.
-    for (const char* program : {"plain.nc", "platine40.nc"}) {
-        SCOPED_TRACE(program);
-        const SendRun sent = sendThroughPty(folder.file(program), {}, "\n");
-        EXPECT_EQ(sent.exitStatus, 0) << sent.err;
-        EXPECT_EQ(pausesSeen(sent.err), 2U);
-        EXPECT_TRUE(contains(sent.out, "fehler=0\nalarme=0\n")) << sent.out;
-        EXPECT_EQ(sent.fake.lost, 0U);
-        EXPECT_EQ(sent.fake.lines.back(), "M30");
+    ASSERT_EQ(runCliWith({"gcode", drawing, folder.file("plain.nc")}).exitStatus, 0);
+    ASSERT_EQ(runCliWith({"--heightmap", folder.file("board.log"), "gcode", drawing}).exitStatus,
+              0);
+    struct Case {
+        const char* program;
+        std::size_t pauses;
+        const char* summary;
+        std::size_t lines;  // 0: not counted by hand
+    };
+    // 306 lines sent to board.nc: "?" goes as its one byte, "$I" as a line. The board's program
+    // has its GRBL-Info lines and two tool changes, plain and levelled.
+    for (const Case& c :
+         std::vector<Case>{{"board.nc", 1, "zeilen=306\nfehler=0\nalarme=0\nsekunden=", 305},
+                           {"plain.nc", 2, "fehler=0\nalarme=0\n", 0},
+                           {"platine40.nc", 2, "fehler=0\nalarme=0\n", 0}}) {
+        SCOPED_TRACE(c.program);
+        const SendRun run = sendThroughPty(folder.file(c.program), {}, "\n");
+        EXPECT_EQ(run.exitStatus, 0) << run.err;
+        EXPECT_EQ(pausesSeen(run.err), c.pauses);
+        EXPECT_TRUE(contains(run.err, "Werkzeug einspannen und auf NULL setzen")) << run.err;
+        // The fake boots when the port opens; closing it must not reset the board again.
+        EXPECT_TRUE(
+            contains(run.err, "Steuerung ist beim Verbinden neu gestartet – Nullpunkt prüfen"))
+            << run.err;
+        EXPECT_FALSE(run.hangUpOnClose);
+        EXPECT_TRUE(contains(run.out, c.summary)) << run.out;
+        EXPECT_TRUE(c.lines == 0 || run.fake.lines.size() == c.lines) << run.fake.lines.size();
+        EXPECT_EQ(run.fake.lost, 0U);
+        EXPECT_LE(run.fake.mostBuffered, 127U);
+        EXPECT_EQ(run.fake.lines.back(), "M30");
     }
 }
 
@@ -298,6 +295,14 @@ TEST(CliSend, StopsAndRefuses) {
         {"kill", "moves.nc", "\n", {SIGTERM, 100}, "Beendet (SIGTERM) – Job abgebrochen", true},
         {"M6", "m6.nc", "\n", {}, "Programm nicht sendefähig: Zeile 2: M6", false, log},
         {"no program", "fehlt.nc", "\n", {}, "kann nicht gelesen werden", false},
+        // The later --port wins; the message names the device.
+        {"port that cannot be opened",
+         "/dev/null",
+         "\n",
+         {},
+         "/dev/zrvcam-fehlt",
+         false,
+         {"--port", "/dev/zrvcam-fehlt"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -357,13 +362,6 @@ TEST(CliSend, SignalWhileAWriteWaitsLosesNoPort) {
     sigaction(SIGUSR1, &previous, nullptr);
     close(slave);
     close(master);
-}
-
-TEST(CliSend, PortThatCannotBeOpenedIsNamed) {
-    const SendRun run = sendThroughPty("/dev/null", {"--port", "/dev/zrvcam-fehlt"}, "\n");
-    // The later --port wins; the message names the device and what to do.
-    EXPECT_EQ(run.exitStatus, 1);
-    EXPECT_TRUE(contains(run.err, "/dev/zrvcam-fehlt")) << run.err;
 }
 
 }  // namespace

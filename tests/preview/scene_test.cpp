@@ -221,21 +221,25 @@ TEST(PreviewScene, OnlyATickCountsNotAGreyedBox) {
     EXPECT_FALSE(scene.showsGrid);
 }
 
-// Whatever odd texts the lists hold, the travel goes on past them and the drawing pass ends.
-TEST(PreviewScene, TravelAndDrawingGoPastUnreadableEntries) {
+// Whatever odd texts the lists hold, the drawing pass goes past them: a snap point for every
+// hole entry and every pair of a path, whatever is shown (the travel's sums: FahrwegFraesungen).
+TEST(PreviewScene, DrawingGoesPastUnreadableEntries) {
     struct Case {
         const char* name;
         std::vector<std::string> punkte;
         std::vector<std::string> fraesungen;
+        std::size_t snaps;
     };
     const std::vector<Case> cases = {
         {"store texts",
          {pointEntry(1.5, 2), pointEntry(7.25, 0.125), pointEntry(3, 9)},
-         {pathEntry({{0, 0}, {1, 1}, {2, 0}}), pathEntry({{5, 5}}), pathEntry({{2, 0}, {9, 9}})}},
+         {pathEntry({{0, 0}, {1, 1}, {2, 0}}), pathEntry({{5, 5}}), pathEntry({{2, 0}, {9, 9}})},
+         3 + 6},
         {"empty and unreadable paths between",
          {"", " Y=0003.000 X=0004.000", "abc"},
-         {"", pathEntry({{3, 4}, {6, 8}}), "X5 Y7", " X=1 Y=", "", pathEntry({{0, 0}})}},
-        {"a single entry each", {pointEntry(5, 5)}, {" X=5 Y=5 X=1 Y=1"}},
+         {"", pathEntry({{3, 4}, {6, 8}}), "X5 Y7", " X=1 Y=", "", pathEntry({{0, 0}})},
+         3 + 5},
+        {"a single entry each", {pointEntry(5, 5)}, {" X=5 Y=5 X=1 Y=1"}, 1 + 2},
     };
     for (const Case& c : cases) {
         for (const ViewChoices& view : {ViewChoices{}, nothingShown()}) {
@@ -244,8 +248,7 @@ TEST(PreviewScene, TravelAndDrawingGoPastUnreadableEntries) {
             store.PUNKTE = c.punkte;
             store.FRAESUNGEN = c.fraesungen;
             const PreviewScene scene = ZEICHNEN_VORSCHAU(store, view, {}, kGermanLocale);
-            EXPECT_EQ(scene.snapPoints.empty(), c.punkte.empty() && c.fraesungen.empty());
-            EXPECT_GT(FAHRWEG_FRAESUNGEN(c.fraesungen), 0);
+            EXPECT_EQ(scene.snapPoints.size(), c.snaps);
         }
     }
 }

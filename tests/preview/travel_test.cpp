@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,16 @@ TEST(FahrwegFraesungen, SumsPathsAndJumps) {
         {"jump from the last point of the previous path",
          {" X=0 Y=0 X=0 Y=3", " X=4 Y=3 X=4 Y=3"},
          7},
+        {"store texts: 2√2, jumps of √34 there and back, √130",
+         {" X=00.000 Y=00.000 X=01.000 Y=01.000 X=02.000 Y=00.000", " X=05.000 Y=05.000",
+          " X=02.000 Y=00.000 X=09.000 Y=09.000"},
+         2 * std::sqrt(2) + 2 * std::sqrt(34) + std::sqrt(130)},
+        // "X5 Y7" reads (0, 0): its numbers stand one character after the letter, not two.
+        // " X=1 Y=" reads (1, 0); the empty ones have no pair. 5, then 10, 1 and 1.
+        {"empty and unreadable paths between",
+         {"", " X=03.000 Y=04.000 X=06.000 Y=08.000", "X5 Y7", " X=1 Y=", "", " X=00.000 Y=00.000"},
+         17},
+        {"numbers of another width", {" X=5 Y=5 X=1 Y=1"}, 4 * std::sqrt(2)},
     };
     for (const TravelCase& c : cases) {
         SCOPED_TRACE(c.name);

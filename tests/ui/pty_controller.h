@@ -21,7 +21,6 @@ class PtyController {
     FakeGrbl& fake() { return fake_; }
     // The cable pulled: the terminal is gone.
     void unplug();
-    // Lines the fake took that begin with `start`.
 
   private:
     void pump();

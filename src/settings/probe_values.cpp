@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "settings/plain_number.h"
+#include "text/shortened.h"
 #include "text/trimmed.h"
 
 namespace zrv {
@@ -56,11 +57,8 @@ ProbeValueRead readProbeValue(const ProbeValueRow& row, std::string_view text,
                               NumberLocale locale) {
     const std::optional<double> number = wholeNumber(text);
     if (!number) {
-        constexpr std::size_t kShown = 40;
-        const std::string_view typed = trimmed(text);
-        return {std::nullopt, std::string(row.name) + " ist keine Zahl: „" +
-                                  std::string(typed.substr(0, kShown)) +
-                                  (typed.size() > kShown ? "…" : "") + "“."};
+        return {std::nullopt,
+                std::string(row.name) + " ist keine Zahl: „" + shortened(trimmed(text)) + "“."};
     }
     if (std::string problem = probeValueProblem(row, *number, locale); !problem.empty()) {
         return {std::nullopt, std::move(problem)};

@@ -4,7 +4,9 @@
 #include <cstdio>
 #include <memory>
 #include <system_error>
+#include <utility>
 
+#include "text/byte_order.h"
 #include "text/windows1252.h"
 
 namespace zrv {
@@ -117,22 +119,41 @@ TextLines readTextFile(const std::filesystem::path& path) {
     if (!file.status.ok()) {
         return result;
     }
-    const std::string_view bytes = file.bytes;
+    result.lines = textLines(windows1252ToUtf8(file.bytes));
+    return result;
+}
+
+std::vector<std::string> textLines(std::string_view text) {
+    std::vector<std::string> lines;
     std::size_t start = 0;
-    while (start < bytes.size()) {
-        std::size_t end = bytes.find('\n', start);
-        const bool lastWithoutEnd = end == std::string_view::npos;
-        if (lastWithoutEnd) {
-            end = bytes.size();
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) {
+            end = text.size();
         }
-        std::string_view line = bytes.substr(start, end - start);
+        std::string_view line = text.substr(start, end - start);
         if (!line.empty() && line.back() == '\r') {
             line.remove_suffix(1);
         }
-        result.lines.push_back(windows1252ToUtf8(line));
+        lines.emplace_back(line);
         start = end + 1;
     }
-    return result;
+    return lines;
+}
+
+std::optional<std::string> markedText(std::string_view bytes) {
+    if (std::optional<std::string> wide = utf16Text(bytes)) {
+        return wide;
+    }
+    if (bytes.starts_with(kUtf8Mark)) {
+        return std::string(bytes.substr(kUtf8Mark.size()));
+    }
+    return std::nullopt;
+}
+
+std::string decodedText(std::string_view bytes) {
+    std::optional<std::string> marked = markedText(bytes);
+    return marked ? std::move(*marked) : windows1252ToUtf8(bytes);
 }
 
 std::string systemErrorText(int errorNumber) {

@@ -29,8 +29,17 @@ struct FileBytes {
 };
 FileBytes readFileBytes(const std::filesystem::path& path);
 
-// Reads a Windows-1252 text file into UTF-8 lines; CR LF and LF both end a line, and a last
-// line without an end counts too.
+// The lines of a text: CR LF and LF both end a line, and a last line without an end counts too.
+std::vector<std::string> textLines(std::string_view text);
+
+// A file that says how it is written, as UTF-8: UTF-16 (see utf16Text) or UTF-8 after a
+// byte-order mark. None for any other file.
+std::optional<std::string> markedText(std::string_view bytes);
+
+// A hand-edited text file as UTF-8: markedText, or else Windows-1252 as the program writes it.
+std::string decodedText(std::string_view bytes);
+
+// Reads a Windows-1252 text file into UTF-8 lines (textLines).
 struct TextLines {
     std::vector<std::string> lines;
     Status status;

@@ -5,6 +5,7 @@
 
 #include "settings/plain_number.h"
 #include "store/entry_text.h"
+#include "text/shortened.h"
 #include "text/trimmed.h"
 
 namespace zrv {
@@ -18,12 +19,6 @@ constexpr double kSlack = 1e-9;
 
 std::string stepText(double value) {
     return plainNumberText(value, kCLocale);
-}
-
-// A step text that is no number can be a whole pasted page: the refusal shows its start.
-std::string shortened(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    return text.size() <= kShown ? std::string(text) : std::string(text.substr(0, kShown)) + "…";
 }
 
 struct StepChoice {

@@ -67,7 +67,7 @@ Parameters exportParameters(const ProgramState& state, const Choices& choices,
 }
 
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,
-                             std::string_view outputPath) {
+                             std::string_view outputPath, Planning planning) {
     std::string path =
         outputPath.empty() ? state.file.DATEI_BASIS + ".nc" : std::string(outputPath);
     host.progress.clearLines();
@@ -113,7 +113,11 @@ WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, 
     host.progress.addLine(formatPattern(static_cast<double>(bytes.size()), "#,##0", host.locale) +
                           " Bytes");
     host.progress.addLine("ok");
-    return {Status::success(), std::move(path), plannedTime(lines, choices)};
+    WriteResult result{Status::success(), std::move(path)};
+    if (planning == Planning::Plan) {
+        result.time = plannedTime(lines, choices);
+    }
+    return result;
 }
 
 std::string exportTextPath(const DrawingFile& file) {

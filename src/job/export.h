@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,18 +28,19 @@ GcodeJob gcodeJob(const ProgramState& state, const Choices& choices, const JobFi
 Parameters exportParameters(const ProgramState& state, const Choices& choices, NumberLocale locale);
 
 struct WriteResult {
-    Status status;      // the German message when nothing was written (already shown through
-                        // host.progress.showMessage)
-    std::string path;   // the file written (or that would have been)
-    JobTime time = {};  // the planner's time of the written program
+    Status status;     // the German message when nothing was written (already shown through
+                       // host.progress.showMessage)
+    std::string path;  // the file written (or that would have been)
+    std::optional<JobTime> time = {};  // the planner's time of the written program, when planned
 };
 
 // GERBER_SCHREIBEN: the G-code program to DATEI_BASIS + ".nc" (or to `outputPath` when given),
 // from the store and the (cleaned) parameters, its header carrying their jobFigures; written
 // atomically. Refused with nothing written, each reason shown and put into the status list, for
-// a drawing not read whole (its load refusal) or the reasons of parameterRefusals.
+// a drawing not read whole (its load refusal) or the reasons of parameterRefusals. The written
+// program is planned only when asked for, where its time is shown.
 WriteResult GERBER_SCHREIBEN(const ProgramState& state, const Choices& choices, Host& host,
-                             std::string_view outputPath = {});
+                             std::string_view outputPath = {}, Planning planning = Planning::Skip);
 
 // DATEI_BASIS + "_EXPORT.txt": the file of the milling table and of the dumps.
 std::string exportTextPath(const DrawingFile& file);

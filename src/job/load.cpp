@@ -66,6 +66,7 @@ void resetForLoad(ProgramState& state, std::string_view path) {
     state.file.DATEI_NAME = std::string(path);
     state.file.DATEI_INHALT.clear();
     state.store.reset();
+    ++state.storeGeneration;
     state.loadRefusal = std::string(kNoDrawing);  // until the load has ended
 }
 
@@ -76,6 +77,7 @@ std::string drawingName(const DrawingFile& file) {
 }
 
 LoadResult noted(ProgramState& state, LoadResult result) {
+    ++state.storeGeneration;
     if (result.outcome == LoadOutcome::Loaded) {
         state.loadRefusal.clear();
     } else if (result.outcome == LoadOutcome::NoFile) {

@@ -19,6 +19,9 @@ inline constexpr std::string_view kNoDrawing = "no Datei";
 struct ProgramState {
     DrawingFile file;
     FigureStore store;
+    // Counts the loads that changed the store, at their start and at their end: figures worked
+    // out from the store stay valid while it stands (the same counts may hold another order).
+    unsigned storeGeneration = 0;
     // Set by every load: why the store must not become a program or a milling table (the last
     // load did not read the drawing whole), empty after a whole read. A half-read store would
     // hand the machine part of a board as if it were all of it.

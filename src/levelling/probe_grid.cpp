@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "settings/plain_number.h"
+#include "settings/probe_values.h"
 
 namespace zrv {
 namespace {
@@ -21,15 +22,6 @@ void include(ProbeArea& area, const Point& p) {
 // The count of cells along one side: the fewest that keep every step within the spacing.
 double cellCount(double length, double spacing) {
     return length <= 0 ? 0 : std::ceil(length / spacing - 1e-9);
-}
-
-// "" when 0 < value <= most.
-std::string positiveProblem(std::string_view what, double value, double most, NumberLocale locale) {
-    if (std::isfinite(value) && value > 0 && value <= most) {
-        return {};
-    }
-    return std::string(what) + " muss eine positive Zahl bis " + plainNumberText(most, locale) +
-           " sein, nicht " + plainNumberText(value, locale) + ".";
 }
 
 }  // namespace
@@ -59,23 +51,11 @@ GridNode gridNode(const Grid& grid, std::size_t probe) {
 }
 
 std::string probeRefusal(const ProbeArea& area, const ProbeChoices& choices, NumberLocale locale) {
-    const std::string problems[] = {
-        positiveProblem("Der Rasterabstand (mm)", choices.antasten_raster, kLargestSpacing, locale),
-        positiveProblem("Der Vorschub beim Antasten (mm/min)", choices.antasten_vorschub,
-                        kFastestProbe, locale),
-        positiveProblem("Das Abheben beim Antasten (mm)", choices.antasten_abheben, kHighestLift,
-                        locale),
-    };
-    for (const std::string& problem : problems) {
-        if (!problem.empty()) {
+    for (const ProbeValueRow& row : probeValueRows()) {
+        if (std::string problem = probeValueProblem(row, choices.*row.value, locale);
+            !problem.empty()) {
             return problem;
         }
-    }
-    const double depth = choices.antasten_tiefe;
-    if (!std::isfinite(depth) || depth >= 0 || depth < -kHighestLift) {
-        return "Die Tiefe beim Antasten (mm) muss eine negative Zahl bis -" +
-               plainNumberText(kHighestLift, locale) + " sein, nicht " +
-               plainNumberText(depth, locale) + ".";
     }
     for (const double v : {area.xMin, area.xMax, area.yMin, area.yMax}) {
         if (!(std::abs(v) <= kLargestCoordinate)) {

@@ -40,14 +40,9 @@ struct GridNode {
 GridNode gridNode(const Grid& grid, std::size_t probe);
 
 inline constexpr std::size_t kMostProbes = 10000;
-// The bounds of the choices beyond which a number is a slip, not a machine.
-inline constexpr double kHighestLift = 100;       // mm, also the deepest probe
-inline constexpr double kLargestSpacing = 10000;  // mm
-inline constexpr double kFastestProbe = 10000;    // mm/min
 
-// Why these choices cannot make a probe program for the area ("" when they can): a spacing, feed
-// or lift that is no positive number (or beyond its bound), a depth that is not negative, an area
-// beyond reason, or more than kMostProbes probes.
+// Why these choices cannot make a probe program for the area ("" when they can): a choice beyond
+// the bounds of its probeValueRows() row, an area beyond reason, or more than kMostProbes probes.
 std::string probeRefusal(const ProbeArea& area, const ProbeChoices& choices, NumberLocale locale);
 
 struct ProbeGridResult {

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "text/byte_order.h"
+#include "base/text_file.h"
 
 namespace zrv {
 namespace {
@@ -142,7 +142,8 @@ class ToolOffsets {
 }  // namespace
 
 ProbeLogRead readProbeLog(std::string_view log, std::size_t keep) {
-    if (const std::optional<std::string> text = utf16Text(log)) {
+    // Other bytes stay as they are: the controller writes ASCII, and shown() prints no other.
+    if (const std::optional<std::string> text = markedText(log)) {
         return readProbeLog(*text, keep);
     }
     ProbeLogRead read;

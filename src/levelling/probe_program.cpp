@@ -5,6 +5,7 @@
 
 #include "gcode/comment_text.h"
 #include "levelling/length_text.h"
+#include "settings/probe_values.h"
 
 namespace zrv {
 namespace {
@@ -49,7 +50,8 @@ std::vector<std::string> probeProgram(const ProbeGrid& grid, const ProbeChoices&
         writeProbe(lines, grid.probes[k], choices, name);
     }
     // A damaged height parameter must not make a line longer than the controller takes.
-    const double safe = std::isfinite(safeHeight) && safeHeight <= kHighestLift
+    const double highest = probeValueRow(&ProbeChoices::antasten_abheben).highest;
+    const double safe = std::isfinite(safeHeight) && safeHeight <= highest
                             ? std::max(safeHeight, choices.antasten_abheben)
                             : choices.antasten_abheben;
     lines.push_back("G0 Z" + lengthText(safe) + " (sichere Höhe)");

@@ -45,29 +45,23 @@ const Glyph* glyphOf(char c) {
     return nullptr;
 }
 
-void setPixel(RgbImage& image, int x, int y, Colour colour) {
-    if (x < 0 || y < 0 || x >= image.width || y >= image.height) {
-        return;
-    }
-    const std::size_t at = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
-                            static_cast<std::size_t>(x)) *
-                           3;
-    image.pixels[at] = red(colour);
-    image.pixels[at + 1] = green(colour);
-    image.pixels[at + 2] = blue(colour);
-}
-
+// Each run of set font pixels in a row is one span of `size` rows.
 void paintGlyph(RgbImage& image, int left, int top, const Glyph& glyph, int size, Colour colour) {
     for (int row = 0; row < kCaptionGlyphHeight; ++row) {
-        for (int column = 0; column < kGlyphWidth; ++column) {
-            if (((glyph.rows[static_cast<std::size_t>(row)] >> (kGlyphWidth - 1 - column)) & 1) ==
-                0) {
+        const unsigned bits = glyph.rows[static_cast<std::size_t>(row)];
+        int column = 0;
+        while (column < kGlyphWidth) {
+            if (((bits >> (kGlyphWidth - 1 - column)) & 1u) == 0) {
+                ++column;
                 continue;
             }
+            const int first = column;
+            while (column < kGlyphWidth && ((bits >> (kGlyphWidth - 1 - column)) & 1u) != 0) {
+                ++column;
+            }
             for (int dy = 0; dy < size; ++dy) {
-                for (int dx = 0; dx < size; ++dx) {
-                    setPixel(image, left + column * size + dx, top + row * size + dy, colour);
-                }
+                fillSpan(image, top + row * size + dy, left + first * size, left + column * size,
+                         colour);
             }
         }
     }

@@ -11,8 +11,7 @@ namespace zrv {
 // per font pixel, one font pixel apart.
 inline constexpr int kCaptionGlyphHeight = 7;
 
-// Paints the text with its top-left corner at (left, top) into an image of the Rgb layout,
-// clipped to the image.
+// Paints the text with its top-left corner at (left, top), clipped to the image.
 void paintCaption(RgbImage& image, int left, int top, std::string_view text, int size,
                   Colour colour);
 

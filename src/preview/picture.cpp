@@ -149,12 +149,8 @@ void paintRuler(RgbImage& image, const Ruler& ruler, const ViewTransform& view) 
     const double length =
         std::clamp(std::round(ruler.lengthMm * view.scale), 1.0, image.width - zero);
     for (int y = static_cast<int>(kRulerTopPixels);
-         y < std::min(image.height, static_cast<int>(kRulerTopPixels + kRulerPixels)); ++y) {
-        const auto row = (static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width) +
-                          static_cast<std::size_t>(zero)) *
-                         3;
-        std::fill_n(image.pixels.begin() + static_cast<std::ptrdiff_t>(row),
-                    static_cast<std::ptrdiff_t>(length) * 3, std::uint8_t{0});
+         y < static_cast<int>(kRulerTopPixels + kRulerPixels); ++y) {
+        fillSpan(image, y, static_cast<int>(zero), static_cast<int>(zero + length), rgb(0, 0, 0));
     }
     paintCaption(image, static_cast<int>(zero) + 2,
                  static_cast<int>(kRulerTopPixels + 4 + kCaptionPixels) - kCaptionGlyphHeight,

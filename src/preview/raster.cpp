@@ -55,6 +55,32 @@ Span disc(Point centre, double r, double y) {
     return {centre.x - w, centre.x + w};
 }
 
+}  // namespace
+
+void fillSpan(RgbImage& image, int y, int from, int to, Colour colour) {
+    from = std::max(from, 0);
+    to = std::min(to, image.width);
+    if (y < 0 || y >= image.height || from >= to) {
+        return;
+    }
+    std::uint8_t* p = &image.pixels[index(image, from, y)];
+    std::uint8_t* const end = p + index(image, to - from, 0);
+    if (image.layout == PixelLayout::Word) {
+        const std::uint32_t w = word(colour);
+        for (; p != end; p += 4) {
+            std::memcpy(p, &w, 4);
+        }
+        return;
+    }
+    for (; p != end; p += 3) {
+        p[0] = red(colour);
+        p[1] = green(colour);
+        p[2] = blue(colour);
+    }
+}
+
+namespace {
+
 class Painter {
   public:
     explicit Painter(RgbImage& image) : image_(image) {}
@@ -65,20 +91,7 @@ class Painter {
         if (!(first <= last)) {
             return;
         }
-        std::uint8_t* p = &image_.pixels[index(image_, static_cast<int>(first), y)];
-        std::uint8_t* const end = &image_.pixels[index(image_, static_cast<int>(last), y)];
-        if (image_.layout == PixelLayout::Word) {
-            const std::uint32_t w = word(colour);
-            for (; p <= end; p += 4) {
-                std::memcpy(p, &w, 4);
-            }
-            return;
-        }
-        for (; p <= end; p += 3) {
-            p[0] = red(colour);
-            p[1] = green(colour);
-            p[2] = blue(colour);
-        }
+        fillSpan(image_, y, static_cast<int>(first), static_cast<int>(last) + 1, colour);
     }
 
     // Every pixel whose centre lies within r of the segment a-b (a round dot when a == b).

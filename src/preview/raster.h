@@ -23,6 +23,9 @@ struct RgbImage {
     Colour at(int x, int y) const;
 };
 
+// Paints the pixels from <= x < to of row y in the image's layout, clipped to the image.
+void fillSpan(RgbImage& image, int y, int from, int to, Colour colour);
+
 // Paints the scene's primitives as the window does (round dots and line ends of the pen's width
 // in pixels, box outlines with square corners), without smoothing, over the picture background.
 // A screen with a pixel ratio paints at device pixels: the view by devicePixels, the pens grown

@@ -1,9 +1,10 @@
 #include "preview/scene.h"
 
+#include <optional>
 #include <utility>
 
-#include "preview/travel.h"
 #include "reader/figure_filter.h"
+#include "store/entry_text.h"
 #include "text/number_format.h"
 
 namespace zrv {
@@ -34,13 +35,19 @@ void addGrid(PreviewScene& scene) {
     }
 }
 
-// The travel is summed in the same pass, so every text is read once.
+// Where the travel to `to` starts: the point before it, or `to` itself for the first one.
+Point travelFrom(std::optional<Point>& last, Point to) {
+    const Point from = last.value_or(to);
+    last = to;
+    return from;
+}
+
 void addHoles(PreviewScene& scene, const std::vector<std::string>& punkte,
               const ViewChoices& view) {
-    TravelSum travel;
+    std::optional<Point> last;
     for (const std::string& entry : punkte) {
         const Point hole = readPoint(entry);
-        const Point from = travel.moveTo(hole);
+        const Point from = travelFrom(last, hole);
         scene.snapPoints.push_back({hole, SnapKind::Hole});
         if (ticked(view.Check_VIEW_BOHRUNGEN)) {
             addDot(scene, hole, 3, view.Command_FARBE_VIEW_BOHRUNGEN);
@@ -55,7 +62,7 @@ void addHoles(PreviewScene& scene, const std::vector<std::string>& punkte,
 void addPaths(PreviewScene& scene, const std::vector<std::string>& fraesungen,
               const ViewChoices& view) {
     const bool travelShown = ticked(view.Check_WEG_FRAESUNGEN);
-    TravelSum travel;
+    std::optional<Point> last;
     for (const std::string& entry : fraesungen) {
         const std::vector<Point> pairs = readPairs(entry);
         if (pairs.empty()) {
@@ -76,7 +83,7 @@ void addPaths(PreviewScene& scene, const std::vector<std::string>& fraesungen,
             addDot(scene, pairs.front(), 4, kPathStart);
         }
         for (const Point& point : pairs) {
-            const Point from = travel.moveTo(point);
+            const Point from = travelFrom(last, point);
             if (travelShown) {
                 addLine(scene, from, point, 1, view.Command_FARBE_WEG_FRAESUNGEN);
             }

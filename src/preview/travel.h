@@ -8,8 +8,7 @@
 
 namespace zrv {
 
-// The straight way along points visited one after another, summed as they come, so a pass
-// that draws the points can sum their travel without reading the texts again.
+// The straight way along points visited one after another, summed as they come.
 class TravelSum {
   public:
     // Adds the way from the last point to `to`; gives where that way starts (`to` itself for

@@ -1,15 +1,13 @@
 #include "settings/extra_settings.h"
 
 #include <cmath>
-#include <optional>
 #include <string_view>
 
 #include "base/text_file.h"
 #include "settings/plain_number.h"
 #include "settings/probe_values.h"
-#include "text/byte_order.h"
+#include "text/shortened.h"
 #include "text/trimmed.h"
-#include "text/windows1252.h"
 
 namespace zrv {
 namespace {
@@ -29,12 +27,6 @@ void applyProbeKey(const ProbeValueRow& row, std::string_view value, ProbeChoice
 // Texts as typed: whether they make sense is the export's question, as for the parameters.
 constexpr std::string_view kPassKey = "zustellung";
 constexpr std::string_view kPeckKey = "bohren_in_stufen";
-
-// A key or line as the problem names it: a pasted page shows its start.
-std::string shortened(std::string_view text) {
-    constexpr std::size_t kShown = 40;
-    return text.size() <= kShown ? std::string(text) : std::string(text.substr(0, kShown)) + "…";
-}
 
 std::string switchLine(std::string_view key, int value) {
     return std::string(key) + "=" + (value != 0 ? "1" : "0");
@@ -99,26 +91,6 @@ void applyLine(std::string_view line, std::size_t number, ExtraSettingsRead& rea
     }
 }
 
-// The file's lines in UTF-8: Windows-1252 as written, UTF-8 after a byte-order mark, or UTF-16.
-std::vector<std::string> fileLines(std::string_view bytes) {
-    std::string text;
-    if (std::optional<std::string> wide = utf16Text(bytes)) {
-        text = std::move(*wide);
-    } else if (bytes.starts_with(kUtf8Mark)) {
-        text = std::string(bytes.substr(kUtf8Mark.size()));
-    } else {
-        text = windows1252ToUtf8(bytes);
-    }
-    std::vector<std::string> lines;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        const auto end = rest.find('\n');
-        lines.emplace_back(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view{} : rest.substr(end + 1);
-    }
-    return lines;
-}
-
 }  // namespace
 
 std::vector<ExtraRow> extraRows() {
@@ -176,7 +148,7 @@ ExtraSettingsRead readExtraSettings(const std::filesystem::path& path, const Cho
     }
     read.fileName = path.filename().string();
     read.choices.machine.clear();
-    const std::vector<std::string> lines = fileLines(file.bytes);
+    const std::vector<std::string> lines = textLines(decodedText(file.bytes));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         applyLine(lines[i], i + 1, read);
     }

@@ -10,19 +10,29 @@
 
 namespace zrv {
 
-// One of the four probe choices: its key in the extra file, its place and its name.
+// One of the four probe choices: its key in the extra file, its place, its name, the question
+// that asks for it and the bounds every entry path and the probe program hold it to.
 struct ProbeValueRow {
     std::string_view key;
     double ProbeChoices::*value;
-    std::string_view name;  // "Der Vorschub beim Antasten (mm/min)"
+    std::string_view name;    // "Der Vorschub beim Antasten (mm/min)"
+    std::string_view prompt;  // "Vorschub beim Antasten (mm/min):"
+    double lowest = 0;
+    double highest = 0;
+    std::string_view hint;  // after a refusal's number, or ""
 };
 
 // Spacing, feed, depth, lift: the order of the extra file and of the menu.
 std::span<const ProbeValueRow> probeValueRows();
 
-// A probe choice typed or read from the extra file: the number, or why it is refused. A value
-// that prints as 0 or is unsafe is refused with the rest: a lift below 0.5 mm, a depth above
-// -0.1 mm, a feed below 1 or above 200 mm/min (a fast probe bends a V-bit).
+// The row of one choice.
+const ProbeValueRow& probeValueRow(double ProbeChoices::*value);
+
+// Why the number is refused for the row ("" when lowest <= value <= highest): a value that
+// prints as 0 or is unsafe is refused with the rest, as is one beyond reason.
+std::string probeValueProblem(const ProbeValueRow& row, double value, NumberLocale locale);
+
+// A probe choice typed or read from the extra file: the number, or why it is refused.
 struct ProbeValueRead {
     std::optional<double> value;
     std::string refusal;  // German, when there is no value

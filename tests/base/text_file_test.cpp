@@ -34,6 +34,30 @@ TEST_F(TextFileTest, ReadingAcceptsLfAndALastLineWithoutEnd) {
     EXPECT_EQ(back.lines, (std::vector<std::string>{"eins", "zwei", "drei"}));
 }
 
+// A hand-edited file as Notepad, PowerShell or the program itself writes it: "Hö" then a line.
+TEST(DecodedText, MarksAndUtf16DecodeAndEverythingElseIsWindows1252) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool marked;
+    };
+    const Case cases[] = {
+        {"Windows-1252", "H\xF6\r\nx", false},
+        {"UTF-8 after its mark", "\xEF\xBB\xBFH\xC3\xB6\r\nx", true},
+        {"UTF-16 LE with its mark", "\xFF\xFEH\0\xF6\0\r\0\n\0x\0"s, true},
+        {"UTF-16 BE with its mark", "\xFE\xFF\0H\0\xF6\0\r\0\n\0x"s, true},
+        {"UTF-16 LE without a mark", "H\0\xF6\0\r\0\n\0x\0"s, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(markedText(c.bytes).has_value(), c.marked);
+        EXPECT_EQ(textLines(decodedText(c.bytes)), (std::vector<std::string>{"Hö", "x"}));
+    }
+    EXPECT_EQ(textLines(""), std::vector<std::string>{});
+    EXPECT_EQ(textLines("a\r\n\nb\r"), (std::vector<std::string>{"a", "", "b"}));
+}
+
 TEST_F(TextFileTest, AFailedWriteLeavesThePreviousFileAndNoTemporary) {
     const fs::path target = folder_ / "keep.nc";
     ASSERT_TRUE(writeFileAtomically(target, "old").ok());

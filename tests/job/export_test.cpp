@@ -420,6 +420,14 @@ TEST_F(ExportTest, OutputPathOfTheCaller) {
     EXPECT_EQ(result.path, out);
     EXPECT_EQ(fileLines(out)[2], "(" + out + ")");
     EXPECT_FALSE(fs::exists(dir_ / "board.nc"));
+    EXPECT_FALSE(result.time) << "the command line plans nothing";
+    const WriteResult planned =
+        GERBER_SCHREIBEN(state_, choices(kCLocale), recording.host, out, Planning::Plan);
+    ASSERT_TRUE(planned.time);
+    const JobFigures figures = jobFigures(state_, choices(kCLocale), kCLocale, Planning::Plan);
+    ASSERT_TRUE(figures.planned);
+    EXPECT_GT(planned.time->total, 0);
+    EXPECT_DOUBLE_EQ(planned.time->total, figures.planned->total);
 }
 
 TEST_F(ExportTest, ParametersAreCleanedBeforeWriting) {

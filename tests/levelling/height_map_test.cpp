@@ -118,6 +118,8 @@ TEST(HeightMap, RefusalsTable) {
         {"feed negative", {10, -1, -2, 2}, "Vorschub"},
         {"depth positive", {10, 20, 1, 2}, "Tiefe"},
         {"lift not a number", {10, 20, -2, NAN}, "Abheben"},
+        {"a feed no one can type", {10, 500, -2, 2}, "zwischen 1 und 200 liegen, nicht 500"},
+        {"a lift beyond reason", {10, 20, -2, 150}, "zwischen 0.5 und 100 liegen, nicht 150"},
         {"too many probes", {0.1, 20, -2, 2}, "10.000"},
     };
     for (const ChoiceCase& c : choices) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "preview/caption_font.h"
 #include "preview/picture.h"
 #include "preview/raster.h"
 #include "preview/scene.h"
@@ -182,6 +183,27 @@ TEST(Raster, TwiceTheDevicePixelsGiveEachPixelAsATwoByTwoBlock) {
         }
     }
     EXPECT_EQ(colours.size(), 5u) << "every shape and the background show";
+}
+
+// The caption's font paints the same pixels into a picture and into a screen frame: "-1" at
+// twice the size, clipped at the right edge (hand-worked from the 5 x 7 glyphs).
+TEST(Raster, CaptionPaintsTheSamePixelsInBothLayouts) {
+    const Colour ink = rgb(0, 0, 255);
+    for (const PixelLayout layout : {PixelLayout::Rgb, PixelLayout::Word}) {
+        SCOPED_TRACE(layout == PixelLayout::Rgb ? "Rgb" : "Word");
+        const PreviewScene empty;
+        RgbImage image = rasterise(empty, {}, 20, 16, 1, layout);
+        paintCaption(image, 1, 1, "-1", 2, ink);
+        EXPECT_EQ(image.at(0, 7), kPictureBackground);
+        EXPECT_EQ(image.at(1, 7), ink) << "the dash, row 3 of the glyph";
+        EXPECT_EQ(image.at(10, 8), ink);
+        EXPECT_EQ(image.at(11, 8), kPictureBackground);
+        EXPECT_EQ(image.at(1, 6), kPictureBackground);
+        EXPECT_EQ(image.at(17, 1), ink) << "the top of the 1";
+        EXPECT_EQ(image.at(19, 14), ink) << "its foot, cut at the edge";
+        EXPECT_EQ(image.at(13, 14), kPictureBackground);
+        EXPECT_EQ(image.at(19, 15), kPictureBackground) << "below the glyph";
+    }
 }
 
 struct PngRead {

@@ -78,8 +78,8 @@ TEST(ExtraSettings, HandEditedLinesAreTakenOrReported) {
         {"antasten_vorschub=1e3\r\n", "ist keine Zahl: „1e3“"},
         {"antasten_raster=5abc\r\n", "Der Rasterabstand (mm) ist keine Zahl: „5abc“"},
         {"antasten_tiefe=1.5.5\r\n", "keine Zahl: „1.5.5“"},
-        {"antasten_abheben=0,2\r\n", "muss mindestens 0.5 sein, nicht 0.2"},
-        {"antasten_tiefe=-0.05\r\n", "muss -0.1 oder tiefer sein"},
+        {"antasten_abheben=0,2\r\n", "muss zwischen 0.5 und 100 liegen, nicht 0.2"},
+        {"antasten_tiefe=-0.05\r\n", "muss zwischen -100 und -0.1 liegen"},
         {"antasten_vorschub=500\r\n", "muss zwischen 1 und 200 liegen, nicht 500"},
         {"antasten_vorschub=0.0001\r\n", "muss zwischen 1 und 200 liegen"},  // prints as 0
     };

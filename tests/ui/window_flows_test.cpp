@@ -23,6 +23,7 @@
 #include "settings/choices.h"
 #include "settings/factory_values.h"
 #include "settings/settings_file.h"
+#include "support/drawing_builder.h"
 #include "support/example_drawings.h"
 #include "support/file_bytes.h"
 #include "support/recording_host.h"
@@ -97,6 +98,17 @@ TEST_F(FlowTest, OpeningADrawingShowsCountsTravelTimesAndScale) {
     EXPECT_TRUE(window_->windowTitle().endsWith(QStringLiteral("  klein.zrv")));
     EXPECT_EQ(find<QAction>("Menue_MAßSTAB")->text().toStdString(), "(5:2,54)");
     EXPECT_EQ(find<QAction>("MENUE_ZIRVA")->text().toStdString(), "ZIRVA40");
+
+    // The same counts in other places: the travel follows the store, not its counts.
+    openDrawing(writeDrawing("anders.zrv", test::DrawingBuilder("ZIRVA40")
+                                               .point({250, 250}, test::kRot)
+                                               .point({500, 250}, test::kRot)
+                                               .point({500, 1000}, test::kRot)
+                                               .line({{0, 0}, {1000, 0}}, test::kRot)
+                                               .bytes()));
+    waitForStatusTick();
+    EXPECT_EQ(text("Label_BOHRUNGEN_ANZAHL"), "3");
+    EXPECT_EQ(text("Label_BOHRUNGEN_FAHRWEG"), "51mm");  // 12.7 + 38.1
 }
 
 // The window shows what the core makes of the example board on its own.

@@ -50,9 +50,7 @@ void StatusDisplay::tick() {
 
 const JobFigures& StatusDisplay::figures() {
     const Choices choices = readChoices(controls_, state_);
-    const FigureStore& store = state_.program.store;
-    FiguresInput input{drawn_, store.PUNKTE.size(), store.FRAESUNGEN.size(), choices.parameters,
-                       choices.steps};
+    FiguresInput input{state_.program.storeGeneration, choices.parameters, choices.steps};
     if (figuresFor_ != input) {
         figures_ = jobFigures(state_.program, choices, setup_.locale, Planning::Skip);
         figuresFor_ = std::move(input);

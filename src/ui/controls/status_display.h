@@ -3,7 +3,6 @@
 #include <QMainWindow>
 #include <QObject>
 #include <QTimer>
-#include <cstddef>
 #include <optional>
 
 #include "base/host.h"
@@ -23,16 +22,12 @@ class StatusDisplay final : public QObject {
 
     void start();
     void tick();  // Timer_ANZEIGE_Timer
-    // A redraw followed a load: the store may hold another order with the same counts.
-    void storeDrawn() { ++drawn_; }
 
   private:
     // What the travel and the estimates depend on; summing a full board's travel costs
     // milliseconds, too much for every tick.
     struct FiguresInput {
-        unsigned drawn = 0;
-        std::size_t holes = 0;
-        std::size_t paths = 0;
+        unsigned storeGeneration = 0;
         Parameters parameters;
         DepthStepChoices steps;
 
@@ -52,7 +47,6 @@ class StatusDisplay final : public QObject {
     WindowState& state_;
     const WindowSetup& setup_;
     const Clock& clock_;
-    unsigned drawn_ = 0;
     std::optional<FiguresInput> figuresFor_;
     JobFigures figures_;
 };

@@ -42,11 +42,14 @@ void ExportFlow::exportProgram() {
     redraw_.request();
 
     // A refusal or a failure of the writer has been shown by the writer itself.
-    const WriteResult written = GERBER_SCHREIBEN(state_.program, choices, host_);
+    const WriteResult written =
+        GERBER_SCHREIBEN(state_.program, choices, host_, {}, Planning::Plan);
     if (!written.status.ok()) {
         return;
     }
-    written_(written.time);
+    if (written.time) {
+        written_(*written.time);
+    }
     if (choices.exports.Check_EXPORT_VORSCHAU == 1) {
         startEditor(platform_, choices.paths.PROGRAMM_EDITOR, written.path, messageTitle_);
     }

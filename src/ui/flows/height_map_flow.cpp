@@ -14,14 +14,6 @@ namespace {
 
 constexpr const char* kLogFilter = "Text(*.txt)|*.txt|alle(*.*)|*.*";
 
-// The prompts of the four probe choices, in the order of probeValueRows().
-constexpr const char* kPrompts[] = {
-    "Rasterabstand (mm), höchstens so weit liegen die Punkte:",
-    "Vorschub beim Antasten (mm/min):",
-    "Tiefe beim Antasten (mm), unter Z0 (negativ):",
-    "Abheben beim Antasten (mm), über Z0:",
-};
-
 }  // namespace
 
 HeightMapFlow::HeightMapFlow(WindowState& state, Controls& controls, Platform& platform, Host& host,
@@ -64,7 +56,7 @@ void HeightMapFlow::choicesChanged() {
 void HeightMapFlow::chooseProbeValue(std::size_t which) {
     const ProbeValueRow& row = probeValueRows()[which];
     const std::optional<std::string> answer = platform_.inputText(
-        kPrompts[which], messageTitle_, plainNumberText(state_.probe.*row.value, host_.locale));
+        row.prompt, messageTitle_, plainNumberText(state_.probe.*row.value, host_.locale));
     if (!answer) {
         return;
     }
@@ -73,14 +65,8 @@ void HeightMapFlow::chooseProbeValue(std::size_t which) {
         platform_.message(read.refusal, messageTitle_);
         return;
     }
-    ProbeChoices chosen = state_.probe;
-    chosen.*row.value = *read.value;
-    // Checked as the probe program would check it, on a board of one cell.
-    if (const std::string refusal = probeRefusal({}, chosen, host_.locale); !refusal.empty()) {
-        platform_.message(refusal, messageTitle_);
-        return;
-    }
-    state_.probe = chosen;
+    // The row's bounds are those the probe program holds the choice to.
+    state_.probe.*row.value = *read.value;
     choicesChanged();
 }
 

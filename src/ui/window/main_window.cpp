@@ -116,7 +116,6 @@ void MainWindow::createFlows() {
     host_.emplace(Host{*progress_, clock_, setup_.locale});
     status_ =
         new StatusDisplay(timers_.Timer_ANZEIGE, *this, controls_, menus_, state_, setup_, clock_);
-    connect(redraw_, &PreviewRedraw::drawn, status_, &StatusDisplay::storeDrawn);
     machine_ =
         std::make_unique<MachineFlow>(state_, controls_, platform_, *host_, setup_.programName);
     load_ = std::make_unique<LoadFlow>(state_, controls_, platform_, *host_, queue_,

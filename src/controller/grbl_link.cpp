@@ -87,7 +87,7 @@ void GrblLink::received(std::string_view bytes, LinkTime now) {
             return;
         }
     }
-    pump(now);
+    pump();
 }
 
 void GrblLink::handleLine(std::string_view line, LinkTime now) {
@@ -414,7 +414,7 @@ void GrblLink::tick(LinkTime now) {
         lastPoll_ = now;
         sendByte('?');
     }
-    pump(now);
+    pump();
 }
 
 // While it writes its EEPROM the controller takes no bytes ("data can get corrupted or lost"):
@@ -495,7 +495,7 @@ void GrblLink::resume(LinkTime now) {
     resumeWanted_ = !wasAtM0;
     resumedAt_ = now;
     sendByte('~');
-    pump(now);
+    pump();
 }
 
 void GrblLink::stop(std::string reason, LinkTime now) {
@@ -539,7 +539,8 @@ bool GrblLink::query(std::string_view command, LinkTime now) {
     return false;
 }
 
-std::string GrblLink::command(std::string_view line, LinkTime now) {
+// Takes the time as every request does, though a command needs none yet.
+std::string GrblLink::command(std::string_view line, LinkTime /*now*/) {
     const bool atPause = phase_ == LinkPhase::Streaming && m0Sent_;
     if (phase_ != LinkPhase::Ready && !atPause) {
         return std::string(phase_ == LinkPhase::Streaming ? kJobRunning : kNotReady);
@@ -579,7 +580,7 @@ std::string GrblLink::command(std::string_view line, LinkTime now) {
         send = std::string(written);
     }
     commands_.push_back({std::move(send), command});
-    pump(now);
+    pump();
     return {};
 }
 
@@ -623,7 +624,7 @@ void GrblLink::commandFailed(int code, LinkTime now) {
     event(LinkEventKind::Reply, std::move(text));
 }
 
-void GrblLink::pump(LinkTime now) {
+void GrblLink::pump() {
     if (phase_ == LinkPhase::Ready) {
         sendCommand();
         return;
@@ -638,7 +639,6 @@ void GrblLink::pump(LinkTime now) {
         phase_ = LinkPhase::Ready;
         event(LinkEventKind::Finished);
     }
-    (void)now;
 }
 
 bool GrblLink::sendNext() {

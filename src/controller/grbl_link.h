@@ -175,7 +175,7 @@ class GrblLink {
     void check();
     void refuse(std::string reason);
     void lineDone(std::size_t index);
-    void pump(LinkTime now);
+    void pump();
     bool sendNext();
     void beginStop(std::string reason, LinkTime now);
     void reset(LinkTime now);

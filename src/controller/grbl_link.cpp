@@ -8,6 +8,7 @@
 #include "controller/link_texts.h"
 #include "controller/replies.h"
 #include "gcode/comment_text.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
@@ -46,14 +47,6 @@ bool writesEeprom(const StreamLine& line) {
     return line.kind == LineKind::Eeprom ||
            (line.kind == LineKind::System && line.send.find('=') != std::string::npos &&
             !line.send.starts_with("$J="));
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 }  // namespace
@@ -572,7 +565,7 @@ std::string GrblLink::command(std::string_view line, LinkTime /*now*/) {
                "): erst warten, bis sie steht";
     }
     // Sent as written when it differs from the checked line by blanks only (GRBL drops them).
-    const std::string_view written = trimBlanks(line);
+    const std::string_view written = trimmed(line);
     std::string checked;
     std::copy_if(written.begin(), written.end(), std::back_inserter(checked),
                  [](char c) { return c != ' '; });

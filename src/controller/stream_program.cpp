@@ -193,7 +193,8 @@ std::string classify(StreamLine& line, bool realtime, GcodeWords& words) {
     return {};
 }
 
-std::string_view trimmed(std::string_view text) {
+// A comment's text without the blanks and "=" that frame it.
+std::string_view withoutFrame(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" =");
     if (first == std::string_view::npos) {
         return {};
@@ -250,7 +251,7 @@ std::vector<std::string> pauseComments(const StreamProgram& program, std::size_t
         if (line.kind != LineKind::Nothing || comments.size() == kMostPauseComments) {
             break;
         }
-        if (const std::string_view text = trimmed(line.comment); !text.empty()) {
+        if (const std::string_view text = withoutFrame(line.comment); !text.empty()) {
             comments.emplace_back(text);
         }
     }

@@ -272,8 +272,7 @@ void GrblLink::check() {
             refuse(std::string(kDoorState));
             return;
         default:
-            refuse(std::string(kNotIdle) + std::string(stateName(status_.state)) +
-                   "): erst warten, bis sie steht");
+            refuse(notIdleText(status_.state));
             return;
     }
 }
@@ -319,7 +318,7 @@ void GrblLink::lineDone(std::size_t index) {
 
 void GrblLink::handleError(int code, LinkTime now) {
     if (outstanding_.empty()) {
-        std::string text = "error:" + std::to_string(code) + " – " + errorMeaning(code);
+        std::string text = errorText(code);
         if (phase_ != LinkPhase::Streaming) {
             event(LinkEventKind::Reply, std::move(text));
             return;
@@ -339,13 +338,12 @@ void GrblLink::handleError(int code, LinkTime now) {
         return;
     }
     if (failed.index == kQuery || phase_ != LinkPhase::Streaming) {
-        event(LinkEventKind::Reply, "error:" + std::to_string(code) + " – " + errorMeaning(code));
+        event(LinkEventKind::Reply, errorText(code));
         return;
     }
     ++errors_;
     const std::size_t fileLine = program_.lines[failed.index].fileLine;
-    std::string text =
-        lineNumber(fileLine) + ": error:" + std::to_string(code) + " – " + errorMeaning(code);
+    std::string text = lineNumber(fileLine) + ": " + errorText(code);
     event(LinkEventKind::Error, text, fileLine, code);
     beginStop(std::move(text), now);
 }
@@ -561,8 +559,7 @@ std::string GrblLink::command(std::string_view line, LinkTime /*now*/) {
     const bool free = state == MachineState::Idle || state == MachineState::Jog ||
                       state == MachineState::Unknown || state == MachineState::Alarm;
     if (!atPause && !free) {
-        return std::string(kNotIdle) + std::string(stateName(state)) +
-               "): erst warten, bis sie steht";
+        return notIdleText(state);
     }
     // Sent as written when it differs from the checked line by blanks only (GRBL drops them).
     const std::string_view written = trimmed(line);
@@ -604,8 +601,7 @@ bool GrblLink::sendCommand() {
 // A jog beyond the travel answers error:15: said, and what waited behind it is dropped. At a
 // tool change the new zero is then unsure: the job stops.
 void GrblLink::commandFailed(int code, LinkTime now) {
-    std::string text =
-        "„" + commandText_ + "“: error:" + std::to_string(code) + " – " + errorMeaning(code);
+    std::string text = "„" + commandText_ + "“: " + errorText(code);
     commandOut_ = {};
     commands_.clear();
     if (phase_ == LinkPhase::Streaming) {

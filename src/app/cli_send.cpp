@@ -206,9 +206,7 @@ class SendJob {
             case LinkEventKind::Started:
                 streamed_ = true;
                 return;
-            case LinkEventKind::Status:
             case LinkEventKind::Probe:
-            case LinkEventKind::LineDone:
                 return;
         }
     }

@@ -200,7 +200,6 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
         const auto& o = *workOffset_;
         status_.workPosition = std::array<double, 3>{m[0] - o[0], m[1] - o[1], m[2] - o[2]};
     }
-    event(LinkEventKind::Status).status = status_;
     if (showNextStatus_) {
         showNextStatus_ = false;
         event(LinkEventKind::Reply, status_.text);
@@ -313,7 +312,6 @@ void GrblLink::lineDone(std::size_t index) {
     ++linesDone_;
     lastFileLine_ = line.fileLine;
     secondsDone_ += line.seconds;
-    event(LinkEventKind::LineDone, {}, line.fileLine);
 }
 
 void GrblLink::handleError(int code, LinkTime now) {

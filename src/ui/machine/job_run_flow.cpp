@@ -10,6 +10,7 @@
 #include "controller/link_texts.h"
 #include "controller/stream_program.h"
 #include "job/height_map_file.h"
+#include "job/job_time.h"
 #include "planner/machine_profile.h"
 #include "ui/common/qt_text.h"
 #include "ui/controls/control_values.h"

@@ -36,10 +36,4 @@ double JobTimeline::leftAfter(std::size_t fileLine) const {
     return std::max(0.0, total_ - done_[std::min(fileLine, done_.size()) - 1]);
 }
 
-std::string minutesText(double seconds) {
-    const long whole = std::isfinite(seconds) ? std::lround(std::max(0.0, seconds)) : 0;
-    const long rest = whole % 60;
-    return std::to_string(whole / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
-}
-
 }  // namespace zrv

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <vector>
 
 #include "controller/stream_program.h"
@@ -27,8 +26,5 @@ class JobTimeline {
     std::vector<double> done_;  // seconds at the end of each line
     std::vector<Point> path_;
 };
-
-// "2:13" (minutes and seconds).
-std::string minutesText(double seconds);
 
 }  // namespace zrv

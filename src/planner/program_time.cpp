@@ -114,16 +114,4 @@ ProgramTime programTime(std::span<const std::string> lines, const MachineProfile
     return time;
 }
 
-std::vector<double> lineSeconds(std::span<const std::string> lines, const MachineProfile& profile) {
-    LinePlanner planner(profile, lines.size() + 1);
-    GcodeWords words;
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        readGcodeWords(lines[k], words);
-        planner.add(words, k);
-    }
-    std::vector<double> seconds = planner.finish();
-    seconds.pop_back();
-    return seconds;
-}
-
 }  // namespace zrv

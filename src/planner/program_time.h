@@ -23,9 +23,6 @@ struct ProgramTime {
 ProgramTime programTime(std::span<const std::string> lines, const MachineProfile& profile,
                         std::span<const std::string> sectionStarts);
 
-// The same time line by line: element k is what line k adds (its moves, dwells and stops).
-std::vector<double> lineSeconds(std::span<const std::string> lines, const MachineProfile& profile);
-
 // The controller's modal state as far as positions and speeds go.
 struct PlannedMachine {
     Vector3 position{};  // mm

@@ -130,7 +130,7 @@ void JobRunFlow::run(const std::string& path, Job job) {
         refuse(text);
         return;
     }
-    timeline_ = JobTimeline(prepared.program);
+    timeline_ = JobTimeline(prepared.program, prepared.toolPath);
     const ProbeChoices& probe = choices.probe;
     reprobe_ = reprobeCommands(probe);
     job_ = job;

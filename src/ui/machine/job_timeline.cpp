@@ -3,28 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "gcode/gcode_words.h"
-#include "planner/gcode_line.h"
+#include <utility>
 
 namespace zrv {
 
-JobTimeline::JobTimeline(const StreamProgram& program) : total_(program.seconds) {
-    Point at;
-    bool absolute = true;
+JobTimeline::JobTimeline(const StreamProgram& program, std::vector<Point> path)
+    : total_(program.seconds), path_(std::move(path)) {
     double sum = 0;
-    GcodeWords words;  // kept along the program, as the word reader allows
-    for (const StreamLine& text : program.lines) {
-        readGcodeWords(text.send, words);
-        const GcodeLine line = gcodeLine(words);
-        absolute = line.absolute.value_or(absolute);
-        if (line.x) {
-            at.x = absolute ? *line.x : at.x + *line.x;
-        }
-        if (line.y) {
-            at.y = absolute ? *line.y : at.y + *line.y;
-        }
-        path_.push_back(at);
-        sum += std::isfinite(text.seconds) ? text.seconds : 0;
+    for (const StreamLine& line : program.lines) {
+        sum += std::isfinite(line.seconds) ? line.seconds : 0;
         done_.push_back(sum);
     }
 }

@@ -13,7 +13,8 @@ namespace zrv {
 class JobTimeline {
   public:
     JobTimeline() = default;
-    explicit JobTimeline(const StreamProgram& program);
+    // `path`: the tool's way as prepareProgram found it.
+    JobTimeline(const StreamProgram& program, std::vector<Point> path);
 
     double total() const { return total_; }
     // Seconds left once the program's line `fileLine` (1-based; 0: none) is done.

@@ -70,11 +70,11 @@ void JobRunFlow::show() {
     const std::size_t total = lines_;
     panel_.ProgressBar_JOB->setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
     panel_.ProgressBar_JOB->setValue(static_cast<int>(done));
-    panel_.Label_JOB->setText(qs("Zeile " + std::to_string(done) + " / " + std::to_string(total) +
-                                 ", noch " +
-                                 minutesText(timeline_.leftAfter(link_.lastFileLine())) + " von " +
-                                 minutesText(timeline_.total()) + " min"));
-    const std::vector<Point>& path = timeline_.path();
+    panel_.Label_JOB->setText(
+        qs("Zeile " + std::to_string(done) + " / " + std::to_string(total) + ", noch " +
+           minutesText(std::max(0.0, link_.secondsTotal() - link_.secondsDone())) + " von " +
+           minutesText(link_.secondsTotal()) + " min"));
+    const std::vector<Point>& path = path_;
     const std::size_t drawn = std::min(link_.lastFileLine(), path.size());
     const auto& position = link_.status().workPosition;
     around_.controls.Picture1->showMachine(
@@ -130,7 +130,7 @@ void JobRunFlow::run(const std::string& path, Job job) {
         refuse(text);
         return;
     }
-    timeline_ = JobTimeline(prepared.program, prepared.toolPath);
+    path_ = prepared.toolPath;
     const ProbeChoices& probe = choices.probe;
     reprobe_ = reprobeCommands(probe);
     job_ = job;
@@ -144,7 +144,7 @@ void JobRunFlow::run(const std::string& path, Job job) {
     around_.lockJob(true);
     say(job == Job::Probe ? "Antasten gestartet: " + std::to_string(grid_.probes.size()) + " Punkte"
                           : "Job gestartet: " + std::to_string(lines_) + " Zeilen, " +
-                                minutesText(timeline_.total()) + " min");
+                                minutesText(prepared.program.seconds) + " min");
     changed_();
 }
 

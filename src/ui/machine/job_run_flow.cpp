@@ -120,7 +120,7 @@ void JobRunFlow::run(const std::string& path, Job job) {
         return;
     }
     const Choices choices = readChoices(around_.controls, around_.state);
-    const PreparedProgram prepared =
+    PreparedProgram prepared =
         prepareProgram(bytes.bytes, readMachineProfile(choices.machine).profile);
     if (!prepared.refusals.empty()) {
         std::string text;
@@ -130,7 +130,7 @@ void JobRunFlow::run(const std::string& path, Job job) {
         refuse(text);
         return;
     }
-    path_ = prepared.toolPath;
+    path_ = std::move(prepared.toolPath);
     const ProbeChoices& probe = choices.probe;
     reprobe_ = reprobeCommands(probe);
     job_ = job;
@@ -140,11 +140,12 @@ void JobRunFlow::run(const std::string& path, Job job) {
     lines_ = static_cast<std::size_t>(
         std::count_if(prepared.program.lines.begin(), prepared.program.lines.end(),
                       [](const StreamLine& line) { return line.kind != LineKind::Nothing; }));
-    link_.start(prepared.program, linkNow());
+    const double seconds = prepared.program.seconds;
+    link_.start(std::move(prepared.program), linkNow());
     around_.lockJob(true);
     say(job == Job::Probe ? "Antasten gestartet: " + std::to_string(grid_.probes.size()) + " Punkte"
                           : "Job gestartet: " + std::to_string(lines_) + " Zeilen, " +
-                                minutesText(prepared.program.seconds) + " min");
+                                minutesText(seconds) + " min");
     changed_();
 }
 

@@ -74,11 +74,9 @@ void JobRunFlow::show() {
         qs("Zeile " + std::to_string(done) + " / " + std::to_string(total) + ", noch " +
            minutesText(std::max(0.0, link_.secondsTotal() - link_.secondsDone())) + " von " +
            minutesText(link_.secondsTotal()) + " min"));
-    const std::vector<Point>& path = path_;
-    const std::size_t drawn = std::min(link_.lastFileLine(), path.size());
     const auto& position = link_.status().workPosition;
     around_.controls.Picture1->showMachine(
-        std::vector<Point>(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(drawn)),
+        link_.lastFileLine(),
         position ? std::optional<Point>(Point{(*position)[0], (*position)[1]}) : std::nullopt);
 }
 
@@ -130,7 +128,7 @@ void JobRunFlow::run(const std::string& path, Job job) {
         refuse(text);
         return;
     }
-    path_ = std::move(prepared.toolPath);
+    around_.controls.Picture1->showMachinePath(std::move(prepared.toolPath));
     const ProbeChoices& probe = choices.probe;
     reprobe_ = reprobeCommands(probe);
     job_ = job;
@@ -214,7 +212,8 @@ void JobRunFlow::end() {
     }
     job_ = Job::None;
     around_.lockJob(false);
-    around_.controls.Picture1->showMachine({}, std::nullopt);
+    around_.controls.Picture1->showMachinePath({});
+    around_.controls.Picture1->showMachine(0, std::nullopt);
     changed_();
 }
 

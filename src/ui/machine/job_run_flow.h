@@ -9,7 +9,6 @@
 
 #include "controller/grbl_link.h"
 #include "levelling/probe_grid.h"
-#include "store/entry_text.h"
 #include "ui/machine/controller_panel.h"
 #include "ui/machine/panel_surroundings.h"
 
@@ -61,9 +60,8 @@ class JobRunFlow {
     std::function<bool()> ready_;
     std::function<void()> changed_;
     Job job_ = Job::None;
-    std::vector<Point> path_;  // the tool's XY after each line of the program, mm
-    std::size_t lines_ = 0;    // the job's lines to send
-    bool givenUp_ = false;     // the stop went unanswered: the link was closed
+    std::size_t lines_ = 0;  // the job's lines to send
+    bool givenUp_ = false;   // the stop went unanswered: the link was closed
     double jobStartedAt_ = 0;
     std::string log_;         // what the controller sent during a probe run
     std::size_t probes_ = 0;  // [PRB:…] reports of the probe run so far

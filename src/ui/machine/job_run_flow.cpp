@@ -89,7 +89,7 @@ void JobRunFlow::startProgram() {
         refuse(checked.refusal);
         return;
     }
-    run(path, Job::Program);
+    run(checked.bytes, Job::Program);
 }
 
 void JobRunFlow::startProbeRun() {
@@ -103,23 +103,22 @@ void JobRunFlow::startProbeRun() {
         return;  // shown by the writer
     }
     grid_ = drawingProbeGrid(program, choices, around_.host.locale).grid;
-    run(written.path, Job::Probe);
-}
-
-// The program as the controller engine reads it for streaming: what GRBL 1.1 would reject in
-// the middle of the job is refused before its first byte.
-void JobRunFlow::run(const std::string& path, Job job) {
-    if (!ready_()) {
-        return;
-    }
-    const FileBytes bytes = readFileBytes(fileSystemPath(path));
+    const FileBytes bytes = readFileBytes(fileSystemPath(written.path));
     if (!bytes.status.ok()) {
         refuse(bytes.status.error);
         return;
     }
+    run(bytes.bytes, Job::Probe);
+}
+
+// The program as the controller engine reads it for streaming: what GRBL 1.1 would reject in
+// the middle of the job is refused before its first byte.
+void JobRunFlow::run(std::string_view bytes, Job job) {
+    if (!ready_()) {
+        return;
+    }
     const Choices choices = readChoices(around_.controls, around_.state);
-    PreparedProgram prepared =
-        prepareProgram(bytes.bytes, readMachineProfile(choices.machine).profile);
+    PreparedProgram prepared = prepareProgram(bytes, readMachineProfile(choices.machine).profile);
     if (!prepared.refusals.empty()) {
         std::string text;
         for (const std::string& refusal : prepared.refusals) {

@@ -42,7 +42,7 @@ class JobRunFlow {
   private:
     enum class Job { None, Program, Probe };
 
-    void run(const std::string& path, Job job);
+    void run(std::string_view bytes, Job job);
     void toolChange(const std::vector<std::string>& comments);
     void finished();
     void finishProbeRun();

@@ -19,6 +19,7 @@
 #include "base/file_names.h"
 #include "base/text_file.h"
 #include "controller/grbl_link.h"
+#include "job/job_time.h"
 
 namespace zrv {
 namespace {
@@ -85,15 +86,6 @@ std::string stopReason(int signal) {
 
 LinkTime since(Clock::time_point start) {
     return std::chrono::duration_cast<LinkTime>(Clock::now() - start);
-}
-
-std::string minutes(double seconds) {
-    if (!std::isfinite(seconds) || seconds > 1e9) {
-        return "?";  // a program beyond any machine, as the time labels show it
-    }
-    const long long whole = std::llround(std::max(seconds, 0.0));
-    const long long rest = whole % 60;
-    return std::to_string(whole / 60) + ":" + (rest < 10 ? "0" : "") + std::to_string(rest);
 }
 
 std::string oneDecimal(double value) {
@@ -206,9 +198,7 @@ class SendJob {
             case LinkEventKind::Started:
                 streamed_ = true;
                 return;
-            case LinkEventKind::Status:
             case LinkEventKind::Probe:
-            case LinkEventKind::LineDone:
                 return;
         }
     }
@@ -256,7 +246,7 @@ class SendJob {
         }
         lastProgress_ = at;
         err_ << "Zeile " << link_.lastFileLine() << " / " << fileLines_ << ", "
-             << minutes(link_.secondsDone()) << " von " << minutes(link_.secondsTotal())
+             << minutesText(link_.secondsDone()) << " von " << minutesText(link_.secondsTotal())
              << " min\n";
     }
 

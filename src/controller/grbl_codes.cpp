@@ -80,4 +80,8 @@ std::string alarmMeaning(int code) {
     return meaning(kAlarms, code, "unbekannter Alarm");
 }
 
+std::string errorText(int code) {
+    return "error:" + std::to_string(code) + " – " + errorMeaning(code);
+}
+
 }  // namespace zrv

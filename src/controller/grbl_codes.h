@@ -8,5 +8,7 @@ namespace zrv {
 // does not define gives "unbekannter Fehler" or "unbekannter Alarm".
 std::string errorMeaning(int code);
 std::string alarmMeaning(int code);
+// "error:20 – nicht unterstützter Befehl"
+std::string errorText(int code);
 
 }  // namespace zrv

@@ -8,6 +8,7 @@
 #include "controller/link_texts.h"
 #include "controller/replies.h"
 #include "gcode/comment_text.h"
+#include "text/trimmed.h"
 
 namespace zrv {
 namespace {
@@ -48,14 +49,6 @@ bool writesEeprom(const StreamLine& line) {
             !line.send.starts_with("$J="));
 }
 
-std::string_view trimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace
 
 GrblLink::GrblLink(LinkTime now) : connectedAt_(now), lastPoll_(now), lastHeard_(now) {}
@@ -87,7 +80,7 @@ void GrblLink::received(std::string_view bytes, LinkTime now) {
             return;
         }
     }
-    pump(now);
+    pump();
 }
 
 void GrblLink::handleLine(std::string_view line, LinkTime now) {
@@ -207,7 +200,6 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
         const auto& o = *workOffset_;
         status_.workPosition = std::array<double, 3>{m[0] - o[0], m[1] - o[1], m[2] - o[2]};
     }
-    event(LinkEventKind::Status).status = status_;
     if (showNextStatus_) {
         showNextStatus_ = false;
         event(LinkEventKind::Reply, status_.text);
@@ -279,8 +271,7 @@ void GrblLink::check() {
             refuse(std::string(kDoorState));
             return;
         default:
-            refuse(std::string(kNotIdle) + std::string(stateName(status_.state)) +
-                   "): erst warten, bis sie steht");
+            refuse(notIdleText(status_.state));
             return;
     }
 }
@@ -321,12 +312,11 @@ void GrblLink::lineDone(std::size_t index) {
     ++linesDone_;
     lastFileLine_ = line.fileLine;
     secondsDone_ += line.seconds;
-    event(LinkEventKind::LineDone, {}, line.fileLine);
 }
 
 void GrblLink::handleError(int code, LinkTime now) {
     if (outstanding_.empty()) {
-        std::string text = "error:" + std::to_string(code) + " – " + errorMeaning(code);
+        std::string text = errorText(code);
         if (phase_ != LinkPhase::Streaming) {
             event(LinkEventKind::Reply, std::move(text));
             return;
@@ -346,13 +336,12 @@ void GrblLink::handleError(int code, LinkTime now) {
         return;
     }
     if (failed.index == kQuery || phase_ != LinkPhase::Streaming) {
-        event(LinkEventKind::Reply, "error:" + std::to_string(code) + " – " + errorMeaning(code));
+        event(LinkEventKind::Reply, errorText(code));
         return;
     }
     ++errors_;
     const std::size_t fileLine = program_.lines[failed.index].fileLine;
-    std::string text =
-        lineNumber(fileLine) + ": error:" + std::to_string(code) + " – " + errorMeaning(code);
+    std::string text = lineNumber(fileLine) + ": " + errorText(code);
     event(LinkEventKind::Error, text, fileLine, code);
     beginStop(std::move(text), now);
 }
@@ -414,7 +403,7 @@ void GrblLink::tick(LinkTime now) {
         lastPoll_ = now;
         sendByte('?');
     }
-    pump(now);
+    pump();
 }
 
 // While it writes its EEPROM the controller takes no bytes ("data can get corrupted or lost"):
@@ -495,7 +484,7 @@ void GrblLink::resume(LinkTime now) {
     resumeWanted_ = !wasAtM0;
     resumedAt_ = now;
     sendByte('~');
-    pump(now);
+    pump();
 }
 
 void GrblLink::stop(std::string reason, LinkTime now) {
@@ -539,7 +528,8 @@ bool GrblLink::query(std::string_view command, LinkTime now) {
     return false;
 }
 
-std::string GrblLink::command(std::string_view line, LinkTime now) {
+// Takes the time as every request does, though a command needs none yet.
+std::string GrblLink::command(std::string_view line, LinkTime /*now*/) {
     const bool atPause = phase_ == LinkPhase::Streaming && m0Sent_;
     if (phase_ != LinkPhase::Ready && !atPause) {
         return std::string(phase_ == LinkPhase::Streaming ? kJobRunning : kNotReady);
@@ -567,11 +557,10 @@ std::string GrblLink::command(std::string_view line, LinkTime now) {
     const bool free = state == MachineState::Idle || state == MachineState::Jog ||
                       state == MachineState::Unknown || state == MachineState::Alarm;
     if (!atPause && !free) {
-        return std::string(kNotIdle) + std::string(stateName(state)) +
-               "): erst warten, bis sie steht";
+        return notIdleText(state);
     }
     // Sent as written when it differs from the checked line by blanks only (GRBL drops them).
-    const std::string_view written = trimBlanks(line);
+    const std::string_view written = trimmed(line);
     std::string checked;
     std::copy_if(written.begin(), written.end(), std::back_inserter(checked),
                  [](char c) { return c != ' '; });
@@ -579,7 +568,7 @@ std::string GrblLink::command(std::string_view line, LinkTime now) {
         send = std::string(written);
     }
     commands_.push_back({std::move(send), command});
-    pump(now);
+    pump();
     return {};
 }
 
@@ -610,8 +599,7 @@ bool GrblLink::sendCommand() {
 // A jog beyond the travel answers error:15: said, and what waited behind it is dropped. At a
 // tool change the new zero is then unsure: the job stops.
 void GrblLink::commandFailed(int code, LinkTime now) {
-    std::string text =
-        "„" + commandText_ + "“: error:" + std::to_string(code) + " – " + errorMeaning(code);
+    std::string text = "„" + commandText_ + "“: " + errorText(code);
     commandOut_ = {};
     commands_.clear();
     if (phase_ == LinkPhase::Streaming) {
@@ -623,7 +611,7 @@ void GrblLink::commandFailed(int code, LinkTime now) {
     event(LinkEventKind::Reply, std::move(text));
 }
 
-void GrblLink::pump(LinkTime now) {
+void GrblLink::pump() {
     if (phase_ == LinkPhase::Ready) {
         sendCommand();
         return;
@@ -638,7 +626,6 @@ void GrblLink::pump(LinkTime now) {
         phase_ = LinkPhase::Ready;
         event(LinkEventKind::Finished);
     }
-    (void)now;
 }
 
 bool GrblLink::sendNext() {

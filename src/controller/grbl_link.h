@@ -34,11 +34,9 @@ struct Outgoing {
 enum class LinkEventKind {
     Received,  // text: one line the controller sent, as it came (every line: the face's log)
     Ready,     // the controller answered as GRBL 1.1; text: its welcome or version line
-    Status,    // status: a status report
     Reply,     // text: a line worth showing (settings, [VER:], [GC:], [MSG:], a query's answer)
     Refused,   // start() refused before the first byte of the program; text: German reason
     Started,   // the program's first line goes out
-    LineDone,  // fileLine: answered "ok"
     Error,     // fileLine, code; text: "Zeile 57: error:20 – nicht unterstützter Befehl"
     Alarm,     // code; text: "ALARM:2 – ..." with the last answered line
     Probe,     // probe: a "[PRB:x,y,z:1]" report of a probing move (not of a "$#" answer)
@@ -52,7 +50,6 @@ struct LinkEvent {
     std::string text;
     std::size_t fileLine = 0;
     int code = 0;
-    MachineStatus status;
     ProbeReport probe;
     std::vector<std::string> comments;
 };
@@ -175,7 +172,7 @@ class GrblLink {
     void check();
     void refuse(std::string reason);
     void lineDone(std::size_t index);
-    void pump(LinkTime now);
+    void pump();
     bool sendNext();
     void beginStop(std::string reason, LinkTime now);
     void reset(LinkTime now);

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <string>
 #include <string_view>
+
+#include "controller/machine_status.h"
 
 namespace zrv {
 
@@ -9,7 +12,6 @@ inline constexpr std::string_view kAlarmState =
     "Steuerung im Alarmzustand: erst $X oder Referenzfahrt";
 inline constexpr std::string_view kDoorState =
     "Steuerung meldet offene Tür (Door): Tür schließen und erneut starten";
-inline constexpr std::string_view kNotIdle = "Steuerung ist nicht bereit (Zustand ";
 inline constexpr std::string_view kNoAnswer =
     "Keine Antwort von GRBL 1.1 innerhalb von 5 s: Kabel, Anschluss und Baudrate prüfen";
 inline constexpr std::string_view kNotGrbl11 = "Die Steuerung ist kein GRBL 1.1: ";
@@ -35,5 +37,11 @@ inline constexpr std::string_view kCommandRefused = "Befehl nicht sendefähig: "
 inline constexpr std::string_view kNoSingleCommand = "keine einzelne Befehlszeile";
 inline constexpr std::string_view kJobRunning =
     "Ein Job läuft: Befehle nur am Programmhalt (M0) des Werkzeugwechsels";
+
+// Why nothing starts while the machine is in `state` (moving, holding, homing, ...).
+inline std::string notIdleText(MachineState state) {
+    return "Steuerung ist nicht bereit (Zustand " + std::string(stateName(state)) +
+           "): erst warten, bis sie steht";
+}
 
 }  // namespace zrv

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 #include "controller/grbl_words.h"
 #include "controller/system_commands.h"
@@ -16,23 +17,6 @@ namespace zrv {
 namespace {
 
 constexpr std::size_t kMostPauseComments = 8;
-
-std::vector<std::string> splitLines(std::string_view bytes) {
-    std::vector<std::string> lines;
-    while (!bytes.empty()) {
-        const std::size_t end = bytes.find('\n');
-        std::string_view line = bytes.substr(0, end);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        lines.emplace_back(line);
-        if (end == std::string_view::npos) {
-            break;
-        }
-        bytes.remove_prefix(end + 1);
-    }
-    return lines;
-}
 
 std::size_t lineCount(std::string_view bytes) {
     std::size_t count = 1;
@@ -193,7 +177,8 @@ std::string classify(StreamLine& line, bool realtime, GcodeWords& words) {
     return {};
 }
 
-std::string_view trimmed(std::string_view text) {
+// A comment's text without the blanks and "=" that frame it.
+std::string_view withoutFrame(std::string_view text) {
     const std::size_t first = text.find_first_not_of(" =");
     if (first == std::string_view::npos) {
         return {};
@@ -202,15 +187,21 @@ std::string_view trimmed(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-}  // namespace
-
-PreparedProgram prepareLines(std::string_view bytes) {
+// Reads the program; with a profile also each line's time and the tool's way, planned from the
+// words the check has read.
+PreparedProgram prepare(std::string_view bytes, const MachineProfile* profile) {
     PreparedProgram prepared;
     // Not filled: only what the lines write is ever read.
     std::shared_ptr<char[]> text(new char[2 * bytes.size() + 1]);
     Reading read{bytes.data(), bytes.data() + bytes.size(), text.get(), text.get() + bytes.size()};
     GcodeWords words;  // kept from line to line
-    prepared.program.lines.reserve(lineCount(bytes));
+    const std::size_t lines = lineCount(bytes);
+    prepared.program.lines.reserve(lines);
+    std::optional<LinePlanner> planner;
+    if (profile != nullptr) {
+        planner.emplace(*profile, lines);
+        prepared.toolPath.reserve(lines);
+    }
     std::size_t fileLine = 0;
     while (read.at < read.end) {
         ++fileLine;
@@ -228,19 +219,34 @@ PreparedProgram prepareLines(std::string_view bytes) {
         if (!problem.empty()) {
             prepared.refusals.push_back("Zeile " + std::to_string(fileLine) + ": " + problem);
         }
+        if (planner) {
+            // Only a line the check has read and taken moves the machine.
+            if (problem.empty() && added.kind != LineKind::Nothing &&
+                added.kind != LineKind::Realtime) {
+                planner->add(words, fileLine - 1);
+            }
+            prepared.toolPath.push_back({planner->position()[0], planner->position()[1]});
+        }
     }
     prepared.program.text = std::move(text);
+    if (planner) {
+        const std::vector<double>& seconds = planner->finish();
+        for (std::size_t k = 0; k < prepared.program.lines.size(); ++k) {
+            prepared.program.lines[k].seconds = seconds[k];
+            prepared.program.seconds += seconds[k];
+        }
+    }
     return prepared;
 }
 
+}  // namespace
+
+PreparedProgram prepareLines(std::string_view bytes) {
+    return prepare(bytes, nullptr);
+}
+
 PreparedProgram prepareProgram(std::string_view bytes, const MachineProfile& profile) {
-    PreparedProgram prepared = prepareLines(bytes);
-    const std::vector<double> seconds = lineSeconds(splitLines(bytes), profile);
-    for (std::size_t k = 0; k < prepared.program.lines.size() && k < seconds.size(); ++k) {
-        prepared.program.lines[k].seconds = seconds[k];
-        prepared.program.seconds += seconds[k];
-    }
-    return prepared;
+    return prepare(bytes, &profile);
 }
 
 std::vector<std::string> pauseComments(const StreamProgram& program, std::size_t index) {
@@ -250,7 +256,7 @@ std::vector<std::string> pauseComments(const StreamProgram& program, std::size_t
         if (line.kind != LineKind::Nothing || comments.size() == kMostPauseComments) {
             break;
         }
-        if (const std::string_view text = trimmed(line.comment); !text.empty()) {
+        if (const std::string_view text = withoutFrame(line.comment); !text.empty()) {
             comments.emplace_back(text);
         }
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "planner/machine_profile.h"
+#include "store/entry_text.h"
 
 namespace zrv {
 
@@ -44,6 +45,8 @@ struct StreamProgram {
 struct PreparedProgram {
     StreamProgram program;
     std::vector<std::string> refusals;
+    // The tool's XY position after each line of the file, in millimetres (prepareProgram only).
+    std::vector<Point> toolPath;
 };
 
 // Reads a program file's bytes (CR LF or LF, Windows-1252 or UTF-8 comments) and checks it
@@ -51,7 +54,8 @@ struct PreparedProgram {
 // with the end mark), printable ASCII outside comments, and only words GRBL 1.1 runs.
 PreparedProgram prepareProgram(std::string_view bytes, const MachineProfile& profile);
 
-// The same without the planner's times (all 0): the link's own share of the work.
+// The same without the planner's times (all 0) and the tool's way: the link's own share of the
+// work.
 PreparedProgram prepareLines(std::string_view bytes);
 
 // The comment lines shown at a pause: the comments of the lines right before `index`, without

@@ -58,6 +58,15 @@ std::string durationText(double seconds) {
     return wholeText(minutes) + " min " + wholeText(whole - minutes * 60) + " s";
 }
 
+std::string minutesText(double seconds) {
+    if (!std::isfinite(seconds) || seconds > 1e9) {
+        return "?";
+    }
+    const long long whole = std::llround(std::max(seconds, 0.0));
+    const long long rest = whole % 60;
+    return std::to_string(whole / 60) + (rest < 10 ? ":0" : ":") + std::to_string(rest);
+}
+
 std::string jobTimeLine(const JobTime& time) {
     return "Laufzeit (Planer): Bohrungen " + durationText(time.drilling) + ", Fräsungen " +
            durationText(time.milling) + ", gesamt " + durationText(time.total);

@@ -22,6 +22,10 @@ JobTime plannedTime(std::span<const std::string> lines, const Choices& choices);
 // "3 min 31 s" (whole seconds).
 std::string durationText(double seconds);
 
+// "2:13" (minutes and whole seconds), as a running job's progress shows it; "?" for a time
+// unknown or beyond any machine.
+std::string minutesText(double seconds);
+
 // "Laufzeit (Planer): Bohrungen 3 min 31 s, Fräsungen 30 min 2 s, gesamt 33 min 33 s"
 std::string jobTimeLine(const JobTime& time);
 

@@ -4,9 +4,6 @@
 #include <limits>
 #include <numeric>
 
-#include "planner/gcode_line.h"
-#include "planner/motion_plan.h"
-
 namespace zrv {
 namespace {
 
@@ -15,17 +12,8 @@ constexpr double kMmPerInch = 25.4;
 // moves could overflow.
 constexpr double kReach = 1e100;  // mm
 
-// The controller's modal state as far as positions and speeds go.
-struct Machine {
-    Vector3 position{};
-    Motion motion = Motion::Rapid;
-    double feed = 0;  // mm/min
-    bool absolute = true;
-    bool inches = false;
-};
-
 // Where the line's axis words send the machine.
-Vector3 target(const GcodeLine& line, const Machine& machine) {
+Vector3 target(const GcodeLine& line, const PlannedMachine& machine) {
     const double scale = machine.inches ? kMmPerInch : 1;
     Vector3 next = machine.position;
     const std::optional<double>* words[] = {&line.x, &line.y, &line.z};
@@ -38,7 +26,7 @@ Vector3 target(const GcodeLine& line, const Machine& machine) {
     return next;
 }
 
-void updateModes(const GcodeLine& line, Machine& machine) {
+void updateModes(const GcodeLine& line, PlannedMachine& machine) {
     machine.inches = line.inches.value_or(machine.inches);
     machine.absolute = line.absolute.value_or(machine.absolute);
     if (line.feed) {
@@ -49,7 +37,8 @@ void updateModes(const GcodeLine& line, Machine& machine) {
     }
 }
 
-void runLine(const GcodeLine& line, Machine& machine, MotionPlan& plan, std::size_t section) {
+void runLine(const GcodeLine& line, PlannedMachine& machine, MotionPlan& plan,
+             std::size_t section) {
     updateModes(line, machine);
     if (line.standStill || line.dwell) {
         plan.standStill();
@@ -86,12 +75,23 @@ std::size_t sectionAt(const std::string& line, std::span<const std::string> star
 
 }  // namespace
 
+LinePlanner::LinePlanner(const MachineProfile& profile, std::size_t sections)
+    : plan_(profile, sections) {}
+
+void LinePlanner::add(const GcodeWords& words, std::size_t section) {
+    runLine(gcodeLine(words), machine_, plan_, section);
+}
+
+const std::vector<double>& LinePlanner::finish() {
+    plan_.standStill();
+    return plan_.sectionSeconds();
+}
+
 ProgramTime programTime(std::span<const std::string> lines, const MachineProfile& profile,
                         std::span<const std::string> sectionStarts) {
     // One extra slot collects what runs before the first section.
     const std::size_t before = sectionStarts.size();
-    MotionPlan plan(profile, before + 1);
-    Machine machine;
+    LinePlanner planner(profile, before + 1);
     std::size_t section = before;
     std::size_t first = before;
     GcodeWords words;
@@ -101,10 +101,9 @@ ProgramTime programTime(std::span<const std::string> lines, const MachineProfile
             first = section;
         }
         readGcodeWords(line, words);
-        runLine(gcodeLine(words), machine, plan, section);
+        planner.add(words, section);
     }
-    plan.standStill();
-    std::vector<double> seconds = plan.sectionSeconds();
+    std::vector<double> seconds = planner.finish();
     ProgramTime time;
     time.total = std::accumulate(seconds.begin(), seconds.end(), 0.0);
     if (first != before) {
@@ -113,20 +112,6 @@ ProgramTime programTime(std::span<const std::string> lines, const MachineProfile
     seconds.pop_back();
     time.sections = std::move(seconds);
     return time;
-}
-
-std::vector<double> lineSeconds(std::span<const std::string> lines, const MachineProfile& profile) {
-    MotionPlan plan(profile, lines.size() + 1);
-    Machine machine;
-    GcodeWords words;
-    for (std::size_t k = 0; k < lines.size(); ++k) {
-        readGcodeWords(lines[k], words);
-        runLine(gcodeLine(words), machine, plan, k);
-    }
-    plan.standStill();
-    std::vector<double> seconds = plan.sectionSeconds();
-    seconds.pop_back();
-    return seconds;
 }
 
 }  // namespace zrv

@@ -64,6 +64,9 @@ TEST(StreamProgram, LineTimesAddUpToThePlannersTime) {
     EXPECT_GT(program.lines[1].seconds, 0.9);  // 10 mm at 10 mm/s, with its ramps
     EXPECT_NEAR(program.lines[6].seconds, 1.5, 1e-9);
     EXPECT_EQ(program.lines[4].seconds, 0);
+    // The tool's way, read in the same pass: where each line leaves it.
+    const std::vector<Point> way{{0, 0}, {10, 0}, {10, 10}, {10, 10}, {10, 10}, {0, 0}, {0, 0}};
+    EXPECT_EQ(prepareProgram(text, profile).toolPath, way);
 }
 
 TEST(StreamProgram, SystemLinesOfGrbl11AreTakenOthersRefused) {

@@ -36,6 +36,23 @@ TEST(JobTime, MinutesAndWholeSeconds) {
               "Laufzeit (Planer): Bohrungen 3 min 31 s, Fräsungen 30 min 2 s, gesamt 33 min 33 s");
 }
 
+TEST(JobTime, MinutesAndSecondsOfARunningJob) {
+    const std::vector<DurationCase> cases = {
+        {"nothing", 0, "0:00"},
+        {"seconds below ten keep their zero", 9.4, "0:09"},
+        {"rounds up into the next minute", 59.6, "1:00"},
+        {"two minutes thirteen", 133, "2:13"},
+        {"a planner's rounding below zero", -0.4, "0:00"},
+        {"beyond any machine", 1e300, "?"},
+        {"endless", INFINITY, "?"},
+        {"unknown", std::nan(""), "?"},
+    };
+    for (const DurationCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(minutesText(c.seconds), c.text);
+    }
+}
+
 // One hole at X10 and one path X0 -> X30 with the factory parameters, on a machine whose rates
 // and accelerations are so high that every move takes its length over its feed.
 // Drilling (set-up counted with it): Z1 at 500, Z0 at 100, Z2.5 at 1000, Z0.1 at 100, Z-0.1 at

@@ -97,6 +97,38 @@ TEST(ProgramTime, SectionsSplitAtTheirTitles) {
     EXPECT_NEAR(onlyB.sections[1], kRapidZ + kTenMm, 1e-6);
 }
 
+// Fed line by line, each line's time lands in its own section and the tool stands where the
+// line sent it: relative moves add up, inches become millimetres, a refused line moves nothing.
+TEST(ProgramTime, LinePlannerTimesAndPlacesEachLine) {
+    struct LineCase {
+        const char* line;
+        Vector3 position;
+        double seconds;
+    };
+    // G20's Y1 is 25.4 mm at Y's 1000 mm/min, a trapezoid: 2 x 16.667/30 + (25.4 - 9.259)/16.667
+    // = 1.11111 + 0.96844 s.
+    const std::vector<LineCase> cases = {
+        {"G1 F1000 X10", {10, 0, 0}, kTenMm}, {"M0", {10, 0, 0}, 0},
+        {"G91 G0 Z5", {10, 0, 5}, kRapidZ},   {"G4 P1.5", {10, 0, 5}, 1.5},
+        {"G1 X1e3", {10, 0, 5}, 0},           {"G20 G90 G0 Y1", {10, 25.4, 5}, 2.0795556},
+    };
+    LinePlanner planner(MachineProfile{}, cases.size());
+    GcodeWords words;
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        SCOPED_TRACE(cases[k].line);
+        readGcodeWords(cases[k].line, words);
+        planner.add(words, k);
+        for (std::size_t axis = 0; axis < 3; ++axis) {
+            EXPECT_NEAR(planner.position()[axis], cases[k].position[axis], 1e-9);
+        }
+    }
+    const std::vector<double>& seconds = planner.finish();
+    for (std::size_t k = 0; k < cases.size(); ++k) {
+        SCOPED_TRACE(cases[k].line);
+        EXPECT_NEAR(seconds[k], cases[k].seconds, 1e-6);
+    }
+}
+
 // Absurd programs and profiles still give finite sums: a safe height of 10^200, moves across the
 // range of doubles and, in inches, beyond it, a tiny feed, dwells of 10^307 s.
 TEST(ProgramTime, FiniteForAnyProgramAndProfile) {

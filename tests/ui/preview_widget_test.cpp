@@ -76,5 +76,39 @@ TEST(PreviewWidget, ClearLeavesTheBackgroundAndKeepsTheRuler) {
     EXPECT_FALSE(caption->isVisible());
 }
 
+// The job's overlay: the way handed over once, then only how many of its points are done.
+TEST(PreviewWidget, MachineOverlayDrawsTheDonePartOfTheWayAndTheTool) {
+    PreviewWidget picture(nullptr);
+    picture.resize(420, 210);
+    picture.showScene(sceneWith({}, 100, 50));
+    const auto near = [&picture](Point at, QColor colour) {
+        const QImage image = picture.grab().toImage();
+        const QPoint pixel = picture.toPixels(at).toPoint();
+        for (int dy = -1; dy <= 1; ++dy) {
+            if (image.pixelColor(pixel + QPoint(0, dy)) == colour) {
+                return true;
+            }
+        }
+        return false;
+    };
+    const QColor done(0, 170, 0);
+    const QColor tool(230, 120, 0);
+    // One point a program line: the third line moves no XY.
+    picture.showMachinePath({{0, 10}, {50, 10}, {50, 10}, {50, 40}, {100, 40}});
+    picture.showMachine(3, Point{50, 10});
+    EXPECT_TRUE(near({25, 10}, done)) << "the first stretch is done";
+    EXPECT_FALSE(near({50, 25}, done)) << "the second is not yet";
+    EXPECT_TRUE(near({49, 10}, tool)) << "the tool's cross";
+
+    picture.showMachine(99, std::nullopt);  // more lines than the way: all of it
+    EXPECT_TRUE(near({50, 25}, done));
+    EXPECT_TRUE(near({75, 40}, done));
+    EXPECT_FALSE(near({49, 10}, tool));
+
+    picture.showMachinePath({});
+    picture.showMachine(0, std::nullopt);
+    EXPECT_FALSE(near({25, 10}, done)) << "the job's end takes the overlay away";
+}
+
 }  // namespace
 }  // namespace zrv

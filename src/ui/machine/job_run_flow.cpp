@@ -10,6 +10,7 @@
 #include "controller/link_texts.h"
 #include "controller/stream_program.h"
 #include "job/height_map_file.h"
+#include "job/job_time.h"
 #include "planner/machine_profile.h"
 #include "ui/common/qt_text.h"
 #include "ui/controls/control_values.h"
@@ -69,15 +70,13 @@ void JobRunFlow::show() {
     const std::size_t total = lines_;
     panel_.ProgressBar_JOB->setMaximum(static_cast<int>(std::max<std::size_t>(total, 1)));
     panel_.ProgressBar_JOB->setValue(static_cast<int>(done));
-    panel_.Label_JOB->setText(qs("Zeile " + std::to_string(done) + " / " + std::to_string(total) +
-                                 ", noch " +
-                                 minutesText(timeline_.leftAfter(link_.lastFileLine())) + " von " +
-                                 minutesText(timeline_.total()) + " min"));
-    const std::vector<Point>& path = timeline_.path();
-    const std::size_t drawn = std::min(link_.lastFileLine(), path.size());
+    panel_.Label_JOB->setText(
+        qs("Zeile " + std::to_string(done) + " / " + std::to_string(total) + ", noch " +
+           minutesText(std::max(0.0, link_.secondsTotal() - link_.secondsDone())) + " von " +
+           minutesText(link_.secondsTotal()) + " min"));
     const auto& position = link_.status().workPosition;
     around_.controls.Picture1->showMachine(
-        std::vector<Point>(path.begin(), path.begin() + static_cast<std::ptrdiff_t>(drawn)),
+        link_.lastFileLine(),
         position ? std::optional<Point>(Point{(*position)[0], (*position)[1]}) : std::nullopt);
 }
 
@@ -90,7 +89,7 @@ void JobRunFlow::startProgram() {
         refuse(checked.refusal);
         return;
     }
-    run(path, Job::Program);
+    run(checked.bytes, Job::Program);
 }
 
 void JobRunFlow::startProbeRun() {
@@ -104,23 +103,22 @@ void JobRunFlow::startProbeRun() {
         return;  // shown by the writer
     }
     grid_ = drawingProbeGrid(program, choices, around_.host.locale).grid;
-    run(written.path, Job::Probe);
-}
-
-// The program as the controller engine reads it for streaming: what GRBL 1.1 would reject in
-// the middle of the job is refused before its first byte.
-void JobRunFlow::run(const std::string& path, Job job) {
-    if (!ready_()) {
-        return;
-    }
-    const FileBytes bytes = readFileBytes(fileSystemPath(path));
+    const FileBytes bytes = readFileBytes(fileSystemPath(written.path));
     if (!bytes.status.ok()) {
         refuse(bytes.status.error);
         return;
     }
+    run(bytes.bytes, Job::Probe);
+}
+
+// The program as the controller engine reads it for streaming: what GRBL 1.1 would reject in
+// the middle of the job is refused before its first byte.
+void JobRunFlow::run(std::string_view bytes, Job job) {
+    if (!ready_()) {
+        return;
+    }
     const Choices choices = readChoices(around_.controls, around_.state);
-    const PreparedProgram prepared =
-        prepareProgram(bytes.bytes, readMachineProfile(choices.machine).profile);
+    PreparedProgram prepared = prepareProgram(bytes, readMachineProfile(choices.machine).profile);
     if (!prepared.refusals.empty()) {
         std::string text;
         for (const std::string& refusal : prepared.refusals) {
@@ -129,7 +127,7 @@ void JobRunFlow::run(const std::string& path, Job job) {
         refuse(text);
         return;
     }
-    timeline_ = JobTimeline(prepared.program);
+    around_.controls.Picture1->showMachinePath(std::move(prepared.toolPath));
     const ProbeChoices& probe = choices.probe;
     reprobe_ = reprobeCommands(probe);
     job_ = job;
@@ -139,11 +137,12 @@ void JobRunFlow::run(const std::string& path, Job job) {
     lines_ = static_cast<std::size_t>(
         std::count_if(prepared.program.lines.begin(), prepared.program.lines.end(),
                       [](const StreamLine& line) { return line.kind != LineKind::Nothing; }));
-    link_.start(prepared.program, linkNow());
+    const double seconds = prepared.program.seconds;
+    link_.start(std::move(prepared.program), linkNow());
     around_.lockJob(true);
     say(job == Job::Probe ? "Antasten gestartet: " + std::to_string(grid_.probes.size()) + " Punkte"
                           : "Job gestartet: " + std::to_string(lines_) + " Zeilen, " +
-                                minutesText(timeline_.total()) + " min");
+                                minutesText(seconds) + " min");
     changed_();
 }
 
@@ -212,7 +211,8 @@ void JobRunFlow::end() {
     }
     job_ = Job::None;
     around_.lockJob(false);
-    around_.controls.Picture1->showMachine({}, std::nullopt);
+    around_.controls.Picture1->showMachinePath({});
+    around_.controls.Picture1->showMachine(0, std::nullopt);
     changed_();
 }
 

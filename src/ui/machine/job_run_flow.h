@@ -10,7 +10,6 @@
 #include "controller/grbl_link.h"
 #include "levelling/probe_grid.h"
 #include "ui/machine/controller_panel.h"
-#include "ui/machine/job_timeline.h"
 #include "ui/machine/panel_surroundings.h"
 
 namespace zrv {
@@ -43,7 +42,7 @@ class JobRunFlow {
   private:
     enum class Job { None, Program, Probe };
 
-    void run(const std::string& path, Job job);
+    void run(std::string_view bytes, Job job);
     void toolChange(const std::vector<std::string>& comments);
     void finished();
     void finishProbeRun();
@@ -61,7 +60,6 @@ class JobRunFlow {
     std::function<bool()> ready_;
     std::function<void()> changed_;
     Job job_ = Job::None;
-    JobTimeline timeline_;
     std::size_t lines_ = 0;  // the job's lines to send
     bool givenUp_ = false;   // the stop went unanswered: the link was closed
     double jobStartedAt_ = 0;

@@ -1,6 +1,8 @@
 #include "ui/machine/program_check.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 #include "base/file_names.h"
@@ -8,6 +10,7 @@
 #include "job/export.h"
 #include "job/job_figures.h"
 #include "levelling/level_program.h"
+#include "text/windows1252.h"
 
 namespace zrv {
 
@@ -24,6 +27,21 @@ std::vector<std::string> programAt(GcodeJob job, const HeightMap* map, std::stri
     job.timeText = time;
     LevelledProgram program = writtenProgram(job, map);
     return program.refusal.empty() ? std::move(program.lines) : std::vector<std::string>{};
+}
+
+// The file's lines as readTextFile splits them: CR LF or LF, a last line without an end too.
+std::vector<std::string_view> byteLines(std::string_view bytes) {
+    std::vector<std::string_view> lines;
+    while (!bytes.empty()) {
+        const std::size_t end = std::min(bytes.find('\n'), bytes.size());
+        std::string_view line = bytes.substr(0, end);
+        if (line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
+        bytes.remove_prefix(std::min(end + 1, bytes.size()));
+    }
+    return lines;
 }
 
 }  // namespace
@@ -45,10 +63,11 @@ CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
     if (error || drawn > written) {
         return {{}, writeFirst(path, "ist älter als die Zeichnung")};
     }
-    TextLines file = readTextFile(fileSystemPath(path));
+    FileBytes file = readFileBytes(fileSystemPath(path));
     if (!file.status.ok()) {
         return {{}, file.status.error};
     }
+    const std::vector<std::string_view> lines = byteLines(file.bytes);
     GcodeJob job =
         gcodeJob(state, choices, jobFigures(state, choices, locale, Planning::Skip), locale);
     job.outputPath = path;
@@ -56,9 +75,9 @@ CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
     // Two renderings with different dates tell which lines carry the date and the time.
     const std::vector<std::string> first = programAt(job, map, "1", "1");
     const std::vector<std::string> second = programAt(job, map, "2", "2");
-    bool same = !first.empty() && first.size() == file.lines.size();
+    bool same = !first.empty() && first.size() == lines.size();
     for (std::size_t i = 0; same && i < first.size(); ++i) {
-        same = first[i] != second[i] || first[i] == file.lines[i];
+        same = first[i] != second[i] || first[i] == windows1252ToUtf8(lines[i]);
     }
     if (!same) {
         return {{},
@@ -67,7 +86,7 @@ CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
                            "zur Höhenkarte: sie wurden geändert, seit es geschrieben "
                            "wurde")};
     }
-    return {std::move(file.lines), {}};
+    return {std::move(file.bytes), {}};
 }
 
 }  // namespace zrv

@@ -161,18 +161,30 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
     paintMachine(painter);
 }
 
-void PreviewWidget::showMachine(std::vector<Point> donePath, std::optional<Point> tool) {
-    machineDone_ = std::move(donePath);
+void PreviewWidget::showMachinePath(std::vector<Point> path) {
+    machinePath_ = std::move(path);
+    machineDone_ = 0;
+    update();
+}
+
+void PreviewWidget::showMachine(std::size_t done, std::optional<Point> tool) {
+    done = std::min(done, machinePath_.size());
+    if (done == machineDone_ && tool == machineTool_) {
+        return;
+    }
+    machineDone_ = done;
     machineTool_ = tool;
     update();
 }
 
 // Over the picture: what the running job has done in green, the tool as a cross.
 void PreviewWidget::paintMachine(QPainter& painter) const {
-    if (machineDone_.size() > 1) {
+    if (machineDone_ > 1) {
         QPolygonF done;
-        for (const Point& at : machineDone_) {
-            done << toPixels(at);
+        for (std::size_t k = 0; k < machineDone_; ++k) {
+            if (k == 0 || machinePath_[k] != machinePath_[k - 1]) {  // most lines move no XY
+                done << toPixels(machinePath_[k]);
+            }
         }
         painter.setPen(QPen(QColor(0, 170, 0), 2));
         painter.drawPolyline(done);

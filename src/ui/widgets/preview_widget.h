@@ -38,8 +38,12 @@ class PreviewWidget final : public QWidget {
     // Where a point of the drawing lands on the widget, in pixels.
     QPointF toPixels(Point millimetres) const;
     void showWholeBoard();
-    // The machine's run over the picture: the tool's way done so far and the tool itself.
-    void showMachine(std::vector<Point> donePath, std::optional<Point> tool);
+    // The machine's run over the picture: the tool's way through the job, handed over once at
+    // its start (one point a program line; empty at its end)...
+    void showMachinePath(std::vector<Point> path);
+    // ...of which the first `done` points are done, and the tool itself. Repaints only when
+    // either changed.
+    void showMachine(std::size_t done, std::optional<Point> tool);
 
     QAction* MENUE_ANSICHT_GANZE_PLATINE;
 
@@ -77,7 +81,8 @@ class PreviewWidget final : public QWidget {
     std::optional<QPointF> pressedAt_;
     bool dragging_ = false;
     std::optional<Point> measureFrom_;
-    std::vector<Point> machineDone_;
+    std::vector<Point> machinePath_;
+    std::size_t machineDone_ = 0;
     std::optional<Point> machineTool_;
     QFrame* Line_LINEAL;
     QLabel* Label_ORIGINAL;

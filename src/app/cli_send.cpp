@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "app/serial_port.h"
 #include "base/file_names.h"
@@ -286,12 +288,19 @@ class LogFile {
 
     bool good() const { return static_cast<bool>(stream_); }
     std::ofstream* stream() { return &stream_; }
-    // Puts the log in its place; false when that fails (the part file then stays).
-    bool keep() {
+    // Puts the log in its place: empty when that worked, else why not. A log that lost a line
+    // (a full disk) never takes the place of the last whole one.
+    std::string keep(std::string_view shownPath) {
+        stream_.flush();
+        const bool whole = stream_.good();
         stream_.close();
         std::error_code error;
+        if (!whole || stream_.fail()) {
+            std::filesystem::remove(part_, error);
+            return "es ist unvollständig (Datenträger voll?) und wurde nicht übernommen";
+        }
         std::filesystem::rename(part_, target_, error);
-        return !error;
+        return error ? "es steht in \"" + std::string(shownPath) + ".part\"" : std::string();
     }
 
   private:
@@ -347,13 +356,18 @@ int runSend(const CliRequest& request, const MachineProfile& profile, std::ostre
     SendJob job(std::get<SerialPort>(opened), std::move(prepared.program),
                 log ? log->stream() : nullptr, err);
     const bool finished = job.run();
-    if (log && job.started() && !log->keep()) {
-        err << "Das Protokoll \"" << *request.logPath << "\" kann nicht geschrieben werden: es "
-            << "steht in \"" << *request.logPath << ".part\"\n";
+    bool logKept = true;
+    if (log && job.started()) {
+        const std::string problem = log->keep(*request.logPath);
+        logKept = problem.empty();
+        if (!logKept) {
+            err << "Das Protokoll \"" << *request.logPath
+                << "\" kann nicht geschrieben werden: " << problem << '\n';
+        }
     }
     const GrblLink& link = job.link();
     printCounts(out, link.linesSent(), link.errors(), link.alarms(), seconds());
-    return finished && link.errors() == 0 && link.alarms() == 0 ? kSuccess : kNotDone;
+    return finished && logKept && link.errors() == 0 && link.alarms() == 0 ? kSuccess : kNotDone;
 }
 
 }  // namespace zrv

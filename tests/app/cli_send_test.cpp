@@ -2,6 +2,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -13,6 +14,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <variant>
@@ -39,13 +41,19 @@ struct Child {
     int err = -1;
 };
 
-Child spawnCli(const std::vector<std::string>& args) {
+// A file limit other than 0 makes every file the program writes end at that many bytes.
+Child spawnCli(const std::vector<std::string>& args, rlim_t fileLimit) {
     int in[2], out[2], err[2];
     if (pipe(in) != 0 || pipe(out) != 0 || pipe(err) != 0) {
         return {};
     }
     const pid_t pid = fork();
     if (pid == 0) {
+        if (fileLimit != 0) {
+            signal(SIGXFSZ, SIG_IGN);  // a write past the limit fails instead of killing
+            const rlimit limit{fileLimit, fileLimit};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
         dup2(in[0], STDIN_FILENO);
         dup2(out[1], STDOUT_FILENO);
         dup2(err[1], STDERR_FILENO);
@@ -111,7 +119,7 @@ bool portTaken(int master) {
 // side as its port. `answer` is written to its standard input at each pause (none: closed at
 // the first).
 SendRun sendThroughPty(const std::string& program, const std::vector<std::string>& extra,
-                       const char* answer, Interrupt interrupt = {}) {
+                       const char* answer, Interrupt interrupt = {}, rlim_t fileLimit = 0) {
     SendRun run;
     int master = -1;
     int slave = -1;
@@ -136,7 +144,7 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
         return std::chrono::duration_cast<FakeGrbl::Time>(Clock::now() - start);
     };
     run.fake = FakeGrbl(options, now());
-    Child child = spawnCli(args);
+    Child child = spawnCli(args, fileLimit);
     close(slave);
     std::size_t answered = 0;
     bool interrupted = false;
@@ -321,6 +329,26 @@ TEST(CliSend, StopsAndRefuses) {
             EXPECT_FALSE(run.fake.resetWhileMoving);
         }
     }
+}
+
+// A probe run whose log fills the disk: the machine runs to the end, the run is not a success,
+// and the last whole log stays.
+TEST(CliSend, ALogCutShortKeepsTheLastWholeOne) {
+    ScratchFolder folder;
+    writeBytes(folder / "platine40.zrv", platine40Bytes());
+    ASSERT_EQ(runCliWith({"probe", folder.file("platine40.zrv")}).exitStatus, 0);
+    const std::string earlier = "[PRB:1.000,2.000,-0.100:1]\r\nok\r\n";
+    writeBytes(folder / "board.log", earlier);
+    const SendRun run = sendThroughPty(folder.file("platine40_ANTASTEN.nc"),
+                                       {"--log", folder.file("board.log")}, "\n", {}, 300);
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_TRUE(contains(run.err,
+                         "board.log\" kann nicht geschrieben werden: es ist "
+                         "unvollständig (Datenträger voll?) und wurde nicht übernommen"))
+        << run.err;
+    EXPECT_TRUE(contains(run.out, "fehler=0\nalarme=0\n")) << run.out;
+    EXPECT_EQ(readBytes(folder / "board.log"), earlier);
+    EXPECT_FALSE(std::filesystem::exists(folder / "board.log.part"));
 }
 
 extern "C" void onTestSignal(int /*signal*/) {}

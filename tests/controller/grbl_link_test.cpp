@@ -89,19 +89,6 @@ TEST(GrblLink, PauseAtM0IsAskedUntilTheM0IsAnswered) {
         LinkRun run = connected(fakeWith([&](FakeGrbl::Options& o) { o.moveTime = c.moveTime; }));
         run.link.start(streamProgram("G1 X1 F100\r\nG1 X2\r\nM0\r\nG1 X3\r\nM0\r\nG1 X4\r\n"),
                        run.now);
-        std::vector<std::size_t> pauses;
-        const auto pauseCount = [&](std::size_t count) {
-            for (int k = 0; k < 4000 && pauses.size() < count; ++k) {
-                run.step();
-                pauses.clear();
-                for (const LinkEvent& e : run.events) {
-                    if (e.kind == LinkEventKind::Paused) {
-                        pauses.push_back(e.fileLine);
-                    }
-                }
-            }
-            return pauses.size();
-        };
         while (run.fake.lines.size() < 3) {
             run.step();
         }
@@ -115,11 +102,14 @@ TEST(GrblLink, PauseAtM0IsAskedUntilTheM0IsAnswered) {
             EXPECT_EQ(run.find(LinkEventKind::Paused), nullptr);
             run.link.resume(run.now);
         }
-        for (std::size_t k = 0; k < c.pauses.size(); ++k) {
+        std::vector<std::size_t> pauses;
+        for (std::size_t k = 0, from = 0; k < c.pauses.size(); ++k) {
             if (k > 0) {
                 run.link.resume(run.now);
             }
-            ASSERT_EQ(pauseCount(k + 1), k + 1);
+            from = run.runUntil(LinkEventKind::Paused, LinkTime{20000}, from);
+            ASSERT_NE(from, kNone);
+            pauses.push_back(run.events[from++].fileLine);
             if (pauses[k] == 3) {
                 EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "G1X2", "M0"}));
             }

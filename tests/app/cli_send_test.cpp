@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -129,21 +130,21 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
         return std::chrono::duration_cast<FakeGrbl::Time>(Clock::now() - start);
     };
     PtyFake pty(options, now());
-    if (pty.name().empty()) {
+    if (pty.name.empty()) {
         ADD_FAILURE() << "openpty";
         return run;
     }
-    std::vector<std::string> args{"--port", pty.name()};
+    std::vector<std::string> args{"--port", pty.name};
     args.insert(args.end(), extra.begin(), extra.end());
     args.push_back("send");
     args.push_back(program);
     Child child = spawnCli(args, fileLimit);
-    pty.closeSlave();
+    close(std::exchange(pty.slave, -1));  // the program holds its own side
     std::size_t answered = 0;
     bool interrupted = false;
     int status = 0;
     while (now() < std::chrono::seconds(60)) {
-        pollfd fds[3] = {{pty.master(), POLLIN, 0}, {child.out, POLLIN, 0}, {child.err, POLLIN, 0}};
+        pollfd fds[3] = {{pty.master, POLLIN, 0}, {child.out, POLLIN, 0}, {child.err, POLLIN, 0}};
         poll(fds, 3, 2);
         if ((fds[1].revents & POLLIN) != 0) {
             drain(child.out, run.out);
@@ -164,7 +165,7 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
             }
         }
         const bool due = interrupt.afterLines > 0 ? pty.fake.lines.size() >= interrupt.afterLines
-                                                  : portTaken(pty.master());
+                                                  : portTaken(pty.master);
         if (interrupt.signal != 0 && !interrupted && due) {
             interrupted = true;
             usleep(20000);  // from the port's setup to the signal handlers
@@ -187,7 +188,7 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
     close(child.out);
     close(child.err);
     termios settings{};
-    run.hangUpOnClose = tcgetattr(pty.master(), &settings) != 0 || (settings.c_cflag & HUPCL) != 0;
+    run.hangUpOnClose = tcgetattr(pty.master, &settings) != 0 || (settings.c_cflag & HUPCL) != 0;
     run.fake = pty.fake;
     return run;
 }

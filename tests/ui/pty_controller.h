@@ -15,7 +15,7 @@ class PtyController {
   public:
     explicit PtyController(FakeGrbl::Options options = {});
 
-    const std::string& portName() const { return pty_.name(); }
+    const std::string& portName() const { return pty_.name; }
     FakeGrbl& fake() { return pty_.fake; }
     // The cable pulled: the terminal is gone.
     void unplug();

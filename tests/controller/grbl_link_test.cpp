@@ -58,9 +58,7 @@ TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
         run.events[paused].comments,
         (std::vector<std::string>{"Werkzeug einspannen und auf NULL setzen", "weiter mit Taste"}));
     // Nothing past the M0 while the user changes the tool, however long it takes.
-    for (int k = 0; k < 2000; ++k) {
-        run.step();
-    }
+    run.steps(2000);
     EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "M0"}));
     EXPECT_EQ(run.find(LinkEventKind::Finished), nullptr);
     run.link.resume(run.now);
@@ -96,9 +94,7 @@ TEST(GrblLink, PauseAtM0IsAskedUntilTheM0IsAnswered) {
             run.fake.receive("!", run.now);
         } else {
             run.link.pause();
-            for (int k = 0; k < 40; ++k) {
-                run.step();
-            }
+            run.steps(40);
             EXPECT_EQ(run.find(LinkEventKind::Paused), nullptr);
             run.link.resume(run.now);
         }
@@ -238,16 +234,12 @@ TEST(GrblLink, CommandsOutsideAProgram) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LinkRun run = connected(c.controller);
-        for (int k = 0; k < 20; ++k) {
-            run.step();  // the first status reports
-        }
+        run.steps(20);  // the first status reports
         const std::size_t from = run.events.size();
         for (const std::string& command : c.commands) {
             EXPECT_EQ(run.link.command(command, run.now), "");
         }
-        for (int k = 0; k < 4000; ++k) {
-            run.step();
-        }
+        run.steps(4000);
         EXPECT_EQ(run.fake.lines, c.arrived);
         EXPECT_EQ(run.fake.lostWhileWriting, 0U);
         const LinkEvent* said =
@@ -314,9 +306,7 @@ TEST(GrblLink, ToolChangeLinesGoBetweenTheM0AndTheRest) {
     for (const char* line : {"G90 G0 X0 Y0", "G38.2 Z-2 F20", "G10 L20 P1 Z0", "G0 Z2"}) {
         EXPECT_EQ(run.link.command(line, run.now), "");
     }
-    for (int k = 0; k < 200; ++k) {
-        run.step();
-    }
+    run.steps(200);
     EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "M0"})) << "not before ~";
     run.link.resume(run.now);
     ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);

@@ -113,9 +113,7 @@ TEST(LinkStop, StopsSafelyAndSendsNothingAfter) {
             }
         }
         EXPECT_EQ(run.fake.linesAfterReset, 0U);
-        for (int k = 0; k < 400; ++k) {
-            run.step();
-        }
+        run.steps(400);
         EXPECT_EQ(run.linesAtEvent[stopped], run.linesSent);
         EXPECT_EQ(run.find(LinkEventKind::Finished), nullptr);
         const std::size_t hold = run.fake.realtime.find('!');

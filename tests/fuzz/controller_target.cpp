@@ -142,9 +142,7 @@ std::string arbitraryCommands(Bytes data) {
         const std::size_t end = std::min(text.find('\n', at), text.size());
         (void)run.link.command(std::string_view(text).substr(at, end - at), run.now);
         at = end + 1;
-        for (int k = 0; k < kStepsBetween; ++k) {
-            run.step();
-        }
+        run.steps(kStepsBetween);
     }
     if (run.fake.lost != 0 || run.fake.mostBuffered > 127) {
         return "the controller's receive buffer overflowed";

@@ -73,6 +73,12 @@ struct LinkRun {
         deliver();
     }
 
+    void steps(int count) {
+        for (int k = 0; k < count; ++k) {
+            step();
+        }
+    }
+
     // Steps until an event of `kind` came at index `from` or later (its index) or `limit` of
     // simulated time passed.
     std::size_t runUntil(LinkEventKind kind, LinkTime limit = std::chrono::minutes(10),

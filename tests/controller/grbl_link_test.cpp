@@ -125,7 +125,7 @@ TEST(GrblLink, ProgramsRunToTheEnd) {
         const char* name;
         FakeGrbl::Options controller;
         std::string program;
-        std::vector<std::string> sends = {};  // by hand, when short
+        std::vector<std::string> sends = {};  // by hand; empty: the long program's to send
         std::size_t fedAbove = 0;             // the buffer's fullest at least
         const char* reply = "";               // a reply shown on the way
     };
@@ -147,10 +147,13 @@ TEST(GrblLink, ProgramsRunToTheEnd) {
         // No status reports while homing: it is no silent controller.
         {"homing longer than the silence limit",
          fakeWith([](FakeGrbl::Options& o) { o.homeTime = std::chrono::seconds(40); }),
-         "$H\r\nG1 X1 F100\r\n"},
+         "$H\r\nG1 X1 F100\r\n",
+         {"$H", "G1X1F100"}},
         // No "?" while the EEPROM is written: the controller would lose or damage it.
-        {"EEPROM writes", fakeWith([](FakeGrbl::Options& o) { o.eepromTime = LinkTime{700}; }),
-         "G1 X1 F100\r\nG10 L20 P1 X0\r\n$110=800\r\nG28.1\r\nG1 X2\r\n"},
+        {"EEPROM writes",
+         fakeWith([](FakeGrbl::Options& o) { o.eepromTime = LinkTime{700}; }),
+         "G1 X1 F100\r\nG10 L20 P1 X0\r\n$110=800\r\nG28.1\r\nG1 X2\r\n",
+         {"G1X1F100", "G10L20P1X0", "$110=800", "G28.1", "G1X2"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -103,6 +103,7 @@ TEST(LinkStop, StopsSafelyAndSendsNothingAfter) {
         // the link sent no line after the event that stopped it.
         const LinkEvent* cause =
             run.find(c.options.errorAt.empty() ? LinkEventKind::Alarm : LinkEventKind::Error);
+        ASSERT_EQ(cause != nullptr, !c.options.errorAt.empty() || !c.options.alarmAt.empty());
         if (cause != nullptr) {
             const auto at = static_cast<std::size_t>(cause - run.events.data());
             EXPECT_EQ(run.linesAtEvent[at], run.linesSent);

@@ -218,17 +218,13 @@ TEST(GrblLink, CommandsOutsideAProgram) {
          "",
          false},
         {"jog beyond the travel",
-         fakeWith([](FakeGrbl::Options& o) {
-             o.errorAt = {{1, 15}};
-         }),
+         fakeWith([](FakeGrbl::Options& o) { o.errorAt[1] = 15; }),
          {"$J=G91 G21 X-500 F500", "G10 L20 P1 X0 Y0"},
          {"$J=G91 G21 X-500 F500"},
          "„$J=G91 G21 X-500 F500“: error:15 – ",
          false},
         {"probe without contact",
-         fakeWith([](FakeGrbl::Options& o) {
-             o.alarmAt = {{1, 5}};
-         }),
+         fakeWith([](FakeGrbl::Options& o) { o.alarmAt[1] = 5; }),
          {"G38.2 Z-2 F20", "G10 L20 P1 Z0"},
          {"G38.2 Z-2 F20"},
          "ALARM:5 – ",

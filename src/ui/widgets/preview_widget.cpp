@@ -123,16 +123,28 @@ void PreviewWidget::placeOverlays() {
     }
 }
 
+QSize PreviewWidget::deviceSize() const {
+    const double ratio = devicePixelRatioF();
+    return {static_cast<int>(std::lround(width() * ratio)),
+            static_cast<int>(std::lround(height() * ratio))};
+}
+
+// An image kept for repaints is drawn anew once the size, the pixel ratio or the view changed.
+bool PreviewWidget::outdated(const QImage& image, const ViewTransform& drawnFor) const {
+    return image.size() != deviceSize() || image.devicePixelRatio() != devicePixelRatioF() ||
+           view() != drawnFor;
+}
+
 // Frames go through the core's rasteriser, as the written picture does, at device pixels: Qt
 // strokes every round-capped primitive as a curved outline, eight times the build for a full
 // board. Pens keep their widths in pixels at every zoom, so neighbouring features stay apart. A
 // frame is kept until the scene, the view or the size changes, so a repaint is a blit.
 const QImage& PreviewWidget::frame() {
-    const ViewTransform v = view();
-    const double ratio = devicePixelRatioF();
-    const int w = static_cast<int>(std::lround(width() * ratio));
-    const int h = static_cast<int>(std::lround(height() * ratio));
-    if (frame_.size() != QSize(w, h) || frame_.devicePixelRatio() != ratio || v != frameView_) {
+    if (outdated(frame_, frameView_)) {
+        const ViewTransform v = view();
+        const double ratio = devicePixelRatioF();
+        const int w = deviceSize().width();
+        const int h = deviceSize().height();
         const ViewTransform device = devicePixels(v, ratio);
         frame_ = QImage();  // let go of the pixels before they are replaced
         framePixels_ =
@@ -179,17 +191,12 @@ void PreviewWidget::showMachine(std::size_t done, std::optional<Point> tool) {
 // The done way grows on a layer of its own, each stretch painted once: a repaint late in a long
 // job is a blit rather than a stroke of every line done so far. A new view or size paints it anew.
 const QImage& PreviewWidget::machineLayer() {
-    const ViewTransform v = view();
-    const double ratio = devicePixelRatioF();
-    const QSize size(static_cast<int>(std::lround(width() * ratio)),
-                     static_cast<int>(std::lround(height() * ratio)));
-    if (machineLayer_.size() != size || machineLayer_.devicePixelRatio() != ratio ||
-        v != machineLayerView_ || machineDone_ < machineLayerDone_) {
-        machineLayer_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
-        machineLayer_.setDevicePixelRatio(ratio);
+    if (outdated(machineLayer_, machineLayerView_) || machineDone_ < machineLayerDone_) {
+        machineLayer_ = QImage(deviceSize(), QImage::Format_ARGB32_Premultiplied);
+        machineLayer_.setDevicePixelRatio(devicePixelRatioF());
         machineLayer_.fill(Qt::transparent);
         machineLayerDone_ = 0;
-        machineLayerView_ = v;
+        machineLayerView_ = view();
     }
     if (machineDone_ > machineLayerDone_) {
         // From the last point painted, so the new stretch joins the old.

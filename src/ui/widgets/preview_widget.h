@@ -66,6 +66,8 @@ class PreviewWidget final : public QWidget {
     ViewTransform view() const { return zoomed_ ? view_ : fit(); }
     void placeOverlays();
     void measureAt(Point pixel);
+    QSize deviceSize() const;  // in device pixels, as the kept images are drawn
+    bool outdated(const QImage& image, const ViewTransform& drawnFor) const;
     const QImage& frame();
     const QImage& machineLayer();
     void paintMachine(QPainter& painter);

@@ -51,7 +51,8 @@ bool writesEeprom(const StreamLine& line) {
 
 }  // namespace
 
-GrblLink::GrblLink(LinkTime now) : connectedAt_(now), lastPoll_(now), lastHeard_(now) {}
+GrblLink::GrblLink(LinkTime now, bool reportReceived)
+    : reportReceived_(reportReceived), connectedAt_(now), lastPoll_(now), lastHeard_(now) {}
 
 void GrblLink::received(std::string_view bytes, LinkTime now) {
     if (phase_ == LinkPhase::Closed) {
@@ -84,7 +85,9 @@ void GrblLink::received(std::string_view bytes, LinkTime now) {
 }
 
 void GrblLink::handleLine(std::string_view line, LinkTime now) {
-    event(LinkEventKind::Received, std::string(line));
+    if (reportReceived_) {
+        event(LinkEventKind::Received, std::string(line));
+    }
     if (line == "ok") {  // nearly every line: spare it the whole reading
         handleOk(now);
         return;

@@ -32,7 +32,8 @@ struct Outgoing {
 };
 
 enum class LinkEventKind {
-    Received,  // text: one line the controller sent, as it came (every line: the face's log)
+    Received,  // text: one line the controller sent, as it came (every line, for a face's log;
+               // only from a link made to report them)
     Ready,     // the controller answered as GRBL 1.1; text: its welcome or version line
     Reply,     // text: a line worth showing (settings, [VER:], [GC:], [MSG:], a query's answer)
     Refused,   // start() refused before the first byte of the program; text: German reason
@@ -85,6 +86,7 @@ enum class LinkPhase {
 // arrive and the time go in, bytes to send and events come out. How a face drives it:
 //
 //   GrblLink link(now);                        // the port has just been opened
+//   GrblLink link(now, true);                  // the same, with a Received event a line
 //   whenever bytes arrive:   link.received(bytes, now);
 //   at least every 50 ms:    link.tick(now);   // status polls (5 a second), timeouts
 //   after each of these calls and each request below:
@@ -99,7 +101,9 @@ enum class LinkPhase {
 // (the work position stays) and reports Stopped with the reason.
 class GrblLink {
   public:
-    explicit GrblLink(LinkTime now);
+    // `reportReceived`: every line the controller sends comes out as a Received event. Off, the
+    // "ok" of each streamed line costs no event.
+    explicit GrblLink(LinkTime now, bool reportReceived = false);
 
     void received(std::string_view bytes, LinkTime now);
     void tick(LinkTime now);
@@ -185,6 +189,7 @@ class GrblLink {
     LinkEvent& event(LinkEventKind kind, std::string text = {}, std::size_t fileLine = 0,
                      int code = 0);
 
+    bool reportReceived_ = false;
     LinkPhase phase_ = LinkPhase::Connecting;
     LinkTime connectedAt_{};
     LinkTime lastPoll_{};

@@ -107,7 +107,7 @@ void GrblLink::handleLine(std::string_view line, LinkTime now) {
             handleWelcome(line, reply.grbl11, now);
             return;
         case ReplyKind::Status:
-            handleStatus(reply, now);
+            handleStatus(reply, line, now);
             return;
         case ReplyKind::Version:
             if (phase_ == LinkPhase::Connecting) {
@@ -193,7 +193,7 @@ void GrblLink::handleWelcome(std::string_view line, bool grbl11, LinkTime now) {
     }
 }
 
-void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
+void GrblLink::handleStatus(const Reply& reply, std::string_view line, LinkTime now) {
     if (reply.workOffset) {
         workOffset_ = reply.workOffset;
     }
@@ -205,7 +205,7 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
     }
     if (showNextStatus_) {
         showNextStatus_ = false;
-        event(LinkEventKind::Reply, status_.text);
+        event(LinkEventKind::Reply, std::string(line));
     }
     const bool idle = status_.state == MachineState::Idle;
     idleReports_ = idle ? idleReports_ + 1 : 0;

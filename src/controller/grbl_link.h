@@ -166,7 +166,7 @@ class GrblLink {
     void handleError(int code, LinkTime now);
     void handleAlarm(int code, LinkTime now);
     void handleWelcome(std::string_view line, bool grbl11, LinkTime now);
-    void handleStatus(const Reply& reply, LinkTime now);
+    void handleStatus(const Reply& reply, std::string_view line, LinkTime now);
     void identify(std::string_view line, bool grbl11, bool welcome);
     void unreadable(std::string_view line, LinkTime now);
     void checkPause(LinkTime now);

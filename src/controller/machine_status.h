@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace zrv {
@@ -16,7 +15,6 @@ struct MachineStatus {
     // Work position in mm: WPos as reported, or MPos less the last work offset (WCO) seen.
     std::optional<std::array<double, 3>> workPosition;
     std::optional<std::array<double, 3>> machinePosition;
-    std::string text;  // the report as it came
 };
 
 // The controller's word for the state, as the report spells it ("Idle", "Hold", ...).

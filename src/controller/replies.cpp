@@ -66,7 +66,6 @@ void readField(std::string_view field, Reply& reply) {
 Reply readStatus(std::string_view line) {
     Reply reply;
     reply.kind = ReplyKind::Status;
-    reply.status.text = std::string(line);
     std::string_view body = line.substr(1, line.size() - 2);
     bool first = true;
     while (true) {

@@ -19,6 +19,8 @@ struct MachineStatus {
 
 // The controller's word for the state, as the report spells it ("Idle", "Hold", ...).
 std::string_view stateName(MachineState state);
+// The state a report's word names; Unknown for a word GRBL 1.1 does not use.
+MachineState stateNamed(std::string_view name);
 
 // Whether the machine stands still in this state: Idle, Hold:0, Alarm, Door:0, Door:1, Sleep.
 bool standsStill(const MachineStatus& status);

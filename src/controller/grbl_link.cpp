@@ -353,7 +353,7 @@ void GrblLink::handleAlarm(int code, LinkTime now) {
     ++alarms_;
     status_.state = MachineState::Alarm;  // the motion is stopped, the controller locked
     commands_.clear();
-    std::string text = "ALARM:" + std::to_string(code) + " – " + alarmMeaning(code);
+    std::string text = alarmText(code);
     if (lastFileLine_ > 0 && phase_ == LinkPhase::Streaming) {
         text += " (zuletzt bestätigt: " + lineNumber(lastFileLine_) + ")";
     }

@@ -146,7 +146,6 @@ class GrblLink {
     // The planner's seconds of the lines answered so far, of the whole program.
     double secondsDone() const { return secondsDone_; }
     double secondsTotal() const { return program_.seconds; }
-    bool pausedAtM0() const { return pausedAtM0_; }
     // The controller is in alarm (a report or an "ALARM:" line): only "$X", "$H" and "$$" go.
     bool alarmed() const { return status_.state == MachineState::Alarm; }
 

@@ -327,7 +327,7 @@ void GrblLink::handleError(int code, LinkTime now) {
         // Some line's answer was lost or damaged: which line failed is unknown.
         ++errors_;
         text += std::string(kUnexpectedError);
-        event(LinkEventKind::Error, text, 0, code);
+        event(LinkEventKind::Error, text);
         beginStop(std::move(text), now);
         return;
     }
@@ -345,7 +345,7 @@ void GrblLink::handleError(int code, LinkTime now) {
     ++errors_;
     const std::size_t fileLine = program_.lines[failed.index].fileLine;
     std::string text = lineNumber(fileLine) + ": " + errorText(code);
-    event(LinkEventKind::Error, text, fileLine, code);
+    event(LinkEventKind::Error, text, fileLine);
     beginStop(std::move(text), now);
 }
 
@@ -357,7 +357,7 @@ void GrblLink::handleAlarm(int code, LinkTime now) {
     if (lastFileLine_ > 0 && phase_ == LinkPhase::Streaming) {
         text += " (zuletzt bestätigt: " + lineNumber(lastFileLine_) + ")";
     }
-    event(LinkEventKind::Alarm, text, lastFileLine_, code);
+    event(LinkEventKind::Alarm, text, lastFileLine_);
     if (phase_ == LinkPhase::Streaming || phase_ == LinkPhase::Checking) {
         beginStop(std::move(text), now);
     }
@@ -607,7 +607,7 @@ void GrblLink::commandFailed(int code, LinkTime now) {
     commands_.clear();
     if (phase_ == LinkPhase::Streaming) {
         ++errors_;
-        event(LinkEventKind::Error, text, 0, code);
+        event(LinkEventKind::Error, text);
         beginStop(std::move(text), now);
         return;
     }
@@ -728,12 +728,11 @@ void GrblLink::sendByte(std::uint8_t byte) {
     outgoing_.push_back(std::move(out));
 }
 
-LinkEvent& GrblLink::event(LinkEventKind kind, std::string text, std::size_t fileLine, int code) {
+LinkEvent& GrblLink::event(LinkEventKind kind, std::string text, std::size_t fileLine) {
     LinkEvent& e = events_.emplace_back();
     e.kind = kind;
     e.text = std::move(text);
     e.fileLine = fileLine;
-    e.code = code;
     return e;
 }
 

@@ -38,8 +38,8 @@ enum class LinkEventKind {
     Reply,     // text: a line worth showing (settings, [VER:], [GC:], [MSG:], a query's answer)
     Refused,   // start() refused before the first byte of the program; text: German reason
     Started,   // the program's first line goes out
-    Error,     // fileLine, code; text: "Zeile 57: error:20 – nicht unterstützter Befehl"
-    Alarm,     // code; text: "ALARM:2 – ..." with the last answered line
+    Error,     // fileLine; text: "Zeile 57: error:20 – nicht unterstützter Befehl"
+    Alarm,     // fileLine: the last answered; text: "ALARM:2 – ..." with that line
     Probe,     // probe: a "[PRB:x,y,z:1]" report of a probing move (not of a "$#" answer)
     Paused,    // fileLine of the M0; comments: the comment lines before it (resume() goes on)
     Finished,  // every line answered "ok" and the controller idle again
@@ -50,7 +50,6 @@ struct LinkEvent {
     LinkEventKind kind = LinkEventKind::Received;
     std::string text;
     std::size_t fileLine = 0;
-    int code = 0;
     ProbeReport probe;
     std::vector<std::string> comments;
 };
@@ -185,8 +184,7 @@ class GrblLink {
     const StreamLine* outstandingLine() const;
     void sendLine(std::string_view send, std::size_t index, bool alone);
     void sendByte(std::uint8_t byte);
-    LinkEvent& event(LinkEventKind kind, std::string text = {}, std::size_t fileLine = 0,
-                     int code = 0);
+    LinkEvent& event(LinkEventKind kind, std::string text = {}, std::size_t fileLine = 0);
 
     bool reportReceived_ = false;
     LinkPhase phase_ = LinkPhase::Connecting;

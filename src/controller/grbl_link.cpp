@@ -52,7 +52,7 @@ bool writesEeprom(const StreamLine& line) {
 }  // namespace
 
 GrblLink::GrblLink(LinkTime now, bool reportReceived)
-    : reportReceived_(reportReceived), connectedAt_(now), lastPoll_(now), lastHeard_(now) {}
+    : reportReceived_(reportReceived), phaseSince_(now), lastPoll_(now), lastHeard_(now) {}
 
 void GrblLink::received(std::string_view bytes, LinkTime now) {
     if (phase_ == LinkPhase::Closed) {
@@ -229,7 +229,7 @@ void GrblLink::handleStatus(const Reply& reply, std::string_view line, LinkTime 
             // (the controller stopped by itself) counts then.
             if (!resetSent_) {
                 const bool alarm = status_.state == MachineState::Alarm;
-                if (now - stopSince_ < kFreshAfter && !alarm) {
+                if (now - phaseSince_ < kFreshAfter && !alarm) {
                     return;
                 }
                 stillReports_ = standsStill(status_) ? stillReports_ + 1 : 0;
@@ -368,15 +368,15 @@ void GrblLink::tick(LinkTime now) {
         case LinkPhase::Closed:
             return;
         case LinkPhase::Connecting:
-            if (now - connectedAt_ >= kAnswerWithin) {
+            if (now - phaseSince_ >= kAnswerWithin) {
                 close(std::string(kNoAnswer));
-            } else if (!versionAsked_ && now - connectedAt_ >= kAskVersionAfter) {
+            } else if (!versionAsked_ && now - phaseSince_ >= kAskVersionAfter) {
                 versionAsked_ = true;
                 sendLine("$I", kQuery, true);
             }
             return;
         case LinkPhase::Checking:
-            if (now - checkSince_ >= kAnswerWithin) {
+            if (now - phaseSince_ >= kAnswerWithin) {
                 refuse(std::string(kNoStatus));
                 return;
             }
@@ -388,7 +388,7 @@ void GrblLink::tick(LinkTime now) {
             }
             break;
         case LinkPhase::Stopping:
-            if (!resetSent_ && now - stopSince_ >= kHoldWithin) {
+            if (!resetSent_ && now - phaseSince_ >= kHoldWithin) {
                 reset(now);
             } else if (resetSent_ && now - resetAt_ >= kAnswerWithin) {
                 // The reset may have been lost (the controller deaf while writing its EEPROM):
@@ -452,7 +452,7 @@ void GrblLink::start(StreamProgram program, LinkTime now) {
     m0Sent_ = pausedAtM0_ = m0Resumed_ = userHeld_ = resumeWanted_ = false;
     commands_.clear();
     phase_ = LinkPhase::Checking;
-    checkSince_ = now;
+    phaseSince_ = now;
     lastHeard_ = now;
     lastPoll_ = now;
     idleReports_ = 0;
@@ -684,7 +684,7 @@ bool GrblLink::sendNext() {
 void GrblLink::beginStop(std::string reason, LinkTime now) {
     phase_ = LinkPhase::Stopping;
     stopReason_ = std::move(reason);
-    stopSince_ = now;
+    phaseSince_ = now;
     stillReports_ = 0;
     resetSent_ = false;
     sendByte('!');

@@ -188,11 +188,9 @@ class GrblLink {
 
     bool reportReceived_ = false;
     LinkPhase phase_ = LinkPhase::Connecting;
-    LinkTime connectedAt_{};
+    LinkTime phaseSince_{};  // when Connecting, Checking or Stopping began: each waits on time
     LinkTime lastPoll_{};
     LinkTime lastHeard_{};
-    LinkTime checkSince_{};
-    LinkTime stopSince_{};
     LinkTime resetAt_{};
     LinkTime resumedAt_{};
     bool versionAsked_ = false;

@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <cmath>
 #include <ctime>
+#include <vector>
 
 #include "../full_board.h"
 #include "preview/raster.h"
@@ -100,6 +101,45 @@ void BM_FramesAgainstBuild(benchmark::State& state) {
     state.counters["raster_frame_per_build"] = rasterFrame / build;
 }
 BENCHMARK(BM_FramesAgainstBuild)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A running job's repaint late in a 450,000-line program, a few lines further each tick, against
+// a repaint of the same picture without a job: the done way must not be stroked anew each time.
+void BM_JobOverlayTick(benchmark::State& state) {
+    zrv::FigureStore store = fullStore();
+    zrv::PreviewWidget picture(nullptr);
+    picture.resize(1000, 700);
+    picture.showScene(zrv::ZEICHNEN_VORSCHAU(store, {}, {}, zrv::kGermanLocale));
+    QImage image(1000, 700, QImage::Format_RGB32);
+    picture.render(&image);
+    double plain = 0;
+    for (int k = 0; k < 20; ++k) {
+        const double start = Clock::now();
+        picture.render(&image);
+        plain += millisecondsSince(start);
+    }
+    // Rows across the board, a point a line, every line moving.
+    std::vector<zrv::Point> way;
+    for (std::size_t k = 0; k < 450000; ++k) {
+        way.push_back({static_cast<double>(k % 1000) * 0.25, static_cast<double>(k / 1000) * 0.4});
+    }
+    picture.showMachinePath(way);
+    std::size_t done = 400000;
+    picture.showMachine(done, way[done - 1]);
+    picture.render(&image);
+    double tick = 0;
+    for (auto _ : state) {
+        done += 50;
+        picture.showMachine(done, way[done - 1]);
+        const double start = Clock::now();
+        picture.render(&image);
+        tick += millisecondsSince(start);
+        benchmark::DoNotOptimize(image.bits());
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["tick_ms"] = tick / n;
+    state.counters["tick_per_plain_frame"] = (tick / n) / (plain / 20);
+}
+BENCHMARK(BM_JobOverlayTick)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 

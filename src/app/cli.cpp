@@ -12,10 +12,8 @@
 #include "job/height_map_file.h"
 #include "job/job_figures.h"
 #include "job/load.h"
-#include "job/output_guard.h"
 #include "job/report.h"
 #include "planner/machine_profile.h"
-#include "preview/picture.h"
 #include "preview/scene.h"
 #include "settings/extra_settings.h"
 #include "settings/settings_file.h"
@@ -140,12 +138,7 @@ int writePreview(const CliRequest& request, const Choices& choices, ProgramState
                  std::ostream& err) {
     const PreviewScene scene =
         ZEICHNEN_VORSCHAU(state.store, choices.view, choices.calibration, request.locale);
-    if (const std::string overwrite = overwriteRefusal(request.argument, state);
-        !overwrite.empty()) {
-        err << overwrite << '\n';
-        return kNotDone;
-    }
-    const Status written = writePreviewPicture(fileSystemPath(request.argument), scene);
+    const Status written = writeBoardPicture(state, scene, request.argument);
     if (!written.ok()) {
         err << written.error << '\n';
         return kNotDone;

@@ -11,6 +11,7 @@
 #include "job/height_map_drop.h"
 #include "job/output_guard.h"
 #include "levelling/level_program.h"
+#include "preview/picture.h"
 #include "text/number_format.h"
 
 namespace zrv {
@@ -145,6 +146,14 @@ WriteResult exportMillingData(const ProgramState& state, Host& host) {
     return writeTextExport(state.file, host, [&] {
         return windowsText(millingExportLines(state.store.FRAESUNGEN, host.locale));
     });
+}
+
+Status writeBoardPicture(const ProgramState& state, const PreviewScene& scene,
+                         std::string_view path) {
+    if (std::string overwrite = overwriteRefusal(path, state); !overwrite.empty()) {
+        return Status::failure(std::move(overwrite));
+    }
+    return writePreviewPicture(fileSystemPath(path), scene);
 }
 
 }  // namespace zrv

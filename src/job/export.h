@@ -11,6 +11,7 @@
 #include "job/job_figures.h"
 #include "job/job_time.h"
 #include "job/program_state.h"
+#include "preview/scene.h"
 #include "reader/drawing_file.h"
 #include "settings/choices.h"
 #include "settings/parameters.h"
@@ -55,5 +56,10 @@ WriteResult writeTextExport(const DrawingFile& file, Host& host,
 // DATEI_BASIS + "_EXPORT.txt"; written atomically. Refused like the program while the last load
 // did not read the drawing whole.
 WriteResult exportMillingData(const ProgramState& state, Host& host);
+
+// The picture of the whole board (writePreviewPicture) to `path`, refused with nothing written
+// when that is the drawing itself or the map's probe log (overwriteRefusal).
+Status writeBoardPicture(const ProgramState& state, const PreviewScene& scene,
+                         std::string_view path);
 
 }  // namespace zrv

@@ -24,6 +24,8 @@ struct ViewTransform {
     Point toBoard(Point pixel) const;
     // The part of the board a picture of that size shows.
     BoardRect visibleBoard(double pictureWidth, double pictureHeight) const;
+
+    bool operator==(const ViewTransform&) const = default;
 };
 
 // The visible area in millimetres: (0, 0) to (xMax, yMax) with a 5 % margin, at equal scale

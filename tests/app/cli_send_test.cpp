@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -26,6 +27,7 @@
 #include "support/example_drawings.h"
 #include "support/fake_grbl.h"
 #include "support/file_bytes.h"
+#include "support/pty_fake.h"
 #include "support/scratch_folder.h"
 
 namespace zrv::test {
@@ -115,57 +117,42 @@ bool portTaken(int master) {
     return tcgetattr(master, &settings) == 0 && cfgetospeed(&settings) == B115200;
 }
 
-// The fake controller sits on the master side of a pseudo-terminal; zrvcam-cli opens the other
-// side as its port. `answer` is written to its standard input at each pause (none: closed at
-// the first).
+// zrvcam-cli sends to the fake controller on a pseudo-terminal. `answer` is written to its
+// standard input at each pause (none: closed at the first).
 SendRun sendThroughPty(const std::string& program, const std::vector<std::string>& extra,
                        const char* answer, Interrupt interrupt = {}, rlim_t fileLimit = 0) {
     SendRun run;
-    int master = -1;
-    int slave = -1;
-    char name[256] = {};
-    if (openpty(&master, &slave, name, nullptr, nullptr) != 0) {
-        ADD_FAILURE() << "openpty";
-        return run;
-    }
-    termios raw{};
-    tcgetattr(slave, &raw);
-    cfmakeraw(&raw);
-    tcsetattr(slave, TCSANOW, &raw);  // no echo before the program takes the port
     FakeGrbl::Options options;
     options.bootTime = std::chrono::milliseconds(600);
     options.moveTime = std::chrono::milliseconds(2);
-    std::vector<std::string> args{"--port", name};
-    args.insert(args.end(), extra.begin(), extra.end());
-    args.push_back("send");
-    args.push_back(program);
     const auto start = Clock::now();
     const auto now = [&] {
         return std::chrono::duration_cast<FakeGrbl::Time>(Clock::now() - start);
     };
-    run.fake = FakeGrbl(options, now());
+    PtyFake pty(options, now());
+    if (pty.name.empty()) {
+        ADD_FAILURE() << "openpty";
+        return run;
+    }
+    std::vector<std::string> args{"--port", pty.name};
+    args.insert(args.end(), extra.begin(), extra.end());
+    args.push_back("send");
+    args.push_back(program);
     Child child = spawnCli(args, fileLimit);
-    close(slave);
+    close(std::exchange(pty.slave, -1));  // the program holds its own side
     std::size_t answered = 0;
     bool interrupted = false;
     int status = 0;
     while (now() < std::chrono::seconds(60)) {
-        pollfd fds[3] = {{master, POLLIN, 0}, {child.out, POLLIN, 0}, {child.err, POLLIN, 0}};
+        pollfd fds[3] = {{pty.master, POLLIN, 0}, {child.out, POLLIN, 0}, {child.err, POLLIN, 0}};
         poll(fds, 3, 2);
-        if ((fds[0].revents & POLLIN) != 0) {
-            std::string bytes;
-            drain(master, bytes);
-            run.fake.receive(bytes, now());
-        }
         if ((fds[1].revents & POLLIN) != 0) {
             drain(child.out, run.out);
         }
         if ((fds[2].revents & POLLIN) != 0) {
             drain(child.err, run.err);
         }
-        run.fake.advance(now());
-        const std::string reply = run.fake.takeOutput();
-        if (!reply.empty() && write(master, reply.data(), reply.size()) < 0) {
+        if (!pty.pump(now())) {
             break;
         }
         if (pausesSeen(run.err) > answered) {
@@ -177,8 +164,8 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
                 child.in = -1;
             }
         }
-        const bool due = interrupt.afterLines > 0 ? run.fake.lines.size() >= interrupt.afterLines
-                                                  : portTaken(master);
+        const bool due = interrupt.afterLines > 0 ? pty.fake.lines.size() >= interrupt.afterLines
+                                                  : portTaken(pty.master);
         if (interrupt.signal != 0 && !interrupted && due) {
             interrupted = true;
             usleep(20000);  // from the port's setup to the signal handlers
@@ -201,8 +188,8 @@ SendRun sendThroughPty(const std::string& program, const std::vector<std::string
     close(child.out);
     close(child.err);
     termios settings{};
-    run.hangUpOnClose = tcgetattr(master, &settings) != 0 || (settings.c_cflag & HUPCL) != 0;
-    close(master);
+    run.hangUpOnClose = tcgetattr(pty.master, &settings) != 0 || (settings.c_cflag & HUPCL) != 0;
+    run.fake = pty.fake;
     return run;
 }
 

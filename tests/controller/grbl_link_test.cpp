@@ -58,9 +58,7 @@ TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
         run.events[paused].comments,
         (std::vector<std::string>{"Werkzeug einspannen und auf NULL setzen", "weiter mit Taste"}));
     // Nothing past the M0 while the user changes the tool, however long it takes.
-    for (int k = 0; k < 2000; ++k) {
-        run.step();
-    }
+    run.steps(2000);
     EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "M0"}));
     EXPECT_EQ(run.find(LinkEventKind::Finished), nullptr);
     run.link.resume(run.now);
@@ -89,19 +87,6 @@ TEST(GrblLink, PauseAtM0IsAskedUntilTheM0IsAnswered) {
         LinkRun run = connected(fakeWith([&](FakeGrbl::Options& o) { o.moveTime = c.moveTime; }));
         run.link.start(streamProgram("G1 X1 F100\r\nG1 X2\r\nM0\r\nG1 X3\r\nM0\r\nG1 X4\r\n"),
                        run.now);
-        std::vector<std::size_t> pauses;
-        const auto pauseCount = [&](std::size_t count) {
-            for (int k = 0; k < 4000 && pauses.size() < count; ++k) {
-                run.step();
-                pauses.clear();
-                for (const LinkEvent& e : run.events) {
-                    if (e.kind == LinkEventKind::Paused) {
-                        pauses.push_back(e.fileLine);
-                    }
-                }
-            }
-            return pauses.size();
-        };
         while (run.fake.lines.size() < 3) {
             run.step();
         }
@@ -109,17 +94,18 @@ TEST(GrblLink, PauseAtM0IsAskedUntilTheM0IsAnswered) {
             run.fake.receive("!", run.now);
         } else {
             run.link.pause();
-            for (int k = 0; k < 40; ++k) {
-                run.step();
-            }
+            run.steps(40);
             EXPECT_EQ(run.find(LinkEventKind::Paused), nullptr);
             run.link.resume(run.now);
         }
-        for (std::size_t k = 0; k < c.pauses.size(); ++k) {
+        std::vector<std::size_t> pauses;
+        for (std::size_t k = 0, from = 0; k < c.pauses.size(); ++k) {
             if (k > 0) {
                 run.link.resume(run.now);
             }
-            ASSERT_EQ(pauseCount(k + 1), k + 1);
+            from = run.runUntil(LinkEventKind::Paused, LinkTime{20000}, from);
+            ASSERT_NE(from, kNone);
+            pauses.push_back(run.events[from++].fileLine);
             if (pauses[k] == 3) {
                 EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "G1X2", "M0"}));
             }
@@ -139,7 +125,7 @@ TEST(GrblLink, ProgramsRunToTheEnd) {
         const char* name;
         FakeGrbl::Options controller;
         std::string program;
-        std::vector<std::string> sends = {};  // by hand, when short
+        std::vector<std::string> sends = {};  // by hand; empty: the long program's to send
         std::size_t fedAbove = 0;             // the buffer's fullest at least
         const char* reply = "";               // a reply shown on the way
     };
@@ -161,10 +147,13 @@ TEST(GrblLink, ProgramsRunToTheEnd) {
         // No status reports while homing: it is no silent controller.
         {"homing longer than the silence limit",
          fakeWith([](FakeGrbl::Options& o) { o.homeTime = std::chrono::seconds(40); }),
-         "$H\r\nG1 X1 F100\r\n"},
+         "$H\r\nG1 X1 F100\r\n",
+         {"$H", "G1X1F100"}},
         // No "?" while the EEPROM is written: the controller would lose or damage it.
-        {"EEPROM writes", fakeWith([](FakeGrbl::Options& o) { o.eepromTime = LinkTime{700}; }),
-         "G1 X1 F100\r\nG10 L20 P1 X0\r\n$110=800\r\nG28.1\r\nG1 X2\r\n"},
+        {"EEPROM writes",
+         fakeWith([](FakeGrbl::Options& o) { o.eepromTime = LinkTime{700}; }),
+         "G1 X1 F100\r\nG10 L20 P1 X0\r\n$110=800\r\nG28.1\r\nG1 X2\r\n",
+         {"G1X1F100", "G10L20P1X0", "$110=800", "G28.1", "G1X2"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -229,17 +218,13 @@ TEST(GrblLink, CommandsOutsideAProgram) {
          "",
          false},
         {"jog beyond the travel",
-         fakeWith([](FakeGrbl::Options& o) {
-             o.errorAt = {{1, 15}};
-         }),
+         fakeWith([](FakeGrbl::Options& o) { o.errorAt[1] = 15; }),
          {"$J=G91 G21 X-500 F500", "G10 L20 P1 X0 Y0"},
          {"$J=G91 G21 X-500 F500"},
          "„$J=G91 G21 X-500 F500“: error:15 – ",
          false},
         {"probe without contact",
-         fakeWith([](FakeGrbl::Options& o) {
-             o.alarmAt = {{1, 5}};
-         }),
+         fakeWith([](FakeGrbl::Options& o) { o.alarmAt[1] = 5; }),
          {"G38.2 Z-2 F20", "G10 L20 P1 Z0"},
          {"G38.2 Z-2 F20"},
          "ALARM:5 – ",
@@ -248,16 +233,12 @@ TEST(GrblLink, CommandsOutsideAProgram) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         LinkRun run = connected(c.controller);
-        for (int k = 0; k < 20; ++k) {
-            run.step();  // the first status reports
-        }
+        run.steps(20);  // the first status reports
         const std::size_t from = run.events.size();
         for (const std::string& command : c.commands) {
             EXPECT_EQ(run.link.command(command, run.now), "");
         }
-        for (int k = 0; k < 4000; ++k) {
-            run.step();
-        }
+        run.steps(4000);
         EXPECT_EQ(run.fake.lines, c.arrived);
         EXPECT_EQ(run.fake.lostWhileWriting, 0U);
         const LinkEvent* said =
@@ -324,9 +305,7 @@ TEST(GrblLink, ToolChangeLinesGoBetweenTheM0AndTheRest) {
     for (const char* line : {"G90 G0 X0 Y0", "G38.2 Z-2 F20", "G10 L20 P1 Z0", "G0 Z2"}) {
         EXPECT_EQ(run.link.command(line, run.now), "");
     }
-    for (int k = 0; k < 200; ++k) {
-        run.step();
-    }
+    run.steps(200);
     EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "M0"})) << "not before ~";
     run.link.resume(run.now);
     ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);

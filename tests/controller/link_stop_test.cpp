@@ -22,36 +22,27 @@ std::vector<StopCase> stopCases() {
     const std::string welcome = "Grbl 1.1h ['$' for help]";
     return {
         // The 39th line sent is file line 41: a comment and a blank line follow the first move.
-        {"error at a line", fakeWith([](FakeGrbl::Options& o) {
-             o.errorAt = {{39, 20}};
-         }),
-         0, false, text, 1},
-        {"alarm", fakeWith([](FakeGrbl::Options& o) {
-             o.alarmAt = {{30, 2}};
-         }),
-         0, false,
+        {"error at a line", fakeWith([](FakeGrbl::Options& o) { o.errorAt[39] = 20; }), 0, false,
+         text, 1},
+        {"alarm", fakeWith([](FakeGrbl::Options& o) { o.alarmAt[30] = 2; }), 0, false,
          "ALARM:2 – Ziel außerhalb des Verfahrwegs (Software-Endschalter), Position erhalten "
          "(zuletzt bestätigt: Zeile 32)",
          1},
         {"board reset itself", fakeWith([](FakeGrbl::Options& o) { o.rebootAt = 25; }), 0, false,
          std::string(kRestarted), 0},
-        {"welcome after a glitch byte", fakeWith([&](FakeGrbl::Options& o) {
-             o.replyAt = {{25, "\xFF" + welcome}};
-         }),
-         0, false, std::string(kRestarted), 0},
+        {"welcome after a glitch byte",
+         fakeWith([&](FakeGrbl::Options& o) { o.replyAt[25] = "\xFF" + welcome; }), 0, false,
+         std::string(kRestarted), 0},
         {"port vanished", {}, 30, true, std::string(kPortLost), 0},
         {"user stop (Ctrl+C)", {}, 30, false, "Abbruch mit Strg+C", 1},
-        {"damaged error", fakeWith([](FakeGrbl::Options& o) {
-             o.replyAt = {{39, "erro\xF2:20"}};
-         }),
-         0, false, "Antwort der Steuerung unlesbar: „erro_:20“ – Job abgebrochen", 1},
+        {"damaged error", fakeWith([](FakeGrbl::Options& o) { o.replyAt[39] = "erro\xF2:20"; }), 0,
+         false, "Antwort der Steuerung unlesbar: „erro_:20“ – Job abgebrochen", 1},
         // 403 lines: G21, G90, 400 moves, M30; the error comes after the last answer.
-        {"error with no line open", fakeWith([](FakeGrbl::Options& o) {
-             o.replyAt = {{403, "ok\r\nerror:2"}};
-         }),
-         0, false, "error:2 – Zahl fehlt oder ist ungültig ohne offene Zeile – Job abgebrochen", 1},
+        {"error with no line open",
+         fakeWith([](FakeGrbl::Options& o) { o.replyAt[403] = "ok\r\nerror:2"; }), 0, false,
+         "error:2 – Zahl fehlt oder ist ungültig ohne offene Zeile – Job abgebrochen", 1},
         {"reset never confirmed", fakeWith([](FakeGrbl::Options& o) {
-             o.errorAt = {{39, 20}};
+             o.errorAt[39] = 20;
              o.ignoresReset = true;
          }),
          0, false, text + ". Reset nicht bestätigt – Not-Aus betätigen", 2},
@@ -64,10 +55,8 @@ std::vector<StopCase> stopCases() {
          1,
          "<Idle|MPos:0.000,0.000,0.000|FS:0,0>\r\n<Idle|MPos:0.000,0.000,0.000|FS:0,0>\r\n"},
         // Bytes without a line end are not kept without end: noise, a damaged answer.
-        {"noise without a line end", fakeWith([](FakeGrbl::Options& o) {
-             o.replyAt = {{25, std::string(5000, 'A')}};
-         }),
-         0, false,
+        {"noise without a line end",
+         fakeWith([](FakeGrbl::Options& o) { o.replyAt[25] = std::string(5000, 'A'); }), 0, false,
          std::string(kUnreadable) + "„" + std::string(1024, 'A') + "“" +
              std::string(kUnreadableEnd),
          1},
@@ -103,6 +92,7 @@ TEST(LinkStop, StopsSafelyAndSendsNothingAfter) {
         // the link sent no line after the event that stopped it.
         const LinkEvent* cause =
             run.find(c.options.errorAt.empty() ? LinkEventKind::Alarm : LinkEventKind::Error);
+        ASSERT_EQ(cause != nullptr, !c.options.errorAt.empty() || !c.options.alarmAt.empty());
         if (cause != nullptr) {
             const auto at = static_cast<std::size_t>(cause - run.events.data());
             EXPECT_EQ(run.linesAtEvent[at], run.linesSent);
@@ -113,9 +103,7 @@ TEST(LinkStop, StopsSafelyAndSendsNothingAfter) {
             }
         }
         EXPECT_EQ(run.fake.linesAfterReset, 0U);
-        for (int k = 0; k < 400; ++k) {
-            run.step();
-        }
+        run.steps(400);
         EXPECT_EQ(run.linesAtEvent[stopped], run.linesSent);
         EXPECT_EQ(run.find(LinkEventKind::Finished), nullptr);
         const std::size_t hold = run.fake.realtime.find('!');

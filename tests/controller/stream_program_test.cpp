@@ -1,13 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "controller/stream_program.h"
 #include "controller/system_commands.h"
-#include "planner/program_time.h"
+#include "planner/machine_profile.h"
 
 namespace zrv::test {
 namespace {
@@ -50,23 +49,23 @@ TEST(StreamProgram, LinesAreSentWithoutCommentsAndBlanksAndKnowTheirKind) {
     }
 }
 
-TEST(StreamProgram, LineTimesAddUpToThePlannersTime) {
-    const std::vector<std::string> lines{"G21", "G1 F600 X10",   "G1 Y10", "G0 Z5",
-                                         "M0",  "G1 F300 X0 Y0", "G4 P1.5"};
-    std::string text;
-    for (const std::string& line : lines) {
-        text += line + "\n";
+// Each line carries its own planned time and where it leaves the tool. The times are those
+// worked on paper for the factory machine in ProgramTime.WorkedOnPaper.
+TEST(StreamProgram, LinesCarryTheirTimeAndWhereTheyLeaveTheTool) {
+    constexpr double kTenMm = 1.1555556;   // 10 mm at F1000 from rest to rest
+    constexpr double kFiveMm = 0.8164966;  // 5 mm at F1000, a triangle
+    constexpr double kRapidZ = 0.8333333;  // G0 Z5
+    const PreparedProgram prepared =
+        prepareProgram("G21\nG1 F1000 X10\nM0\nG91 G0 Z5\nG4 P1.5\nG90 G1 X5 (back)\n",
+                       readMachineProfile("").profile);
+    const std::vector<double> seconds{0, kTenMm, 0, kRapidZ, 1.5, kFiveMm};
+    ASSERT_EQ(prepared.program.lines.size(), seconds.size());
+    for (std::size_t k = 0; k < seconds.size(); ++k) {
+        EXPECT_NEAR(prepared.program.lines[k].seconds, seconds[k], 1e-6) << k;
     }
-    const MachineProfile profile = readMachineProfile("").profile;
-    const StreamProgram program = prepareProgram(text, profile).program;
-    const double total = programTime(lines, profile, {}).total;
-    EXPECT_NEAR(program.seconds, total, 1e-9);
-    EXPECT_GT(program.lines[1].seconds, 0.9);  // 10 mm at 10 mm/s, with its ramps
-    EXPECT_NEAR(program.lines[6].seconds, 1.5, 1e-9);
-    EXPECT_EQ(program.lines[4].seconds, 0);
-    // The tool's way, read in the same pass: where each line leaves it.
-    const std::vector<Point> way{{0, 0}, {10, 0}, {10, 10}, {10, 10}, {10, 10}, {0, 0}, {0, 0}};
-    EXPECT_EQ(prepareProgram(text, profile).toolPath, way);
+    EXPECT_NEAR(prepared.program.seconds, kTenMm + kRapidZ + 1.5 + kFiveMm, 1e-6);
+    const std::vector<Point> way{{0, 0}, {10, 0}, {10, 0}, {10, 0}, {10, 0}, {5, 0}};
+    EXPECT_EQ(prepared.toolPath, way);
 }
 
 TEST(StreamProgram, SystemLinesOfGrbl11AreTakenOthersRefused) {

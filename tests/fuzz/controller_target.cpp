@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "controller/grbl_link.h"
@@ -94,9 +95,7 @@ std::string arbitraryReplies(std::uint8_t choice, Bytes data) {
 }
 
 // The bytes are a program file: read for streaming, then (when fit) streamed to the fake.
-std::string arbitraryProgram(Bytes data) {
-    const std::string text(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(
-                                                            data.size(), kMostProgramBytes)));
+std::string arbitraryProgram(const std::string& text) {
     const PreparedProgram prepared = prepareProgram(text, readMachineProfile("").profile);
     if (!prepared.refusals.empty()) {
         return {};  // a stray ")" stays in a refused line, as GRBL would read it
@@ -128,9 +127,7 @@ std::string arbitraryProgram(Bytes data) {
 
 // The bytes are the user's commands, one a line, given to a connected link one by one with
 // a second between them: whatever it takes reaches the controller whole and within its buffer.
-std::string arbitraryCommands(Bytes data) {
-    const std::string text(data.begin(), data.begin() + static_cast<std::ptrdiff_t>(std::min(
-                                                            data.size(), kMostProgramBytes)));
+std::string arbitraryCommands(std::string_view text) {
     LinkRun run(FakeGrbl::Options{});
     if (run.runUntil(LinkEventKind::Ready, LinkTime{5000}) == test::kNone) {
         return "the fake controller was not taken for GRBL 1.1";
@@ -140,11 +137,9 @@ std::string arbitraryCommands(Bytes data) {
     std::size_t at = 0;
     for (std::size_t given = 0; at < text.size() && given < kMostCommands; ++given) {
         const std::size_t end = std::min(text.find('\n', at), text.size());
-        (void)run.link.command(std::string_view(text).substr(at, end - at), run.now);
+        (void)run.link.command(text.substr(at, end - at), run.now);
         at = end + 1;
-        for (int k = 0; k < kStepsBetween; ++k) {
-            run.step();
-        }
+        run.steps(kStepsBetween);
     }
     if (run.fake.lost != 0 || run.fake.mostBuffered > 127) {
         return "the controller's receive buffer overflowed";
@@ -167,11 +162,12 @@ std::string controllerLink(Bytes data) {
         return {};
     }
     const std::uint8_t choice = data[0];
-    if ((choice & 3) == 3) {
-        return arbitraryCommands(data.subspan(1));
+    if ((choice & 1) == 0) {
+        return arbitraryReplies(choice, data.subspan(1));
     }
-    return (choice & 1) != 0 ? arbitraryProgram(data.subspan(1))
-                             : arbitraryReplies(choice, data.subspan(1));
+    const Bytes file = data.subspan(1, std::min(data.size() - 1, kMostProgramBytes));
+    const std::string text(file.begin(), file.end());
+    return (choice & 2) != 0 ? arbitraryCommands(text) : arbitraryProgram(text);
 }
 
 }  // namespace zrv::fuzz

@@ -30,53 +30,51 @@ std::string levelText(unsigned nibble, const std::vector<std::string>& levels) {
     return nibble < levels.size() ? levels[nibble] : std::string(kForeignLevels[nibble - 8]);
 }
 
-void setAll(Parameters& p, std::string_view feeds, std::string_view heights,
-            std::string_view depths, std::string_view speeds) {
+// Parameter texts as a user might type them; safe when a machine running the program stays
+// safe (positive heights, negative depths).
+struct TypedParameters {
+    std::string_view feeds, heights, depths, speeds;
+    bool safe;
+};
+
+// The parameter texts: factory values (0), the standard buttons (6), or typed ones. True when
+// the program is safe to run.
+bool chooseParameters(unsigned variant, NumberLocale locale, Parameters& p) {
+    p = factoryParameters(locale);
+    if (variant == 6) {
+        Command_BOHRUNG_STANDARD(p, locale);
+        Command_FRAESUNG_STANDARD(p, locale);
+        return true;
+    }
+    const std::string huge = "1" + std::string(400, '0');
+    const TypedParameters typed[8] = {
+        {},
+        {"0", "1", "-1", "1000", true},
+        {"abc", " ", "--5", "1,2,3", false},
+        {huge, "999999999999999999999", "-1e5", "1E+20", false},
+        {"-100", "-2", "1,5", "-1000", false},
+        {"0,000001", "0.0000001", "-0,0000001", "0,5", true},
+        {},
+        {"1.000,5", "1,000.5", "-0,1 mm", "1 000", false},
+    };
+    const TypedParameters& t = typed[variant & 7u];
+    if (t.feeds.empty()) {
+        return true;
+    }
     for (std::string* feed : {&p.Combo_BOHRUNG_VORSCHUB_XY, &p.Combo_BOHRUNG_VORSCHUB_Z_AUF,
                               &p.Combo_BOHRUNG_VORSCHUB_Z_AB, &p.Combo_FRAESUNG_VORSCHUB_XY,
                               &p.Combo_FRAESUNG_VORSCHUB_Z_AUF, &p.Combo_FRAESUNG_VORSCHUB_Z_AB}) {
-        *feed = feeds;
+        *feed = t.feeds;
     }
-    p.Combo_BOHRUNG_HOEHE = p.Combo_FRAESUNG_HOEHE = heights;
-    p.Combo_BOHRUNG_TIEFE = p.Combo_FRAESUNG_TIEFE = depths;
-    p.Combo_BOHRUNG_SPINDLE_SPEED = p.Combo_FRAESUNG_SPINDLE_SPEED = speeds;
-}
-
-// The parameter texts: factory values, the standard buttons, or what a user might type.
-// True when a machine running the program stays safe (positive heights, negative depths).
-bool chooseParameters(unsigned variant, NumberLocale locale, Parameters& p) {
-    p = factoryParameters(locale);
-    switch (variant) {
-        case 1:
-            setAll(p, "0", "1", "-1", "1000");
-            return true;
-        case 2:
-            setAll(p, "abc", " ", "--5", "1,2,3");
-            return false;
-        case 3:
-            setAll(p, "1" + std::string(400, '0'), "999999999999999999999", "-1e5", "1E+20");
-            return false;
-        case 4:
-            setAll(p, "-100", "-2", "1,5", "-1000");
-            return false;
-        case 5:
-            setAll(p, "0,000001", "0.0000001", "-0,0000001", "0,5");
-            return true;
-        case 6:
-            Command_BOHRUNG_STANDARD(p, locale);
-            Command_FRAESUNG_STANDARD(p, locale);
-            return true;
-        case 7:
-            setAll(p, "1.000,5", "1,000.5", "-0,1 mm", "1 000");
-            return false;
-        default:
-            return true;
-    }
+    p.Combo_BOHRUNG_HOEHE = p.Combo_FRAESUNG_HOEHE = t.heights;
+    p.Combo_BOHRUNG_TIEFE = p.Combo_FRAESUNG_TIEFE = t.depths;
+    p.Combo_BOHRUNG_SPINDLE_SPEED = p.Combo_FRAESUNG_SPINDLE_SPEED = t.speeds;
+    return t.safe;
 }
 
 }  // namespace
 
-Job readJob(Bytes data) {
+Job readJob(Bytes data, RoutePass routePass) {
     std::array<std::uint8_t, kChoiceBytes> c{};
     std::copy_n(data.begin(), std::min(data.size(), c.size()), c.begin());
     const Bytes rest = data.subspan(std::min(data.size(), c.size()));
@@ -110,8 +108,9 @@ Job readJob(Bytes data) {
     e.Check_EXPORT_VORSCHAU = (c[4] >> 2 & 1) + 1;  // 2 counts as off
     e.Check_EXPORT_GRBL_INFO = c[4] >> 3 & 1;
     job.dump = (c[4] & 0x10) != 0;
-    job.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = c[4] >> 5 & 1;
-    job.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = c[4] >> 6 & 1;
+    const bool chosen = routePass == RoutePass::AsChosen;
+    job.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = chosen && (c[4] >> 5 & 1) != 0;
+    job.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = chosen && (c[4] >> 6 & 1) != 0;
     job.choices.view.Check_Y_NACH_OBEN = c[4] >> 7 & 1;
     job.drawing = std::string(kHeaders[c[3] >> 3 & 3u]) + std::string(rest.begin(), rest.end());
     return job;

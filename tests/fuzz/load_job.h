@@ -18,7 +18,9 @@ struct Job {
     bool dump = false;
     std::string drawing;
 };
-Job readJob(Bytes data);
+// The route pass belongs to the road's target: it would cost the others most of their speed.
+enum class RoutePass { AsChosen, Off };
+Job readJob(Bytes data, RoutePass routePass);
 
 struct Analysed {
     ProgramState state;

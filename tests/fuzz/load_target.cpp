@@ -75,10 +75,7 @@ std::string checkViews(ProgramState& state, const Job& job) {
 }  // namespace
 
 std::string loadDrawing(Bytes data) {
-    Job job = readJob(data);
-    // The route pass belongs to the road's target: it would cost this one most of its speed.
-    job.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = 0;
-    job.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = 0;
+    const Job job = readJob(data, RoutePass::Off);
     Analysed analysed = analyse(job.drawing, job.choices, job.locale);
     for (std::string fault :
          {checkStore(analysed), checkDrillOrder(analysed, job), checkViews(analysed.state, job)}) {

@@ -175,12 +175,8 @@ void settingsSeeds(const fs::path& folder) {
     write(folder, "seed_extra_lines",
           "\x01\xEF\xBB\xBFzustellung=0,5\r\nzustelung=1\r\nZustellung=2\r\nohne gleich\r\n"
           "antasten_vorschub=5abc\r\nantasten_raster=1.5.5\r\n");
-    std::string wide("\x00\xFF\xFE", 3);
-    for (const char letter : std::string_view("zustellung=0,5\r\nantasten_vorschub=500\r\n")) {
-        wide += letter;
-        wide += '\0';
-    }
-    write(folder, "seed_extra_utf16", wide);
+    write(folder, "seed_extra_utf16",
+          std::string(1, '\0') + utf16Bytes("zustellung=0,5\r\nantasten_vorschub=500\r\n", true));
 }
 
 void numberSeeds(const fs::path& scan, const fs::path& format) {

@@ -22,9 +22,7 @@ std::string checkFrame(const std::string& bytes, std::string_view start, std::st
 }  // namespace
 
 std::string previewPictures(Bytes data) {
-    Job job = readJob(data);
-    job.choices.prepare.Check_BOHRUNGEN_WEG_VERBESSERN = 0;
-    job.choices.prepare.Check_FRAESUNGEN_WEG_VERBESSERN = 0;
+    const Job job = readJob(data, RoutePass::Off);
     Analysed analysed = analyse(job.drawing, job.choices, job.locale);
     const PreviewScene scene = ZEICHNEN_VORSCHAU(analysed.state.store, job.choices.view,
                                                  job.choices.calibration, job.locale);

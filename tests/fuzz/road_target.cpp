@@ -166,7 +166,7 @@ std::string wholeRoad(Bytes data) {
     if (rest.size() > kRoadByte) {
         rest.erase(rest.begin() + kRoadByte);
     }
-    Job job = readJob(rest);
+    Job job = readJob(rest, RoutePass::AsChosen);
     job.choices.steps.Combo_ZUSTELLUNG = kStepTexts[road >> 2 & 7u];
     job.choices.steps.Combo_BOHREN_IN_STUFEN = kStepTexts[road >> 5 & 7u];
     Analysed analysed = analyse(job.drawing, job.choices, job.locale);

@@ -249,12 +249,8 @@ void FakeGrbl::parse(const std::string& line, Time now) {
         reply("error:20");
         return;
     }
-    Block block{Block::Kind::Move, x_, y_, z_};
-    if (!planner_.empty()) {
-        block.x = planner_.back().x;
-        block.y = planner_.back().y;
-        block.z = planner_.back().z;
-    }
+    Block block = planner_.empty() ? Block{Block::Kind::Move, x_, y_, z_} : planner_.back();
+    block.kind = Block::Kind::Move;
     axis(line, 'X', block.x);
     axis(line, 'Y', block.y);
     axis(line, 'Z', block.z);

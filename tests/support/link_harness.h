@@ -73,10 +73,18 @@ struct LinkRun {
         deliver();
     }
 
-    // Steps until an event of `kind` came (its index) or `limit` of simulated time passed.
-    std::size_t runUntil(LinkEventKind kind, LinkTime limit = std::chrono::minutes(10)) {
+    void steps(int count) {
+        for (int k = 0; k < count; ++k) {
+            step();
+        }
+    }
+
+    // Steps until an event of `kind` came at index `from` or later (its index) or `limit` of
+    // simulated time passed.
+    std::size_t runUntil(LinkEventKind kind, LinkTime limit = std::chrono::minutes(10),
+                         std::size_t from = 0) {
         const LinkTime end = now + limit;
-        std::size_t seen = 0;
+        std::size_t seen = from;
         while (now < end) {
             for (; seen < events.size(); ++seen) {
                 if (events[seen].kind == kind) {

@@ -99,6 +99,9 @@ TEST(PreviewWidget, MachineOverlayDrawsTheDonePartOfTheWayAndTheTool) {
     EXPECT_TRUE(near({25, 10}, done)) << "the first stretch is done";
     EXPECT_FALSE(near({50, 25}, done)) << "the second is not yet";
     EXPECT_TRUE(near({49, 10}, tool)) << "the tool's cross";
+    picture.resize(300, 300);
+    EXPECT_TRUE(near({25, 10}, done)) << "another view paints the done part where it now lies";
+    EXPECT_FALSE(near({50, 25}, done));
 
     picture.showMachine(99, std::nullopt);  // more lines than the way: all of it
     EXPECT_TRUE(near({50, 25}, done));

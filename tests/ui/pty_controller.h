@@ -4,32 +4,25 @@
 #include <QTimer>
 #include <string>
 
-#include "support/fake_grbl.h"
+#include "support/pty_fake.h"
 
 namespace zrv::test {
 
-// The fake controller behind a pseudo-terminal: the window opens the terminal's name as its
-// serial port, and the fake answers on the other side as the event loop runs.
+// The fake controller behind a pseudo-terminal, answering as the event loop runs: the window
+// opens the terminal's name as its serial port. The slave side stays open, so the terminal
+// lives while the window closes its own.
 class PtyController {
   public:
     explicit PtyController(FakeGrbl::Options options = {});
-    ~PtyController();
-    PtyController(const PtyController&) = delete;
-    PtyController& operator=(const PtyController&) = delete;
 
-    const std::string& portName() const { return name_; }
-    FakeGrbl& fake() { return fake_; }
+    const std::string& portName() const { return pty_.name; }
+    FakeGrbl& fake() { return pty_.fake; }
     // The cable pulled: the terminal is gone.
     void unplug();
 
   private:
-    void pump();
-
-    int master_ = -1;
-    int slave_ = -1;  // kept open, so the terminal lives while the window closes its side
-    std::string name_;
+    PtyFake pty_;
     QElapsedTimer clock_;
-    FakeGrbl fake_;
     QTimer timer_;
 };
 

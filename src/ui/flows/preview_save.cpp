@@ -2,9 +2,7 @@
 
 #include <QAction>
 
-#include "base/file_names.h"
-#include "job/output_guard.h"
-#include "preview/picture.h"
+#include "job/export.h"
 #include "ui/common/qt_text.h"
 #include "ui/widgets/preview_widget.h"
 
@@ -24,11 +22,7 @@ void saveWholePreview(const Controls& controls, Platform& platform, const Window
     if (!path) {
         return;
     }
-    if (const std::string overwrite = overwriteRefusal(*path, state.program); !overwrite.empty()) {
-        platform.message(overwrite, programName);
-        return;
-    }
-    const Status written = writePreviewPicture(fileSystemPath(*path), controls.Picture1->scene());
+    const Status written = writeBoardPicture(state.program, controls.Picture1->scene(), *path);
     if (!written.ok()) {
         platform.message(written.error, programName);
         return;

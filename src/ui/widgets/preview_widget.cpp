@@ -132,9 +132,7 @@ const QImage& PreviewWidget::frame() {
     const double ratio = devicePixelRatioF();
     const int w = static_cast<int>(std::lround(width() * ratio));
     const int h = static_cast<int>(std::lround(height() * ratio));
-    if (frame_.size() != QSize(w, h) || frame_.devicePixelRatio() != ratio ||
-        v.scale != frameView_.scale || v.offsetX != frameView_.offsetX ||
-        v.offsetY != frameView_.offsetY || v.yUp != frameView_.yUp) {
+    if (frame_.size() != QSize(w, h) || frame_.devicePixelRatio() != ratio || v != frameView_) {
         const ViewTransform device = devicePixels(v, ratio);
         frame_ = QImage();  // let go of the pixels before they are replaced
         framePixels_ =
@@ -164,6 +162,7 @@ void PreviewWidget::paintEvent(QPaintEvent*) {
 void PreviewWidget::showMachinePath(std::vector<Point> path) {
     machinePath_ = std::move(path);
     machineDone_ = 0;
+    machineLayer_ = QImage();
     update();
 }
 
@@ -177,17 +176,44 @@ void PreviewWidget::showMachine(std::size_t done, std::optional<Point> tool) {
     update();
 }
 
-// Over the picture: what the running job has done in green, the tool as a cross.
-void PreviewWidget::paintMachine(QPainter& painter) const {
-    if (machineDone_ > 1) {
-        QPolygonF done;
-        for (std::size_t k = 0; k < machineDone_; ++k) {
-            if (k == 0 || machinePath_[k] != machinePath_[k - 1]) {  // most lines move no XY
-                done << toPixels(machinePath_[k]);
+// The done way grows on a layer of its own, each stretch painted once: a repaint late in a long
+// job is a blit rather than a stroke of every line done so far. A new view or size paints it anew.
+const QImage& PreviewWidget::machineLayer() {
+    const ViewTransform v = view();
+    const double ratio = devicePixelRatioF();
+    const QSize size(static_cast<int>(std::lround(width() * ratio)),
+                     static_cast<int>(std::lround(height() * ratio)));
+    if (machineLayer_.size() != size || machineLayer_.devicePixelRatio() != ratio ||
+        v != machineLayerView_ || machineDone_ < machineLayerDone_) {
+        machineLayer_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        machineLayer_.setDevicePixelRatio(ratio);
+        machineLayer_.fill(Qt::transparent);
+        machineLayerDone_ = 0;
+        machineLayerView_ = v;
+    }
+    if (machineDone_ > machineLayerDone_) {
+        // From the last point painted, so the new stretch joins the old.
+        const std::size_t from = machineLayerDone_ == 0 ? 0 : machineLayerDone_ - 1;
+        QPolygonF stretch;
+        for (std::size_t k = from; k < machineDone_; ++k) {
+            if (k == from || machinePath_[k] != machinePath_[k - 1]) {  // most lines move no XY
+                stretch << toPixels(machinePath_[k]);
             }
         }
-        painter.setPen(QPen(QColor(0, 170, 0), 2));
-        painter.drawPolyline(done);
+        if (stretch.size() > 1) {
+            QPainter painter(&machineLayer_);
+            painter.setPen(QPen(QColor(0, 170, 0), 2));
+            painter.drawPolyline(stretch);
+        }
+        machineLayerDone_ = machineDone_;
+    }
+    return machineLayer_;
+}
+
+// Over the picture: what the running job has done in green, the tool as a cross.
+void PreviewWidget::paintMachine(QPainter& painter) {
+    if (machineDone_ > 1) {
+        painter.drawImage(0, 0, machineLayer());
     }
     if (machineTool_) {
         const QPointF at = toPixels(*machineTool_);

@@ -67,7 +67,8 @@ class PreviewWidget final : public QWidget {
     void placeOverlays();
     void measureAt(Point pixel);
     const QImage& frame();
-    void paintMachine(QPainter& painter) const;
+    const QImage& machineLayer();
+    void paintMachine(QPainter& painter);
 
     PreviewScene scene_;
     SceneIndex index_;
@@ -84,6 +85,9 @@ class PreviewWidget final : public QWidget {
     std::vector<Point> machinePath_;
     std::size_t machineDone_ = 0;
     std::optional<Point> machineTool_;
+    QImage machineLayer_;  // the done way, transparent elsewhere; emptied with a new way
+    std::size_t machineLayerDone_ = 0;  // the points of the way painted on it
+    ViewTransform machineLayerView_;
     QFrame* Line_LINEAL;
     QLabel* Label_ORIGINAL;
     QFrame* Shape_MESSPUNKT;

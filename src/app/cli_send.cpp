@@ -101,7 +101,11 @@ std::string oneDecimal(double value) {
 class SendJob {
   public:
     SendJob(SerialPort& port, StreamProgram program, std::ofstream* log, std::ostream& err)
-        : port_(port), program_(std::move(program)), log_(log), err_(err) {
+        : port_(port),
+          program_(std::move(program)),
+          log_(log),
+          err_(err),
+          link_(LinkTime{0}, log != nullptr) {
         fileLines_ = program_.lines.size();
     }
 
@@ -258,7 +262,7 @@ class SendJob {
     std::ostream& err_;
     Clock::time_point start_ = Clock::now();
     Clock::time_point lastProgress_ = Clock::now();
-    GrblLink link_{LinkTime{0}};
+    GrblLink link_;  // reports every line it receives only for the log
     std::size_t fileLines_ = 0;
     bool started_ = false;
     bool streamed_ = false;

@@ -72,16 +72,12 @@ std::string meaning(const std::pair<int, std::string_view> (&table)[N], int code
 
 }  // namespace
 
-std::string errorMeaning(int code) {
-    return meaning(kErrors, code, "unbekannter Fehler");
-}
-
-std::string alarmMeaning(int code) {
-    return meaning(kAlarms, code, "unbekannter Alarm");
+std::string alarmText(int code) {
+    return "ALARM:" + std::to_string(code) + " – " + meaning(kAlarms, code, "unbekannter Alarm");
 }
 
 std::string errorText(int code) {
-    return "error:" + std::to_string(code) + " – " + errorMeaning(code);
+    return "error:" + std::to_string(code) + " – " + meaning(kErrors, code, "unbekannter Fehler");
 }
 
 }  // namespace zrv

@@ -4,11 +4,10 @@
 
 namespace zrv {
 
-// The controller's meaning of "error:N" and "ALARM:N" in German (GRBL 1.1's codes); a code it
-// does not define gives "unbekannter Fehler" or "unbekannter Alarm".
-std::string errorMeaning(int code);
-std::string alarmMeaning(int code);
-// "error:20 – nicht unterstützter Befehl"
+// The controller's "ALARM:N" and "error:N" with their meaning in German (GRBL 1.1's codes):
+// "error:20 – nicht unterstützter Befehl". A code it does not define is an "unbekannter Alarm"
+// or "unbekannter Fehler".
+std::string alarmText(int code);
 std::string errorText(int code);
 
 }  // namespace zrv

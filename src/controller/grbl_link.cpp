@@ -51,7 +51,8 @@ bool writesEeprom(const StreamLine& line) {
 
 }  // namespace
 
-GrblLink::GrblLink(LinkTime now) : connectedAt_(now), lastPoll_(now), lastHeard_(now) {}
+GrblLink::GrblLink(LinkTime now, bool reportReceived)
+    : reportReceived_(reportReceived), phaseSince_(now), lastPoll_(now), lastHeard_(now) {}
 
 void GrblLink::received(std::string_view bytes, LinkTime now) {
     if (phase_ == LinkPhase::Closed) {
@@ -84,7 +85,9 @@ void GrblLink::received(std::string_view bytes, LinkTime now) {
 }
 
 void GrblLink::handleLine(std::string_view line, LinkTime now) {
-    event(LinkEventKind::Received, std::string(line));
+    if (reportReceived_) {
+        event(LinkEventKind::Received, std::string(line));
+    }
     if (line == "ok") {  // nearly every line: spare it the whole reading
         handleOk(now);
         return;
@@ -104,7 +107,7 @@ void GrblLink::handleLine(std::string_view line, LinkTime now) {
             handleWelcome(line, reply.grbl11, now);
             return;
         case ReplyKind::Status:
-            handleStatus(reply, now);
+            handleStatus(reply, line, now);
             return;
         case ReplyKind::Version:
             if (phase_ == LinkPhase::Connecting) {
@@ -190,7 +193,7 @@ void GrblLink::handleWelcome(std::string_view line, bool grbl11, LinkTime now) {
     }
 }
 
-void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
+void GrblLink::handleStatus(const Reply& reply, std::string_view line, LinkTime now) {
     if (reply.workOffset) {
         workOffset_ = reply.workOffset;
     }
@@ -202,7 +205,7 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
     }
     if (showNextStatus_) {
         showNextStatus_ = false;
-        event(LinkEventKind::Reply, status_.text);
+        event(LinkEventKind::Reply, std::string(line));
     }
     const bool idle = status_.state == MachineState::Idle;
     idleReports_ = idle ? idleReports_ + 1 : 0;
@@ -226,7 +229,7 @@ void GrblLink::handleStatus(const Reply& reply, LinkTime now) {
             // (the controller stopped by itself) counts then.
             if (!resetSent_) {
                 const bool alarm = status_.state == MachineState::Alarm;
-                if (now - stopSince_ < kFreshAfter && !alarm) {
+                if (now - phaseSince_ < kFreshAfter && !alarm) {
                     return;
                 }
                 stillReports_ = standsStill(status_) ? stillReports_ + 1 : 0;
@@ -324,7 +327,7 @@ void GrblLink::handleError(int code, LinkTime now) {
         // Some line's answer was lost or damaged: which line failed is unknown.
         ++errors_;
         text += std::string(kUnexpectedError);
-        event(LinkEventKind::Error, text, 0, code);
+        event(LinkEventKind::Error, text);
         beginStop(std::move(text), now);
         return;
     }
@@ -342,7 +345,7 @@ void GrblLink::handleError(int code, LinkTime now) {
     ++errors_;
     const std::size_t fileLine = program_.lines[failed.index].fileLine;
     std::string text = lineNumber(fileLine) + ": " + errorText(code);
-    event(LinkEventKind::Error, text, fileLine, code);
+    event(LinkEventKind::Error, text, fileLine);
     beginStop(std::move(text), now);
 }
 
@@ -350,11 +353,11 @@ void GrblLink::handleAlarm(int code, LinkTime now) {
     ++alarms_;
     status_.state = MachineState::Alarm;  // the motion is stopped, the controller locked
     commands_.clear();
-    std::string text = "ALARM:" + std::to_string(code) + " – " + alarmMeaning(code);
+    std::string text = alarmText(code);
     if (lastFileLine_ > 0 && phase_ == LinkPhase::Streaming) {
         text += " (zuletzt bestätigt: " + lineNumber(lastFileLine_) + ")";
     }
-    event(LinkEventKind::Alarm, text, lastFileLine_, code);
+    event(LinkEventKind::Alarm, text, lastFileLine_);
     if (phase_ == LinkPhase::Streaming || phase_ == LinkPhase::Checking) {
         beginStop(std::move(text), now);
     }
@@ -365,15 +368,15 @@ void GrblLink::tick(LinkTime now) {
         case LinkPhase::Closed:
             return;
         case LinkPhase::Connecting:
-            if (now - connectedAt_ >= kAnswerWithin) {
+            if (now - phaseSince_ >= kAnswerWithin) {
                 close(std::string(kNoAnswer));
-            } else if (!versionAsked_ && now - connectedAt_ >= kAskVersionAfter) {
+            } else if (!versionAsked_ && now - phaseSince_ >= kAskVersionAfter) {
                 versionAsked_ = true;
                 sendLine("$I", kQuery, true);
             }
             return;
         case LinkPhase::Checking:
-            if (now - checkSince_ >= kAnswerWithin) {
+            if (now - phaseSince_ >= kAnswerWithin) {
                 refuse(std::string(kNoStatus));
                 return;
             }
@@ -385,7 +388,7 @@ void GrblLink::tick(LinkTime now) {
             }
             break;
         case LinkPhase::Stopping:
-            if (!resetSent_ && now - stopSince_ >= kHoldWithin) {
+            if (!resetSent_ && now - phaseSince_ >= kHoldWithin) {
                 reset(now);
             } else if (resetSent_ && now - resetAt_ >= kAnswerWithin) {
                 // The reset may have been lost (the controller deaf while writing its EEPROM):
@@ -449,7 +452,7 @@ void GrblLink::start(StreamProgram program, LinkTime now) {
     m0Sent_ = pausedAtM0_ = m0Resumed_ = userHeld_ = resumeWanted_ = false;
     commands_.clear();
     phase_ = LinkPhase::Checking;
-    checkSince_ = now;
+    phaseSince_ = now;
     lastHeard_ = now;
     lastPoll_ = now;
     idleReports_ = 0;
@@ -604,7 +607,7 @@ void GrblLink::commandFailed(int code, LinkTime now) {
     commands_.clear();
     if (phase_ == LinkPhase::Streaming) {
         ++errors_;
-        event(LinkEventKind::Error, text, 0, code);
+        event(LinkEventKind::Error, text);
         beginStop(std::move(text), now);
         return;
     }
@@ -681,7 +684,7 @@ bool GrblLink::sendNext() {
 void GrblLink::beginStop(std::string reason, LinkTime now) {
     phase_ = LinkPhase::Stopping;
     stopReason_ = std::move(reason);
-    stopSince_ = now;
+    phaseSince_ = now;
     stillReports_ = 0;
     resetSent_ = false;
     sendByte('!');
@@ -725,12 +728,11 @@ void GrblLink::sendByte(std::uint8_t byte) {
     outgoing_.push_back(std::move(out));
 }
 
-LinkEvent& GrblLink::event(LinkEventKind kind, std::string text, std::size_t fileLine, int code) {
+LinkEvent& GrblLink::event(LinkEventKind kind, std::string text, std::size_t fileLine) {
     LinkEvent& e = events_.emplace_back();
     e.kind = kind;
     e.text = std::move(text);
     e.fileLine = fileLine;
-    e.code = code;
     return e;
 }
 

@@ -32,13 +32,14 @@ struct Outgoing {
 };
 
 enum class LinkEventKind {
-    Received,  // text: one line the controller sent, as it came (every line: the face's log)
+    Received,  // text: one line the controller sent, as it came (every line, for a face's log;
+               // only from a link made to report them)
     Ready,     // the controller answered as GRBL 1.1; text: its welcome or version line
     Reply,     // text: a line worth showing (settings, [VER:], [GC:], [MSG:], a query's answer)
     Refused,   // start() refused before the first byte of the program; text: German reason
     Started,   // the program's first line goes out
-    Error,     // fileLine, code; text: "Zeile 57: error:20 – nicht unterstützter Befehl"
-    Alarm,     // code; text: "ALARM:2 – ..." with the last answered line
+    Error,     // fileLine; text: "Zeile 57: error:20 – nicht unterstützter Befehl"
+    Alarm,     // fileLine: the last answered; text: "ALARM:2 – ..." with that line
     Probe,     // probe: a "[PRB:x,y,z:1]" report of a probing move (not of a "$#" answer)
     Paused,    // fileLine of the M0; comments: the comment lines before it (resume() goes on)
     Finished,  // every line answered "ok" and the controller idle again
@@ -49,7 +50,6 @@ struct LinkEvent {
     LinkEventKind kind = LinkEventKind::Received;
     std::string text;
     std::size_t fileLine = 0;
-    int code = 0;
     ProbeReport probe;
     std::vector<std::string> comments;
 };
@@ -85,6 +85,7 @@ enum class LinkPhase {
 // arrive and the time go in, bytes to send and events come out. How a face drives it:
 //
 //   GrblLink link(now);                        // the port has just been opened
+//   GrblLink link(now, true);                  // the same, with a Received event a line
 //   whenever bytes arrive:   link.received(bytes, now);
 //   at least every 50 ms:    link.tick(now);   // status polls (5 a second), timeouts
 //   after each of these calls and each request below:
@@ -99,7 +100,9 @@ enum class LinkPhase {
 // (the work position stays) and reports Stopped with the reason.
 class GrblLink {
   public:
-    explicit GrblLink(LinkTime now);
+    // `reportReceived`: every line the controller sends comes out as a Received event. Off, the
+    // "ok" of each streamed line costs no event.
+    explicit GrblLink(LinkTime now, bool reportReceived = false);
 
     void received(std::string_view bytes, LinkTime now);
     void tick(LinkTime now);
@@ -142,7 +145,6 @@ class GrblLink {
     // The planner's seconds of the lines answered so far, of the whole program.
     double secondsDone() const { return secondsDone_; }
     double secondsTotal() const { return program_.seconds; }
-    bool pausedAtM0() const { return pausedAtM0_; }
     // The controller is in alarm (a report or an "ALARM:" line): only "$X", "$H" and "$$" go.
     bool alarmed() const { return status_.state == MachineState::Alarm; }
 
@@ -162,7 +164,7 @@ class GrblLink {
     void handleError(int code, LinkTime now);
     void handleAlarm(int code, LinkTime now);
     void handleWelcome(std::string_view line, bool grbl11, LinkTime now);
-    void handleStatus(const Reply& reply, LinkTime now);
+    void handleStatus(const Reply& reply, std::string_view line, LinkTime now);
     void identify(std::string_view line, bool grbl11, bool welcome);
     void unreadable(std::string_view line, LinkTime now);
     void checkPause(LinkTime now);
@@ -182,15 +184,13 @@ class GrblLink {
     const StreamLine* outstandingLine() const;
     void sendLine(std::string_view send, std::size_t index, bool alone);
     void sendByte(std::uint8_t byte);
-    LinkEvent& event(LinkEventKind kind, std::string text = {}, std::size_t fileLine = 0,
-                     int code = 0);
+    LinkEvent& event(LinkEventKind kind, std::string text = {}, std::size_t fileLine = 0);
 
+    bool reportReceived_ = false;
     LinkPhase phase_ = LinkPhase::Connecting;
-    LinkTime connectedAt_{};
+    LinkTime phaseSince_{};  // when Connecting, Checking or Stopping began: each waits on time
     LinkTime lastPoll_{};
     LinkTime lastHeard_{};
-    LinkTime checkSince_{};
-    LinkTime stopSince_{};
     LinkTime resetAt_{};
     LinkTime resumedAt_{};
     bool versionAsked_ = false;

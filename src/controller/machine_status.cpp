@@ -1,31 +1,34 @@
 #include "controller/machine_status.h"
 
+#include <utility>
+
 namespace zrv {
 
+namespace {
+
+constexpr std::pair<std::string_view, MachineState> kStateNames[] = {
+    {"Idle", MachineState::Idle},   {"Run", MachineState::Run},     {"Hold", MachineState::Hold},
+    {"Jog", MachineState::Jog},     {"Alarm", MachineState::Alarm}, {"Door", MachineState::Door},
+    {"Check", MachineState::Check}, {"Home", MachineState::Home},   {"Sleep", MachineState::Sleep}};
+
+}  // namespace
+
 std::string_view stateName(MachineState state) {
-    switch (state) {
-        case MachineState::Idle:
-            return "Idle";
-        case MachineState::Run:
-            return "Run";
-        case MachineState::Hold:
-            return "Hold";
-        case MachineState::Jog:
-            return "Jog";
-        case MachineState::Alarm:
-            return "Alarm";
-        case MachineState::Door:
-            return "Door";
-        case MachineState::Check:
-            return "Check";
-        case MachineState::Home:
-            return "Home";
-        case MachineState::Sleep:
-            return "Sleep";
-        case MachineState::Unknown:
-            break;
+    for (const auto& [name, named] : kStateNames) {
+        if (named == state) {
+            return name;
+        }
     }
     return "?";
+}
+
+MachineState stateNamed(std::string_view name) {
+    for (const auto& [known, state] : kStateNames) {
+        if (known == name) {
+            return state;
+        }
+    }
+    return MachineState::Unknown;
 }
 
 bool standsStill(const MachineStatus& status) {

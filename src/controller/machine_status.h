@@ -2,7 +2,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 
 namespace zrv {
@@ -16,11 +15,12 @@ struct MachineStatus {
     // Work position in mm: WPos as reported, or MPos less the last work offset (WCO) seen.
     std::optional<std::array<double, 3>> workPosition;
     std::optional<std::array<double, 3>> machinePosition;
-    std::string text;  // the report as it came
 };
 
 // The controller's word for the state, as the report spells it ("Idle", "Hold", ...).
 std::string_view stateName(MachineState state);
+// The state a report's word names; Unknown for a word GRBL 1.1 does not use.
+MachineState stateNamed(std::string_view name);
 
 // Whether the machine stands still in this state: Idle, Hold:0, Alarm, Door:0, Door:1, Sleep.
 bool standsStill(const MachineStatus& status);

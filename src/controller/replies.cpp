@@ -2,8 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <string>
-#include <utility>
 
 namespace zrv {
 namespace {
@@ -38,21 +36,6 @@ std::optional<std::array<double, 3>> readVector(std::string_view text) {
     return values;
 }
 
-MachineState readState(std::string_view word) {
-    constexpr std::pair<std::string_view, MachineState> kStates[] = {
-        {"Idle", MachineState::Idle},   {"Run", MachineState::Run},
-        {"Hold", MachineState::Hold},   {"Jog", MachineState::Jog},
-        {"Alarm", MachineState::Alarm}, {"Door", MachineState::Door},
-        {"Check", MachineState::Check}, {"Home", MachineState::Home},
-        {"Sleep", MachineState::Sleep}};
-    for (const auto& [name, state] : kStates) {
-        if (name == word) {
-            return state;
-        }
-    }
-    return MachineState::Unknown;
-}
-
 void readField(std::string_view field, Reply& reply) {
     if (field.starts_with("MPos:")) {
         reply.status.machinePosition = readVector(field.substr(5));
@@ -66,7 +49,6 @@ void readField(std::string_view field, Reply& reply) {
 Reply readStatus(std::string_view line) {
     Reply reply;
     reply.kind = ReplyKind::Status;
-    reply.status.text = std::string(line);
     std::string_view body = line.substr(1, line.size() - 2);
     bool first = true;
     while (true) {
@@ -74,7 +56,7 @@ Reply readStatus(std::string_view line) {
         const std::string_view field = body.substr(0, bar);
         if (first) {
             const std::size_t colon = field.find(':');
-            reply.status.state = readState(field.substr(0, colon));
+            reply.status.state = stateNamed(field.substr(0, colon));
             if (colon != std::string_view::npos) {
                 reply.status.subState = readCode(field.substr(colon + 1)).value_or(-1);
             }

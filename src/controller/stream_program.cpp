@@ -1,7 +1,5 @@
 #include "controller/stream_program.h"
 
-#include "controller/system_commands.h"
-
 #include <algorithm>
 #include <array>
 #include <cstdio>

@@ -48,7 +48,7 @@ std::string checkLines(const std::vector<Outgoing>& sent, const StreamProgram& p
 // The replies are the fuzzer's bytes, fed in pieces with time passing between them.
 std::string arbitraryReplies(std::uint8_t choice, Bytes data) {
     const StreamProgram program = prepareProgram(kProgram, readMachineProfile("").profile).program;
-    GrblLink link(LinkTime{0});
+    GrblLink link(LinkTime{0}, (choice & 16) != 0);  // with or without a Received a line
     LinkTime now{0};
     std::vector<Outgoing> sent;
     std::size_t stoppedAt = static_cast<std::size_t>(-1);

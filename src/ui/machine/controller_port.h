@@ -14,7 +14,6 @@ class ControllerPort {
     // Opens the port; empty when it is open, otherwise why not and what to do (German).
     virtual std::string open(const std::string& name, int baud) = 0;
     virtual void close() = 0;
-    virtual bool isOpen() const = 0;
     // What arrived since the last call.
     virtual std::string read() = 0;
     // Bytes as they are: real-time commands above 0x7F must not pass a text conversion.

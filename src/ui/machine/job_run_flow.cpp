@@ -83,13 +83,16 @@ void JobRunFlow::show() {
 void JobRunFlow::startProgram() {
     const ProgramState& program = around_.state.program;
     const std::string path = program.file.DATEI_BASIS + ".nc";
-    const CheckedProgram checked = checkedProgram(
-        program, readChoices(around_.controls, around_.state), path, around_.host.locale);
+    const Choices choices = readChoices(around_.controls, around_.state);
+    const CheckedProgram checked = checkedProgram(program, choices, path, around_.host.locale);
     if (!checked.refusal.empty()) {
         refuse(checked.refusal);
         return;
     }
-    run(checked.bytes, Job::Program);
+    if (!ready_()) {
+        return;
+    }
+    run(checked.bytes, Job::Program, choices);
 }
 
 void JobRunFlow::startProbeRun() {
@@ -108,16 +111,12 @@ void JobRunFlow::startProbeRun() {
         refuse(bytes.status.error);
         return;
     }
-    run(bytes.bytes, Job::Probe);
+    run(bytes.bytes, Job::Probe, choices);
 }
 
 // The program as the controller engine reads it for streaming: what GRBL 1.1 would reject in
 // the middle of the job is refused before its first byte.
-void JobRunFlow::run(std::string_view bytes, Job job) {
-    if (!ready_()) {
-        return;
-    }
-    const Choices choices = readChoices(around_.controls, around_.state);
+void JobRunFlow::run(std::string_view bytes, Job job, const Choices& choices) {
     PreparedProgram prepared = prepareProgram(bytes, readMachineProfile(choices.machine).profile);
     if (!prepared.refusals.empty()) {
         std::string text;

@@ -9,6 +9,7 @@
 
 #include "controller/grbl_link.h"
 #include "levelling/probe_grid.h"
+#include "settings/choices.h"
 #include "ui/machine/controller_panel.h"
 #include "ui/machine/panel_surroundings.h"
 
@@ -42,7 +43,8 @@ class JobRunFlow {
   private:
     enum class Job { None, Program, Probe };
 
-    void run(std::string_view bytes, Job job);
+    // Once ready_() said yes.
+    void run(std::string_view bytes, Job job, const Choices& choices);
     void toolChange(const std::vector<std::string>& comments);
     void finished();
     void finishProbeRun();

@@ -122,7 +122,7 @@ void MachinePanelFlow::refreshPorts() {
 }
 
 void MachinePanelFlow::toggleConnection() {
-    if (handshake_ != Handshake::Closed) {
+    if (connected_) {
         if (releaseJob("Ein Job läuft. Ihn anhalten und die Verbindung trennen?")) {
             disconnect("getrennt");
         }
@@ -139,7 +139,7 @@ void MachinePanelFlow::toggleConnection() {
         return;
     }
     link_ = GrblLink(now());
-    handshake_ = Handshake::Waiting;
+    connected_ = true;
     homing_ = false;
     portLost_.clear();
     closed_.clear();
@@ -152,7 +152,7 @@ void MachinePanelFlow::toggleConnection() {
 void MachinePanelFlow::disconnect(const std::string& why) {
     timer_.stop();
     port_->close();
-    handshake_ = Handshake::Closed;
+    connected_ = false;
     panel_.Command_VERBINDEN->setText(QStringLiteral("Verbinden"));
     panel_.Label_MASCHINE_ZUSTAND->setText(QStringLiteral("nicht verbunden"));
     panel_.Label_MASCHINE_MELDUNG->setText(qs(why));
@@ -160,7 +160,7 @@ void MachinePanelFlow::disconnect(const std::string& why) {
 }
 
 void MachinePanelFlow::tick() {
-    if (inTick_ || handshake_ == Handshake::Closed) {
+    if (inTick_ || !connected_) {
         return;
     }
     inTick_ = true;
@@ -173,7 +173,7 @@ void MachinePanelFlow::tick() {
         link_.tick(now());
     }
     flush();
-    if (link_.phase() == LinkPhase::Closed && handshake_ != Handshake::Closed) {
+    if (link_.phase() == LinkPhase::Closed && connected_) {
         disconnect(!portLost_.empty() ? portLost_
                    : !closed_.empty() ? closed_
                                       : std::string(kPortLost));
@@ -203,7 +203,6 @@ void MachinePanelFlow::flush() {
 void MachinePanelFlow::handle(const LinkEvent& event) {
     switch (event.kind) {
         case LinkEventKind::Ready:
-            handshake_ = Handshake::Ready;
             link_.query("$$", now());  // its settings say whether homing is on ($22)
             panel_.Label_MASCHINE_MELDUNG->setText(qs("Verbunden: " + event.text));
             enableControls();
@@ -264,7 +263,7 @@ void MachinePanelFlow::reply(const std::string& text) {
 
 void MachinePanelFlow::showStatus() {
     const MachineStatus& status = link_.status();
-    const bool ready = handshake_ == Handshake::Ready;
+    const bool ready = linkReady();
     panel_.Label_MASCHINE_ZUSTAND->setText(ready ? qs(stateText(status.state))
                                                  : QStringLiteral("nicht verbunden"));
     const NumberLocale locale = around_.host.locale;
@@ -296,13 +295,13 @@ void MachinePanelFlow::jog(std::size_t which) {
 
 // A button released or Escape: the jog stops where it is.
 void MachinePanelFlow::cancelJog() {
-    if (handshake_ == Handshake::Ready && !job_.running()) {
+    if (linkReady() && !job_.running()) {
         link_.cancelJog();
     }
 }
 
 void MachinePanelFlow::send(const std::string& line) {
-    if (handshake_ != Handshake::Ready || job_.running()) {
+    if (!linkReady() || job_.running()) {
         return;
     }
     if (const std::string refusal = link_.command(line, now()); !refusal.empty()) {
@@ -311,7 +310,7 @@ void MachinePanelFlow::send(const std::string& line) {
 }
 
 void MachinePanelFlow::unlock() {
-    if (handshake_ != Handshake::Ready || job_.running()) {
+    if (!linkReady() || job_.running()) {
         return;
     }
     if (around_.platform.ask(
@@ -324,7 +323,7 @@ void MachinePanelFlow::unlock() {
 }
 
 bool MachinePanelFlow::ready() {
-    if (handshake_ != Handshake::Ready) {
+    if (!linkReady()) {
         refuse("Nicht verbunden: erst „Verbinden“.");
         return false;
     }
@@ -338,19 +337,24 @@ bool MachinePanelFlow::ready() {
     return true;
 }
 
+bool MachinePanelFlow::linkReady() const {
+    return connected_ && link_.phase() != LinkPhase::Connecting &&
+           link_.phase() != LinkPhase::Closed;
+}
+
 bool MachinePanelFlow::releaseJob(std::string_view question) {
     return job_.release(question, [this] { tick(); });
 }
 
 void MachinePanelFlow::enableControls() {
-    const bool ready = handshake_ == Handshake::Ready;
+    const bool ready = linkReady();
     const bool idle = ready && !job_.running();
     const bool free = idle && !link_.alarmed();
     const bool running = ready && job_.running();
     PanelControls& c = panel_;
-    c.Combo_PORT->setEnabled(handshake_ == Handshake::Closed);
-    c.Combo_BAUD->setEnabled(handshake_ == Handshake::Closed);
-    c.Command_PORTS_AKTUALISIEREN->setEnabled(handshake_ == Handshake::Closed);
+    c.Combo_PORT->setEnabled(!connected_);
+    c.Combo_BAUD->setEnabled(!connected_);
+    c.Command_PORTS_AKTUALISIEREN->setEnabled(!connected_);
     for (QPushButton* button : c.Command_JOG) {
         button->setEnabled(free);
     }

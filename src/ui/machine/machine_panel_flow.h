@@ -34,8 +34,6 @@ class MachinePanelFlow final : public QObject {
     bool releaseJob(std::string_view question);
 
   private:
-    enum class Handshake { Closed, Waiting, Ready };
-
     void connectControls();
     void refreshPorts();
     void toggleConnection();
@@ -50,6 +48,8 @@ class MachinePanelFlow final : public QObject {
     void send(const std::string& line);
     void unlock();
     bool ready();
+    // The controller answered as GRBL 1.1 on the open port.
+    bool linkReady() const;
     void say(const std::string& line) { zrv::say(panel_, around_, line); }
     void refuse(const std::string& text) { zrv::refuse(panel_, around_, text); }
     void enableControls();
@@ -61,7 +61,7 @@ class MachinePanelFlow final : public QObject {
     QElapsedTimer clock_;
     GrblLink link_{LinkTime{0}};  // the one engine, as for the command line's "send"
     QTimer timer_;
-    Handshake handshake_ = Handshake::Closed;
+    bool connected_ = false;  // the port is open and the link runs on it
     bool homing_ = false;
     bool inTick_ = false;
     std::string portName_;

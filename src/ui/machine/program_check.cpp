@@ -1,6 +1,5 @@
 #include "ui/machine/program_check.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
@@ -29,21 +28,6 @@ std::vector<std::string> programAt(GcodeJob job, const HeightMap* map, std::stri
     return program.refusal.empty() ? std::move(program.lines) : std::vector<std::string>{};
 }
 
-// The file's lines as readTextFile splits them: CR LF or LF, a last line without an end too.
-std::vector<std::string_view> byteLines(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    while (!bytes.empty()) {
-        const std::size_t end = std::min(bytes.find('\n'), bytes.size());
-        std::string_view line = bytes.substr(0, end);
-        if (line.ends_with('\r')) {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
-        bytes.remove_prefix(std::min(end + 1, bytes.size()));
-    }
-    return lines;
-}
-
 }  // namespace
 
 CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
@@ -67,7 +51,7 @@ CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
     if (!file.status.ok()) {
         return {{}, file.status.error};
     }
-    const std::vector<std::string_view> lines = byteLines(file.bytes);
+    const std::vector<std::string> lines = textLines(windows1252ToUtf8(file.bytes));
     GcodeJob job =
         gcodeJob(state, choices, jobFigures(state, choices, locale, Planning::Skip), locale);
     job.outputPath = path;
@@ -77,7 +61,7 @@ CheckedProgram checkedProgram(const ProgramState& state, const Choices& choices,
     const std::vector<std::string> second = programAt(job, map, "2", "2");
     bool same = !first.empty() && first.size() == lines.size();
     for (std::size_t i = 0; same && i < first.size(); ++i) {
-        same = first[i] != second[i] || first[i] == windows1252ToUtf8(lines[i]);
+        same = first[i] != second[i] || first[i] == lines[i];
     }
     if (!same) {
         return {{},

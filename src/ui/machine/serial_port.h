@@ -13,12 +13,13 @@ class SerialPort final : public ControllerPort {
   public:
     std::string open(const std::string& name, int baud) override;
     void close() override;
-    bool isOpen() const override;
     std::string read() override;
     void write(std::string_view bytes) override;
     std::string lost() const override;
 
   private:
+    bool isOpen() const;
+
     std::unique_ptr<QSerialPort> port_;
     std::string name_;
 };

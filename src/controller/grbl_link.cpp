@@ -29,6 +29,9 @@ constexpr std::size_t kLongestLine = 1024;  // more without a line end is noise
 constexpr int kStillReportsNeeded = 2;
 // A report that comes this long after a real-time byte was sent answers a later question.
 constexpr LinkTime kFreshAfter = 100ms;
+// A hold still standing this long after the "~" that ended an M0's pause, with no motion seen
+// in between, means the "~" never took. Reports before it may be late answers from before it.
+constexpr LinkTime kResumeLostAfter = 2s;
 constexpr std::uint8_t kJogCancel = 0x85;
 
 std::string lineNumber(std::size_t fileLine) {
@@ -222,6 +225,7 @@ void GrblLink::handleStatus(const Reply& reply, std::string_view line, LinkTime 
             } else if (status_.state != MachineState::Hold && now - resumedAt_ >= kFreshAfter) {
                 resumeWanted_ = false;
             }
+            movedSinceResume_ = movedSinceResume_ || status_.state != MachineState::Hold;
             checkPause(now);
             return;
         case LinkPhase::Stopping:
@@ -244,13 +248,14 @@ void GrblLink::handleStatus(const Reply& reply, std::string_view line, LinkTime 
 }
 
 // The controller answers an M0 only once its pause is over: the pause is a standing hold with
-// the M0 the one line unanswered. A hold seen again well after a resume (a hold pressed on the
-// machine before the M0 was reached, a "~" lost) is the pause again: the user is asked anew
-// rather than the M0 passed without them.
+// the M0 the one line unanswered. A hold seen again after a resume (a hold pressed on the
+// machine before the M0 was reached, then the M0 itself; a "~" lost) is the pause again: the
+// user is asked anew rather than the M0 passed without them. Only once the machine was seen
+// moving, or long after: a slow controller's late reports still show the hold just ended.
 void GrblLink::checkPause(LinkTime now) {
     const bool onlyM0 = outstanding_.size() == 1 && outstanding_.front().index == m0Index_;
     const bool held = status_.state == MachineState::Hold && status_.subState == 0;
-    const bool fresh = !m0Resumed_ || now - resumedAt_ >= kFreshAfter;
+    const bool fresh = !m0Resumed_ || movedSinceResume_ || now - resumedAt_ >= kResumeLostAfter;
     if (m0Sent_ && !pausedAtM0_ && !userHeld_ && onlyM0 && held && fresh) {
         pausedAtM0_ = true;
         event(LinkEventKind::Paused, {}, program_.lines[m0Index_].fileLine).comments =
@@ -486,6 +491,7 @@ void GrblLink::resume(LinkTime now) {
     userHeld_ = false;
     resumeWanted_ = !wasAtM0;
     resumedAt_ = now;
+    movedSinceResume_ = false;
     sendByte('~');
     pump();
 }

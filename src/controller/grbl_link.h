@@ -201,7 +201,8 @@ class GrblLink {
     bool m0Sent_ = false;  // the M0 is unanswered: nothing more goes out
     std::size_t m0Index_ = 0;
     bool pausedAtM0_ = false;
-    bool m0Resumed_ = false;  // resume() came, the M0's answer not yet
+    bool m0Resumed_ = false;         // resume() came, the M0's answer not yet
+    bool movedSinceResume_ = false;  // a report other than a hold came after the last resume()
     bool userHeld_ = false;
     bool resumeWanted_ = false;  // resume() came while the hold was still braking
     std::string partial_;        // bytes of a line not yet ended

@@ -62,8 +62,16 @@ TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
     EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "M0"}));
     EXPECT_EQ(run.find(LinkEventKind::Finished), nullptr);
     run.link.resume(run.now);
+    // A controller slow to take the "~" still reports the pause for a second: not asked again.
+    for (int k = 0; k < 5; ++k) {
+        run.now += LinkTime{200};
+        run.link.received("<Hold:0|MPos:1.000,0.000,0.000|FS:0,0>\r\n", run.now);
+    }
     ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
     EXPECT_EQ(run.fake.lines.back(), "G1X2");
+    EXPECT_EQ(std::count_if(run.events.begin(), run.events.end(),
+                            [](const LinkEvent& e) { return e.kind == LinkEventKind::Paused; }),
+              1);
 }
 
 // The M0's "ok" comes only with the "~" that ends the pause. A hold before the M0 is reached

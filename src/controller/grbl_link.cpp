@@ -442,7 +442,12 @@ void GrblLink::portLost(LinkTime /*now*/) {
                          phase_ == LinkPhase::Checking;
     phase_ = LinkPhase::Closed;
     commands_.clear();
-    event(running ? LinkEventKind::Stopped : LinkEventKind::Refused, std::string(kPortLost));
+    // Without a job nothing moved: the position is as sure as before.
+    if (running) {
+        event(LinkEventKind::Stopped, std::string(kPortLost));
+    } else {
+        event(LinkEventKind::Refused, std::string(kPortLostIdle));
+    }
 }
 
 void GrblLink::start(StreamProgram program, LinkTime now) {

@@ -21,6 +21,7 @@ inline constexpr std::string_view kRestarted =
     "Steuerung hat neu gestartet – Position unsicher, Job abgebrochen";
 inline constexpr std::string_view kPortLost =
     "Verbindung zur Steuerung verloren – Position unsicher, Job abgebrochen";
+inline constexpr std::string_view kPortLostIdle = "Verbindung zur Steuerung verloren";
 inline constexpr std::string_view kSilent =
     "Steuerung antwortet nicht mehr (5 s) – Job abgebrochen";
 inline constexpr std::string_view kUnexpectedOk =

@@ -357,6 +357,13 @@ TEST(GrblLink, WelcomeOrVersionAnswerMakesItReady) {
     const LinkEvent* ready = run.find(LinkEventKind::Ready);
     ASSERT_NE(ready, nullptr);
     EXPECT_TRUE(ready->text.starts_with("[VER:1.1"));
+    // A cable pulled with no job running ends no job.
+    run.link.portLost(run.now);
+    run.deliver();
+    const LinkEvent* lost = run.find(LinkEventKind::Refused);
+    ASSERT_NE(lost, nullptr);
+    EXPECT_EQ(lost->text, "Verbindung zur Steuerung verloren");
+    EXPECT_EQ(run.link.phase(), LinkPhase::Closed);
 }
 
 }  // namespace

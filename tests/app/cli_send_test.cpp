@@ -1,6 +1,4 @@
-#include <fcntl.h>
 #include <poll.h>
-#include <pty.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -249,6 +247,8 @@ TEST(CliSend, ProgramsRunToTheEnd) {
     }
 }
 
+// Runs that end before their program did, or do not succeed: a German message, exit status 1,
+// and the last whole probe log kept. A run the user stops holds the machine before its reset.
 TEST(CliSend, StopsAndRefuses) {
     ScratchFolder folder;
     std::string moves;
@@ -258,58 +258,75 @@ TEST(CliSend, StopsAndRefuses) {
     writeBytes(folder / "pause.nc", "G21\r\n(Werkzeug)\r\nM0\r\n" + moves);
     writeBytes(folder / "moves.nc", moves);
     writeBytes(folder / "m6.nc", "G21\r\nT1 M6\r\n");
-    // The last probe run's log: a run that sends nothing of its program leaves it as it is.
+    writeBytes(folder / "platine40.zrv", platine40Bytes());
+    ASSERT_EQ(runCliWith({"probe", folder.file("platine40.zrv")}).exitStatus, 0);
     const std::string probes = "[PRB:1.000,2.000,-0.100:1]\r\nok\r\n";
-    writeBytes(folder / "board.log", probes);
     const std::vector<std::string> log{"--log", folder.file("board.log")};
+    enum class Sent { Nothing, Held, All };
     struct Case {
         const char* name;
+        Sent sent;
         std::string program;
-        const char* answer;
-        Interrupt interrupt;
         std::string message;
-        bool anythingSent;
+        Interrupt interrupt = {};
         std::vector<std::string> extra = {};
+        rlim_t fileLimit = 0;       // every file written ends at this many bytes
+        const char* answer = "\n";  // at each pause; none: the input ends
     };
     const std::vector<Case> cases{
         {"end of input at a pause",
+         Sent::Held,
          "pause.nc",
-         nullptr,
-         {},
          "Eingabe beendet – Job abgebrochen",
-         true},
-        {"Ctrl+C", "moves.nc", "\n", {SIGINT, 100}, "Abbruch mit Strg+C", true},
+         {},
+         {},
+         0,
+         nullptr},
+        {"Ctrl+C", Sent::Held, "moves.nc", "Abbruch mit Strg+C", {SIGINT, 100}},
         {"Ctrl+C before the welcome",
+         Sent::Nothing,
          "moves.nc",
-         "\n",
-         {SIGINT, 0},
          "Abbruch mit Strg+C",
-         false,
+         {SIGINT, 0},
          log},
-        {"terminal closed", "moves.nc", "\n", {SIGHUP, 100}, "Terminal geschlossen (SIGHUP)", true},
-        {"kill", "moves.nc", "\n", {SIGTERM, 100}, "Beendet (SIGTERM) – Job abgebrochen", true},
-        {"M6", "m6.nc", "\n", {}, "Programm nicht sendefähig: Zeile 2: M6", false, log},
-        {"no program", "fehlt.nc", "\n", {}, "kann nicht gelesen werden", false},
+        {"terminal closed", Sent::Held, "moves.nc", "Terminal geschlossen (SIGHUP)", {SIGHUP, 100}},
+        {"kill", Sent::Held, "moves.nc", "Beendet (SIGTERM) – Job abgebrochen", {SIGTERM, 100}},
+        {"M6", Sent::Nothing, "m6.nc", "Programm nicht sendefähig: Zeile 2: M6", {}, log},
+        {"no program", Sent::Nothing, "fehlt.nc", "kann nicht gelesen werden"},
         // The later --port wins; the message names the device.
         {"port that cannot be opened",
+         Sent::Nothing,
          "/dev/null",
-         "\n",
-         {},
          "/dev/zrvcam-fehlt",
-         false,
+         {},
          {"--port", "/dev/zrvcam-fehlt"}},
+        // The machine runs to the end, but the new log is cut short by a full disk.
+        {"probe log cut short",
+         Sent::All,
+         "platine40_ANTASTEN.nc",
+         "board.log\" kann nicht geschrieben werden: es ist unvollständig (Datenträger voll?) und "
+         "wurde nicht übernommen",
+         {},
+         log,
+         300},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const SendRun run = sendThroughPty(folder.file(c.program), c.extra, c.answer, c.interrupt);
+        writeBytes(folder / "board.log", probes);
+        const SendRun run =
+            sendThroughPty(folder.file(c.program), c.extra, c.answer, c.interrupt, c.fileLimit);
         if (c.extra == log) {
             EXPECT_EQ(readBytes(folder / "board.log"), probes);
+            EXPECT_FALSE(std::filesystem::exists(folder / "board.log.part"));
         }
         EXPECT_EQ(run.exitStatus, 1);
         EXPECT_TRUE(contains(run.err, c.message)) << run.err;
-        EXPECT_EQ(!run.fake.lines.empty(), c.anythingSent);
+        EXPECT_EQ(!run.fake.lines.empty(), c.sent != Sent::Nothing);
         EXPECT_TRUE(contains(run.out, "fehler=0\nalarme=0\n")) << run.out;
-        if (c.anythingSent) {
+        if (c.sent == Sent::All) {
+            EXPECT_EQ(run.fake.lines.back(), "M30");
+        }
+        if (c.sent == Sent::Held) {
             const std::size_t hold = run.fake.realtime.find('!');
             EXPECT_NE(hold, std::string::npos);
             EXPECT_GT(run.fake.realtime.find('\x18'), hold);
@@ -318,35 +335,13 @@ TEST(CliSend, StopsAndRefuses) {
     }
 }
 
-// A probe run whose log fills the disk: the machine runs to the end, the run is not a success,
-// and the last whole log stays.
-TEST(CliSend, ALogCutShortKeepsTheLastWholeOne) {
-    ScratchFolder folder;
-    writeBytes(folder / "platine40.zrv", platine40Bytes());
-    ASSERT_EQ(runCliWith({"probe", folder.file("platine40.zrv")}).exitStatus, 0);
-    const std::string earlier = "[PRB:1.000,2.000,-0.100:1]\r\nok\r\n";
-    writeBytes(folder / "board.log", earlier);
-    const SendRun run = sendThroughPty(folder.file("platine40_ANTASTEN.nc"),
-                                       {"--log", folder.file("board.log")}, "\n", {}, 300);
-    EXPECT_EQ(run.exitStatus, 1);
-    EXPECT_TRUE(contains(run.err,
-                         "board.log\" kann nicht geschrieben werden: es ist "
-                         "unvollständig (Datenträger voll?) und wurde nicht übernommen"))
-        << run.err;
-    EXPECT_TRUE(contains(run.out, "fehler=0\nalarme=0\n")) << run.out;
-    EXPECT_EQ(readBytes(folder / "board.log"), earlier);
-    EXPECT_FALSE(std::filesystem::exists(folder / "board.log.part"));
-}
-
 extern "C" void onTestSignal(int /*signal*/) {}
 
 // Ctrl+C while a write waits for room in the port: the write goes on, the port is not lost.
 TEST(CliSend, SignalWhileAWriteWaitsLosesNoPort) {
-    int master = -1;
-    int slave = -1;
-    char name[256] = {};
-    ASSERT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-    auto opened = SerialPort::open(name, 115200);
+    PtyFake pty(FakeGrbl::Options{});
+    ASSERT_FALSE(pty.name.empty()) << "openpty";
+    auto opened = SerialPort::open(pty.name, 115200);
     ASSERT_TRUE(std::holds_alternative<SerialPort>(opened));
     SerialPort& port = std::get<SerialPort>(opened);
     const std::string block(4096, 'G');
@@ -365,9 +360,9 @@ TEST(CliSend, SignalWhileAWriteWaitsLosesNoPort) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         std::string drained;
         while (!written) {
-            pollfd ready{master, POLLIN, 0};
+            pollfd ready{pty.master, POLLIN, 0};
             if (poll(&ready, 1, 20) > 0) {
-                drain(master, drained);
+                drain(pty.master, drained);
             }
         }
     });
@@ -375,8 +370,6 @@ TEST(CliSend, SignalWhileAWriteWaitsLosesNoPort) {
     written = true;
     reader.join();
     sigaction(SIGUSR1, &previous, nullptr);
-    close(slave);
-    close(master);
 }
 
 }  // namespace

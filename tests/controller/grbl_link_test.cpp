@@ -45,7 +45,9 @@ TEST(GrblLink, RealtimeBytesGoOutAsSingleBytesAndNeverInsideALine) {
     EXPECT_NE(reply, run.events.end());
 }
 
-TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
+// At the M0 the link pauses with the comments before it; the tool change then probes Z again at
+// X0 Y0, its lines going after the M0's answer and before the rest, its probe a Probe event.
+TEST(GrblLink, PausesAtM0ForTheToolChangeAndGoesOnAfterResume) {
     LinkRun run = connected();
     const StreamProgram program = streamProgram(
         "G1 X1 F100\r\n(=========)\r\n(========== Werkzeug einspannen und auf NULL setzen "
@@ -57,7 +59,12 @@ TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
     EXPECT_EQ(
         run.events[paused].comments,
         (std::vector<std::string>{"Werkzeug einspannen und auf NULL setzen", "weiter mit Taste"}));
-    // Nothing past the M0 while the user changes the tool, however long it takes.
+    const std::vector<std::string> toolChange{"G90 G0 X0 Y0", "G38.2 Z-2 F20", "G10 L20 P1 Z0",
+                                              "G0 Z2"};
+    for (const std::string& line : toolChange) {
+        EXPECT_EQ(run.link.command(line, run.now), "");
+    }
+    // Nothing past the M0 before the "~", however long the tool change takes.
     run.steps(2000);
     EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "M0"}));
     EXPECT_EQ(run.find(LinkEventKind::Finished), nullptr);
@@ -68,10 +75,17 @@ TEST(GrblLink, PausesAtM0WithItsCommentsAndGoesOnAfterResume) {
         run.link.received("<Hold:0|MPos:1.000,0.000,0.000|FS:0,0>\r\n", run.now);
     }
     ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
-    EXPECT_EQ(run.fake.lines.back(), "G1X2");
+    std::vector<std::string> sent{"G1X1F100", "M0"};
+    sent.insert(sent.end(), toolChange.begin(), toolChange.end());
+    sent.insert(sent.end(), {"M3S1000", "G1X2"});
+    EXPECT_EQ(run.fake.lines, sent);
     EXPECT_EQ(std::count_if(run.events.begin(), run.events.end(),
                             [](const LinkEvent& e) { return e.kind == LinkEventKind::Paused; }),
               1);
+    const LinkEvent* probe = run.find(LinkEventKind::Probe);
+    ASSERT_NE(probe, nullptr);
+    EXPECT_DOUBLE_EQ(probe->probe.z, -0.25);
+    EXPECT_EQ(run.link.linesDone(), 4U) << "the program's lines, not the tool change's";
 }
 
 // The M0's "ok" comes only with the "~" that ends the pause. A hold before the M0 is reached
@@ -302,28 +316,6 @@ TEST(GrblLink, CommandsAreCheckedBeforeTheFirstByte) {
     EXPECT_EQ(run.link.command("G10 L20 P1 Z0", run.now), kJobRunning);
     ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
     EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "G1X2"}));
-}
-
-// The tool change: Z probed again at X0 Y0 while the program stands at its M0; the lines go
-// after the M0's answer and before the rest, the probe comes out as a Probe event.
-TEST(GrblLink, ToolChangeLinesGoBetweenTheM0AndTheRest) {
-    LinkRun run = connected();
-    run.link.start(streamProgram("G1 X1 F100\r\n(Werkzeug)\r\nM0\r\nG1 X2\r\n"), run.now);
-    ASSERT_NE(run.runUntil(LinkEventKind::Paused), kNone);
-    for (const char* line : {"G90 G0 X0 Y0", "G38.2 Z-2 F20", "G10 L20 P1 Z0", "G0 Z2"}) {
-        EXPECT_EQ(run.link.command(line, run.now), "");
-    }
-    run.steps(200);
-    EXPECT_EQ(run.fake.lines, (std::vector<std::string>{"G1X1F100", "M0"})) << "not before ~";
-    run.link.resume(run.now);
-    ASSERT_NE(run.runUntil(LinkEventKind::Finished), kNone);
-    EXPECT_EQ(run.fake.lines,
-              (std::vector<std::string>{"G1X1F100", "M0", "G90 G0 X0 Y0", "G38.2 Z-2 F20",
-                                        "G10 L20 P1 Z0", "G0 Z2", "G1X2"}));
-    const LinkEvent* probe = run.find(LinkEventKind::Probe);
-    ASSERT_NE(probe, nullptr);
-    EXPECT_DOUBLE_EQ(probe->probe.z, -0.25);
-    EXPECT_EQ(run.link.linesDone(), 3U);
 }
 
 // "~" while the hold still brakes is dropped by the controller: it goes again once held, also

@@ -195,8 +195,9 @@ bool contains(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// Programs sent to the end: every line once within the buffer, no error, each pause asked. The
-// probe run's log levels the board's program.
+// Programs sent to the end: every line, no error, each pause asked (how the lines fill the
+// controller's buffer is the link's: GrblLink.ProgramsRunToTheEnd). The probe run's log levels
+// the board's program.
 TEST(CliSend, ProgramsRunToTheEnd) {
     ScratchFolder folder;
     std::string text =
@@ -241,8 +242,6 @@ TEST(CliSend, ProgramsRunToTheEnd) {
         EXPECT_FALSE(run.hangUpOnClose);
         EXPECT_TRUE(contains(run.out, c.summary)) << run.out;
         EXPECT_TRUE(c.lines == 0 || run.fake.lines.size() == c.lines) << run.fake.lines.size();
-        EXPECT_EQ(run.fake.lost, 0U);
-        EXPECT_LE(run.fake.mostBuffered, 127U);
         EXPECT_EQ(run.fake.lines.back(), "M30");
     }
 }

@@ -30,15 +30,13 @@ std::string levelText(unsigned nibble, const std::vector<std::string>& levels) {
     return nibble < levels.size() ? levels[nibble] : std::string(kForeignLevels[nibble - 8]);
 }
 
-// Parameter texts as a user might type them; safe when a machine running the program stays
-// safe (positive heights, negative depths).
 struct TypedParameters {
     std::string_view feeds, heights, depths, speeds;
     bool safe;
 };
 
-// The parameter texts: factory values (0), the standard buttons (6), or typed ones. True when
-// the program is safe to run.
+// The parameter texts: factory values (0), the standard buttons (6), or typed as a user might.
+// True when a machine running the program stays safe (positive heights, negative depths).
 bool chooseParameters(unsigned variant, NumberLocale locale, Parameters& p) {
     p = factoryParameters(locale);
     if (variant == 6) {

@@ -1,6 +1,6 @@
 // The whole road of a drawing: the route pass, the travel and time, the levelling by a probed
 // surface, the G-code program, the milling table and the dump.
-#include <cmath>
+#include <cctype>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -56,20 +56,6 @@ std::string levelBy(Surface surface, ProgramState& state, const Job& job) {
     return {};
 }
 
-// Travel sums are lengths; a time may be negative only with a negative feed typed.
-std::string checkTravel(const JobFigures& figures) {
-    for (double v : {figures.FAHRWEG_BOHRUNGEN, figures.FAHRWEG_FRAESUNGEN}) {
-        if (!(v >= 0)) {
-            return "a travel sum is " + std::to_string(v);
-        }
-    }
-    return {};
-}
-
-bool isLetter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-
 // "inf" or "nan" as a word of its own: what a number that is not finite would print.
 bool holdsNonFinite(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
@@ -77,8 +63,8 @@ bool holdsNonFinite(const std::vector<std::string>& lines) {
             for (std::size_t at = line.find(word); at != std::string::npos;
                  at = line.find(word, at + 1)) {
                 const std::size_t end = at + word.size();
-                if ((at == 0 || !isLetter(line[at - 1])) &&
-                    (end == line.size() || !isLetter(line[end]))) {
+                if ((at == 0 || !std::isalpha(static_cast<unsigned char>(line[at - 1]))) &&
+                    (end == line.size() || !std::isalpha(static_cast<unsigned char>(line[end])))) {
                     return true;
                 }
             }
@@ -119,8 +105,10 @@ std::string checkWrites(ProgramState& state, const Job& job) {
     Choices choices = job.choices;
     choices.parameters = cleanParameters(choices.parameters, job.locale);
     const JobFigures figures = jobFigures(state, choices, job.locale, Planning::Plan);
-    if (std::string fault = checkTravel(figures); !fault.empty()) {
-        return fault;
+    for (const double travel : {figures.FAHRWEG_BOHRUNGEN, figures.FAHRWEG_FRAESUNGEN}) {
+        if (!(travel >= 0)) {  // a length
+            return "a travel sum is " + std::to_string(travel);
+        }
     }
     if (holdsNonFinite(infoLines(state, figures))) {
         return "an info line holds inf or nan";
